@@ -1,0 +1,31 @@
+# The native build: the portable core and its tests (Linux, g++ or clang),
+# and the Windows build as an external project whose tests ctest counts too.
+option(DEMODISC_SANITIZE "Build the native tests with ASan and UBSan" OFF)
+option(DEMODISC_WITH_WINDOWS "Also build DemoDisc.exe and its tests under Wine" ON)
+
+target_compile_options(demodisc_core PRIVATE -Wall -Wextra -Werror)
+if(DEMODISC_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+  target_compile_options(demodisc_core PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all)
+endif()
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+add_subdirectory(tests/native)
+
+if(DEMODISC_WITH_WINDOWS)
+  include(ExternalProject)
+  set(WINDOWS_BINARY_DIR ${CMAKE_BINARY_DIR}/windows)
+  ExternalProject_Add(windows
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${WINDOWS_BINARY_DIR}
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-i686.cmake
+               -DCMAKE_BUILD_TYPE=Release
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
+  # One ctest run counts both suites: the Windows tree's tests are included.
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES
+               ${WINDOWS_BINARY_DIR}/tests/win32/CTestTestfile.cmake)
+endif()

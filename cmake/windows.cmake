@@ -1,0 +1,35 @@
+# The Windows build: DemoDisc.exe (PE32, i686, static) and its tests under Wine.
+set(WINDOWS_SOURCES ${ALL_SOURCES})
+list(FILTER WINDOWS_SOURCES INCLUDE REGEX "(_win\\.cpp$|/src/app/|/src/ui/)")
+list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/src/app/main_win\\.cpp$")
+
+set(WINDOWS_DEFINITIONS UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 NOMINMAX
+    WIN32_LEAN_AND_MEAN)
+target_compile_definitions(demodisc_core PUBLIC ${WINDOWS_DEFINITIONS})
+target_compile_options(demodisc_core PRIVATE -Wall -Wextra -Werror)
+
+add_library(demodisc_win STATIC ${WINDOWS_SOURCES})
+target_link_libraries(demodisc_win PUBLIC demodisc_core comctl32 gdi32 user32 kernel32 advapi32
+                      winmm shell32 ole32 oleacc uuid)
+target_compile_options(demodisc_win PRIVATE -Wall -Wextra -Werror)
+
+# Statically linked, subsystem 5.01 so that Windows XP SP3 starts it.
+set(STATIC_LINK -static -static-libgcc -static-libstdc++
+    -Wl,--major-subsystem-version,5,--minor-subsystem-version,1
+    -Wl,--major-os-version,5,--minor-os-version,1)
+
+add_executable(DemoDisc WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
+               ${PROJECT_SOURCE_DIR}/resources/demodisc.rc)
+target_link_libraries(DemoDisc PRIVATE demodisc_win)
+target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s)
+set_target_properties(DemoDisc PROPERTIES OUTPUT_NAME DemoDisc)
+
+# The sample disc beside the exe: build/windows/disc with DemoDisc.exe at its root.
+add_custom_target(sample_disc
+  COMMAND ${PROJECT_SOURCE_DIR}/tools/make-sample-disc.sh ${CMAKE_BINARY_DIR}/disc
+          $<TARGET_FILE:DemoDisc>
+  DEPENDS DemoDisc
+  COMMENT "Laying out the sample disc"
+  VERBATIM)
+
+add_subdirectory(tests/win32)

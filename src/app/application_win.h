@@ -1,0 +1,36 @@
+// The application object: creates the four windows in their order, runs the
+// message loop until the main window closes, and destroys them at the end.
+#pragma once
+
+#include "ui/MainDemo/main_form.h"
+#include "ui/NewVideo/new_video_form.h"
+#include "ui/PicUnit/view_pic_form.h"
+#include "ui/frmBlend/form_blenge.h"
+
+namespace demodisc {
+
+class Application {
+ public:
+  Application();
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Creates the windows: main, photo, video, notice.
+  void CreateForms();
+  // Shows the main window and runs messages until it has closed.
+  int Run();
+
+  MainForm& mainForm() { return main_; }
+  ViewPicForm& photoForm() { return photo_; }
+  NewVideoForm& videoForm() { return video_; }
+  FormBlenge& noticeForm() { return notice_; }
+
+ private:
+  MainForm main_;
+  ViewPicForm photo_;
+  NewVideoForm video_;
+  FormBlenge notice_;
+};
+
+}  // namespace demodisc

@@ -1,0 +1,15 @@
+// Program entry: no command-line arguments are read.
+#include <windows.h>
+
+#include "app/application_win.h"
+#include "app/dispatch.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  int exitCode = 0;
+  demodisc::Guarded([&] {
+    demodisc::Application app;
+    app.CreateForms();
+    exitCode = app.Run();
+  });
+  return exitCode;
+}

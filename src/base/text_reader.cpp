@@ -1,0 +1,70 @@
+#include "base/text_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/errors.h"
+
+namespace demodisc {
+
+namespace {
+constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr char kEndOfFile = 0x1A;
+}  // namespace
+
+void TextReader::Open(std::unique_ptr<ByteSource> source) {
+  source_ = std::move(source);
+  buffer_.resize(kBufferSize);
+  pos_ = end_ = 0;
+  ended_ = false;
+}
+
+void TextReader::Close() {
+  source_.reset();
+  pos_ = end_ = 0;
+  ended_ = false;
+}
+
+int TextReader::Peek() {
+  if (ended_ || !source_) return -1;
+  if (pos_ == end_) {
+    pos_ = 0;
+    end_ = source_->Read(buffer_.data(), buffer_.size());
+    if (end_ == 0) {
+      ended_ = true;
+      return -1;
+    }
+  }
+  if (buffer_[pos_] == kEndOfFile) {
+    ended_ = true;
+    return -1;
+  }
+  return static_cast<unsigned char>(buffer_[pos_]);
+}
+
+bool TextReader::Eof() { return Peek() < 0; }
+
+Text TextReader::ReadLine() {
+  Text line;
+  while (Peek() >= 0) {
+    // Take the run of ordinary bytes up to the next CR, LF or 0x1A at once.
+    const char* start = buffer_.data() + pos_;
+    const char* stop = buffer_.data() + end_;
+    const char* special = std::find_if(start, stop, [](char c) {
+      return c == '\r' || c == '\n' || c == kEndOfFile;
+    });
+    line.append(start, special);
+    pos_ += static_cast<std::size_t>(special - start);
+    if (special == stop || *special == kEndOfFile) continue;
+    ++pos_;
+    if (*special == '\n') break;
+    // CR: it ends the line when an LF follows, and is dropped otherwise.
+    if (Peek() == '\n') {
+      ++pos_;
+      break;
+    }
+  }
+  return line;
+}
+
+}  // namespace demodisc

@@ -1,0 +1,46 @@
+// Line-by-line reading of a cp1251 text file over any byte source.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "base/cp1251.h"
+
+namespace demodisc {
+
+// Where the reader's bytes come from. Read returns 0 at the end and raises
+// InOutError on failure.
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  virtual std::size_t Read(char* buffer, std::size_t size) = 0;
+};
+
+// CR LF or LF ends a line; a CR that no LF follows is dropped; a 0x1A byte
+// ends the file; lines may be of any length; no byte-order mark is recognised.
+class TextReader {
+ public:
+  TextReader() = default;
+
+  void Open(std::unique_ptr<ByteSource> source);
+  void Close();
+  bool IsOpen() const { return source_ != nullptr; }
+
+  // True at the end of the source or in front of a 0x1A byte.
+  bool Eof();
+  // The next line without its end. At the end of the file: an empty line.
+  Text ReadLine();
+
+ private:
+  // The next byte without taking it, or -1 at the end.
+  int Peek();
+
+  std::unique_ptr<ByteSource> source_;
+  std::vector<char> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t end_ = 0;
+  bool ended_ = false;  // a 0x1A was met, or the source ran dry
+};
+
+}  // namespace demodisc

@@ -1,0 +1,39 @@
+#include "ui/MainDemo/main_form.h"
+
+#include "base/files_win.h"
+#include "ui/NewVideo/new_video_form.h"
+#include "ui/PicUnit/view_pic_form.h"
+
+namespace demodisc {
+
+namespace {
+constexpr wchar_t kClassName[] = L"TMainForm";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+}  // namespace
+
+void MainForm::CreateWindowed() {
+  RegisterClass(kClassName);
+  CreateForm(kClassName, "Демонстрационный диск \"Вортан-технологии\". 2008 г."_t, kStyle,
+             kExStyle, kClientWidth, kClientHeight, nullptr);
+  FormCreate();
+}
+
+void MainForm::FormCreate() { folders_ = MakeDiscFolders(CurrentDirectory()); }
+
+void MainForm::FormActivate() {
+  if (activated_) return;
+  activated_ = true;
+}
+
+bool MainForm::FormCloseQuery() { return true; }
+
+void MainForm::abcPicSpeedBtn1Click() {
+  if (secondary_.video) secondary_.video->ShowModal();
+}
+
+void MainForm::abcPicSpeedBtn2Click() {
+  if (secondary_.photo) secondary_.photo->ShowModal();
+}
+
+}  // namespace demodisc

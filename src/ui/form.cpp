@@ -1,0 +1,106 @@
+#include "ui/form.h"
+
+#include "app/message_loop_win.h"
+#include "app/thread_windows_win.h"
+
+namespace demodisc {
+
+namespace {
+// Posted by WM_ACTIVATE so that the activation handler runs outside the
+// activation itself (it may show message boxes).
+constexpr UINT kFormActivateMessage = WM_APP + 0x100;
+}  // namespace
+
+int CentredOrigin(int areaOrigin, int areaSize, int windowSize) {
+  const int origin = areaOrigin + (areaSize - windowSize) / 2;
+  return origin < areaOrigin ? areaOrigin : origin;
+}
+
+void Form::CreateForm(const wchar_t* className, const Text& caption, DWORD style, DWORD exStyle,
+                      int clientWidth, int clientHeight, HWND owner) {
+  RECT r{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  Create(className, caption, style & ~WS_VISIBLE, exStyle, 0, 0, r.right - r.left,
+         r.bottom - r.top, owner);
+}
+
+void Form::PlaceAtFirstShowing() {
+  RECT w;
+  GetWindowRect(hwnd(), &w);
+  const int width = w.right - w.left;
+  const int height = w.bottom - w.top;
+  MoveTo(CentredOrigin(0, GetSystemMetrics(SM_CXSCREEN), width),
+         CentredOrigin(0, GetSystemMetrics(SM_CYSCREEN), height));
+}
+
+void Form::MoveTo(int left, int top) {
+  SetWindowPos(hwnd(), nullptr, left < 0 ? 0 : left, top < 0 ? 0 : top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::PrepareShowing() {
+  if (!placed_) {
+    placed_ = true;
+    PlaceAtFirstShowing();
+  }
+  activatePending_ = true;
+}
+
+void Form::Show() {
+  PrepareShowing();
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+}
+
+int Form::ShowModal() {
+  const HWND previous = GetActiveWindow();
+  modalResult_ = 0;
+  inModal_ = true;
+  {
+    ThreadWindowsDisabled others(hwnd());
+    PrepareShowing();
+    ShowWindow(hwnd(), SW_SHOW);
+    SetActiveWindow(hwnd());
+    RunMessagesUntil([this] { return modalResult_ != 0; });
+    // The others are enabled again before this one hides, so that the
+    // activation goes back to them rather than to another program.
+  }
+  inModal_ = false;
+  if (IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_HIDE);
+  if (previous && IsWindow(previous)) SetActiveWindow(previous);
+  return modalResult_ ? modalResult_ : kModalCancel;
+}
+
+void Form::EndModal(int result) {
+  modalResult_ = result;
+  if (!inModal_) ShowWindow(hwnd(), SW_HIDE);
+}
+
+LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ACTIVATE:
+      if (LOWORD(wp) != WA_INACTIVE && activatePending_) {
+        activatePending_ = false;
+        PostMessageW(hwnd(), kFormActivateMessage, 0, 0);
+      }
+      break;
+    case kFormActivateMessage:
+      FormActivate();
+      return 0;
+    case WM_CLOSE:
+      if (!FormCloseQuery()) return 0;
+      FormClose();
+      if (IsMainForm()) {
+        PostQuitMessage(0);
+        ShowWindow(hwnd(), SW_HIDE);
+      } else {
+        EndModal(kModalCancel);
+      }
+      return 0;
+    default:
+      break;
+  }
+  return Window::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace demodisc

@@ -1,0 +1,63 @@
+// A top-level window of the program: caption, client size, first-showing
+// placement, modal showing and the close request.
+#pragma once
+
+#include "ui/window.h"
+
+namespace demodisc {
+
+// The modal result of a window closed by its close box, Alt+F4 or a button
+// that only closes it.
+inline constexpr int kModalCancel = 2;
+
+class Form : public Window {
+ public:
+  // Shows the window modally: the program's other windows are disabled until
+  // it closes. Returns the modal result.
+  int ShowModal();
+  // Shows the window without a modal loop (the main window).
+  void Show();
+  bool IsShown() const { return IsWindowVisible(hwnd()) != FALSE; }
+  // The close request: what the close box, Alt+F4 and the system menu send.
+  void Close() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+  // Ends a modal showing with a result and hides the window.
+  void EndModal(int result);
+
+ protected:
+  // Creates the window with the given client size; hidden, centred on the desktop.
+  void CreateForm(const wchar_t* className, const Text& caption, DWORD style, DWORD exStyle,
+                  int clientWidth, int clientHeight, HWND owner);
+
+  // Where the window goes when it is first shown; the default centres it on
+  // the desktop. Later showings keep the last position.
+  virtual void PlaceAtFirstShowing();
+  // Runs once per showing, when the window first becomes active after it.
+  virtual void FormActivate() {}
+  // Every close request; false refuses it.
+  virtual bool FormCloseQuery() { return true; }
+  // The window closes (it is hidden; the main window ends the program).
+  virtual void FormClose() {}
+  // True for the application's main window: closing it ends the message loop.
+  virtual bool IsMainForm() const { return false; }
+
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+  // Moves the window so that its top-left corner is at (left, top), raised to
+  // the desktop's top-left corner.
+  void MoveTo(int left, int top);
+
+ private:
+  void PrepareShowing();
+
+  bool placed_ = false;
+  bool activatePending_ = false;
+  int modalResult_ = 0;
+  bool inModal_ = false;
+};
+
+// Centred position of a window of the given size within an area, halves
+// rounded toward zero and raised to the area's origin.
+int CentredOrigin(int areaOrigin, int areaSize, int windowSize);
+
+}  // namespace demodisc

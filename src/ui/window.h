@@ -1,0 +1,45 @@
+// The base of every window of the program, our own controls included: one
+// object per window handle, its messages run through the dispatch guard.
+#pragma once
+
+#include <windows.h>
+
+#include "base/cp1251.h"
+
+namespace demodisc {
+
+class Window {
+ public:
+  Window() = default;
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  void Destroy();
+
+ protected:
+  // Registers a window class whose procedure routes to HandleMessage.
+  static void RegisterClass(const wchar_t* className, UINT style = 0,
+                            HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                            HICON icon = nullptr);
+  // Creates the window of a class registered by RegisterClass; this object
+  // receives every message from WM_NCCREATE on.
+  HWND Create(const wchar_t* className, const Text& caption, DWORD style, DWORD exStyle, int x,
+              int y, int width, int height, HWND parent, UINT_PTR id = 0);
+
+  // Handles one message; the default passes it to DefWindowProcW.
+  virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+  HWND hwnd_ = nullptr;
+};
+
+// Sets a window's text from cp1251 text.
+void SetWindowTextCp(HWND hwnd, const Text& text);
+// A window's text as cp1251.
+Text WindowTextCp(HWND hwnd);
+
+}  // namespace demodisc

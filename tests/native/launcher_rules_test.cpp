@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "base/app_title.h"
+#include "launcher/command_line.h"
+#include "launcher/disc_folders.h"
+
+namespace demodisc {
+namespace {
+
+TEST(DiscFolders, FollowTheCurrentDirectory) {
+  const DiscFolders f = MakeDiscFolders("C:\\Demo");
+  EXPECT_EQ(f.RootDir, "C:\\Demo\\");
+  EXPECT_EQ(f.PresentationDir, "C:\\Demo\\Presentation\\");
+  EXPECT_EQ(f.AcrobatReaderDir, "C:\\Demo\\Acrobat Reader\\");
+  EXPECT_EQ(f.PublicationDir, "C:\\Demo\\Publication\\");
+  EXPECT_EQ(f.Vortan4Dir, "C:\\Demo\\Vortan4\\");
+  EXPECT_EQ(f.LA20KDir, "C:\\Demo\\LA20K\\");
+  EXPECT_EQ(f.VideoDir, "C:\\Demo\\Video\\");
+  EXPECT_EQ(f.Ostravilenka15Dir, "C:\\Demo\\Ostravilenka_1_5\\");
+  EXPECT_EQ(f.HintsDir, "C:\\Demo\\Hints\\");
+}
+
+TEST(DiscFolders, DoubleTheBackslashAtADriveRoot) {
+  const DiscFolders f = MakeDiscFolders("E:\\");
+  EXPECT_EQ(f.RootDir, "E:\\\\");
+  EXPECT_EQ(f.HintsDir, "E:\\\\Hints\\");
+  EXPECT_EQ(RootDirOf("E:\\"), "E:\\\\");
+}
+
+TEST(CommandLine, QuotesTheProgramAndEndsInABlankWithoutParameters) {
+  const std::string program = "C:\\Demo\\Presentation\\play_about.bat";
+  ASSERT_EQ(program.size(), 35u);
+  const Text line = BuildCommandLine(program, "");
+  EXPECT_EQ(line, "\"C:\\Demo\\Presentation\\play_about.bat\" ");
+  EXPECT_EQ(line.size(), 38u);
+  EXPECT_EQ(WorkingDirOf(program), "C:\\Demo\\Presentation\\");
+}
+
+TEST(CommandLine, AppendsTheParametersUnquoted) {
+  EXPECT_EQ(BuildCommandLine("C:\\Demo\\LA20K\\LA.exe", "C:\\Demo\\Video\\Null_video.avi"),
+            "\"C:\\Demo\\LA20K\\LA.exe\" C:\\Demo\\Video\\Null_video.avi");
+  EXPECT_EQ(BuildCommandLine("C:\\R\\a.exe", "C:\\My Docs\\x.pdf"),
+            "\"C:\\R\\a.exe\" C:\\My Docs\\x.pdf");
+}
+
+TEST(CommandLine, IsCutAt255Characters) {
+  const std::string program = "C:\\" + std::string(200, 'p') + ".exe";
+  const std::string params(100, 'q');
+  const Text line = BuildCommandLine(program, params);
+  ASSERT_EQ(line.size(), 255u);
+  EXPECT_EQ(line, ("\"" + program + "\" " + params).substr(0, 255));
+  EXPECT_EQ(BuildCommandLine(std::string(254, 'x'), "").size(), 255u);
+  EXPECT_EQ(BuildCommandLine(std::string(250, 'x'), "").size(), 253u);
+}
+
+TEST(Cut255, KeepsTheFirst255Characters) {
+  EXPECT_EQ(Cut255(std::string(300, 'a')), std::string(255, 'a'));
+  EXPECT_EQ(Cut255(std::string(255, 'b')), std::string(255, 'b'));
+  EXPECT_EQ(Cut255("short"), "short");
+  EXPECT_EQ(Cut255(""), "");
+}
+
+TEST(WorkingDir, EndsAtTheLastBackslashOrDriveColon) {
+  EXPECT_EQ(WorkingDirOf("C:\\Demo\\LA20K\\LA.exe"), "C:\\Demo\\LA20K\\");
+  EXPECT_EQ(WorkingDirOf("E:\\\\Vortan4\\1.bat"), "E:\\\\Vortan4\\");
+  EXPECT_EQ(WorkingDirOf("D:setup.exe"), "D:");
+  EXPECT_EQ(WorkingDirOf(":\\Reader\\AcroRd32.exe "), ":\\Reader\\");
+  EXPECT_EQ(WorkingDirOf("setup.exe"), "");
+  EXPECT_EQ(WorkingDirOf(""), "");
+}
+
+TEST(AppTitle, IsTheFileNameBeforeItsFirstDotInLowerCaseAfterTheFirst) {
+  EXPECT_EQ(AppTitleFromExePath("C:\\Disc\\DemoDisc.exe"), "Demodisc");
+  EXPECT_EQ(AppTitleFromExePath("Z:\\a.b\\DEMO.disc.exe"), "Demo");
+  EXPECT_EQ(AppTitleFromExePath("D:\\START"), "Start");
+  EXPECT_EQ(AppTitleFromExePath("D:\\sTART.EXE"), "start");
+  EXPECT_EQ(AppTitleFromExePath("D:\\.exe"), "");
+  EXPECT_EQ(AppTitleFromExePath("\xC4\xC5\xCC\xCE.exe"), "\xC4\xE5\xEC\xEE");  // ДЕМО -> Демо
+  EXPECT_EQ(AppTitleFromExePath("X\xA8.exe"), "X\xB8");                         // Ё -> ё
+}
+
+}  // namespace
+}  // namespace demodisc
