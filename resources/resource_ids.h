@@ -2,3 +2,15 @@
 #pragma once
 
 #define IDI_APP 1
+
+// Pictures: 24-bit bitmaps. Where a picture is drawn with a transparent
+// colour, that colour is the one of its lower-left pixel.
+#define IDB_CATALOGUE 101      // 26 catalogue pictures, 32 x 32 each, in one 832 x 32 strip
+#define IDB_CLOSE 102          // red cross, 22 x 22
+#define IDB_READER 103         // reader emblem with an arrow, 48 x 48
+#define IDB_ENVELOPE 104       // open envelope, 32 x 32
+#define IDB_MAGNIFIER 105      // magnifier with an eye, 32 x 32
+#define IDB_WORKER 106         // worker with a pitchfork on white, 269 x 270
+#define IDB_ARROW_LEFT 107     // blue arrow pointing left, 32 x 32
+#define IDB_VIDEO_TOOLBAR 108  // play, pause, stop: three 16 x 16 pictures in one 48 x 16 strip
+#define IDB_READ_DOC 109       // the read button's document picture, 32 x 32

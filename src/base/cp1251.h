@@ -87,10 +87,19 @@ struct Literal {
 
 }  // namespace cp1251
 
-// "Текст"_t: a cp1251 literal. Converts to std::string_view and Text.
+// A cp1251 literal: a string view that also converts to Text.
+struct TextLiteral : std::string_view {
+  constexpr explicit TextLiteral(std::string_view v) : std::string_view(v) {}
+  operator Text() const { return Text(data(), size()); }  // NOLINT: implicit by design
+};
+
+inline Text operator+(const Text& a, TextLiteral b) { return a + Text(b); }
+inline Text operator+(TextLiteral a, const Text& b) { return Text(a) + b; }
+
+// "Текст"_t: a cp1251 literal, converted at compile time.
 template <cp1251::Literal L>
-consteval std::string_view operator""_t() {
-  return L.view();
+consteval TextLiteral operator""_t() {
+  return TextLiteral(L.view());
 }
 
 // Widening and narrowing at the operating system's boundary.
