@@ -1,0 +1,128 @@
+#include "app/message_dialogs_win.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/error_display_win.h"
+#include "base/wide_win.h"
+#include "ui/form.h"
+
+namespace demodisc {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TMessageForm";
+
+struct ButtonSpec {
+  int id;
+  const char* caption;
+};
+
+class MessageForm final : public Form {
+ public:
+  MessageForm(const Text& caption, const Text& text, const wchar_t* icon,
+              std::vector<ButtonSpec> buttons, int defaultId, int escapeId)
+      : buttons_(std::move(buttons)), defaultId_(defaultId), escapeId_(escapeId) {
+    RegisterClass(kClassName);
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof ncm;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
+    font_ = CreateFontIndirectW(&ncm.lfMessageFont);
+    Layout(caption, text, icon);
+  }
+  ~MessageForm() override {
+    Destroy();
+    DeleteObject(font_);
+  }
+
+  int Run() { return ShowModal(); }
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    switch (msg) {
+      case WM_COMMAND:
+        if (HIWORD(wp) == BN_CLICKED || lp == 0) {
+          const int id = LOWORD(wp);
+          EndModal(id == IDCANCEL ? escapeId_ : id);
+        }
+        return 0;
+      case DM_GETDEFID:
+        return MAKELRESULT(defaultId_, DC_HASDEFID);
+      default:
+        return Form::HandleMessage(msg, wp, lp);
+    }
+  }
+
+ private:
+  void Layout(const Text& caption, const Text& text, const wchar_t* icon) {
+    constexpr int kMargin = 8, kButtonW = 75, kButtonH = 25, kGap = 8, kIcon = 32;
+    const std::wstring wideText = Wide(text);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font_);
+    RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
+    DrawTextW(dc, wideText.c_str(), -1, &textRect,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+
+    const int iconRoom = icon ? kIcon + kMargin * 2 : kMargin;
+    const int textHeight = std::max(static_cast<int>(textRect.bottom), icon ? kIcon : 0);
+    const int buttonsWidth =
+        static_cast<int>(buttons_.size()) * kButtonW + (static_cast<int>(buttons_.size()) - 1) * kGap;
+    const int width = std::max(iconRoom + static_cast<int>(textRect.right) + kMargin, buttonsWidth + 2 * kMargin);
+    const int height = kMargin + textHeight + kMargin * 2 + kButtonH + kMargin;
+
+    CreateForm(kClassName, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, width,
+               height, GetActiveWindow());
+    if (icon) {
+      HWND iconCtl = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON,
+                                     kMargin, kMargin, kIcon, kIcon, hwnd(), nullptr, nullptr, nullptr);
+      SendMessageW(iconCtl, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, icon)), 0);
+    }
+    const int textTop = kMargin + (icon && textRect.bottom < kIcon ? (kIcon - textRect.bottom) / 2 : 0);
+    HWND label = CreateWindowExW(0, L"STATIC", wideText.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
+                                 iconRoom, textTop, textRect.right, textRect.bottom, hwnd(), nullptr,
+                                 nullptr, nullptr);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+
+    int x = (width - buttonsWidth) / 2;
+    const int y = height - kMargin - kButtonH;
+    for (const ButtonSpec& b : buttons_) {
+      const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
+                          (b.id == defaultId_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      HWND button = CreateWindowExW(0, L"BUTTON", Wide(b.caption).c_str(), style, x, y, kButtonW,
+                                    kButtonH, hwnd(), reinterpret_cast<HMENU>(b.id), nullptr, nullptr);
+      SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+      if (b.id == defaultId_) focus_ = button;
+      x += kButtonW + kGap;
+    }
+  }
+
+  void FormActivate() override {
+    if (focus_) SetFocus(focus_);
+  }
+
+  std::vector<ButtonSpec> buttons_;
+  int defaultId_;
+  int escapeId_;
+  HFONT font_ = nullptr;
+  HWND focus_ = nullptr;
+};
+
+}  // namespace
+
+void ShowPlainMessage(const Text& text) {
+  MessageForm(AppTitle(), text, nullptr, {{IDOK, "OK"}}, IDOK, IDOK).Run();
+}
+
+bool AskWarningYesNo(const Text& question) {
+  return MessageForm("Warning", question, IDI_EXCLAMATION, {{IDYES, "&Yes"}, {IDNO, "&No"}}, IDYES,
+                     IDNO)
+             .Run() == IDYES;
+}
+
+void ShowErrorMessage(const Text& text) {
+  MessageForm("Error", text, IDI_HAND, {{IDOK, "OK"}}, IDOK, IDOK).Run();
+}
+
+}  // namespace demodisc
