@@ -29,6 +29,8 @@ struct LineCase {
   std::vector<std::string> lines;
 };
 
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+
 class LineRules : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(LineRules, GivesTheLinesOfTheFile) {

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Lays out the sample disc: every folder the program expects, sample
+# descriptions and a publication list in cp1251 with CR LF, batch files that
+# print a line and pause, small PDF documents, the video window's clip and a
+# few photos. Everything on it is plainly sample content. LA.exe and the
+# reader installer stay absent on purpose.
+#   make-sample-disc.sh <disc-folder> [DemoDisc.exe]
+set -euo pipefail
+export LC_ALL=C.UTF-8
+here=$(cd "$(dirname "$0")" && pwd)
+src=$here/sample-disc
+disc=$1
+exe=${2:-}
+
+rm -rf "$disc"
+mkdir -p "$disc"/{Presentation/about,Hints,Publication,"Acrobat Reader",LA20K,Video,Vortan4,Ostravilenka_1_5,PicRec}
+
+# UTF-8 text on stdin -> cp1251 with CR LF line ends, into $1.
+to_cp1251() { sed 's/$/\r/' | iconv -f UTF-8 -t CP1251 > "$1"; }
+# The same for batch files, whose text the console reads in the OEM code page.
+to_cp866() { sed 's/$/\r/' | iconv -f UTF-8 -t CP866 > "$1"; }
+
+long_block() {
+  local i
+  for i in 1 2 3 4 5 6; do
+    echo "Абзац $i образца. Текст этого абзаца нужен только для того, чтобы описание было длиннее поля и его приходилось прокручивать. Настоящий диск содержит здесь описание своего содержимого."
+  done
+}
+
+# Descriptions.
+grep -v '^#' "$src/hints.txt" | while IFS='|' read -r name text; do
+  [ -n "$name" ] || continue
+  long=0
+  case "$text" in *@LONG) long=1; text=${text%@LONG} ;; esac
+  if [ -z "$text" ]; then
+    : > "$disc/Hints/$name"   # an empty description
+    continue
+  fi
+  { printf '%b\n' "$text"; [ $long -eq 1 ] && long_block; true; } | to_cp1251 "$disc/Hints/$name"
+done
+
+# Publication list and the documents it names.
+to_cp1251 "$disc/Publication/vortan_lit.txt" < "$src/publications.txt"
+
+make_pdf() {  # out-file title
+  local out=$1 title=$2 body offsets=() obj n
+  local stream="BT /F1 18 Tf 72 720 Td ($title) Tj 0 -28 Td /F1 12 Tf (DemoDisc sample disc: a sample document, not a real publication.) Tj ET"
+  local objects=(
+    "<< /Type /Catalog /Pages 2 0 R >>"
+    "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"
+    "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R /Resources << /Font << /F1 5 0 R >> >> >>"
+    "<< /Length ${#stream} >>
+stream
+$stream
+endstream"
+    "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>")
+  body="%PDF-1.4"$'\n'
+  n=1
+  for obj in "${objects[@]}"; do
+    offsets+=("${#body}")
+    body+="$n 0 obj"$'\n'"$obj"$'\n'"endobj"$'\n'
+    n=$((n + 1))
+  done
+  local xref=${#body}
+  body+="xref"$'\n'"0 $n"$'\n'"0000000000 65535 f "$'\n'
+  for obj in "${offsets[@]}"; do body+=$(printf '%010d 00000 n ' "$obj")$'\n'; done
+  body+="trailer"$'\n'"<< /Size $n /Root 1 0 R >>"$'\n'"startxref"$'\n'"$xref"$'\n'"%%EOF"$'\n'
+  printf '%s' "$body" > "$out"
+}
+for pdf in $(cut -d'#' -f2 "$src/publications.txt" | grep .); do
+  make_pdf "$disc/Publication/$pdf" "Sample publication ${pdf%.pdf}"
+done
+
+# Presentation and demo batch files.
+grep -v '^#' "$src/presentations.txt" | while IFS='|' read -r path text; do
+  printf '@echo off\necho %s\necho (sample content of the DemoDisc sample disc)\nping -n 3 127.0.0.1 >nul\n' \
+    "$text" | to_cp866 "$disc/$path"
+done
+
+# Clips: the video window's clip, and the external player's clips.
+clip() {  # out-file seconds colour-source
+  ffmpeg -loglevel error -y -f lavfi -i "$3=size=320x240:rate=25" -t "$2" \
+    -c:v msvideo1 -pix_fmt rgb555le "$1"
+}
+clip "$disc/Presentation/about/Тамрит_КЛ5 (2 полет).avi" 6 testsrc
+clip "$disc/Video/SpaceKL5_mjpeg.avi" 3 testsrc2
+clip "$disc/Video/SpaceMini_mjpeg.avi" 3 testsrc2
+clip "$disc/Video/Null_video.avi" 2 smptebars
+
+# Photos.
+for i in 1 2 3; do
+  convert -size 320x240 "xc:#$((i * 3))06090" -font /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf -fill white -pointsize 28 -gravity center \
+    -annotate 0 "Sample photo $i" "$disc/PicRec/photo$i.jpg"
+done
+
+if [ -n "$exe" ]; then cp "$exe" "$disc/DemoDisc.exe"; fi
+echo "sample disc: $disc"
