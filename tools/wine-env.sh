@@ -8,7 +8,7 @@ demodisc_start_xvfb() {
   local n
   for n in $(seq 90 150); do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     DEMODISC_XVFB_PID=$!
     for _ in $(seq 50); do
       [ -e /tmp/.X11-unix/X$n ] && break
