@@ -10,9 +10,14 @@ if(DEMODISC_SANITIZE)
   target_compile_options(demodisc_core PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
 
+option(DEMODISC_FUZZ "Build the libFuzzer targets (clang)" OFF)
+
 find_package(GTest REQUIRED)
 include(GoogleTest)
 add_subdirectory(tests/native)
+if(DEMODISC_FUZZ)
+  add_subdirectory(tests/fuzz)
+endif()
 
 if(DEMODISC_WITH_WINDOWS)
   include(ExternalProject)

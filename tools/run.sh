@@ -7,8 +7,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 
 build=${DEMODISC_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target windows
+# The Windows build alone (the test command's native build may share $build).
+cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build/windows" -j"$(nproc)" --target DemoDisc
 cmake --build "$build/windows" --target sample_disc >/dev/null
 disc=$build/windows/disc
 

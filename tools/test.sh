@@ -6,7 +6,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 
 build=${DEMODISC_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The native suite runs under AddressSanitizer and UndefinedBehaviorSanitizer,
+# with the fuzz targets (clang's libFuzzer) for a bounded time each.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DDEMODISC_SANITIZE=ON -DDEMODISC_FUZZ=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
 . "$root/tools/wine-env.sh"

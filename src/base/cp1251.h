@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <ostream>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -88,13 +89,24 @@ struct Literal {
 }  // namespace cp1251
 
 // A cp1251 literal: a string view that also converts to Text.
-struct TextLiteral : std::string_view {
-  constexpr explicit TextLiteral(std::string_view v) : std::string_view(v) {}
-  operator Text() const { return Text(data(), size()); }  // NOLINT: implicit by design
+class TextLiteral {
+ public:
+  constexpr explicit TextLiteral(std::string_view v) : data_(v.data()), size_(v.size()) {}
+  constexpr operator std::string_view() const { return {data_, size_}; }  // NOLINT: implicit
+  operator Text() const { return Text(data_, size_); }                      // NOLINT: implicit
+  constexpr std::string_view view() const { return {data_, size_}; }
+  constexpr std::size_t size() const { return size_; }
+  constexpr const char* data() const { return data_; }
+  friend constexpr bool operator==(TextLiteral a, std::string_view b) { return a.view() == b; }
+
+ private:
+  const char* data_;
+  std::size_t size_;
 };
 
 inline Text operator+(const Text& a, TextLiteral b) { return a + Text(b); }
 inline Text operator+(TextLiteral a, const Text& b) { return Text(a) + b; }
+inline std::ostream& operator<<(std::ostream& os, TextLiteral t) { return os << t.view(); }
 
 // "Текст"_t: a cp1251 literal, converted at compile time.
 template <cp1251::Literal L>
