@@ -32,5 +32,6 @@ if(DEMODISC_WITH_WINDOWS)
     USES_TERMINAL_BUILD ON)
   # One ctest run counts both suites: the Windows tree's tests are included.
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES
-               ${WINDOWS_BINARY_DIR}/tests/win32/CTestTestfile.cmake)
+               ${WINDOWS_BINARY_DIR}/tests/win32/CTestTestfile.cmake
+               ${WINDOWS_BINARY_DIR}/tests/disc/CTestTestfile.cmake)
 endif()

@@ -33,3 +33,4 @@ add_custom_target(sample_disc
   VERBATIM)
 
 add_subdirectory(tests/win32)
+add_subdirectory(tests/disc)

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Compares what DemoDisc.exe imports (DLL:function, sorted) with the reviewed
+# list, so that every new import is a deliberate change of that list.
+#   check-imports.sh DemoDisc.exe expected-imports.txt
+# Regenerate the list with: check-imports.sh DemoDisc.exe expected-imports.txt --update
+set -euo pipefail
+exe=$1 expected=$2
+actual=$(i686-w64-mingw32-objdump -p "$exe" | awk '
+  /DLL Name:/ { dll = tolower($3); next }
+  dll != "" && /^\t[0-9a-f]+\t/ { print dll ":" $3 }
+  /^$/ { dll = "" }' | LC_ALL=C sort -u)
+if [ "${3:-}" = "--update" ]; then printf '%s\n' "$actual" > "$expected"; exit 0; fi
+# System DLLs only.
+system='^(kernel32|user32|gdi32|comctl32|advapi32|winmm|msvcrt|shell32|ole32|oleacc|uxtheme)\.dll:'
+if printf '%s\n' "$actual" | grep -vE "$system"; then
+  echo "imports from a DLL that is not a reviewed system DLL (above)" >&2
+  exit 1
+fi
+if ! diff -u "$expected" <(printf '%s\n' "$actual"); then
+  echo "the imports differ from $expected: review the change and update the list" >&2
+  exit 1
+fi
+echo "imports: $(printf '%s\n' "$actual" | wc -l) functions as reviewed"
