@@ -18,6 +18,13 @@ set(STATIC_LINK -static -static-libgcc -static-libstdc++
     -Wl,--major-subsystem-version,5,--minor-subsystem-version,1
     -Wl,--major-os-version,5,--minor-os-version,1)
 
+# windres does not report the files the .rc pulls in: rebuild it when one changes.
+file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.bmp
+     ${PROJECT_SOURCE_DIR}/resources/*.ico ${PROJECT_SOURCE_DIR}/resources/*.manifest
+     ${PROJECT_SOURCE_DIR}/resources/*.h)
+set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/demodisc.rc PROPERTIES
+                            OBJECT_DEPENDS "${RESOURCE_FILES}")
+
 add_executable(DemoDisc WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
                ${PROJECT_SOURCE_DIR}/resources/demodisc.rc)
 target_link_libraries(DemoDisc PRIVATE demodisc_win)
