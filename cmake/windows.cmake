@@ -41,3 +41,4 @@ add_custom_target(sample_disc
 
 add_subdirectory(tests/win32)
 add_subdirectory(tests/disc)
+add_subdirectory(tests/bench)

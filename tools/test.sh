@@ -17,4 +17,9 @@ cmake --build "$build" -j"$(nproc)"
 demodisc_start_xvfb
 demodisc_wine_session
 cd "$build"
-ctest --output-on-failure -j"$(nproc)" --timeout 600 "$@"
+set +e
+ctest --output-on-failure -j"$(nproc)" --timeout 600 "$@" 2>&1 | tee "$build/ctest.log"
+rc=${PIPESTATUS[0]}
+# The output ends with ctest's summary line.
+grep -E '^[0-9]+% tests passed' "$build/ctest.log" | tail -n 1
+exit "$rc"

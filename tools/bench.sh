@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs the benchmarks and prints their figures, each against a baseline
+# measured in the same run:
+#   - start-up and peak working set of DemoDisc.exe on the sample disc against
+#     a bare Win32 program that opens and paints one empty window (the floor);
+#   - the size of DemoDisc.exe.
+#   bench.sh [runs]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-15}
+"$root/tools/install-deps.sh"
+build=${DEMODISC_BUILD_DIR:-$root/build}/windows
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j"$(nproc)" --target DemoDisc floor startup_bench sample_disc >/dev/null
+
+. "$root/tools/wine-env.sh"
+demodisc_start_xvfb
+demodisc_wine_session
+disc=$build/disc
+cp "$build/bench/floor.exe" "$disc/floor.exe"
+echo "== start-up to the first idle moment with the window up ($runs runs each, Wine, Xvfb)"
+wine "$build/bench/startup_bench.exe" "$runs" "$(winepath -w "$disc")" DemoDisc.exe floor.exe
+rm -f "$disc/floor.exe"
+echo "== size"
+printf 'DemoDisc.exe %d bytes, floor.exe %d bytes\n' "$(stat -c %s "$disc/DemoDisc.exe")" \
+  "$(stat -c %s "$build/bench/floor.exe")"
