@@ -42,3 +42,4 @@ add_custom_target(sample_disc
 add_subdirectory(tests/win32)
 add_subdirectory(tests/disc)
 add_subdirectory(tests/bench)
+add_subdirectory(tests/e2e)

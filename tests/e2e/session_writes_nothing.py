@@ -1,0 +1,295 @@
+#!/usr/bin/env python3
+"""A whole session of DemoDisc.exe on the sample disc under Wine, driven with
+real pointer input, and the proof that it wrote nothing.
+
+The session: every page, every description (the pointer comes onto each
+catalogue button), every item (each is clicked; batch files run, the notice
+window and the player message are dismissed), a publication opened in a test
+reader, and the close box. Afterwards no file of the disc has changed, no
+file has appeared or changed anywhere outside the Wine prefix's own
+housekeeping, and no registry key or value was created or changed.
+
+Runs inside the display and the Wine prefix that the test command set up
+(DISPLAY, WINEPREFIX); nothing else may run in that prefix meanwhile.
+
+  session_writes_nothing.py <DemoDisc.exe> <tests-bin folder> <sample-disc script> <work folder>
+"""
+
+import hashlib
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+EXE, TESTS_BIN, MAKE_DISC, WORK = sys.argv[1:5]
+PREFIX = os.environ["WINEPREFIX"]
+DISC = os.path.join(WORK, "disc")
+READER_RECORD = os.path.join(WORK, "reader-record.txt")
+READER_KEY = r"HKCU\Software\Classes\Applications\AcroRd32.exe\shell\read\command"
+
+# Pages in tab order with the number of catalogue buttons on each (the
+# publications page has the grid instead).
+PAGES = [("Present", 8), ("Artikel", 0), ("Demo", 6), ("Video", 7), ("Gebit_Benutzt", 5)]
+BUTTON_HEIGHT = 36
+
+# What Wine itself keeps up to date in a prefix, whichever program runs.
+HOUSEKEEPING_FILES = {"user.reg", "system.reg", "userdef.reg", ".update-timestamp"}
+
+
+def log(*parts):
+    print("e2e:", *parts, flush=True)
+
+
+def wine(*args, **kw):
+    return subprocess.run(["wine", *args], capture_output=True, text=True, **kw)
+
+
+def settle():
+    """Lets the prefix's server end, so that the registry is on disk."""
+    subprocess.run(["wineserver", "-w"], check=False)
+
+
+# ---------------------------------------------------------------- snapshots
+
+def disc_digest():
+    out = {}
+    for base, dirs, files in os.walk(DISC):
+        for name in dirs + files:
+            path = os.path.join(base, name)
+            rel = os.path.relpath(path, DISC)
+            if os.path.isdir(path):
+                out[rel + "/"] = "dir"
+            else:
+                with open(path, "rb") as f:
+                    out[rel] = hashlib.sha256(f.read()).hexdigest()
+    return out
+
+
+def registry_entries():
+    """The keys and values of the prefix's registry files, timestamps aside."""
+    entries = set()
+    for hive in ("system.reg", "user.reg", "userdef.reg"):
+        key = None
+        pending = ""
+        with open(os.path.join(PREFIX, hive), encoding="utf-8", errors="replace") as f:
+            for raw in f:
+                line = pending + raw.rstrip("\n")
+                if line.endswith("\\") and key is not None and not line.startswith("["):
+                    pending = line[:-1]
+                    continue
+                pending = ""
+                if line.startswith("["):
+                    key = line[: line.index("]") + 1] if "]" in line else line
+                    entries.add((hive, key, None))
+                elif key and line and not line.startswith(("#", ";;")):
+                    entries.add((hive, key, line.strip()))
+    return entries
+
+
+def changed_files_since(marker):
+    """Files anywhere on this file system changed after the marker file."""
+    skip = ("/proc", "/sys", "/dev", "/run", "/tmp/.X11-unix", "/tmp/.wine-")
+    result = subprocess.run(
+        ["find", "/", "-xdev", "-newer", marker, "-type", "f"],
+        capture_output=True, text=True, check=False)
+    out = []
+    for path in result.stdout.splitlines():
+        if path.startswith(skip) or path.startswith(WORK):
+            continue
+        if path.startswith(PREFIX + "/") and os.path.basename(path) in HOUSEKEEPING_FILES:
+            continue
+        out.append(path)
+    return out
+
+
+# ---------------------------------------------------------------- the windows
+
+class Probe:
+    def __init__(self, windows, tabs, answers):
+        self.windows, self.tabs, self.answers = windows, tabs, answers
+
+
+def probe(top_class):
+    result = wine(os.path.join(TESTS_BIN, "window_probe.exe"), top_class)
+    windows, tabs = [], []
+    for line in result.stdout.splitlines():
+        parts = line.split(" ", 7)
+        if parts[0] == "tab":
+            tabs.append(tuple(int(v) for v in parts[2:6]))
+        elif len(parts) >= 7:
+            windows.append({"depth": int(parts[0]), "class": parts[1],
+                            "rect": tuple(int(v) for v in parts[3:7]),
+                            "text": parts[7] if len(parts) > 7 else ""})
+    return Probe(windows, tabs, result.returncode == 0), result.returncode
+
+
+def wait_for(top_class, timeout=30.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        p, code = probe(top_class)
+        if code == 0 and p.windows:
+            return p
+        time.sleep(0.2)
+    raise SystemExit(f"e2e: no answering {top_class} window within {timeout} s")
+
+
+def wait_gone(top_class, timeout=30.0):
+    end = time.time() + timeout
+    while time.time() < end:
+        _, code = probe(top_class)
+        if code == 1:
+            return
+        time.sleep(0.2)
+    raise SystemExit(f"e2e: {top_class} still up after {timeout} s")
+
+
+def pointer(x, y, click=False):
+    cmd = ["xdotool", "mousemove", "--sync", str(x), str(y)]
+    if click:
+        cmd += ["click", "1"]
+    subprocess.run(cmd, check=True)
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", name], check=True)
+
+
+def centre(rect):
+    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
+
+
+def find(p, cls, text=None):
+    for w in p.windows:
+        if w["class"] == cls and (text is None or w["text"] == text):
+            return w
+    raise SystemExit(f"e2e: no visible {cls} {text or ''} in the main window")
+
+
+def after_click():
+    """Waits until what a click started has ended: a dialog or the notice
+    window is dismissed with Enter, a started program is waited for."""
+    end = time.time() + 60
+    while time.time() < end:
+        for dialog in ("TMessageForm", "TFormBlenge"):
+            _, code = probe(dialog)
+            if code == 0:
+                key("Return")
+                wait_gone(dialog)
+                return dialog
+        p, code = probe("TMainForm")
+        if code == 0 and not any(probe(d)[1] == 0 for d in ("TMessageForm", "TFormBlenge")):
+            return "ran"
+        time.sleep(0.3)
+    raise SystemExit("e2e: the main window does not come back")
+
+
+# ---------------------------------------------------------------- the session
+
+def run_session():
+    proc = subprocess.Popen(["wine", "DemoDisc.exe"], cwd=DISC,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    main = wait_for("TMainForm")
+    tabs = main.tabs
+    if len(tabs) != len(PAGES):
+        raise SystemExit(f"e2e: {len(tabs)} tabs, expected {len(PAGES)}")
+    outcomes = {}
+    for index, (page, buttons) in enumerate(PAGES):
+        pointer(*centre(tabs[index]), click=True)
+        time.sleep(0.5)
+        p = wait_for("TMainForm")
+        if buttons == 0:
+            open_publication(p)
+            continue
+        group = find(p, "TButtonGroup")
+        left, top, right, _ = group["rect"]
+        for item in range(buttons):
+            x, y = left + (right - left) // 3, top + 2 + item * BUTTON_HEIGHT + BUTTON_HEIGHT // 2
+            pointer(x, y)            # the description comes
+            time.sleep(0.3)
+            pointer(x, y, click=True)
+            outcomes[f"{page}[{item}]"] = after_click()
+            pointer(x, y)
+    log("items:", outcomes)
+    main = wait_for("TMainForm")
+    left, top, right, _ = main.windows[0]["rect"]
+    # The close box of the title bar.
+    pointer(right - 14, top + 12, click=True)
+    try:
+        proc.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        raise SystemExit("e2e: the program did not end by its close box")
+    return outcomes
+
+
+def open_publication(p):
+    grid = find(p, "TStringGrid")
+    left, top, _, _ = grid["rect"]
+    # Row 1 of the sample list has a document; column 2 holds its title.
+    pointer(left + 24 + 36 + 60, top + 2 + 18 + 9, click=True)
+    time.sleep(0.3)
+    pointer(*centre(find(p, "Button", "Читать ")["rect"]), click=True)
+    after_click()
+
+
+# ---------------------------------------------------------------- main
+
+def main():
+    if os.path.exists(WORK):
+        shutil.rmtree(WORK)
+    os.makedirs(WORK)
+    subprocess.run([MAKE_DISC, DISC, EXE], check=True, stdout=subprocess.DEVNULL)
+    reader_dir = os.path.join(PREFIX, "drive_c", "TestReader")
+    os.makedirs(reader_dir, exist_ok=True)
+    shutil.copy(os.path.join(TESTS_BIN, "record_args.exe"), os.path.join(reader_dir, "AcroRd32.exe"))
+    wine("reg", "add", READER_KEY, "/ve", "/d", '"C:\\TestReader\\AcroRd32.exe" "%1"', "/f")
+    os.environ["DEMODISC_RECORD"] = wine("winepath", "-w", READER_RECORD).stdout.strip() or READER_RECORD
+    settle()
+
+    disc_before = disc_digest()
+    registry_before = registry_entries()
+    marker = os.path.join(WORK, "marker")
+    open(marker, "w").close()
+    time.sleep(1.1)
+
+    try:
+        outcomes = run_session()
+    finally:
+        settle()
+
+    failures = []
+    if sum(1 for o in outcomes.values() if o == "TFormBlenge") != 4:
+        failures.append(f"expected 4 notice windows, got {outcomes}")
+    if sum(1 for o in outcomes.values() if o == "TMessageForm") != 7:
+        failures.append(f"expected 7 player messages, got {outcomes}")
+    record = open(READER_RECORD, "rb").read().decode("utf-16-le") if os.path.exists(READER_RECORD) else ""
+    if "sample01.pdf" not in record:
+        failures.append(f"the test reader did not get the document: {record!r}")
+    disc_after = disc_digest()
+    if disc_after != disc_before:
+        changed = sorted(set(disc_after.items()) ^ set(disc_before.items()))
+        failures.append(f"the disc changed: {changed}")
+    written = changed_files_since(marker)
+    if written:
+        failures.append(f"files written: {written}")
+    registry_after = registry_entries()
+    added = sorted(registry_after - registry_before, key=str)
+    removed = sorted(registry_before - registry_after, key=str)
+    if added or removed:
+        failures.append(f"registry changed: added {added[:20]}, removed {removed[:20]}")
+
+    wine("reg", "delete", READER_KEY.rsplit("\\", 3)[0], "/f")
+    shutil.rmtree(reader_dir, ignore_errors=True)
+    settle()
+    if failures:
+        for f in failures:
+            log("FAIL", f)
+        return 1
+    log(f"{len(outcomes)} items run, a publication read, the close box: disc unchanged, "
+        f"no file written, registry unchanged ({len(registry_before)} entries compared)")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
