@@ -1,0 +1,18 @@
+// The entries of the photo window's file list: the "*.jpg" names of a
+// folder in name order, case ignored.
+#pragma once
+
+#include <vector>
+
+#include "base/cp1251.h"
+
+namespace demodisc {
+
+// True for a name ending in ".jpg" in any case (the mask "*.jpg" taken
+// exactly, without the short-name matches of the system's search).
+bool MatchesJpgMask(const Text& name);
+
+// Sorts names by cp1251 text with letter case ignored.
+void SortNamesIgnoringCase(std::vector<Text>& names);
+
+}  // namespace demodisc
