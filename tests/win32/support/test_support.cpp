@@ -107,7 +107,10 @@ void PumpMessages(int ms, const std::function<bool()>& done) {
     }
     const DWORD now = GetTickCount();
     if (static_cast<LONG>(end - now) <= 0) return;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
+    // Short waits, so that a condition that changes without a message (a
+    // device playing on its own thread) is seen soon after it holds.
+    const DWORD left = end - now;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, left < 10 ? left : 10, QS_ALLINPUT);
   }
 }
 
