@@ -11,7 +11,9 @@ MinutesSeconds SplitTime(std::int32_t frames) {
 }
 
 Text TwoDigitSeconds(std::int32_t seconds) {
-  return seconds < 10 ? "0" + std::to_string(seconds) : std::to_string(seconds);
+  Text text = seconds < 10 ? "0" : "";
+  text += std::to_string(seconds);
+  return text;
 }
 
 Text TimeText(MinutesSeconds time) {

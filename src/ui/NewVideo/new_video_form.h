@@ -1,21 +1,70 @@
-// The video window: plays the disc's clip in its client area.
+// The video window: plays the disc's clip in Panel1, with play, pause and
+// stop buttons and the running time in a toolbar along its bottom.
 #pragma once
 
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "media/mci_player_win.h"
+#include "media/video_playback.h"
 #include "ui/form.h"
 
 namespace demodisc {
 
-class NewVideoForm : public Form {
+class NewVideoForm : public Form, private VideoView {
  public:
+  // Command identifiers of the three tool buttons.
+  enum : int { kIdPlay = 101, kIdPause = 102, kIdStop = 103 };
+
+  NewVideoForm() = default;
+  ~NewVideoForm() override;
+
   void CreateWindowed(HWND mainWindow);
 
   const Text& RootDir() const { return rootDir_; }
+  MciPlayer& MediaPlayer1() { return mediaPlayer1_; }
+  const VideoPlayback& Behaviour() const { return playback_; }
+  HWND Panel1() const { return panel1_; }
+  HWND ToolBar1() const { return toolBar1_; }
+  HWND PanTime() const { return panTime_; }
+
+  // Handlers of the seek bar (no control of the layout invokes them).
+  void RxSlider1MouseDown() { playback_.RxSlider1MouseDown(); }
+  void RxSlider1MouseUp() { playback_.RxSlider1MouseUp(); }
 
  protected:
   void FormCreate();
+  void FormActivate() override;
+  void FormClose() override;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  void CreateControls();
+  void CreateToolBar();
+  void ArrangeControls();
+  void PaintToolBarEdges();
+
+  // VideoView
+  void SetButtonDown(VideoButton button) override;
+  void SetTimerEnabled(bool enabled) override;
+  void SetTimeText(const Text& text) override;
+  void ShowErrorMessage(const Text& text) override;
+
+  static LRESULT CALLBACK ToolBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                      DWORD_PTR self);
+
   Text rootDir_;
+  MciPlayer mediaPlayer1_;
+  VideoPlayback playback_{mediaPlayer1_, *this};
+
+  int dpi_ = 96;
+  HFONT font_ = nullptr;
+  HBRUSH timeBrush_ = nullptr;
+  HIMAGELIST imageList1_ = nullptr;
+  HWND panel1_ = nullptr;
+  HWND toolBar1_ = nullptr;
+  HWND panTime_ = nullptr;
 };
 
 }  // namespace demodisc
