@@ -91,7 +91,7 @@ void NewVideoForm::CreateControls() {
 void NewVideoForm::CreateToolBar() {
   toolBar1_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | CCS_NODIVIDER |
-                                  CCS_NORESIZE | CCS_NOPARENTALIGN | TBSTYLE_FLAT,
+                                  CCS_NORESIZE | CCS_NOPARENTALIGN,
                               0, 0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowSubclass(toolBar1_, ToolBarProc, 1, reinterpret_cast<DWORD_PTR>(this));
   SendMessageW(toolBar1_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
