@@ -90,6 +90,19 @@ TEST_F(VideoWindowTest, LayoutAt96Dpi) {
   EXPECT_FALSE(Down(NewVideoForm::kIdPlay) || Down(NewVideoForm::kIdPause) ||
                Down(NewVideoForm::kIdStop));
   EXPECT_EQ(form.RootDir(), disc.root());
+
+  // Sized larger, the panel takes the growth and the toolbar stays at the bottom.
+  RECT outer;
+  GetWindowRect(form.hwnd(), &outer);
+  SetWindowPos(form.hwnd(), nullptr, 0, 0, outer.right - outer.left + 100,
+               outer.bottom - outer.top + 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GetWindowRect(form.Panel1(), &panel);
+  EXPECT_EQ(panel.right - panel.left, 448);
+  EXPECT_EQ(panel.bottom - panel.top, 375);
+  GetWindowRect(form.ToolBar1(), &bar);
+  MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&bar), 2);
+  EXPECT_EQ(bar.bottom, 402 - 2);
+  EXPECT_EQ(bar.right - bar.left, 448);
 }
 
 TEST_F(VideoWindowTest, ShowingPlaysTheClipInThePanelWithItsLength) {
