@@ -72,11 +72,10 @@ struct Literal {
   std::array<char, N> bytes{};
   std::size_t size = 0;
 
-  consteval Literal(const char (&utf8)[N]) {  // NOLINT: implicit by design
-    const std::string_view in(utf8, N - 1);
+  consteval explicit Literal(std::string_view utf8) {
     std::size_t i = 0;
-    while (i < in.size()) {
-      const long cp = DecodeUtf8(in, i);
+    while (i < utf8.size()) {
+      const long cp = DecodeUtf8(utf8, i);
       if (cp < 0) throw "malformed UTF-8 in a literal";
       const int b = FromCodePoint(static_cast<char32_t>(cp));
       if (b < 0) throw "character outside code page 1251 in a literal";
@@ -85,6 +84,13 @@ struct Literal {
   }
   constexpr std::string_view view() const { return {bytes.data(), size}; }
 };
+
+// The converted bytes of one literal, stored once for the whole program.
+template <char... Utf8>
+inline constexpr char kUtf8Bytes[] = {Utf8..., '\0'};
+template <char... Utf8>
+inline constexpr Literal<sizeof...(Utf8) + 1> kStored{
+    std::string_view(kUtf8Bytes<Utf8...>, sizeof...(Utf8))};
 
 }  // namespace cp1251
 
@@ -108,11 +114,19 @@ inline Text operator+(const Text& a, TextLiteral b) { return a + Text(b); }
 inline Text operator+(TextLiteral a, const Text& b) { return Text(a) + b; }
 inline std::ostream& operator<<(std::ostream& os, TextLiteral t) { return os << t.view(); }
 
-// "Текст"_t: a cp1251 literal, converted at compile time.
-template <cp1251::Literal L>
+// "Текст"_t: a cp1251 literal, converted at compile time (a string literal
+// operator template, which GCC and Clang both take).
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wgnu-string-literal-operator-template"
+#endif
+template <typename Char, Char... Utf8>
 consteval TextLiteral operator""_t() {
-  return TextLiteral(L.view());
+  return TextLiteral(cp1251::kStored<static_cast<char>(Utf8)...>.view());
 }
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 // Widening and narrowing at the operating system's boundary.
 std::u16string ToUtf16(std::string_view text);
