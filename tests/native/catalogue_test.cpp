@@ -1,0 +1,176 @@
+#include "launcher/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "launcher/hint_texts.h"
+
+namespace demodisc {
+namespace {
+
+struct Row {
+  const char* action;
+  TextLiteral caption;
+  int image;
+};
+
+// The pages as a visitor sees them: action, caption on the button, picture.
+const Row kPresent[] = {
+    {"Act_About", "Основные особенности метода ЭПД \"Вортан\""_t, 0},
+    {"Act_BaseMod", "Базовые программные средства \"Вортан\"-технологии"_t, 1},
+    {"Act_IntMod", "Программный модуль интегративной интерпретации \"Вортан\"-измерений"_t, 2},
+    {"Act_ther", "«Рефлексотерапевтический» программный модуль"_t, 3},
+    {"Act_internet", "Программный модуль «ИНТЕРНЕТ-Вортан»"_t, 6},
+    {"Act_dental", "«Стоматологический» программный модуль"_t, 7},
+    {"Act_spinal", "«Паравертебральный» программный модуль"_t, 8},
+    {"Act_dymanic", "Модуль «Расширенной динамической диагностики»"_t, 9},
+};
+const Row kDemo[] = {
+    {"Act_v1_5", "Демонстрационная версия ПС \"Остравиленка\""_t, 11},
+    {"Act_ZOZE", "ПС для комплекса DADE \"Вортан-4М\""_t, 12},
+    {"Act_v6_1", "ПС \"Вортан-М\". версия 6.1м"_t, 13},
+    {"Act_HRV", "ПС \"Велорасса\". Версия 5.2."_t, 14},
+    {"Act_Vrtn_prof", "Аннотация версии ПС \"Вортан-профессионал\""_t, 15},
+    {"Act_Cmpx_report", "Аннотация версии ПС \"Тарвилон\""_t, 16},
+};
+const Row kVideo[] = {
+    {"Act_video_1flay", "Видео-фрагмент из 1-ого космического полёта Сомова А.А."_t, 4},
+    {"Act_video2flay", "Видео-фрагмент из 2-ой космической экспедиции Сомова А.А."_t, 5},
+    {"Act_Varnik", "Первая презентация элементов \"Вортан\"-технологии в Германии"_t, 17},
+    {"Act_Medica", "Демонстрация системы \"Вортан\" на выставке Medica-94"_t, 18},
+    {"Act_BBaden", "Демонстрация \"Вортан\"-технологии на Европейской медицинской неделе"_t, 19},
+    {"Act_WSchwang", "«Вортан»-технология лауреат Всероссийского конкурса здоровьесбережения"_t, 20},
+    {"Act_Astral", "Экспериментальное изучение парапсихологических способностей"_t, 21},
+};
+const Row kUser[] = {
+    {"Act_UseMm", "ЭПД «Вортан» при сопровождении миллиметровой терапии"_t, 10},
+    {"Act_narko", "Использование \"Вортан\"-технологии в наркологической практике"_t, 23},
+    {"Act_LR", "Использования системы \"Вортан\" для сопровождение LR-технологии"_t, 22},
+    {"Act_Heilpraktiker",
+     "Использование системы \"Вортан\" в составе мероприятий по сертификации целителей"_t, 24},
+    {"Act_EndoEco", "Использование ЭПД \"Вортан\" в рамках комплексной оздоровительной программы"_t,
+     25},
+};
+
+void ExpectPage(Category page, std::span<const Row> rows) {
+  const auto items = CatalogueItems(page);
+  ASSERT_EQ(items.size(), rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    SCOPED_TRACE(rows[i].action);
+    EXPECT_EQ(items[i].action, rows[i].action);
+    EXPECT_EQ(ShownCaption(items[i]), Text(rows[i].caption));
+    const CatalogueAction* a = FindAction(items[i].action);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->imageIndex, rows[i].image);
+    EXPECT_EQ(a->category, page);
+  }
+}
+
+TEST(Catalogue, PagesShowTheirItemsInOrderWithCaptionsAndPictures) {
+  ExpectPage(Category::Present, kPresent);
+  ExpectPage(Category::Demo, kDemo);
+  ExpectPage(Category::Video, kVideo);
+  ExpectPage(Category::User, kUser);
+}
+
+TEST(Catalogue, ItemsWithoutACaptionOfTheirOwnShowTheirActionsCaption) {
+  std::vector<std::string_view> borrowed;
+  for (Category c : {Category::Present, Category::Demo, Category::Video, Category::User})
+    for (const CatalogueItem& item : CatalogueItems(c))
+      if (!item.caption) borrowed.push_back(item.action);
+  EXPECT_EQ(borrowed, (std::vector<std::string_view>{"Act_v1_5", "Act_Cmpx_report", "Act_LR"}));
+  // The others replace a caption that differs from theirs.
+  EXPECT_NE(Text(FindAction("Act_About")->caption), ShownCaption(CatalogueItems(Category::Present)[0]));
+}
+
+TEST(Catalogue, ActionListHoldsEachActionOnceAndEveryPictureOnce) {
+  const auto actions = CatalogueActions();
+  ASSERT_EQ(actions.size(), 26u);
+  std::set<std::string_view> names;
+  std::set<int> images;
+  for (const CatalogueAction& a : actions) {
+    names.insert(a.name);
+    images.insert(a.imageIndex);
+    EXPECT_EQ(a.handler, a.name == "Act_ZOZE" ? std::string_view("Go_Vortan4")
+                                               : std::string_view(Text(a.name) + "Execute"));
+  }
+  EXPECT_EQ(names.size(), 26u);
+  EXPECT_EQ(images.size(), 26u);
+  EXPECT_EQ(*images.begin(), 0);
+  EXPECT_EQ(*images.rbegin(), 25);
+  EXPECT_EQ(FindAction("Act_Nothing"), nullptr);
+}
+
+struct EffectRow {
+  const char* action;
+  Effect effect;
+  int presentation;
+  const char* clip;
+};
+
+TEST(Catalogue, EachActionHasItsEffect) {
+  const EffectRow rows[] = {
+      {"Act_About", Effect::Presentation, 0, ""},
+      {"Act_BaseMod", Effect::Presentation, 1, ""},
+      {"Act_IntMod", Effect::Presentation, 2, ""},
+      {"Act_ther", Effect::Presentation, 3, ""},
+      {"Act_internet", Effect::Presentation, 4, ""},
+      {"Act_dental", Effect::Presentation, 5, ""},
+      {"Act_spinal", Effect::Presentation, 6, ""},
+      {"Act_dymanic", Effect::Presentation, 7, ""},
+      {"Act_v1_5", Effect::Ostravilenka, -1, ""},
+      {"Act_ZOZE", Effect::Vortan4, -1, ""},
+      {"Act_v6_1", Effect::Notice, -1, ""},
+      {"Act_HRV", Effect::Notice, -1, ""},
+      {"Act_Vrtn_prof", Effect::Notice, -1, ""},
+      {"Act_Cmpx_report", Effect::Notice, -1, ""},
+      {"Act_video_1flay", Effect::Video, -1, "SpaceKL5_mjpeg.avi"},
+      {"Act_video2flay", Effect::Video, -1, "SpaceMini_mjpeg.avi"},
+      {"Act_Varnik", Effect::Video, -1, "Null_video.avi"},
+      {"Act_Medica", Effect::Video, -1, "Null_video.avi"},
+      {"Act_BBaden", Effect::Video, -1, "Null_video.avi"},
+      {"Act_WSchwang", Effect::Video, -1, "Null_video.avi"},
+      {"Act_Astral", Effect::Video, -1, "Null_video.avi"},
+      {"Act_UseMm", Effect::Presentation, 8, ""},
+      {"Act_narko", Effect::Presentation, 9, ""},
+      {"Act_LR", Effect::Presentation, 9, ""},
+      {"Act_Heilpraktiker", Effect::Presentation, 9, ""},
+      {"Act_EndoEco", Effect::Presentation, 9, ""},
+  };
+  for (const EffectRow& r : rows) {
+    SCOPED_TRACE(r.action);
+    const CatalogueAction* a = FindAction(r.action);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->effect, r.effect);
+    if (r.effect == Effect::Presentation) {
+      EXPECT_EQ(a->presentation, r.presentation);
+    }
+    if (r.effect == Effect::Video) {
+      EXPECT_EQ(Text(a->clip), r.clip);
+    }
+  }
+}
+
+TEST(Catalogue, PresentationTableHasTenFilesAndNothingOutside) {
+  const char* files[] = {"play_about.bat",   "play_bm.bat",     "play_int.bat",
+                         "play_ther.bat",    "play_net.bat",    "play_dental.bat",
+                         "play_spinal.bat",  "play_dynamic.bat", "play_use_mm.bat",
+                         "play_in_work.bat"};
+  ASSERT_EQ(PresentationFiles().size(), 10u);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(PresentationFile(i), Text(files[i]));
+  EXPECT_EQ(PresentationFile(-1), std::nullopt);
+  EXPECT_EQ(PresentationFile(10), std::nullopt);
+  // The healer-certification item plays the shared "work" presentation.
+  EXPECT_EQ(PresentationFile(FindAction("Act_Heilpraktiker")->presentation), "play_in_work.bat");
+}
+
+TEST(Catalogue, EveryPageHasOneDescriptionPerButton) {
+  EXPECT_EQ(HintFiles(hpPresent).size(), CatalogueItems(Category::Present).size());
+  EXPECT_EQ(HintFiles(hpDemo).size(), CatalogueItems(Category::Demo).size());
+  EXPECT_EQ(HintFiles(hpVideo).size(), CatalogueItems(Category::Video).size());
+  EXPECT_EQ(HintFiles(hpUser).size(), CatalogueItems(Category::User).size());
+}
+
+}  // namespace
+}  // namespace demodisc
