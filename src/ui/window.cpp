@@ -37,7 +37,48 @@ HWND Window::Create(const wchar_t* className, const Text& caption, DWORD style, 
 }
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (ReflectToChild(msg, wp, lp, result)) return result;
+  if (msg == kQueryBackColour) return static_cast<LRESULT>(GetSysColor(COLOR_BTNFACE));
   return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+namespace {
+constexpr wchar_t kReflectorProperty[] = L"DemoDisc.Reflector";
+}
+
+void AttachReflector(HWND control, Reflector* reflector) {
+  SetPropW(control, kReflectorProperty, reflector);
+}
+
+void DetachReflector(HWND control) { RemovePropW(control, kReflectorProperty); }
+
+bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  HWND from = nullptr;
+  switch (msg) {
+    case WM_COMMAND:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      from = reinterpret_cast<HWND>(lp);
+      break;
+    case WM_NOTIFY:
+      from = reinterpret_cast<NMHDR*>(lp)->hwndFrom;
+      break;
+    case WM_DRAWITEM:
+      if (reinterpret_cast<DRAWITEMSTRUCT*>(lp)->CtlType != ODT_MENU)
+        from = reinterpret_cast<DRAWITEMSTRUCT*>(lp)->hwndItem;
+      break;
+    default:
+      return false;
+  }
+  if (!from) return false;
+  auto* reflector = static_cast<Reflector*>(GetPropW(from, kReflectorProperty));
+  return reflector && reflector->Reflected(msg, wp, lp, result);
+}
+
+COLORREF BackColourOf(HWND window) {
+  return static_cast<COLORREF>(SendMessageW(window, kQueryBackColour, 0, 0));
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -37,6 +37,28 @@ class Window {
   HWND hwnd_ = nullptr;
 };
 
+// A control object whose parent hands it the notifications that Windows
+// sends to the parent about it (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and the
+// WM_CTLCOLOR messages), so that each control handles its own.
+class Reflector {
+ public:
+  virtual ~Reflector() = default;
+  // True when the notification was handled; `result` is then returned.
+  virtual bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) = 0;
+};
+
+void AttachReflector(HWND control, Reflector* reflector);
+void DetachReflector(HWND control);
+// Hands a notification to the control it comes from; false when it is no
+// such notification or the control has no reflector.
+bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+// Asks a window for the colour its children without a colour of their own
+// take (a COLORREF); windows answer with the button-face colour unless they
+// have a colour of their own.
+inline constexpr UINT kQueryBackColour = WM_APP + 0x101;
+COLORREF BackColourOf(HWND window);
+
 // Sets a window's text from cp1251 text.
 void SetWindowTextCp(HWND hwnd, const Text& text);
 // A window's text as cp1251.

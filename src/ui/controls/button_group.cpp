@@ -1,0 +1,248 @@
+#include "ui/controls/button_group.h"
+
+#include <windowsx.h>
+
+#include "base/wide_win.h"
+#include "ui/controls/colours.h"
+#include "widgets/button_group_rules.h"
+
+namespace demodisc {
+
+namespace {
+constexpr wchar_t kClassName[] = L"TButtonGroup";
+constexpr int kPictureLeft = 5;
+constexpr int kCaptionGap = 2;
+constexpr int kCaptionLeftWithoutPicture = 6;
+}  // namespace
+
+void ButtonGroup::Create(HWND parent, const Bounds& bounds, HFONT font, const ImageList* images,
+                         std::vector<Item> items) {
+  items_ = std::move(items);
+  font_ = font;
+  images_ = images;
+  RegisterClass(kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr);
+  Window::Create(kClassName, Text(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, WS_EX_CLIENTEDGE,
+                 bounds.x, bounds.y, bounds.width, bounds.height, parent);
+}
+
+int ButtonGroup::ButtonAtPoint(LPARAM lp) const {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  return ButtonAt(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), client.right, client.bottom, Count());
+}
+
+void ButtonGroup::RepaintButton(int index) {
+  if (index < 0) return;
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  RECT r{0, index * kButtonGroupItemHeight, client.right, (index + 1) * kButtonGroupItemHeight};
+  InvalidateRect(hwnd(), &r, FALSE);
+}
+
+void ButtonGroup::SetHot(int index) {
+  if (index == hot_) return;
+  const int previous = hot_;
+  hot_ = index;
+  RepaintButton(previous);
+  RepaintButton(index);
+  if (onHotButton) onHotButton(index);
+}
+
+void ButtonGroup::MouseMove(LPARAM lp) {
+  if (!tracking_) {
+    TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd(), 0};
+    tracking_ = TrackMouseEvent(&tme) != FALSE;
+  }
+  const int index = ButtonAtPoint(lp);
+  if (pressed_ >= 0) {
+    const bool down = index == pressed_;
+    if (down != drawnDown_) {
+      drawnDown_ = down;
+      RepaintButton(pressed_);
+    }
+  }
+  SetHot(index);
+}
+
+void ButtonGroup::MouseLeave() {
+  tracking_ = false;
+  SetHot(-1);
+}
+
+void ButtonGroup::LeftDown(LPARAM lp) {
+  SetFocus(hwnd());
+  const int index = ButtonAtPoint(lp);
+  if (index < 0) return;
+  const int oldFocus = focus_;
+  focus_ = index;
+  pressed_ = index;
+  drawnDown_ = true;
+  SetCapture(hwnd());
+  RepaintButton(oldFocus);
+  RepaintButton(index);
+}
+
+void ButtonGroup::LeftUp(LPARAM lp) {
+  if (pressed_ < 0) return;
+  const int pressed = pressed_;
+  pressed_ = -1;
+  drawnDown_ = false;
+  if (GetCapture() == hwnd()) ReleaseCapture();
+  RepaintButton(pressed);
+  if (ButtonAtPoint(lp) != pressed) return;
+  // Draw the released button before the item's action blocks the window.
+  UpdateWindow(hwnd());
+  const auto& onClick = items_[static_cast<std::size_t>(pressed)].onClick;
+  if (onClick) onClick();
+}
+
+void ButtonGroup::KeyDown(WPARAM key) {
+  FocusKey step;
+  switch (key) {
+    case VK_UP:
+    case VK_LEFT:
+      step = FocusKey::Previous;
+      break;
+    case VK_DOWN:
+    case VK_RIGHT:
+      step = FocusKey::Next;
+      break;
+    case VK_PRIOR:
+      step = FocusKey::PageUp;
+      break;
+    case VK_NEXT:
+      step = FocusKey::PageDown;
+      break;
+    case VK_HOME:
+      step = FocusKey::First;
+      break;
+    case VK_END:
+      step = FocusKey::Last;
+      break;
+    default:
+      return;  // Enter and Space run nothing
+  }
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const int next = MovedFocus(step, focus_, Count(), client.bottom / kButtonGroupItemHeight);
+  if (next == focus_) return;
+  RepaintButton(focus_);
+  focus_ = next;
+  RepaintButton(focus_);
+}
+
+void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
+  const Item& item = items_[static_cast<std::size_t>(index)];
+  const bool down = index == pressed_ && drawnDown_;
+  const COLORREF face = GetSysColor(down ? COLOR_BTNSHADOW : COLOR_BTNFACE);
+  HBRUSH faceBrush = CreateSolidBrush(face);
+  FillRect(dc, &r, faceBrush);
+  DeleteObject(faceBrush);
+
+  const ButtonFrameColours colours = FrameColoursFor(ToRgb(face));
+  const bool hot = index == hot_ && !down;
+  HBRUSH frameBrush = CreateSolidBrush(ToColorRef(hot ? colours.hotFrame : colours.frame));
+  RECT frame{r.left + 2, r.top + 1, r.right - 2, r.bottom - 1};
+  FrameRect(dc, &frame, frameBrush);
+  DeleteObject(frameBrush);
+
+  const int shift = down ? 1 : 0;
+  const bool hasPicture = images_ && *images_ && item.imageIndex >= 0;
+  int captionLeft = r.left + kCaptionLeftWithoutPicture;
+  if (hasPicture) {
+    const int x = r.left + kPictureLeft;
+    images_->Draw(item.imageIndex, dc, x + shift,
+                  r.top + (r.bottom - r.top - images_->height()) / 2 + shift);
+    captionLeft = x + images_->width() + kCaptionGap;
+  }
+
+  HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE wg{};
+  GetTextExtentPoint32W(dc, L"Wg", 2, &wg);
+  const int top = r.top + (r.bottom - r.top - wg.cy) / 2;
+  RECT text{captionLeft + shift, top + shift, r.right, top + wg.cy + shift};
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(down ? COLOR_BTNFACE : COLOR_BTNTEXT));
+  const std::wstring caption = Wide(item.caption);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SelectObject(dc, oldFont);
+
+  if (index == focus_ && GetFocus() == hwnd()) {
+    RECT focus = frame;
+    InflateRect(&focus, -2, -2);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, face);
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+void ButtonGroup::Paint(HDC dc, const RECT& client) {
+  // Drawn off screen first, so that hot tracking does not flicker.
+  HDC mem = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ oldBitmap = SelectObject(mem, bitmap);
+  int y = 0;
+  for (int i = 0; i < Count() && y < client.bottom; ++i, y += kButtonGroupItemHeight) {
+    RECT r{0, y, client.right, y + kButtonGroupItemHeight};
+    DrawButton(mem, i, r);
+  }
+  if (y < client.bottom) {
+    RECT rest{0, y, client.right, client.bottom};
+    FillRect(mem, &rest, GetSysColorBrush(COLOR_BTNFACE));
+  }
+  BitBlt(dc, 0, 0, client.right, client.bottom, mem, 0, 0, SRCCOPY);
+  SelectObject(mem, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(mem);
+}
+
+LRESULT ButtonGroup::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd(), &ps);
+      RECT client;
+      GetClientRect(hwnd(), &client);
+      Paint(dc, client);
+      EndPaint(hwnd(), &ps);
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      MouseMove(lp);
+      return 0;
+    case WM_MOUSELEAVE:
+      MouseLeave();
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // the second press of a double click is a press too
+      LeftDown(lp);
+      return 0;
+    case WM_LBUTTONUP:
+      LeftUp(lp);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (pressed_ >= 0 && reinterpret_cast<HWND>(lp) != hwnd()) {
+        const int pressed = pressed_;
+        pressed_ = -1;
+        drawnDown_ = false;
+        RepaintButton(pressed);
+      }
+      return 0;
+    case WM_KEYDOWN:
+      KeyDown(wp);
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      RepaintButton(focus_);
+      return 0;
+    default:
+      return Window::HandleMessage(msg, wp, lp);
+  }
+}
+
+}  // namespace demodisc

@@ -1,0 +1,36 @@
+// Pictures from the program's resources, drawn with their lower-left
+// pixel's colour transparent.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace demodisc {
+
+// An image list owned by the object: the pictures of a bitmap resource cut
+// into images of width x height. Empty when the resource is missing.
+class ImageList {
+ public:
+  ImageList() = default;
+  ImageList(UINT resourceId, int width, int height) { Load(resourceId, width, height); }
+  ~ImageList();
+  ImageList(const ImageList&) = delete;
+  ImageList& operator=(const ImageList&) = delete;
+
+  void Load(UINT resourceId, int width, int height);
+  HIMAGELIST handle() const { return list_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  explicit operator bool() const { return list_ != nullptr; }
+  void Draw(int index, HDC dc, int x, int y) const;
+
+ private:
+  HIMAGELIST list_ = nullptr;
+  int width_ = 0;
+  int height_ = 0;
+};
+
+// The colour of a bitmap's lower-left pixel.
+COLORREF LowerLeftColour(HBITMAP bitmap);
+
+}  // namespace demodisc

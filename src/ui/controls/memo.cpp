@@ -1,0 +1,24 @@
+#include "ui/controls/memo.h"
+
+#include "base/wide_win.h"
+
+namespace demodisc {
+
+void Memo::Create(HWND parent, const Bounds& bounds, HFONT font) {
+  CreateControl(L"EDIT", Text(),
+                WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_LEFT,
+                WS_EX_CLIENTEDGE, parent, bounds, font);
+  // The default limit (about 30000 characters) would cut long descriptions.
+  SendMessageW(hwnd(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+}
+
+void Memo::SetText(const Text& text) {
+  const std::wstring wide = Wide(text);
+  SendMessageW(hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+Text Memo::GetText() const { return WindowTextCp(hwnd()); }
+
+void Memo::ScrollToTop() { SendMessageW(hwnd(), WM_VSCROLL, SB_TOP, 0); }
+
+}  // namespace demodisc

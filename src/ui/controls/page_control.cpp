@@ -1,0 +1,70 @@
+#include "ui/controls/page_control.h"
+
+#include <commctrl.h>
+
+#include "base/wide_win.h"
+
+namespace demodisc {
+
+void PageControl::Create(HWND parent, const Bounds& bounds, HFONT tabFont) {
+  CreateControl(WC_TABCONTROLW, Text(),
+                WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS |
+                    TCS_SINGLELINE | TCS_FOCUSONBUTTONDOWN,
+                0, parent, bounds, tabFont);
+  SetWindowRgn(hwnd(), CreateRectRgn(0, 0, bounds.width, kTabRowHeight), FALSE);
+}
+
+Panel& PageControl::AddPage(const Text& caption, int imageIndex) {
+  std::wstring text = Wide(caption);
+  TCITEMW item{};
+  item.mask = TCIF_TEXT | TCIF_IMAGE;
+  item.pszText = text.data();
+  item.iImage = imageIndex;  // no image list: the tabs show their captions only
+  SendMessageW(hwnd(), TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
+
+  const Bounds own = BoundsInParent(hwnd());
+  auto page = std::make_unique<Panel>();
+  PanelLook look;
+  look.bevel = false;
+  page->Create(GetParent(hwnd()),
+               {own.x + kSideMargin, own.y + kTabRowHeight, own.width - 2 * kSideMargin,
+                own.height - kTabRowHeight - kSideMargin},
+               look, L"TTabSheet");
+  ShowWindow(page->hwnd(), SW_HIDE);
+  pages_.push_back(std::move(page));
+  return *pages_.back();
+}
+
+int PageControl::Current() const {
+  return static_cast<int>(SendMessageW(hwnd(), TCM_GETCURSEL, 0, 0));
+}
+
+void PageControl::SetCurrent(int index) {
+  SendMessageW(hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ShowCurrent();
+}
+
+void PageControl::ShowCurrent() {
+  const int current = Current();
+  HWND focus = GetFocus();
+  for (int i = 0; i < PageCount(); ++i) {
+    HWND page = pages_[static_cast<std::size_t>(i)]->hwnd();
+    if (i == current) continue;
+    // Focus inside a page that goes away moves to the tab row.
+    if (focus && IsChild(page, focus)) SetFocus(hwnd());
+    ShowWindow(page, SW_HIDE);
+  }
+  if (current >= 0 && current < PageCount())
+    ShowWindow(pages_[static_cast<std::size_t>(current)]->hwnd(), SW_SHOW);
+}
+
+bool PageControl::Reflected(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
+  if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lp)->code == TCN_SELCHANGE) {
+    ShowCurrent();
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace demodisc

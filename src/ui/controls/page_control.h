@@ -1,0 +1,41 @@
+// A page control: a tab control whose tabs are flat buttons in one row, over
+// pages that are panels of their own. The pages lie in the tab control's
+// display area as its siblings, so that the keyboard reaches the tab row
+// first and then the current page's controls; the tab control's window is
+// cut to its tab row so that it never paints over them.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui/controls/control.h"
+#include "ui/controls/panel.h"
+
+namespace demodisc {
+
+class PageControl final : public Control {
+ public:
+  // Each page's area inside the control: 4 pixels from the sides and the
+  // bottom, below the tab row.
+  static constexpr int kSideMargin = 4;
+  static constexpr int kTabRowHeight = 28;
+
+  void Create(HWND parent, const Bounds& bounds, HFONT tabFont);
+  // Adds a page with its tab; the page is hidden until it becomes current.
+  Panel& AddPage(const Text& caption, int imageIndex);
+
+  int Current() const;
+  void SetCurrent(int index);
+  Panel& Page(int index) { return *pages_[static_cast<std::size_t>(index)]; }
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+
+  bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  void ShowCurrent();
+
+  std::vector<std::unique_ptr<Panel>> pages_;
+};
+
+}  // namespace demodisc

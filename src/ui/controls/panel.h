@@ -1,0 +1,38 @@
+// A panel: a container with a colour, a 1-pixel raised bevel and a centred
+// caption. Its colour is painted only while visual styles are off; with them
+// on, what lies beneath shows through and only the caption's colour remains.
+#pragma once
+
+#include <optional>
+
+#include "ui/window.h"
+#include "widgets/align_layout.h"
+
+namespace demodisc {
+
+struct PanelLook {
+  std::optional<COLORREF> colour;  // none: the parent's colour
+  bool bevel = true;
+  Text caption;
+  HFONT font = nullptr;
+  COLORREF textColour = GetSysColor(COLOR_WINDOWTEXT);
+};
+
+class Panel : public Window {
+ public:
+  void Create(HWND parent, const Bounds& bounds, PanelLook look,
+              const wchar_t* className = L"TPanel");
+  // The width of the bevel: children are aligned inside it.
+  int Inset() const { return look_.bevel ? 1 : 0; }
+  COLORREF Colour() const;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void Paint(HDC dc);
+
+  PanelLook look_;
+};
+
+}  // namespace demodisc

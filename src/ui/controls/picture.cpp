@@ -1,0 +1,48 @@
+#include "ui/controls/picture.h"
+
+#include "ui/controls/visual_styles.h"
+
+namespace demodisc {
+
+Picture::~Picture() {
+  if (bitmap_) DeleteObject(bitmap_);
+}
+
+void Picture::Create(HWND parent, const Bounds& bounds, UINT resourceId, bool transparent) {
+  bitmap_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (bitmap_ && transparent) {
+    BITMAP info{};
+    GetObjectW(bitmap_, sizeof info, &info);
+    masked_.Load(resourceId, info.bmWidth, info.bmHeight);
+  }
+  CreateControl(L"STATIC", Text(), WS_VISIBLE | SS_OWNERDRAW, 0, parent, bounds, nullptr);
+}
+
+bool Picture::Reflected(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
+  if (msg != WM_DRAWITEM) return false;
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+  HDC dc = item->hDC;
+  if (VisualStylesActive()) {
+    DrawParentBackground(hwnd(), dc);
+  } else {
+    HBRUSH brush = CreateSolidBrush(BackColourOf(GetParent(hwnd())));
+    FillRect(dc, &item->rcItem, brush);
+    DeleteObject(brush);
+  }
+  if (masked_) {
+    masked_.Draw(0, dc, 0, 0);
+  } else if (bitmap_) {
+    BITMAP info{};
+    GetObjectW(bitmap_, sizeof info, &info);
+    HDC src = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(src, bitmap_);
+    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, src, 0, 0, SRCCOPY);
+    SelectObject(src, old);
+    DeleteDC(src);
+  }
+  result = TRUE;
+  return true;
+}
+
+}  // namespace demodisc

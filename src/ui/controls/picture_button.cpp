@@ -1,0 +1,94 @@
+#include "ui/controls/picture_button.h"
+
+#include "base/wide_win.h"
+#include "ui/controls/visual_styles.h"
+
+namespace demodisc {
+
+namespace {
+constexpr int kSpacing = 4;
+}
+
+PictureAndCaption CentredTogether(const RECT& button, SIZE picture, SIZE caption, PictureSide side,
+                                  int spacing) {
+  const int width = button.right - button.left;
+  const int height = button.bottom - button.top;
+  const int gap = picture.cx > 0 && caption.cx > 0 ? spacing : 0;
+  PictureAndCaption out{};
+  if (side == PictureSide::Left) {
+    const int total = picture.cx + gap + caption.cx;
+    const int left = button.left + (width - total) / 2;
+    out.picture = {left, button.top + (height - picture.cy) / 2};
+    const int textLeft = left + picture.cx + gap;
+    const int textTop = button.top + (height - caption.cy) / 2;
+    out.caption = {textLeft, textTop, textLeft + caption.cx, textTop + caption.cy};
+  } else {
+    const int total = picture.cy + gap + caption.cy;
+    const int top = button.top + (height - total) / 2;
+    out.picture = {button.left + (width - picture.cx) / 2, top};
+    const int textTop = top + picture.cy + gap;
+    const int textLeft = button.left + (width - caption.cx) / 2;
+    out.caption = {textLeft, textTop, textLeft + caption.cx, textTop + caption.cy};
+  }
+  return out;
+}
+
+void PictureButton::Create(HWND parent, const Bounds& bounds, const Text& caption,
+                           const PictureButtonLook& look) {
+  look_ = look;
+  if (look.pictureId) picture_.Load(look.pictureId, look.pictureWidth, look.pictureHeight);
+  CreateControl(L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, parent, bounds,
+                look.font);
+}
+
+bool PictureButton::Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_COMMAND && (HIWORD(wp) == BN_CLICKED || HIWORD(wp) == BN_DOUBLECLICKED)) {
+    if (onClick) onClick();
+    result = 0;
+    return true;
+  }
+  if (msg == WM_DRAWITEM) {
+    Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+    result = TRUE;
+    return true;
+  }
+  return false;
+}
+
+void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  const int state = disabled ? 4 : pressed ? 3 : (item.itemState & ODS_FOCUS) ? 5 : 1;
+  if (!DrawThemedPushButton(hwnd(), dc, r, state)) {
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  }
+
+  const std::wstring caption = Wide(WindowTextCp(hwnd()));
+  HGDIOBJ oldFont = SelectObject(dc, look_.font ? look_.font : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE text{};
+  if (!caption.empty())
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+  const SIZE picture = picture_ ? SIZE{picture_.width(), picture_.height()} : SIZE{0, 0};
+  PictureAndCaption place = CentredTogether(r, picture, text, look_.side, kSpacing);
+  if (pressed) {
+    ++place.picture.x;
+    ++place.picture.y;
+    OffsetRect(&place.caption, 1, 1);
+  }
+  picture_.Draw(0, dc, place.picture.x, place.picture.y);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+  DrawTextW(dc, caption.c_str(), -1, &place.caption, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+  SelectObject(dc, oldFont);
+
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    RECT focus = r;
+    InflateRect(&focus, -4, -4);
+    DrawFocusRect(dc, &focus);
+  }
+}
+
+}  // namespace demodisc

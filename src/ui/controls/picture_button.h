@@ -1,0 +1,47 @@
+// A button with a picture: a BUTTON drawn by its owner, picture and caption
+// centred together 4 pixels apart, the picture left of or above the caption,
+// its lower-left pixel's colour transparent.
+#pragma once
+
+#include <functional>
+
+#include "ui/controls/control.h"
+#include "ui/controls/image_list.h"
+
+namespace demodisc {
+
+enum class PictureSide { Left, Above };
+
+struct PictureButtonLook {
+  UINT pictureId = 0;  // a bitmap resource; a missing one draws no picture
+  int pictureWidth = 0;
+  int pictureHeight = 0;
+  PictureSide side = PictureSide::Left;
+  HFONT font = nullptr;
+};
+
+class PictureButton final : public Control {
+ public:
+  void Create(HWND parent, const Bounds& bounds, const Text& caption,
+              const PictureButtonLook& look);
+  bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  bool HasPicture() const { return static_cast<bool>(picture_); }
+
+  std::function<void()> onClick;
+
+ private:
+  void Draw(const DRAWITEMSTRUCT& item);
+
+  PictureButtonLook look_;
+  ImageList picture_;
+};
+
+// Where a picture and a caption go when centred together on a button.
+struct PictureAndCaption {
+  POINT picture;
+  RECT caption;
+};
+PictureAndCaption CentredTogether(const RECT& button, SIZE picture, SIZE caption, PictureSide side,
+                                  int spacing);
+
+}  // namespace demodisc

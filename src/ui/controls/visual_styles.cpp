@@ -1,0 +1,78 @@
+#include "ui/controls/visual_styles.h"
+
+#include <shlwapi.h>
+
+namespace demodisc {
+
+namespace {
+
+using HTheme = HANDLE;
+
+struct ThemeApi {
+  BOOL(WINAPI* isAppThemed)() = nullptr;
+  BOOL(WINAPI* isThemeActive)() = nullptr;
+  HRESULT(WINAPI* drawParentBackground)(HWND, HDC, const RECT*) = nullptr;
+  HTheme(WINAPI* openThemeData)(HWND, LPCWSTR) = nullptr;
+  HRESULT(WINAPI* closeThemeData)(HTheme) = nullptr;
+  HRESULT(WINAPI* drawThemeBackground)(HTheme, HDC, int, int, const RECT*, const RECT*) = nullptr;
+
+  ThemeApi() {
+    HMODULE lib = LoadLibraryW(L"uxtheme.dll");
+    if (!lib) return;
+    Load(lib, "IsAppThemed", isAppThemed);
+    Load(lib, "IsThemeActive", isThemeActive);
+    Load(lib, "DrawThemeParentBackground", drawParentBackground);
+    Load(lib, "OpenThemeData", openThemeData);
+    Load(lib, "CloseThemeData", closeThemeData);
+    Load(lib, "DrawThemeBackground", drawThemeBackground);
+  }
+
+  template <class F>
+  static void Load(HMODULE lib, const char* name, F& f) {
+    f = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(lib, name)));
+  }
+};
+
+const ThemeApi& Api() {
+  static const ThemeApi api;
+  return api;
+}
+
+bool CommonControls6() {
+  static const bool v6 = [] {
+    HMODULE cc = GetModuleHandleW(L"comctl32.dll");
+    if (!cc) return false;
+    auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
+        reinterpret_cast<void*>(GetProcAddress(cc, "DllGetVersion")));
+    if (!getVersion) return false;
+    DLLVERSIONINFO info{};
+    info.cbSize = sizeof info;
+    return SUCCEEDED(getVersion(&info)) && info.dwMajorVersion >= 6;
+  }();
+  return v6;
+}
+
+}  // namespace
+
+bool VisualStylesActive() {
+  const ThemeApi& api = Api();
+  return api.isAppThemed && api.isThemeActive && CommonControls6() && api.isAppThemed() &&
+         api.isThemeActive();
+}
+
+void DrawParentBackground(HWND child, HDC dc) {
+  if (Api().drawParentBackground) Api().drawParentBackground(child, dc, nullptr);
+}
+
+bool DrawThemedPushButton(HWND button, HDC dc, const RECT& rect, int state) {
+  const ThemeApi& api = Api();
+  if (!VisualStylesActive() || !api.openThemeData || !api.drawThemeBackground) return false;
+  HTheme theme = api.openThemeData(button, L"BUTTON");
+  if (!theme) return false;
+  constexpr int kPushButtonPart = 1;
+  api.drawThemeBackground(theme, dc, kPushButtonPart, state, &rect, nullptr);
+  api.closeThemeData(theme);
+  return true;
+}
+
+}  // namespace demodisc
