@@ -76,14 +76,27 @@ void Form::EndModal(int result) {
   if (!inModal_) ShowWindow(hwnd(), SW_HIDE);
 }
 
+void Form::RestoreFocus() {
+  if (!lastFocus_ || !IsWindow(lastFocus_) || !IsChild(hwnd(), lastFocus_) ||
+      !IsWindowVisible(lastFocus_) || !IsWindowEnabled(lastFocus_))
+    lastFocus_ = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
+  SetFocus(lastFocus_ ? lastFocus_ : hwnd());
+}
+
 LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ACTIVATE:
-      if (LOWORD(wp) != WA_INACTIVE && activatePending_) {
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+        return 0;
+      }
+      if (activatePending_) {
         activatePending_ = false;
         PostMessageW(hwnd(), kFormActivateMessage, 0, 0);
       }
-      break;
+      if (!HIWORD(wp)) RestoreFocus();
+      return 0;
     case kFormActivateMessage:
       FormActivate();
       return 0;

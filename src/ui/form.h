@@ -50,6 +50,11 @@ class Form : public Window {
  private:
   void PrepareShowing();
 
+  // The keyboard focus goes back where it was when the window is activated
+  // again; at first it goes to the first control that takes it.
+  void RestoreFocus();
+
+  HWND lastFocus_ = nullptr;
   bool placed_ = false;
   bool activatePending_ = false;
   int modalResult_ = 0;

@@ -9,29 +9,10 @@ namespace demodisc {
 namespace {
 
 using testing::ReadFileBytes;
+using testing::RecordedLines;
 using testing::TempDir;
 using testing::TestProgramDir;
 using testing::WriteFileBytes;
-
-// The lines a recorder wrote: the command line and the working directory of
-// each run, as cp1251.
-std::vector<Text> RecordedLines(const Text& path, bool wide) {
-  std::string bytes = ReadFileBytes(path);
-  Text all = wide ? Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(bytes.data()),
-                                             bytes.size() / sizeof(wchar_t)))
-                  : bytes;
-  std::vector<Text> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    if (all[i] == '\n') {
-      Text line = all.substr(start, i - start);
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines.push_back(line);
-      start = i + 1;
-    }
-  }
-  return lines;
-}
 
 class RunAndWaitTest : public ::testing::Test {
  protected:

@@ -16,17 +16,25 @@ void MainForm::CreateWindowed() {
   RegisterClass(kClassName);
   CreateForm(kClassName, "Демонстрационный диск \"Вортан-технологии\". 2008 г."_t, kStyle,
              kExStyle, kClientWidth, kClientHeight, nullptr);
+  BuildLayout();
   FormCreate();
 }
 
 void MainForm::FormCreate() { folders_ = MakeDiscFolders(CurrentDirectory()); }
 
+HWND MainForm::Named(std::string_view name) const {
+  for (const auto& [n, h] : named_)
+    if (n == name) return h;
+  return nullptr;
+}
+
 void MainForm::FormActivate() {
   if (activated_) return;
   activated_ = true;
+  // An error in the publications leaves the window on the layout's page.
+  PreparePublications();
+  PgCtrl_disk.SetCurrent(kPresent);
 }
-
-bool MainForm::FormCloseQuery() { return true; }
 
 void MainForm::abcPicSpeedBtn1Click() {
   if (secondary_.video) secondary_.video->ShowModal();

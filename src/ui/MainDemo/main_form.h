@@ -1,8 +1,22 @@
-// The main window: the disc's catalogue, the publications, the control panel
-// and the maker's contacts.
+// The main window: the disc's catalogue on five pages, the control panel and
+// the maker's contacts.
 #pragma once
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "base/text_reader.h"
+#include "launcher/catalogue.h"
 #include "launcher/disc_folders.h"
+#include "ui/controls/button_group.h"
+#include "ui/controls/image_list.h"
+#include "ui/controls/label.h"
+#include "ui/controls/memo.h"
+#include "ui/controls/page_control.h"
+#include "ui/controls/panel.h"
+#include "ui/controls/picture.h"
+#include "ui/controls/picture_button.h"
 #include "ui/form.h"
 
 namespace demodisc {
@@ -23,11 +37,30 @@ class MainForm : public Form {
   static constexpr int kClientWidth = 656;
   static constexpr int kClientHeight = 545;
 
-  // Creates the window hidden; computes the disc folders from the current directory.
+  // Pages of PgCtrl_disk, in tab order.
+  enum PageIndex { kPresent = 0, kArtikel = 1, kDemo = 2, kVideo = 3, kGebitBenutzt = 4 };
+
+  // Creates the window hidden with all its controls; computes the disc
+  // folders from the current directory.
   void CreateWindowed();
   void SetSecondaryForms(const SecondaryForms& forms) { secondary_ = forms; }
 
   const DiscFolders& folders() const { return folders_; }
+
+  // A control by its name ("BGrp_present", "Mm_Hint", ...); null for none.
+  HWND Named(std::string_view name) const;
+  int CurrentPage() const { return PgCtrl_disk.Current(); }
+
+  // The catalogue's operations.
+  void StartAllPresent(int index);
+  void PlayVideo(const Text& fileName);
+  void Go_Vortan4();
+  void Act_v1_5Execute();
+  // Act_v6_1, Act_HRV, Act_Vrtn_prof and Act_Cmpx_report: the notice window.
+  void ShowNotice();
+
+  // Reads a description into its page's memo.
+  void ShowHintText(int page, int index);
 
   // Shown by no control: the video and the photo windows, modally.
   void abcPicSpeedBtn1Click();
@@ -40,9 +73,89 @@ class MainForm : public Form {
   bool IsMainForm() const override { return true; }
 
  private:
+  // Layout.
+  void BuildLayout();
+  void BuildPages();
+  void BuildCataloguePage(Panel& page, ButtonGroup& group, Category category, Memo& memo,
+                          void (MainForm::*hotHandler)(int));
+  void BuildControlPanel();
+  void BuildContactPanel();
+  void Name(std::string_view name, HWND hwnd) { named_.emplace_back(name, hwnd); }
+
+  // Catalogue.
+  void ExecuteAction(const CatalogueAction& action);
+  Memo* HintMemo(int page);
+  void BGrp_presentHotButton(int index);
+  void ButGrp_demoHotButton(int index);
+  void ButGrp_VideoHotButton(int index);
+  void But_Grp_userHotButton(int index);
+
+  // Control panel and contacts.
+  void BBtn_CloseClick();
+  void BBtn_PrintContactClick();
+
+  // Publications.
+  void PreparePublications();
+  void FreePublications();
+  void BBtn_ReadDocClick();
+  void BBtn_InstallAcrobatClick();
+
   DiscFolders folders_;
   SecondaryForms secondary_;
+  TextReader reader_;  // the window's one text-file reader
   bool activated_ = false;
+  std::vector<std::pair<std::string_view, HWND>> named_;
+
+  ImageList ImgLst_Demo;
+
+  PageControl PgCtrl_disk;
+  Panel* Present = nullptr;
+  Panel* Artikel = nullptr;
+  Panel* Demo = nullptr;
+  Panel* Video = nullptr;
+  Panel* Gebit_Benutzt = nullptr;
+
+  ButtonGroup BGrp_present;
+  Memo Mm_Hint;
+  Panel Pan_Publ;
+  Memo Mm_artikel;
+  PictureButton BBtn_ReadDoc;
+  Label Lab_AttentDemo;
+  ButtonGroup ButGrp_demo;
+  Memo Mm_Demo;
+  ButtonGroup ButGrp_Video;
+  Memo Mm_Video;
+  ButtonGroup But_Grp_user;
+  Memo Mm_use;
+
+  Panel Pan_Ctrl;
+  PictureButton BBtn_Close;
+  Label Lab_HInstall;
+  PictureButton BBtn_InstallAcrobat;
+
+  Panel Pan_About;
+  Panel Pan_AboutAdress;
+  Label Lab_HMaker;
+  Picture Image1;
+  Label Lab_adress;
+  Label Lab_koresp;
+  Panel Pan_AboutInter;
+  Label Lab_HInter;
+  Label Lab_www;
+  Label Lab_HEmails;
+  Label Lab_email_1;
+  Label Lab_email_2;
+  Label Lab_email_3;
+  Panel Pan_AboutPhone;
+  Label Lab_HTel;
+  Label Lab_tel_1;
+  Label Lab_tel_2;
+  Panel Pan_AboutPers;
+  Label Lab_HPers;
+  Label Lab_Director;
+  Label Lab_hendy;
+  PictureButton BBtn_PrintContact;
+  Panel Pan_Slogan10;
 };
 
 }  // namespace demodisc

@@ -14,6 +14,20 @@ struct PlacedChild {
   AlignedChild alignment;
 };
 
+inline AlignedChild AlignTop(int height, int margin = 0) {
+  return {Align::Top, {0, 0, 0, height}, margin};
+}
+inline AlignedChild AlignBottom(int height, int margin = 0) {
+  return {Align::Bottom, {0, 0, 0, height}, margin};
+}
+inline AlignedChild AlignLeft(int width, int margin = 0) {
+  return {Align::Left, {0, 0, width, 0}, margin};
+}
+inline AlignedChild AlignRight(int width, int margin = 0) {
+  return {Align::Right, {0, 0, width, 0}, margin};
+}
+inline AlignedChild AlignFill(int margin = 0) { return {Align::Client, {}, margin}; }
+
 // Aligns the children within the parent's client area less `inset` pixels on
 // each side (a bevel's width), in list order.
 void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& children);

@@ -22,7 +22,7 @@ class Control : public Reflector {
 
  protected:
   void CreateControl(const wchar_t* className, const Text& text, DWORD style, DWORD exStyle,
-                     HWND parent, const Bounds& bounds, HFONT font);
+                     HWND parent, const Bounds& bounds, HFONT font, int id = 0);
 
  private:
   HWND hwnd_ = nullptr;

@@ -17,6 +17,11 @@ COLORREF Panel::Colour() const {
   return BackColourOf(GetParent(hwnd()));
 }
 
+void Panel::AlignControls(std::vector<PlacedChild> children) {
+  aligned_ = std::move(children);
+  PlaceAligned(hwnd(), Inset(), aligned_);
+}
+
 void Panel::Paint(HDC dc) {
   RECT r;
   GetClientRect(hwnd(), &r);
@@ -53,6 +58,9 @@ LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_PRINTCLIENT:
       Paint(reinterpret_cast<HDC>(wp));
+      return 0;
+    case WM_SIZE:
+      if (!aligned_.empty()) PlaceAligned(hwnd(), Inset(), aligned_);
       return 0;
     case kQueryBackColour:
       return static_cast<LRESULT>(Colour());

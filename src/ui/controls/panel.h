@@ -5,6 +5,9 @@
 
 #include <optional>
 
+#include <vector>
+
+#include "ui/controls/alignment.h"
 #include "ui/window.h"
 #include "widgets/align_layout.h"
 
@@ -25,6 +28,9 @@ class Panel : public Window {
   // The width of the bevel: children are aligned inside it.
   int Inset() const { return look_.bevel ? 1 : 0; }
   COLORREF Colour() const;
+  // Keeps the children aligned inside the bevel, now and whenever the panel's
+  // size changes.
+  void AlignControls(std::vector<PlacedChild> children);
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -33,6 +39,7 @@ class Panel : public Window {
   void Paint(HDC dc);
 
   PanelLook look_;
+  std::vector<PlacedChild> aligned_;
 };
 
 }  // namespace demodisc

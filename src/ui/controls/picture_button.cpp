@@ -38,7 +38,7 @@ void PictureButton::Create(HWND parent, const Bounds& bounds, const Text& captio
   look_ = look;
   if (look.pictureId) picture_.Load(look.pictureId, look.pictureWidth, look.pictureHeight);
   CreateControl(L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, parent, bounds,
-                look.font);
+                look.font, look.id);
 }
 
 bool PictureButton::Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

@@ -18,6 +18,7 @@ struct PictureButtonLook {
   int pictureHeight = 0;
   PictureSide side = PictureSide::Left;
   HFONT font = nullptr;
+  int id = 0;  // the control's identifier (IDOK for a window's default button)
 };
 
 class PictureButton final : public Control {

@@ -1,16 +1,88 @@
 #include "ui/frmBlend/form_blenge.h"
 
+#include "resource_ids.h"
+#include "ui/controls/alignment.h"
+#include "ui/controls/colours.h"
+#include "ui/controls/fonts.h"
+
 namespace demodisc {
 
 namespace {
 constexpr wchar_t kClassName[] = L"TFormBlenge";
-}
+constexpr int kBandHeight = 41;
+}  // namespace
 
 void FormBlenge::CreateWindowed(HWND mainWindow) {
+  mainWindow_ = mainWindow;
   RegisterClass(kClassName);
   CreateForm(kClassName, "Предупреждение !"_t,
-             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 273, 352,
-             mainWindow);
+             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
+                 WS_CLIPCHILDREN,
+             WS_EX_CONTROLPARENT, kClientWidth, kClientHeight, mainWindow);
+  SetControlFont(hwnd(), UiFont({L"Tahoma", 11}));
+
+  PanelLook up;
+  up.colour = kMoneyGreen;
+  up.caption = "Пункт не доступен"_t;
+  up.font = UiFont({L"Arial", 21, true, true, ANSI_CHARSET});
+  up.textColour = kRed;
+  Pan_Up.Create(hwnd(), {0, 0, kClientWidth, kBandHeight}, up);
+
+  Img_Werker.Create(hwnd(), {0, kBandHeight, kClientWidth, 270}, IDB_WORKER, false);
+
+  PanelLook band;
+  Pan_Btn.Create(hwnd(), {0, kClientHeight - kBandHeight, kClientWidth, kBandHeight}, band);
+
+  PictureButtonLook exit;
+  exit.pictureId = IDB_ARROW_LEFT;
+  exit.pictureWidth = exit.pictureHeight = 32;
+  exit.side = PictureSide::Left;
+  exit.font = UiFont(Arial(16, true));
+  exit.id = IDOK;
+  BBtn_Exit.Create(Pan_Btn.hwnd(), {1, 1, kClientWidth - 2, kBandHeight - 2}, "Выйти в Демо"_t,
+                   exit);
+  BBtn_Exit.onClick = [this] { BBtn_ExitClick(); };
+  Pan_Btn.AlignControls({{BBtn_Exit.hwnd(), AlignFill()}});
+  AlignControls();
+}
+
+void FormBlenge::AlignControls() {
+  PlaceAligned(hwnd(), 0,
+               {{Pan_Up.hwnd(), AlignTop(kBandHeight)},
+                {Pan_Btn.hwnd(), AlignBottom(kBandHeight)},
+                {Img_Werker.hwnd(), AlignFill()}});
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void FormBlenge::PlaceAtFirstShowing() {
+  RECT main{}, own{};
+  GetWindowRect(mainWindow_, &main);
+  GetWindowRect(hwnd(), &own);
+  const int width = own.right - own.left;
+  const int height = own.bottom - own.top;
+  MoveTo(main.left + (main.right - main.left - width) / 2,
+         main.top + (main.bottom - main.top - height) / 2);
+}
+
+void FormBlenge::BBtn_ExitClick() { EndModal(kModalCancel); }
+
+LRESULT FormBlenge::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      // Enter arrives as the default button's command; Escape (IDCANCEL) does nothing.
+      if (LOWORD(wp) == IDOK && lp == 0) {
+        BBtn_ExitClick();
+        return 0;
+      }
+      if (LOWORD(wp) == IDCANCEL && lp == 0) return 0;
+      break;
+    case WM_SIZE:
+      if (Pan_Btn.hwnd()) AlignControls();
+      break;
+    default:
+      break;
+  }
+  return Form::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace demodisc

@@ -1,13 +1,39 @@
 // The notice window: the chosen item is not available on this disc.
 #pragma once
 
+#include "ui/controls/panel.h"
+#include "ui/controls/picture.h"
+#include "ui/controls/picture_button.h"
 #include "ui/form.h"
 
 namespace demodisc {
 
 class FormBlenge : public Form {
  public:
+  static constexpr int kClientWidth = 273;
+  static constexpr int kClientHeight = 352;
+
+  // Created hidden; its first showing centres it over the main window.
   void CreateWindowed(HWND mainWindow);
+
+  const Panel& Pan_UpPanel() const { return Pan_Up; }
+  const Picture& Img_WerkerPicture() const { return Img_Werker; }
+  const Panel& Pan_BtnPanel() const { return Pan_Btn; }
+  const PictureButton& BBtn_ExitButton() const { return BBtn_Exit; }
+
+ protected:
+  void PlaceAtFirstShowing() override;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void BBtn_ExitClick();
+  void AlignControls();
+
+  HWND mainWindow_ = nullptr;
+  Panel Pan_Up;
+  Picture Img_Werker;
+  Panel Pan_Btn;
+  PictureButton BBtn_Exit;
 };
 
 }  // namespace demodisc

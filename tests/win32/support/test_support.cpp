@@ -89,6 +89,23 @@ bool FileExists(const Text& path) {
   return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::vector<Text> RecordedLines(const Text& path, bool wide) {
+  const std::string bytes = ReadFileBytes(path);
+  const Text all = wide ? Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(bytes.data()),
+                                                   bytes.size() / sizeof(wchar_t)))
+                        : bytes;
+  std::vector<Text> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (all[i] != '\n') continue;
+    Text line = all.substr(start, i - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    start = i + 1;
+  }
+  return lines;
+}
+
 Text TestProgramDir() {
   wchar_t buf[MAX_PATH];
   const DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);

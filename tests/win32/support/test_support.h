@@ -36,6 +36,9 @@ void WriteFileBytes(const Text& path, const std::string& bytes);
 std::string ReadFileBytes(const Text& path);
 bool FileExists(const Text& path);
 void MakeDirs(const Text& path);
+// The lines of a file that test programs append to (record_args.exe writes
+// UTF-16, batch files cp1251), without their line ends.
+std::vector<Text> RecordedLines(const Text& path, bool wide);
 // The folder of the running test program (where its helper programs lie).
 Text TestProgramDir();
 

@@ -1,0 +1,136 @@
+// The notice window: shown by the four demo items without content, closed by
+// its button, Enter, Space or the close box, never by Escape.
+#include <gtest/gtest.h>
+
+#include "base/wide_win.h"
+#include "launcher/hint_texts.h"
+#include "support/main_window_fixture.h"
+#include "ui/MainDemo/main_form.h"
+#include "ui/controls/control.h"
+#include "ui/frmBlend/form_blenge.h"
+
+namespace demodisc {
+namespace {
+
+using testing::MainWindowTest;
+using testing::TimedSteps;
+
+class NoticeTest : public MainWindowTest {
+ protected:
+  HWND Button() { return notice().BBtn_ExitButton().hwnd(); }
+  // Points at a demo item, then clicks it (real mouse messages); the notice
+  // window's own modal loop runs inside the click.
+  void PointAtDemoItem(int button) {
+    SendMessageW(Named("PgCtrl_disk"), TCM_SETCURSEL, MainForm::kDemo, 0);
+    NMHDR n{Named("PgCtrl_disk"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&n));
+    HWND group = Named("ButGrp_demo");
+    const int y = button * 36 + 18;
+    MoveMouse(group, 100, y);
+  }
+  void ClickDemoItem(int button) {
+    HWND group = Named("ButGrp_demo");
+    const int y = button * 36 + 18;
+    PostMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, y));
+    PostMessageW(group, WM_LBUTTONUP, 0, MAKELPARAM(100, y));
+  }
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    for (const auto& f : HintFiles(hpDemo)) WriteHint(Text(f), "");
+  }
+};
+
+TEST_F(NoticeTest, LayoutOfTheWindow) {
+  RECT rc;
+  GetClientRect(notice().hwnd(), &rc);
+  EXPECT_EQ(rc.right, 273);
+  EXPECT_EQ(rc.bottom, 352);
+  EXPECT_EQ(WindowTextCp(notice().hwnd()), "Предупреждение !"_t);
+  const LONG style = GetWindowLongW(notice().hwnd(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_EQ(BoundsInParent(notice().Pan_UpPanel().hwnd()), (Bounds{0, 0, 273, 41}));
+  EXPECT_EQ(BoundsInParent(notice().Img_WerkerPicture().hwnd()), (Bounds{0, 41, 273, 270}));
+  EXPECT_EQ(BoundsInParent(notice().Pan_BtnPanel().hwnd()), (Bounds{0, 311, 273, 41}));
+  EXPECT_EQ(BoundsInParent(Button()), (Bounds{1, 1, 271, 39}));
+  EXPECT_EQ(WindowTextCp(Button()), "Выйти в Демо"_t);
+  EXPECT_EQ(WindowTextCp(notice().Pan_UpPanel().hwnd()), "Пункт не доступен"_t);
+}
+
+TEST_F(NoticeTest, EachNoticeItemShowsTheWindowAndEachWayOfClosingWorksButEscape) {
+  HWND n = notice().hwnd();
+  struct Seen {
+    bool shownModal = false;
+    bool mainDisabled = false;
+    bool openAfterEscape = false;
+  };
+  std::vector<Seen> seen(4);
+  int showing = 0;
+  auto look = [&] {
+    seen[showing].shownModal = IsWindowVisible(n) != FALSE;
+    seen[showing].mainDisabled = !IsWindowEnabled(main().hwnd());
+  };
+  // Items 2..5: dismissed by the button, Enter, Space and the close box;
+  // Escape before each.
+  const std::vector<std::function<void()>> dismiss = {
+      [&] { PostMessageW(Button(), BM_CLICK, 0, 0); },
+      [&] {
+        PostMessageW(Button(), WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageW(Button(), WM_KEYUP, VK_RETURN, 0);
+      },
+      [&] {
+        PostMessageW(Button(), WM_KEYDOWN, VK_SPACE, 0);
+        PostMessageW(Button(), WM_KEYUP, VK_SPACE, 0);
+      },
+      [&] { PostMessageW(n, WM_SYSCOMMAND, SC_CLOSE, 0); },
+  };
+  for (showing = 0; showing < 4; ++showing) {
+    SCOPED_TRACE(showing);
+    PointAtDemoItem(2 + showing);
+    TimedSteps steps({look,
+                      [&] {
+                        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+                        PostMessageW(GetFocus(), WM_KEYUP, VK_ESCAPE, 0);
+                      },
+                      [&] { seen[showing].openAfterEscape = IsWindowVisible(n) != FALSE; },
+                      dismiss[static_cast<std::size_t>(showing)]});
+    ClickDemoItem(2 + showing);
+    testing::PumpMessages(4000, [&] { return steps.done() && !IsWindowVisible(n); });
+    EXPECT_TRUE(seen[showing].shownModal);
+    EXPECT_TRUE(seen[showing].mainDisabled);
+    EXPECT_TRUE(seen[showing].openAfterEscape);
+    EXPECT_FALSE(IsWindowVisible(n));
+    EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
+  }
+}
+
+TEST_F(NoticeTest, FirstShowingIsCentredOverTheMainWindowThenItKeepsItsPlace) {
+  HWND n = notice().hwnd();
+  RECT m, first{}, second{};
+  GetWindowRect(main().hwnd(), &m);
+  {
+    TimedSteps steps({[&] {
+                        GetWindowRect(n, &first);
+                        SetWindowPos(n, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+                      },
+                      [&] { EXPECT_EQ(SendMessageW(n, WM_CLOSE, 0, 0), 0); }});
+    EXPECT_EQ(notice().ShowModal(), kModalCancel);
+  }
+  const int width = first.right - first.left;
+  const int height = first.bottom - first.top;
+  EXPECT_EQ(first.left, m.left + (m.right - m.left - width) / 2);
+  EXPECT_EQ(first.top, m.top + (m.bottom - m.top - height) / 2);
+  // The main window moves; the notice window stays where it was left.
+  SetWindowPos(main().hwnd(), nullptr, 200, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  {
+    TimedSteps steps({[&] { GetWindowRect(n, &second); },
+                      [&] { PostMessageW(Button(), BM_CLICK, 0, 0); }});
+    EXPECT_EQ(notice().ShowModal(), kModalCancel);
+  }
+  EXPECT_EQ(second.left, 30);
+  EXPECT_EQ(second.top, 40);
+}
+
+}  // namespace
+}  // namespace demodisc

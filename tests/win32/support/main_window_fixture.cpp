@@ -1,0 +1,87 @@
+#include "support/main_window_fixture.h"
+
+#include <map>
+
+#include "app/message_loop_win.h"
+#include "base/wide_win.h"
+#include "ui/controls/button_group.h"
+
+namespace demodisc::testing {
+
+void MainWindowTest::SetUp() {
+  wchar_t old[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, old);
+  oldDir_ = old;
+  // The pointer stays off the windows until a test moves it: a button
+  // under it would become hot and read a description the test has not
+  // written yet.
+  SetCursorPos(0, 0);
+  MakeDirs(disc_ / "Hints");
+  SetCurrentDirectoryW(Wide(disc_.path()).c_str());
+  app_ = std::make_unique<Application>();
+  app_->CreateForms();
+  SetCurrentDirectoryW(oldDir_.c_str());
+  main().Show();
+  PumpMessages(2000, [&] { return main().CurrentPage() == MainForm::kPresent; });
+  PumpMessages(100);
+}
+
+void MainWindowTest::TearDown() {
+  SetCursorPos(0, 0);
+  app_.reset();
+  PumpMessages(50);
+}
+
+void MainWindowTest::MoveMouse(HWND window, int x, int y) {
+  // The system's pointer goes onto the group's empty part below its last
+  // button and rests there, so that the system sees it over the group (and
+  // sends no mouse-leave notice) while the posted moves pick the buttons:
+  // under Wine the system's own moves after a jump arrive late and in steps.
+  auto* group = dynamic_cast<ButtonGroup*>(
+      reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+  POINT cursor;
+  GetCursorPos(&cursor);
+  if (group && WindowFromPoint(cursor) != window) {
+    POINT rest{10, group->Count() * 36 + 2};
+    ClientToScreen(window, &rest);
+    SetCursorPos(rest.x, rest.y);
+    PumpMessages(600);
+  }
+  Post(window, WM_MOUSEMOVE, 0, x, y);
+}
+
+void MainWindowTest::Post(HWND window, UINT msg, WPARAM wp, int x, int y) {
+  PostMessageW(window, msg, wp, MAKELPARAM(x, y));
+  PumpMessages(60);
+}
+
+void MainWindowTest::RunMessages(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, nullptr);
+  RunMessagesUntil([&] { return static_cast<LONG>(end - GetTickCount()) <= 0; });
+  KillTimer(nullptr, timer);
+}
+
+namespace {
+std::map<UINT_PTR, TimedSteps*> gSteps;
+}
+
+TimedSteps::TimedSteps(std::vector<std::function<void()>> steps, int intervalMs)
+    : steps_(std::move(steps)) {
+  timer_ = SetTimer(nullptr, 0, static_cast<UINT>(intervalMs), Tick);
+  gSteps[timer_] = this;
+}
+
+TimedSteps::~TimedSteps() {
+  KillTimer(nullptr, timer_);
+  gSteps.erase(timer_);
+}
+
+void CALLBACK TimedSteps::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+  auto it = gSteps.find(id);
+  if (it == gSteps.end() || it->second->done()) return;
+  TimedSteps* self = it->second;
+  self->steps_[self->next_++]();
+}
+
+}  // namespace demodisc::testing

@@ -1,0 +1,58 @@
+// The program's windows on a temporary disc: the current directory is the
+// disc's root while the windows are created, the main window is shown and
+// its activation has run.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "app/application_win.h"
+#include "support/test_support.h"
+
+namespace demodisc::testing {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  MainForm& main() { return app_->mainForm(); }
+  FormBlenge& notice() { return app_->noticeForm(); }
+  HWND Named(std::string_view name) const { return app_->mainForm().Named(name); }
+
+  // A file of the disc, relative to its root.
+  Text Disc(const Text& relative) const { return disc_ / relative; }
+  void WriteHint(const Text& name, const std::string& bytes) { WriteFileBytes(Disc("Hints\\" + name), bytes); }
+
+  // Real pointer input on a child window: the cursor goes there, and the
+  // mouse message is posted and handled.
+  void MoveMouse(HWND window, int x, int y);
+  void Post(HWND window, UINT msg, WPARAM wp, int x, int y);
+  // Runs the program's own message loop (dialog keys included) for a while.
+  void RunMessages(int ms);
+
+  TempDir disc_;
+  std::unique_ptr<Application> app_;
+
+ private:
+  std::wstring oldDir_;
+};
+
+// Runs `steps`, one every `intervalMs`, from a timer of this thread, also
+// while a modal window or message loop is running.
+class TimedSteps {
+ public:
+  TimedSteps(std::vector<std::function<void()>> steps, int intervalMs = 150);
+  ~TimedSteps();
+  bool done() const { return next_ >= steps_.size(); }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+  std::vector<std::function<void()>> steps_;
+  std::size_t next_ = 0;
+  UINT_PTR timer_ = 0;
+};
+
+}  // namespace demodisc::testing
