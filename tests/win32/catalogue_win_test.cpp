@@ -29,19 +29,6 @@ class CatalogueTest : public MainWindowTest {
     record_ = Disc("record.txt");
   }
 
-  void ShowPage(int page) {
-    SendMessageW(Named("PgCtrl_disk"), TCM_SETCURSEL, page, 0);
-    NMHDR n{Named("PgCtrl_disk"), 0, static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&n));
-    PumpMessages(50);
-  }
-  void Hover(HWND group, int button) { MoveMouse(group, 100, button * kRow + kRow / 2); }
-  void Click(HWND group, int button) {
-    const int y = button * kRow + kRow / 2;
-    MoveMouse(group, 100, y);
-    Post(group, WM_LBUTTONDOWN, MK_LBUTTON, 100, y);
-    Post(group, WM_LBUTTONUP, 0, 100, y);
-  }
   // A batch file that appends its name and its working directory to the record.
   void WriteRecordingBatch(const Text& relative) {
     WriteFileBytes(Disc(relative), "@echo off\r\necho " + relative.substr(relative.rfind('\\') + 1) +

@@ -1,6 +1,7 @@
 #include "ui/controls/memo.h"
 
 #include "base/wide_win.h"
+#include "widgets/memo_text.h"
 
 namespace demodisc {
 
@@ -13,7 +14,7 @@ void Memo::Create(HWND parent, const Bounds& bounds, HFONT font) {
 }
 
 void Memo::SetText(const Text& text) {
-  const std::wstring wide = Wide(text);
+  const std::wstring wide = Wide(MemoDisplayText(text));
   SendMessageW(hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 

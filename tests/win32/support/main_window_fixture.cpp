@@ -1,10 +1,14 @@
 #include "support/main_window_fixture.h"
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <map>
 
 #include "app/message_loop_win.h"
 #include "base/wide_win.h"
 #include "ui/controls/button_group.h"
+#include "widgets/button_group_rules.h"
 
 namespace demodisc::testing {
 
@@ -16,8 +20,9 @@ void MainWindowTest::SetUp() {
   // under it would become hot and read a description the test has not
   // written yet.
   SetCursorPos(0, 0);
-  MakeDirs(disc_ / "Hints");
-  SetCurrentDirectoryW(Wide(disc_.path()).c_str());
+  if (root_.empty()) root_ = disc_.path();
+  MakeDirs(Disc("Hints"));
+  SetCurrentDirectoryW(Wide(root_).c_str());
   app_ = std::make_unique<Application>();
   app_->CreateForms();
   SetCurrentDirectoryW(oldDir_.c_str());
@@ -42,7 +47,7 @@ void MainWindowTest::MoveMouse(HWND window, int x, int y) {
   POINT cursor;
   GetCursorPos(&cursor);
   if (group && WindowFromPoint(cursor) != window) {
-    POINT rest{10, group->Count() * 36 + 2};
+    POINT rest{10, group->Count() * kButtonGroupItemHeight + 2};
     ClientToScreen(window, &rest);
     SetCursorPos(rest.x, rest.y);
     PumpMessages(600);
@@ -53,6 +58,24 @@ void MainWindowTest::MoveMouse(HWND window, int x, int y) {
 void MainWindowTest::Post(HWND window, UINT msg, WPARAM wp, int x, int y) {
   PostMessageW(window, msg, wp, MAKELPARAM(x, y));
   PumpMessages(60);
+}
+
+void MainWindowTest::ShowPage(int page) {
+  SendMessageW(Named("PgCtrl_disk"), TCM_SETCURSEL, page, 0);
+  NMHDR n{Named("PgCtrl_disk"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&n));
+  PumpMessages(50);
+}
+
+void MainWindowTest::Hover(HWND group, int button) {
+  MoveMouse(group, 100, button * kButtonGroupItemHeight + kButtonGroupItemHeight / 2);
+}
+
+void MainWindowTest::Click(HWND group, int button) {
+  const int y = button * kButtonGroupItemHeight + kButtonGroupItemHeight / 2;
+  MoveMouse(group, 100, y);
+  Post(group, WM_LBUTTONDOWN, MK_LBUTTON, 100, y);
+  Post(group, WM_LBUTTONUP, 0, 100, y);
 }
 
 void MainWindowTest::RunMessages(int ms) {

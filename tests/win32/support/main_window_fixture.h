@@ -23,17 +23,25 @@ class MainWindowTest : public ::testing::Test {
   HWND Named(std::string_view name) const { return app_->mainForm().Named(name); }
 
   // A file of the disc, relative to its root.
-  Text Disc(const Text& relative) const { return disc_ / relative; }
+  Text Disc(const Text& relative) const { return root_ + "\\" + relative; }
   void WriteHint(const Text& name, const std::string& bytes) { WriteFileBytes(Disc("Hints\\" + name), bytes); }
 
   // Real pointer input on a child window: the cursor goes there, and the
   // mouse message is posted and handled.
   void MoveMouse(HWND window, int x, int y);
   void Post(HWND window, UINT msg, WPARAM wp, int x, int y);
+  // Selects a page of the page control as a click on its tab does.
+  void ShowPage(int page);
+  // The pointer onto a catalogue button; a left click on it.
+  void Hover(HWND group, int button);
+  void Click(HWND group, int button);
   // Runs the program's own message loop (dialog keys included) for a while.
   void RunMessages(int ms);
 
   TempDir disc_;
+  // The disc's root: the temporary folder unless a test's constructor sets
+  // another one (a folder inside it, a drive root).
+  Text root_;
   std::unique_ptr<Application> app_;
 
  private:

@@ -1,0 +1,193 @@
+// Damaged and odd discs on the live main window: huge, binary and oddly
+// ended descriptions, paths near and over 255 characters, a disc at a drive
+// root and a disc folder with Cyrillic letters and blanks. Nothing crashes
+// or hangs; each case shows what the program gives for it.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "base/wide_win.h"
+#include "launcher/hint_texts.h"
+#include "support/main_window_fixture.h"
+#include "ui/MainDemo/main_form.h"
+
+namespace demodisc {
+namespace {
+
+using testing::DialogWatcher;
+using testing::MainWindowTest;
+using testing::RecordedLines;
+using testing::TestProgramDir;
+using testing::WriteFileBytes;
+
+Text MemoText(HWND memo) { return WindowTextCp(memo); }
+
+class DamagedDescriptionTest : public MainWindowTest {
+ protected:
+  // The description of the first presentation, as the memo shows it after
+  // the pointer came onto its button.
+  Text Shown(const std::string& bytes) {
+    WriteHint("about.txt", bytes);
+    Hover(Named("BGrp_present"), 0);
+    return MemoText(Named("Mm_Hint"));
+  }
+};
+
+TEST_F(DamagedDescriptionTest, AnEightMegabyteLineIsShownWhole) {
+  std::string line;
+  while (line.size() < (8u << 20)) line += "word ";
+  DialogWatcher watcher;
+  const Text shown = Shown(line);
+  EXPECT_TRUE(watcher.seen().empty());
+  // The memo gets the line in pieces (an edit control would take minutes to
+  // wrap it in one); every character of it is there, in order.
+  Text joined;
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    if (shown.compare(i, 2, "\r\n") == 0) ++i;
+    else joined += shown[i];
+  EXPECT_EQ(joined, line);
+}
+
+TEST_F(DamagedDescriptionTest, AHundredThousandLinesAreShownWhole) {
+  std::string text;
+  for (int i = 0; i < 100000; ++i) text += "line " + std::to_string(i) + "\r\n";
+  DialogWatcher watcher;
+  const Text shown = Shown(text);
+  EXPECT_TRUE(watcher.seen().empty());
+  EXPECT_EQ(shown, text.substr(0, text.size() - 2));
+  EXPECT_EQ(SendMessageW(Named("Mm_Hint"), EM_GETLINECOUNT, 0, 0), 100000);
+}
+
+TEST_F(DamagedDescriptionTest, BinaryGarbageShowsUpToItsFirstZeroByteWithoutAnError) {
+  std::mt19937 random(1251);
+  std::string bytes(64 * 1024, '\0');
+  for (char& b : bytes) b = static_cast<char>(random() % 256);
+  // What the line rules make of it, as far as an edit control holds text:
+  // up to the first zero byte (or the 0x1A that ends the file before it).
+  Text expected;
+  for (std::size_t i = 0; i < bytes.size() && bytes[i] != 0x1A && bytes[i] != '\0'; ++i) {
+    if (bytes[i] == '\n') expected += "\r\n";
+    else if (bytes[i] != '\r') expected += bytes[i];
+  }
+  DialogWatcher watcher;
+  const Text shown = Shown(bytes);
+  EXPECT_TRUE(watcher.seen().empty());
+  // cp1251 has no character for 0x98: the memo holds U+FFFD there.
+  Text comparable = expected;
+  for (char& c : comparable)
+    if (c == '\x98') c = '?';
+  EXPECT_EQ(shown, comparable);
+}
+
+TEST_F(DamagedDescriptionTest, AnEndOfFileByteInTheMiddleEndsTheDescription) {
+  EXPECT_EQ(Shown("first\r\nsecond\x1A" "third\r\n"), "first\r\nsecond");
+}
+
+TEST_F(DamagedDescriptionTest, LoneCarriageReturnsAreDropped) {
+  EXPECT_EQ(Shown("one\rtwo\r\nthree\r"), "onetwo\r\nthree");
+}
+
+// A disc root whose folder name brings the paths to a given length.
+class LongPathDiscTest : public MainWindowTest {
+ protected:
+  // The presentation "play_about.bat" path gets `length` characters.
+  void RootForPresentationPathOf(std::size_t length) {
+    const Text tail = "\\Presentation\\play_about.bat";
+    const std::size_t rootLength = length - tail.size();
+    Text root = disc_.path() + "\\";
+    while (root.size() < rootLength) root += std::string(std::min<std::size_t>(60, rootLength - root.size()), 'd') + "\\";
+    root.pop_back();
+    root_ = root.size() == rootLength ? root : root.substr(0, rootLength);
+  }
+};
+
+class PathOf255Test : public LongPathDiscTest {
+ protected:
+  PathOf255Test() { RootForPresentationPathOf(255); }
+};
+
+TEST_F(PathOf255Test, PresentationWithAPathOf255CharactersRuns) {
+  const Text bat = Disc("Presentation\\play_about.bat");
+  ASSERT_EQ(bat.size(), 255u);
+  const Text record = disc_ / "record.txt";
+  WriteFileBytes(bat, "@echo off\r\necho ran> \"" + record + "\"\r\n");
+  Click(Named("BGrp_present"), 0);
+  EXPECT_EQ(RecordedLines(record, false), std::vector<Text>{"ran"});
+}
+
+class PathOver255Test : public LongPathDiscTest {
+ protected:
+  PathOver255Test() { RootForPresentationPathOf(258); }
+};
+
+TEST_F(PathOver255Test, PresentationWithALongerPathIsCutAndRunsNothingSilently) {
+  const Text bat = Disc("Presentation\\play_about.bat");
+  ASSERT_EQ(bat.size(), 258u);
+  const Text record = disc_ / "record.txt";
+  WriteFileBytes(bat, "@echo off\r\necho ran> \"" + record + "\"\r\n");
+  DialogWatcher watcher;
+  Click(Named("BGrp_present"), 0);
+  EXPECT_TRUE(watcher.seen().empty());
+  EXPECT_FALSE(testing::FileExists(record));
+  // The window goes on: the next description still comes.
+  WriteHint("base_mod.txt", "still here");
+  Hover(Named("BGrp_present"), 1);
+  EXPECT_EQ(MemoText(Named("Mm_Hint")), "still here");
+}
+
+// The disc at the root of a drive letter of its own.
+class DriveRootDiscTest : public MainWindowTest {
+ protected:
+  DriveRootDiscTest() {
+    defined_ = DefineDosDeviceW(0, L"Q:", Wide(disc_.path()).c_str()) != FALSE;
+    root_ = "Q:\\";
+  }
+  ~DriveRootDiscTest() override {
+    if (defined_) DefineDosDeviceW(DDD_REMOVE_DEFINITION, L"Q:", nullptr);
+  }
+  bool defined_ = false;
+};
+
+TEST_F(DriveRootDiscTest, FoldersHoldTheDoubledBackslashAndStillWork) {
+  ASSERT_TRUE(defined_);
+  EXPECT_EQ(main().folders().RootDir, "Q:\\\\");
+  EXPECT_EQ(main().folders().HintsDir, "Q:\\\\Hints\\");
+  WriteHint("about.txt", "from the drive root");
+  Hover(Named("BGrp_present"), 0);
+  EXPECT_EQ(MemoText(Named("Mm_Hint")), "from the drive root");
+  const Text record = disc_ / "record.txt";
+  WriteFileBytes(Disc("Presentation\\play_about.bat"),
+                 "@echo off\r\necho %CD%> \"" + record + "\"\r\n");
+  Click(Named("BGrp_present"), 0);
+  const auto lines = RecordedLines(record, false);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].substr(0, 15), "Q:\\Presentation");
+}
+
+// A disc folder whose name holds Cyrillic letters and blanks.
+class CyrillicDiscTest : public MainWindowTest {
+ protected:
+  CyrillicDiscTest() { root_ = disc_ / "Демо диск «Вортан» 2008"_t; }
+};
+
+TEST_F(CyrillicDiscTest, DescriptionsAndThePlayerFindTheirFiles) {
+  WriteHint("about.txt", "Описание"_t);
+  Hover(Named("BGrp_present"), 0);
+  EXPECT_EQ(MemoText(Named("Mm_Hint")), "Описание"_t);
+  // The recorder stands in for the player: it records its command line and
+  // working directory in UTF-16, so the Cyrillic letters survive.
+  testing::MakeDirs(Disc("LA20K"));
+  CopyFileW(Wide(TestProgramDir() + "\\record_args.exe").c_str(), Wide(Disc("LA20K\\LA.exe")).c_str(), FALSE);
+  const Text record = disc_ / "record.txt";
+  SetEnvironmentVariableW(L"DEMODISC_RECORD", Wide(record).c_str());
+  ShowPage(MainForm::kVideo);
+  Click(Named("ButGrp_Video"), 2);
+  SetEnvironmentVariableW(L"DEMODISC_RECORD", nullptr);
+  const auto lines = RecordedLines(record, true);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "\"" + Disc("LA20K\\LA.exe") + "\" " + Disc("Video\\Null_video.avi"));
+  EXPECT_EQ(lines[1], Disc("LA20K"));
+}
+
+}  // namespace
+}  // namespace demodisc
