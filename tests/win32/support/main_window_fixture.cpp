@@ -17,13 +17,18 @@ void MainWindowTest::SetUp() {
   // written yet.
   SetCursorPos(0, 0);
   MakeDirs(disc_ / "Hints");
+  PrepareDisc();
   SetCurrentDirectoryW(Wide(disc_.path()).c_str());
   app_ = std::make_unique<Application>();
   app_->CreateForms();
   SetCurrentDirectoryW(oldDir_.c_str());
   main().Show();
-  PumpMessages(2000, [&] { return main().CurrentPage() == MainForm::kPresent; });
+  PumpMessages(2000, [&] { return Activated(); });
   PumpMessages(100);
+}
+
+void MainWindowTest::PrepareDisc() {
+  WriteFileBytes(disc_ / "Publication\\vortan_lit.txt", "eng#paper01.pdf#1.  A sample paper.\r\n");
 }
 
 void MainWindowTest::TearDown() {
