@@ -26,6 +26,7 @@ const Place kLayout[] = {
     {"PgCtrl_disk", {0, 0, 554, 430}},
     {"BGrp_present", {3, 3, 540, 298}},
     {"Mm_Hint", {0, 304, 546, 94}},
+    {"StrGrd_Bibl", {3, 3, 540, 298}},
     {"Pan_Publ", {0, 304, 546, 94}},
     {"Mm_artikel", {4, 4, 494, 86}},
     {"BBtn_ReadDoc", {501, 1, 44, 92}},
