@@ -154,6 +154,7 @@ TEST_F(MainWindowTest, ControlsUseTheirFonts) {
       {"Mm_Hint", L"Arial", 11, false, true, RUSSIAN_CHARSET},
       {"Mm_use", L"Arial", 11, false, true, RUSSIAN_CHARSET},
       {"Mm_artikel", L"Arial", 11, false, true, RUSSIAN_CHARSET},
+      {"StrGrd_Bibl", L"Arial", 11, false, false, RUSSIAN_CHARSET},
       {"Lab_AttentDemo", L"Arial", 12, true, true, RUSSIAN_CHARSET},
       {"BBtn_Close", L"Arial", 11, true, false, RUSSIAN_CHARSET},
       {"BBtn_PrintContact", L"Arial", 12, true, false, RUSSIAN_CHARSET},
