@@ -4,6 +4,7 @@
 // the records at the close request.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "app/error_display_win.h"
@@ -256,6 +257,26 @@ TEST_F(PublicationsPageTest, TheCloseRequestReleasesTheRecordsAndKeepsTheTexts) 
   EXPECT_EQ(Grid().Cell(0, 3), "13. ");
 }
 
+// The first pixel column and row holding a colour other than the
+// background, relative to the rectangle's part inside the client area.
+POINT FirstInk(const ClientPixels& px, RECT r, COLORREF background) {
+  r.right = std::min(r.right, static_cast<LONG>(px.width()));
+  POINT first{-1, -1};
+  for (int x = r.left; x < r.right && first.x < 0; ++x)
+    for (int y = r.top; y < r.bottom; ++y)
+      if (px.At(x, y) != background) {
+        first.x = x - r.left;
+        break;
+      }
+  for (int y = r.top; y < r.bottom && first.y < 0; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (px.At(x, y) != background) {
+        first.y = y - r.top;
+        break;
+      }
+  return first;
+}
+
 class ShortListTest : public PublicationsPageTest {
  protected:
   std::optional<std::string> ListFile() override {
@@ -278,6 +299,19 @@ TEST_F(ShortListTest, RowsAfterTheLastLineStayEmptyInTheStandardColours) {
     EXPECT_EQ(px.At(fixedCell.left + 2, fixedCell.bottom - 2), GetSysColor(COLOR_BTNFACE)) << row;
     EXPECT_EQ(px.At(text.left + 20, text.bottom - 1), GetSysColor(COLOR_WINDOW)) << row;
   }
+}
+
+TEST_F(ShortListTest, ARecordRowsTextStartsAtTheCellsCornerWithoutTheInset) {
+  // The same text on a row without a record, drawn the standard way.
+  Grid().SetCell(2, 5, Grid().Cell(2, 1));
+  ShowPublications();
+  SetFocus(Named("PgCtrl_disk"));
+  const ClientPixels px(Grid().hwnd());
+  const POINT withRecord = FirstInk(px, Grid().CellRect(2, 1), kLightRedRgb);
+  const POINT standard = FirstInk(px, Grid().CellRect(2, 5), GetSysColor(COLOR_WINDOW));
+  ASSERT_GE(withRecord.x, 0);
+  EXPECT_EQ(standard.x - withRecord.x, 2);
+  EXPECT_EQ(standard.y - withRecord.y, 2);
 }
 
 TEST_F(ShortListTest, ARowWithoutARecordStartsNothing) {
