@@ -26,7 +26,8 @@ EXE, TESTS_BIN, MAKE_DISC, WORK = sys.argv[1:5]
 PREFIX = os.environ["WINEPREFIX"]
 DISC = os.path.join(WORK, "disc")
 READER_RECORD = os.path.join(WORK, "reader-record.txt")
-READER_KEY = r"HKCU\Software\Classes\Applications\AcroRd32.exe\shell\read\command"
+# Wine shows the machine's classes through HKEY_CLASSES_ROOT, not the user's.
+READER_KEY = r"HKLM\Software\Classes\Applications\AcroRd32.exe\shell\read\command"
 
 # Pages in tab order with the number of catalogue buttons on each (the
 # publications page has the grid instead).

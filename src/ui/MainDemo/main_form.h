@@ -9,6 +9,7 @@
 #include "base/text_reader.h"
 #include "launcher/catalogue.h"
 #include "launcher/disc_folders.h"
+#include "publications/publication_list.h"
 #include "ui/controls/button_group.h"
 #include "ui/controls/image_list.h"
 #include "ui/controls/label.h"
@@ -17,6 +18,7 @@
 #include "ui/controls/panel.h"
 #include "ui/controls/picture.h"
 #include "ui/controls/picture_button.h"
+#include "ui/controls/string_grid.h"
 #include "ui/form.h"
 
 namespace demodisc {
@@ -97,12 +99,16 @@ class MainForm : public Form {
   // Publications.
   void PreparePublications();
   void FreePublications();
+  void StrGrd_BiblDrawCell(const GridCellPaint& paint);
+  bool StrGrd_BiblSelectCell(int col, int row);
   void BBtn_ReadDocClick();
   void BBtn_InstallAcrobatClick();
 
   DiscFolders folders_;
   SecondaryForms secondary_;
   TextReader reader_;  // the window's one text-file reader
+  Text ReaderExePath;  // set by every successful look-up of the PDF reader
+  PublicationRecords publications_;  // the records hung on StrGrd_Bibl's rows
   bool activated_ = false;
   std::vector<std::pair<std::string_view, HWND>> named_;
 
@@ -117,6 +123,7 @@ class MainForm : public Form {
 
   ButtonGroup BGrp_present;
   Memo Mm_Hint;
+  StringGrid StrGrd_Bibl;
   Panel Pan_Publ;
   Memo Mm_artikel;
   PictureButton BBtn_ReadDoc;

@@ -1,6 +1,7 @@
 // The main window's layout: the page control with the five pages, the
 // control panel on the right and the contact panel at the bottom. Controls
 // are created in tab order; their places come from their alignment.
+#include "publications/publication_grid_win.h"
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/alignment.h"
@@ -77,8 +78,10 @@ void MainForm::BuildPages() {
   Name("Mm_Hint", Mm_Hint.hwnd());
   Present->AlignControls({{Mm_Hint.hwnd(), AlignBottom(94)}, {BGrp_present.hwnd(), AlignFill(3)}});
 
-  // The publication grid (3, 3; 540 x 298) is laid out by the publications
-  // subsystem above this panel.
+  StrGrd_Bibl.Create(Artikel->hwnd(), 0, 0, 0, 0, PublicationGridLayout());
+  StrGrd_Bibl.OnDrawCell([this](const GridCellPaint& paint) { StrGrd_BiblDrawCell(paint); });
+  StrGrd_Bibl.OnSelectCell([this](int col, int row) { return StrGrd_BiblSelectCell(col, row); });
+  Name("StrGrd_Bibl", StrGrd_Bibl.hwnd());
   PanelLook publ;
   Pan_Publ.Create(Artikel->hwnd(), {}, publ);
   Mm_artikel.Create(Pan_Publ.hwnd(), {}, MemoFont());
@@ -92,7 +95,7 @@ void MainForm::BuildPages() {
   Name("Pan_Publ", Pan_Publ.hwnd());
   Name("Mm_artikel", Mm_artikel.hwnd());
   Name("BBtn_ReadDoc", BBtn_ReadDoc.hwnd());
-  Artikel->AlignControls({{Pan_Publ.hwnd(), AlignBottom(94)}});
+  Artikel->AlignControls({{Pan_Publ.hwnd(), AlignBottom(94)}, {StrGrd_Bibl.hwnd(), AlignFill(3)}});
   Pan_Publ.AlignControls({{BBtn_ReadDoc.hwnd(), AlignRight(44)}, {Mm_artikel.hwnd(), AlignFill(3)}});
 
   LabelLook attention;

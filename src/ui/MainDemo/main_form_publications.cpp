@@ -1,15 +1,31 @@
-// The publications page's handlers: the grid, its entry and the reader
-// buttons are filled in by the publications subsystem.
+// The publications page: the grid filled from the disc's list, the entry of
+// the selected row, and the two reader buttons.
+#include "publications/pdf_reader_win.h"
+#include "publications/publication_grid_win.h"
 #include "ui/MainDemo/main_form.h"
 
 namespace demodisc {
 
-void MainForm::PreparePublications() {}
+void MainForm::PreparePublications() {
+  PreparePublicationGrid(StrGrd_Bibl);
+  LoadPublicationList(folders_.PublicationDir, reader_, StrGrd_Bibl, publications_);
+}
 
-void MainForm::FreePublications() {}
+void MainForm::FreePublications() { publications_.FreeAll(); }
 
-void MainForm::BBtn_ReadDocClick() {}
+void MainForm::StrGrd_BiblDrawCell(const GridCellPaint& paint) {
+  DrawPublicationCell(StrGrd_Bibl, publications_, paint);
+}
 
-void MainForm::BBtn_InstallAcrobatClick() {}
+bool MainForm::StrGrd_BiblSelectCell(int, int row) {
+  ShowPublicationEntry(StrGrd_Bibl, row, Mm_artikel.hwnd());
+  return true;
+}
+
+void MainForm::BBtn_ReadDocClick() {
+  ReadPublication(folders_, ReaderExePath, publications_.At(StrGrd_Bibl.Row()));
+}
+
+void MainForm::BBtn_InstallAcrobatClick() { InstallAcrobatReader(folders_); }
 
 }  // namespace demodisc

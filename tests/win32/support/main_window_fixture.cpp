@@ -22,13 +22,18 @@ void MainWindowTest::SetUp() {
   SetCursorPos(0, 0);
   if (root_.empty()) root_ = disc_.path();
   MakeDirs(Disc("Hints"));
+  PrepareDisc();
   SetCurrentDirectoryW(Wide(root_).c_str());
   app_ = std::make_unique<Application>();
   app_->CreateForms();
   SetCurrentDirectoryW(oldDir_.c_str());
   main().Show();
-  PumpMessages(2000, [&] { return main().CurrentPage() == MainForm::kPresent; });
+  PumpMessages(2000, [&] { return Activated(); });
   PumpMessages(100);
+}
+
+void MainWindowTest::PrepareDisc() {
+  WriteFileBytes(Disc("Publication\\vortan_lit.txt"), "eng#paper01.pdf#1.  A sample paper.\r\n");
 }
 
 void MainWindowTest::TearDown() {

@@ -18,6 +18,13 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // The disc's files that must be there when the main window first shows;
+  // the default writes a publication list of one line.
+  virtual void PrepareDisc();
+  // True once the first activation has run; the default waits for the page
+  // it ends on.
+  virtual bool Activated() { return main().CurrentPage() == MainForm::kPresent; }
+
   MainForm& main() { return app_->mainForm(); }
   FormBlenge& notice() { return app_->noticeForm(); }
   HWND Named(std::string_view name) const { return app_->mainForm().Named(name); }

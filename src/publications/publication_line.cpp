@@ -1,0 +1,26 @@
+#include "publications/publication_line.h"
+
+namespace demodisc {
+
+namespace {
+// The text before the first "#" and what follows it; without a "#" the head
+// is empty and the rest is the whole text.
+std::pair<std::string_view, std::string_view> CutAtHash(std::string_view s) {
+  const auto p = s.find('#');
+  if (p == std::string_view::npos) return {{}, s};
+  return {s.substr(0, p), s.substr(p + 1)};
+}
+}  // namespace
+
+PublicationLine SplitPublicationLine(std::string_view line) {
+  PublicationLine out;
+  const auto [language, afterLanguage] = CutAtHash(line);
+  const auto [file, entry] = CutAtHash(afterLanguage);
+  out.language = Text(language);
+  out.docFileName = Text(file);
+  out.number = Text(entry.substr(0, 4));
+  if (entry.size() >= 6) out.text = Text(entry.substr(4, entry.size() - 5));
+  return out;
+}
+
+}  // namespace demodisc

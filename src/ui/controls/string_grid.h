@@ -1,0 +1,145 @@
+// A grid of text cells with fixed header rows and columns, a vertical
+// scroll bar, cell and range selection by mouse and keyboard, no editing.
+// The owner may paint over each cell after its standard painting and is
+// told of every move of the current cell.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "ui/window.h"
+
+namespace demodisc {
+
+// A range of cells, edges included.
+struct GridRect {
+  int left, top, right, bottom;
+  bool Contains(int col, int row) const {
+    return col >= left && col <= right && row >= top && row <= bottom;
+  }
+  bool operator==(const GridRect&) const = default;
+};
+
+// State bits of a cell being painted.
+enum GridCellState : unsigned {
+  kGridCellSelected = 1,  // inside the selected range
+  kGridCellFocused = 2,   // the current cell while the grid has the focus
+  kGridCellFixed = 4,     // a header row or column
+};
+
+// What the draw-cell handler gets: the device context with the cell's font
+// and text colour set, the cell and its rectangle (grid lines excluded).
+struct GridCellPaint {
+  HDC dc;
+  int col;
+  int row;
+  RECT rect;
+  unsigned state;
+};
+
+struct StringGridLayout {
+  int colCount = 5;
+  int rowCount = 5;
+  int fixedCols = 1;
+  int fixedRows = 1;
+  int defaultColWidth = 64;
+  int rowHeight = 24;
+  const wchar_t* fontFace = L"MS Sans Serif";
+  int fontHeight = 11;  // character height in pixels
+  BYTE fontCharSet = DEFAULT_CHARSET;
+};
+
+class StringGrid final : public Window {
+ public:
+  // Paints over a cell after its standard painting, before the focus frame.
+  using DrawCellHandler = std::function<void(const GridCellPaint&)>;
+  // Asked before the current cell moves to (col, row); false refuses the move.
+  using SelectCellHandler = std::function<bool(int col, int row)>;
+
+  StringGrid() = default;
+  ~StringGrid() override;
+
+  // Creates the grid as a child window with a sunken border; the current
+  // cell is the first cell after the fixed ones.
+  void Create(HWND parent, int x, int y, int width, int height, const StringGridLayout& layout,
+              UINT_PTR id = 0);
+
+  void OnDrawCell(DrawCellHandler handler) { onDrawCell_ = std::move(handler); }
+  void OnSelectCell(SelectCellHandler handler) { onSelectCell_ = std::move(handler); }
+
+  int ColCount() const { return layout_.colCount; }
+  int RowCount() const { return layout_.rowCount; }
+  int RowHeight() const { return layout_.rowHeight; }
+  int ColWidth(int col) const;
+  void SetColWidth(int col, int width);
+  // The window's width with its border and scroll bar.
+  int OuterWidth() const;
+
+  const Text& Cell(int col, int row) const;
+  void SetCell(int col, int row, const Text& text);
+
+  int Col() const { return current_.col; }
+  int Row() const { return current_.row; }
+  GridRect Selection() const;
+  // The first scrollable row shown under the fixed rows.
+  int TopRow() const { return topRow_; }
+  // The number of scrollable rows fully shown.
+  int VisibleRowCount() const;
+  // The cell's rectangle in client coordinates; empty when it is not shown.
+  RECT CellRect(int col, int row) const;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  struct Coord {
+    int col, row;
+    bool operator==(const Coord&) const = default;
+  };
+
+  bool ValidCell(int col, int row) const;
+  int CellIndex(int col, int row) const { return row * layout_.colCount + col; }
+  int ClientHeight() const;
+  // Left edges of the shown columns and top edges of the shown rows (-1: not shown).
+  int ColLeft(int col) const;
+  int RowTop(int row) const;
+  // The column and row under a client point; -1 where there is none.
+  int ColAt(int x) const;
+  int RowAt(int y) const;
+  // The shown selectable cell nearest to a point while a range is dragged.
+  Coord NearestCell(POINT p) const;
+  // While a drag is held above or below the shown rows, the grid scrolls a
+  // row at a time and the range follows.
+  void DragTo(POINT p);
+  void AutoScroll();
+  void EndDrag();
+
+  // Moves the current cell after asking the select-cell handler; the range
+  // collapses onto it unless `keepAnchor`.
+  bool MoveCurrent(Coord to, bool keepAnchor);
+  // Moves the far corner of the range without moving the current cell.
+  void MoveAnchor(Coord to);
+  void ShowRow(int row);
+  void SetTopRow(int row);
+  int MaxTopRow() const;
+  void UpdateScrollBar();
+
+  void Paint(HDC dc, const RECT& clip);
+  void PaintCell(HDC dc, int col, int row, const RECT& rect);
+  void KeyDown(WPARAM key);
+  void VScroll(int code);
+
+  StringGridLayout layout_;
+  std::vector<Text> cells_;
+  std::vector<int> colWidths_;
+  HFONT font_ = nullptr;
+  Coord current_{1, 1};
+  Coord anchor_{1, 1};
+  int topRow_ = 1;
+  bool selecting_ = false;
+  bool autoScrolling_ = false;
+  DrawCellHandler onDrawCell_;
+  SelectCellHandler onSelectCell_;
+};
+
+}  // namespace demodisc

@@ -1,0 +1,96 @@
+// The publication list on arbitrary bytes: loading never fills more than 39
+// rows, each filled row's cells come back together to its line, and the
+// reader path taken from any text is the stretch after its first character
+// up to a double quote.
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/text_reader.h"
+#include "publications/publication_line.h"
+#include "publications/publication_list.h"
+#include "publications/reader_path.h"
+
+namespace {
+
+class BytesSource final : public demodisc::ByteSource {
+ public:
+  explicit BytesSource(std::string bytes) : bytes_(std::move(bytes)) {}
+  size_t Read(char* buffer, size_t size) override {
+    const size_t n = std::min(size, bytes_.size() - pos_);
+    bytes_.copy(buffer, n, pos_);
+    pos_ += n;
+    return n;
+  }
+
+ private:
+  std::string bytes_;
+  size_t pos_ = 0;
+};
+
+class MapCells final : public demodisc::PublicationCells {
+ public:
+  void SetCell(int col, int row, const demodisc::Text& text) override {
+    if (col < 0 || col >= 3 || row < 1 || row > 39) std::abort();
+    cells[{col, row}] = text;
+  }
+  demodisc::Text Cell(int col, int row) const override {
+    const auto it = cells.find({col, row});
+    return it == cells.end() ? demodisc::Text() : it->second;
+  }
+  std::map<std::pair<int, int>, demodisc::Text> cells;
+};
+
+void CheckSplit(const std::string& line) {
+  const auto got = demodisc::SplitPublicationLine(line);
+  if (got.language.find('#') != std::string::npos) std::abort();
+  if (got.docFileName.find('#') != std::string::npos) std::abort();
+  if (got.number.size() > 4) std::abort();
+  // The entry is what follows the first two "#" (fewer when the line has fewer).
+  std::string entry = line;
+  for (int i = 0; i < 2; ++i) {
+    const auto p = entry.find('#');
+    if (p != std::string::npos) entry.erase(0, p + 1);
+  }
+  // Number and text lie side by side at the entry's start; only the last
+  // character of an entry of 6 or more is left out, and only characters
+  // beyond the 4th of a shorter one.
+  if (entry.compare(0, got.number.size(), got.number) != 0) std::abort();
+  if (entry.compare(got.number.size(), got.text.size(), got.text) != 0) std::abort();
+  const size_t covered = got.number.size() + got.text.size();
+  const size_t expected = entry.size() >= 6 ? entry.size() - 1 : std::min<size_t>(entry.size(), 4);
+  if (covered != expected) std::abort();
+  if (line.find('#') != std::string::npos && line.compare(0, got.language.size() + 1, got.language + "#") != 0)
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+
+  demodisc::TextReader reader;
+  MapCells cells;
+  demodisc::PublicationRecords records;
+  demodisc::LoadPublications(reader, std::make_unique<BytesSource>(bytes), cells, records);
+  for (int row = 1; row <= 39; ++row) {
+    const demodisc::TPubl* r = records.At(row);
+    if (!r) continue;
+    if (r->Color != demodisc::PublicationColor(r->DocFileName)) std::abort();
+    if (r->Language != cells.Cell(1, row)) std::abort();
+  }
+
+  // Every line of the file, split on its own.
+  demodisc::TextReader lines;
+  lines.Open(std::make_unique<BytesSource>(bytes));
+  while (!lines.Eof()) CheckSplit(lines.ReadLine());
+
+  const demodisc::Text path = demodisc::ReaderPathOf(bytes);
+  if (path.find('"') != std::string::npos) std::abort();
+  if (!path.empty() && (bytes.compare(1, path.size(), path) != 0 || bytes[path.size() + 1] != '"'))
+    std::abort();
+  return 0;
+}
