@@ -3,6 +3,8 @@
 # measured in the same run:
 #   - start-up and peak working set of DemoDisc.exe on the sample disc against
 #     a bare Win32 program that opens and paints one empty window (the floor);
+#   - a description shown on hover, 4 KB and 1 MB, against the same text set
+#     straight into the memo;
 #   - the size of DemoDisc.exe.
 #   bench.sh [runs]
 set -euo pipefail
@@ -12,7 +14,7 @@ runs=${1:-15}
 build=${DEMODISC_BUILD_DIR:-$root/build}/windows
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target DemoDisc floor startup_bench sample_disc >/dev/null
+cmake --build "$build" -j"$(nproc)" --target DemoDisc floor startup_bench sample_disc win32_tests >/dev/null
 
 . "$root/tools/wine-env.sh"
 demodisc_start_xvfb
@@ -22,6 +24,9 @@ cp "$build/bench/floor.exe" "$disc/floor.exe"
 echo "== start-up to the first idle moment with the window up ($runs runs each, Wine, Xvfb)"
 wine "$build/bench/startup_bench.exe" "$runs" "$(winepath -w "$disc")" DemoDisc.exe floor.exe
 rm -f "$disc/floor.exe"
+echo "== description on hover"
+(cd "$build/tests-bin" && wine win32_tests.exe --gtest_also_run_disabled_tests \
+  --gtest_filter='*DISABLED_Benchmark*' | grep '^description')
 echo "== size"
 printf 'DemoDisc.exe %d bytes, floor.exe %d bytes\n' "$(stat -c %s "$disc/DemoDisc.exe")" \
   "$(stat -c %s "$build/bench/floor.exe")"
