@@ -33,5 +33,6 @@ if(DEMODISC_WITH_WINDOWS)
   # One ctest run counts both suites: the Windows tree's tests are included.
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES
                ${WINDOWS_BINARY_DIR}/tests/win32/CTestTestfile.cmake
-               ${WINDOWS_BINARY_DIR}/tests/disc/CTestTestfile.cmake)
+               ${WINDOWS_BINARY_DIR}/tests/disc/CTestTestfile.cmake
+               ${WINDOWS_BINARY_DIR}/tests/e2e/CTestTestfile.cmake)
 endif()

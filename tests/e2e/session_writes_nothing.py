@@ -13,6 +13,7 @@ Runs inside the display and the Wine prefix that the test command set up
 (DISPLAY, WINEPREFIX); nothing else may run in that prefix meanwhile.
 
   session_writes_nothing.py <DemoDisc.exe> <tests-bin folder> <sample-disc script> <work folder>
+                            [<folder whose files the test runner itself writes> ...]
 """
 
 import hashlib
@@ -23,6 +24,7 @@ import sys
 import time
 
 EXE, TESTS_BIN, MAKE_DISC, WORK = sys.argv[1:5]
+RUNNER_FOLDERS = tuple(os.path.abspath(p) + "/" for p in sys.argv[5:])
 PREFIX = os.environ["WINEPREFIX"]
 DISC = os.path.join(WORK, "disc")
 READER_RECORD = os.path.join(WORK, "reader-record.txt")
@@ -34,8 +36,13 @@ READER_KEY = r"HKLM\Software\Classes\Applications\AcroRd32.exe\shell\read\comman
 PAGES = [("Present", 8), ("Artikel", 0), ("Demo", 6), ("Video", 7), ("Gebit_Benutzt", 5)]
 BUTTON_HEIGHT = 36
 
-# What Wine itself keeps up to date in a prefix, whichever program runs.
+# What Wine itself keeps up to date in a prefix, whichever program runs: its
+# registry files, the console host's defaults (written when a batch file's
+# console opens) and the display driver's date (written at each start of
+# the desktop).
 HOUSEKEEPING_FILES = {"user.reg", "system.reg", "userdef.reg", ".update-timestamp"}
+HOUSEKEEPING_KEYS = ("[Console]",
+                     "[System\\\\CurrentControlSet\\\\Control\\\\Class\\\\{4D36E968-E325-11CE-BFC1-08002BE10318}")
 
 
 def log(*parts):
@@ -43,7 +50,15 @@ def log(*parts):
 
 
 def wine(*args, **kw):
-    return subprocess.run(["wine", *args], capture_output=True, text=True, **kw)
+    """Runs a Windows program; its output goes through a file, because a pipe
+    would stay open as long as any Wine process that inherited it lives."""
+    out_path = os.path.join(WORK, "wine-output.txt")
+    with open(out_path, "w+b") as out:
+        code = subprocess.run(["wine", *args], stdout=out, stderr=subprocess.DEVNULL,
+                              stdin=subprocess.DEVNULL, **kw).returncode
+        out.seek(0)
+        text = out.read().decode("utf-8", errors="replace")
+    return subprocess.CompletedProcess(args, code, text, "")
 
 
 def settle():
@@ -82,6 +97,9 @@ def registry_entries():
                 pending = ""
                 if line.startswith("["):
                     key = line[: line.index("]") + 1] if "]" in line else line
+                    if key.startswith(HOUSEKEEPING_KEYS):
+                        key = None
+                        continue
                     entries.add((hive, key, None))
                 elif key and line and not line.startswith(("#", ";;")):
                     entries.add((hive, key, line.strip()))
@@ -90,7 +108,10 @@ def registry_entries():
 
 def changed_files_since(marker):
     """Files anywhere on this file system changed after the marker file."""
-    skip = ("/proc", "/sys", "/dev", "/run", "/tmp/.X11-unix", "/tmp/.wine-")
+    # Wine's server keeps its socket and lock under /tmp/.wine-<uid> (or
+    # /tmp/wine-*); the X server its sockets and locks under /tmp/.X*.
+    skip = ("/proc", "/sys", "/dev", "/run", "/tmp/.X", "/tmp/.wine-", "/tmp/wine-")
+    skip += RUNNER_FOLDERS
     result = subprocess.run(
         ["find", "/", "-xdev", "-newer", marker, "-type", "f"],
         capture_output=True, text=True, check=False)
@@ -146,10 +167,11 @@ def wait_gone(top_class, timeout=30.0):
 
 
 def pointer(x, y, click=False):
-    cmd = ["xdotool", "mousemove", "--sync", str(x), str(y)]
+    # No --sync: it waits forever when the pointer already stands there.
+    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
+    time.sleep(0.15)
     if click:
-        cmd += ["click", "1"]
-    subprocess.run(cmd, check=True)
+        subprocess.run(["xdotool", "click", "1"], check=True)
 
 
 def key(name):
