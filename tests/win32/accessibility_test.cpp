@@ -1,0 +1,306 @@
+// The catalogue's button groups as screen readers see them: the client
+// object each group hands out through WM_GETOBJECT, asked through oleacc
+// like any accessibility client.
+#include <gtest/gtest.h>
+#include <oleacc.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "base/wide_win.h"
+#include "launcher/catalogue.h"
+#include "launcher/hint_texts.h"
+#include "support/main_window_fixture.h"
+#include "ui/MainDemo/main_form.h"
+#include "ui/controls/button_group.h"
+
+namespace demodisc {
+namespace {
+
+using testing::MainWindowTest;
+using testing::PumpMessages;
+using testing::RecordedLines;
+using testing::WriteFileBytes;
+
+constexpr int kRow = 36;
+
+struct Releaser {
+  void operator()(IUnknown* p) const { p->Release(); }
+};
+using Accessible = std::unique_ptr<IAccessible, Releaser>;
+
+VARIANT Child(long id) {
+  VARIANT v;
+  v.vt = VT_I4;
+  v.lVal = id;
+  return v;
+}
+
+class AccessibilityTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    MainWindowTest::SetUp();
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    CoUninitialize();
+  }
+
+  static Accessible ClientOf(HWND window) {
+    void* object = nullptr;
+    const HRESULT hr = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                                  IID_IAccessible, &object);
+    EXPECT_EQ(hr, S_OK);
+    return Accessible(static_cast<IAccessible*>(object));
+  }
+  static std::wstring Name(IAccessible* a, long id) {
+    BSTR name = nullptr;
+    EXPECT_EQ(a->get_accName(Child(id), &name), S_OK);
+    std::wstring s = name ? std::wstring(name, SysStringLen(name)) : L"";
+    SysFreeString(name);
+    return s;
+  }
+  static long IntOf(HRESULT hr, const VARIANT& v) {
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_EQ(v.vt, VT_I4);
+    return v.vt == VT_I4 ? v.lVal : -1;
+  }
+  static long Role(IAccessible* a, long id) {
+    VARIANT v;
+    const HRESULT hr = a->get_accRole(Child(id), &v);
+    return IntOf(hr, v);
+  }
+  static long State(IAccessible* a, long id) {
+    VARIANT v;
+    const HRESULT hr = a->get_accState(Child(id), &v);
+    return IntOf(hr, v);
+  }
+  // left, top, right, bottom
+  static std::array<long, 4> Location(IAccessible* a, long id) {
+    long x = 0, y = 0, w = 0, h = 0;
+    EXPECT_EQ(a->accLocation(&x, &y, &w, &h, Child(id)), S_OK);
+    return {x, y, x + w, y + h};
+  }
+  static std::array<long, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+  // A button's rectangle on the screen.
+  static RECT ButtonOnScreen(HWND group, int index) {
+    RECT client;
+    GetClientRect(group, &client);
+    RECT r{0, index * kRow, client.right, (index + 1) * kRow};
+    MapWindowPoints(group, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+  ButtonGroup& GroupOf(HWND window) {
+    return *reinterpret_cast<ButtonGroup*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  }
+};
+
+struct GroupRow {
+  const char* name;
+  Category page;
+};
+
+const GroupRow kGroups[] = {
+    {"BGrp_present", Category::Present},
+    {"ButGrp_demo", Category::Demo},
+    {"ButGrp_Video", Category::Video},
+    {"But_Grp_user", Category::User},
+};
+
+TEST_F(AccessibilityTest, EachCatalogueItemIsAPushButtonNamedByItsCaption) {
+  for (const GroupRow& g : kGroups) {
+    SCOPED_TRACE(g.name);
+    HWND group = Named(g.name);
+    Accessible a = ClientOf(group);
+    ASSERT_TRUE(a);
+    const auto items = CatalogueItems(g.page);
+    long count = 0;
+    EXPECT_EQ(a->get_accChildCount(&count), S_OK);
+    ASSERT_EQ(count, static_cast<long>(items.size()));
+    for (long id = 1; id <= count; ++id) {
+      SCOPED_TRACE(id);
+      EXPECT_EQ(Role(a.get(), id), ROLE_SYSTEM_PUSHBUTTON);
+      EXPECT_EQ(Name(a.get(), id), Wide(ShownCaption(items[static_cast<std::size_t>(id - 1)])));
+      EXPECT_TRUE(State(a.get(), id) & STATE_SYSTEM_FOCUSABLE);
+      BSTR action = nullptr;
+      EXPECT_EQ(a->get_accDefaultAction(Child(id), &action), S_OK);
+      EXPECT_STREQ(action, L"Press");
+      SysFreeString(action);
+      IDispatch* element = reinterpret_cast<IDispatch*>(1);
+      EXPECT_EQ(a->get_accChild(Child(id), &element), S_FALSE);  // a simple element
+      EXPECT_EQ(element, nullptr);
+    }
+    BSTR name = nullptr;
+    EXPECT_EQ(a->get_accName(Child(count + 1), &name), E_INVALIDARG);
+    EXPECT_EQ(a->get_accName(Child(-1), &name), E_INVALIDARG);
+  }
+}
+
+TEST_F(AccessibilityTest, PresentationButtonsLieWhereTheyAreDrawnAndAreFoundByHitTest) {
+  HWND group = Named("BGrp_present");
+  Accessible a = ClientOf(group);
+  ASSERT_TRUE(a);
+  long count = 0;
+  a->get_accChildCount(&count);
+  ASSERT_EQ(count, 8);
+  for (long id = 1; id <= count; ++id) {
+    SCOPED_TRACE(id);
+    const RECT expected = ButtonOnScreen(group, static_cast<int>(id - 1));
+    EXPECT_EQ(Location(a.get(), id), Corners(expected));
+    VARIANT hit;
+    EXPECT_EQ(IntOf(a->accHitTest((expected.left + expected.right) / 2,
+                                  (expected.top + expected.bottom) / 2, &hit),
+                    hit),
+              id);
+    EXPECT_EQ(IntOf(a->accHitTest(expected.left, expected.bottom - 1, &hit), hit), id);
+    EXPECT_FALSE(State(a.get(), id) & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN));
+  }
+  // Below the last button: the group itself; outside its client area: nothing.
+  RECT client;
+  GetClientRect(group, &client);
+  MapWindowPoints(group, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  VARIANT hit;
+  EXPECT_EQ(IntOf(a->accHitTest(client.left + 5, client.bottom - 2, &hit), hit), CHILDID_SELF);
+  EXPECT_EQ(a->accHitTest(client.left - 1, client.top + 5, &hit), S_FALSE);
+  EXPECT_EQ(hit.vt, VT_EMPTY);
+  EXPECT_EQ(a->accHitTest(client.left + 5, client.bottom, &hit), S_FALSE);
+
+  // The group itself is answered by the system's client object.
+  EXPECT_EQ(Role(a.get(), CHILDID_SELF), ROLE_SYSTEM_CLIENT);
+  EXPECT_EQ(Location(a.get(), CHILDID_SELF), Corners(client));
+  IDispatch* parent = nullptr;
+  EXPECT_EQ(a->get_accParent(&parent), S_OK);
+  ASSERT_NE(parent, nullptr);
+  parent->Release();
+  HWND window = nullptr;
+  EXPECT_EQ(WindowFromAccessibleObject(a.get(), &window), S_OK);
+  EXPECT_EQ(window, group);
+}
+
+TEST_F(AccessibilityTest, FocusFrameAndHotButtonShowInTheStates) {
+  HWND group = Named("BGrp_present");
+  Accessible a = ClientOf(group);
+  ASSERT_TRUE(a);
+  // The tab row has the focus: no button is focused.
+  VARIANT focus;
+  EXPECT_EQ(a->get_accFocus(&focus), S_FALSE);
+  EXPECT_EQ(focus.vt, VT_EMPTY);
+  SetFocus(group);
+  for (WPARAM key : {VK_HOME, VK_DOWN, VK_DOWN}) PostMessageW(group, WM_KEYDOWN, key, 0);
+  PumpMessages(100);
+  ASSERT_EQ(GroupOf(group).FocusIndex(), 2);
+  EXPECT_EQ(IntOf(a->get_accFocus(&focus), focus), 3);
+  for (long id = 1; id <= 8; ++id) {
+    SCOPED_TRACE(id);
+    EXPECT_EQ((State(a.get(), id) & STATE_SYSTEM_FOCUSED) != 0, id == 3);
+  }
+  // Without the focus the frame is not drawn and nothing is focused.
+  SetFocus(Named("PgCtrl_disk"));
+  PumpMessages(50);
+  EXPECT_FALSE(State(a.get(), 3) & STATE_SYSTEM_FOCUSED);
+
+  for (const auto& f : HintFiles(hpPresent)) WriteHint(Text(f), "");
+  MoveMouse(group, 100, 5 * kRow + kRow / 2);
+  PumpMessages(100);
+  ASSERT_EQ(GroupOf(group).HotIndex(), 5);
+  for (long id = 1; id <= 8; ++id) {
+    SCOPED_TRACE(id);
+    EXPECT_EQ((State(a.get(), id) & STATE_SYSTEM_HOTTRACKED) != 0, id == 6);
+  }
+  // accSelect moves the focus frame and gives the group the focus.
+  EXPECT_EQ(a->accSelect(SELFLAG_TAKEFOCUS, Child(8)), S_OK);
+  EXPECT_EQ(GetFocus(), group);
+  EXPECT_EQ(GroupOf(group).FocusIndex(), 7);
+  EXPECT_EQ(a->accSelect(SELFLAG_TAKESELECTION, Child(8)), DISP_E_MEMBERNOTFOUND);
+}
+
+TEST_F(AccessibilityTest, NavigationGoesDownTheColumnAndStopsAtItsEnds) {
+  Accessible a = ClientOf(Named("BGrp_present"));
+  ASSERT_TRUE(a);
+  VARIANT to;
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_FIRSTCHILD, Child(CHILDID_SELF), &to), to), 1);
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_LASTCHILD, Child(CHILDID_SELF), &to), to), 8);
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_NEXT, Child(1), &to), to), 2);
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_DOWN, Child(4), &to), to), 5);
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_PREVIOUS, Child(8), &to), to), 7);
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_UP, Child(2), &to), to), 1);
+  for (auto [dir, from] : {std::pair{NAVDIR_NEXT, 8L}, {NAVDIR_DOWN, 8L}, {NAVDIR_PREVIOUS, 1L},
+                           {NAVDIR_UP, 1L}, {NAVDIR_LEFT, 3L}, {NAVDIR_RIGHT, 3L}}) {
+    SCOPED_TRACE(from);
+    EXPECT_EQ(a->accNavigate(dir, Child(from), &to), S_FALSE);
+    EXPECT_EQ(to.vt, VT_EMPTY);
+  }
+  EXPECT_EQ(a->accNavigate(NAVDIR_FIRSTCHILD, Child(3), &to), E_INVALIDARG);
+}
+
+TEST_F(AccessibilityTest, DefaultActionPressesTheButtonOnceAfterTheCallReturns) {
+  const Text record = Disc("record.txt");
+  WriteFileBytes(Disc("Presentation\\play_int.bat"),
+                 "@echo off\r\necho play_int.bat %CD%>> \"" + record + "\"\r\n");
+  for (const auto& f : HintFiles(hpPresent)) WriteHint(Text(f), "");
+  HWND group = Named("BGrp_present");
+  Accessible a = ClientOf(group);
+  ASSERT_TRUE(a);
+  EXPECT_EQ(a->accDoDefaultAction(Child(3)), S_OK);
+  EXPECT_TRUE(RecordedLines(record, false).empty());  // not yet: the call returned at once
+  PumpMessages(3000, [&] { return !RecordedLines(record, false).empty(); });
+  PumpMessages(200);
+  const std::vector<Text> lines = RecordedLines(record, false);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].substr(0, lines[0].find_last_not_of(' ') + 1),
+            "play_int.bat " + Disc("Presentation"));
+  EXPECT_EQ(GroupOf(group).FocusIndex(), 2);  // as a mouse click leaves it
+}
+
+TEST_F(AccessibilityTest, DefaultActionDoesNothingWhileTheWindowIsDisabled) {
+  const Text record = Disc("record.txt");
+  WriteFileBytes(Disc("Presentation\\play_int.bat"),
+                 "@echo off\r\necho play_int.bat>> \"" + record + "\"\r\n");
+  Accessible a = ClientOf(Named("BGrp_present"));
+  ASSERT_TRUE(a);
+  EnableWindow(main().hwnd(), FALSE);
+  EXPECT_TRUE(State(a.get(), 3) & STATE_SYSTEM_UNAVAILABLE);
+  EXPECT_EQ(a->accDoDefaultAction(Child(3)), DISP_E_MEMBERNOTFOUND);
+  PumpMessages(500);
+  EnableWindow(main().hwnd(), TRUE);
+  EXPECT_TRUE(RecordedLines(record, false).empty());
+}
+
+TEST_F(AccessibilityTest, AnObjectOutlivingItsWindowFailsAndIsFreedByItsLastRelease) {
+  Accessible a = ClientOf(Named("BGrp_present"));
+  ASSERT_TRUE(a);
+  Accessible again = ClientOf(Named("BGrp_present"));
+  EXPECT_EQ(again.get(), a.get());  // one object per window
+  again.reset();
+  app_.reset();  // every window goes
+  PumpMessages(50);
+  long count = 7;
+  EXPECT_EQ(a->get_accChildCount(&count), RPC_E_DISCONNECTED);
+  EXPECT_EQ(count, 0);
+  BSTR name = nullptr;
+  EXPECT_EQ(a->get_accName(Child(1), &name), RPC_E_DISCONNECTED);
+  EXPECT_EQ(a->get_accName(Child(CHILDID_SELF), &name), RPC_E_DISCONNECTED);
+  VARIANT hit;
+  EXPECT_EQ(a->accHitTest(10, 10, &hit), RPC_E_DISCONNECTED);
+  EXPECT_EQ(a->accDoDefaultAction(Child(1)), RPC_E_DISCONNECTED);
+  EXPECT_EQ(a.release()->Release(), 0u);
+}
+
+TEST_F(AccessibilityTest, OtherObjectsOfTheGroupAreTheSystemsOwn) {
+  HWND group = Named("BGrp_present");
+  void* object = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(group, static_cast<DWORD>(OBJID_WINDOW), IID_IAccessible,
+                                       &object),
+            S_OK);
+  Accessible window(static_cast<IAccessible*>(object));
+  Accessible client = ClientOf(group);
+  EXPECT_NE(window.get(), client.get());
+  HWND from = nullptr;
+  EXPECT_EQ(WindowFromAccessibleObject(window.get(), &from), S_OK);
+  EXPECT_EQ(from, group);
+}
+
+}  // namespace
+}  // namespace demodisc
