@@ -302,5 +302,42 @@ TEST_F(AccessibilityTest, OtherObjectsOfTheGroupAreTheSystemsOwn) {
   EXPECT_EQ(from, group);
 }
 
+// A screen reader in a process of its own; this thread has not set up COM
+// for itself, the group does so on the first request.
+TEST_F(MainWindowTest, AClientInAnotherProcessReadsThePresentationButtons) {
+  HWND group = Named("BGrp_present");
+  const Text record = Disc("accessible.txt");
+  SetEnvironmentVariableW(L"DEMODISC_RECORD", Wide(record).c_str());
+  wchar_t handle[16];
+  wsprintfW(handle, L"%lx", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(group)));
+  std::wstring commandLine = L"\"" + Wide(testing::TestProgramDir()) + L"\\read_accessible.exe\" " + handle;
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &si, &pi));
+  // The client's calls arrive as messages of this thread.
+  PumpMessages(20000, [&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; });
+  DWORD code = 1;
+  GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  SetEnvironmentVariableW(L"DEMODISC_RECORD", nullptr);
+  EXPECT_EQ(code, 0u);
+
+  std::vector<Text> expected{"8"};
+  const auto items = CatalogueItems(Category::Present);
+  RECT client;
+  GetClientRect(group, &client);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    POINT origin{0, static_cast<LONG>(i) * kRow};
+    ClientToScreen(group, &origin);
+    expected.push_back(std::to_string(ROLE_SYSTEM_PUSHBUTTON) + "|" + ShownCaption(items[i]) +
+                       "|" + std::to_string(origin.x) + "," + std::to_string(origin.y) + "," +
+                       std::to_string(client.right) + "," + std::to_string(kRow));
+  }
+  EXPECT_EQ(RecordedLines(record, true), expected);
+}
+
 }  // namespace
 }  // namespace demodisc
