@@ -33,8 +33,8 @@ void AccessibleHost::FocusMoved(HWND window, int index) {
     NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, index + 1);
 }
 
-void AccessibleHost::StateChanged(HWND window, int index) {
-  if (index >= 0) NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, index + 1);
+void AccessibleHost::Changed(HWND window, DWORD event, int index) {
+  if (index >= 0) NotifyWinEvent(event, window, OBJID_CLIENT, index + 1);
 }
 
 }  // namespace demodisc

@@ -24,10 +24,11 @@ class AccessibleHost {
   // clients still hold fail from now on instead of reaching the window.
   void Disconnect();
 
-  // Tells screen readers that an element (0-based) took the focus, or
-  // changed its state.
+  // Tells screen readers that an element (0-based) took the focus (when the
+  // window has it), or that something else happened to it (an
+  // EVENT_OBJECT_* event: its state, name or selection changed).
   static void FocusMoved(HWND window, int index);
-  static void StateChanged(HWND window, int index);
+  static void Changed(HWND window, DWORD event, int index);
 
  private:
   AccessibleElements& elements_;

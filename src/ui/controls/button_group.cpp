@@ -58,8 +58,8 @@ void ButtonGroup::SetHot(int index) {
   hot_ = index;
   RepaintButton(previous);
   RepaintButton(index);
-  AccessibleHost::StateChanged(hwnd(), previous);
-  AccessibleHost::StateChanged(hwnd(), index);
+  AccessibleHost::Changed(hwnd(), EVENT_OBJECT_STATECHANGE, previous);
+  AccessibleHost::Changed(hwnd(), EVENT_OBJECT_STATECHANGE, index);
   if (onHotButton) onHotButton(index);
 }
 
