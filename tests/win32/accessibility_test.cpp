@@ -14,6 +14,7 @@
 #include "support/main_window_fixture.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/button_group.h"
+#include "ui/controls/string_grid.h"
 
 namespace demodisc {
 namespace {
@@ -300,6 +301,133 @@ TEST_F(AccessibilityTest, OtherObjectsOfTheGroupAreTheSystemsOwn) {
   HWND from = nullptr;
   EXPECT_EQ(WindowFromAccessibleObject(window.get(), &from), S_OK);
   EXPECT_EQ(from, group);
+}
+
+// The publication grid after a real list file is loaded: 3 columns, 40 rows.
+class GridAccessibilityTest : public AccessibilityTest {
+ protected:
+  void PrepareDisc() override {
+    std::string list =
+        "eng#paper01.pdf#12. Sample title of a paper.\r\n" + Text("rus##7.  Статья о зубах.\r\n"_t);
+    for (int i = 3; i <= 45; ++i)
+      list += "eng#p" + std::to_string(i) + ".pdf#" + std::to_string(10 + i) + ". Title " +
+              std::to_string(i) + ".\r\n";
+    WriteFileBytes(Disc("Publication\\vortan_lit.txt"), list);
+  }
+  void SetUp() override {
+    AccessibilityTest::SetUp();
+    SendMessageW(Named("PgCtrl_disk"), TCM_SETCURSEL, MainForm::kArtikel, 0);
+    NMHDR n{Named("PgCtrl_disk"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&n));
+    PumpMessages(50);
+  }
+  StringGrid& Grid() {
+    return *reinterpret_cast<StringGrid*>(GetWindowLongPtrW(Named("StrGrd_Bibl"), GWLP_USERDATA));
+  }
+  static long Id(int col, int row) { return row * 3 + col + 1; }
+};
+
+TEST_F(GridAccessibilityTest, EachCellIsNamedByItsTextAndLiesWhereItIsDrawn) {
+  StringGrid& grid = Grid();
+  Accessible a = ClientOf(grid.hwnd());
+  ASSERT_TRUE(a);
+  EXPECT_EQ(Role(a.get(), CHILDID_SELF), ROLE_SYSTEM_TABLE);
+  long count = 0;
+  EXPECT_EQ(a->get_accChildCount(&count), S_OK);
+  ASSERT_EQ(count, 3 * 40);
+  EXPECT_EQ(Name(a.get(), Id(0, 0)), L"№ ");
+  EXPECT_EQ(Name(a.get(), Id(2, 0)), L"Публикация");
+  EXPECT_EQ(Name(a.get(), Id(0, 1)), L"12. ");
+  EXPECT_EQ(Name(a.get(), Id(1, 1)), L"eng");
+  EXPECT_EQ(Name(a.get(), Id(2, 1)), L"Sample title of a paper");
+  EXPECT_EQ(Name(a.get(), Id(1, 2)), L"rus");
+  EXPECT_EQ(Name(a.get(), Id(2, 2)), L"Статья о зубах");
+  EXPECT_EQ(Name(a.get(), Id(2, 39)), L"Title 39");
+  EXPECT_EQ(Role(a.get(), Id(1, 0)), ROLE_SYSTEM_COLUMNHEADER);
+  EXPECT_EQ(Role(a.get(), Id(0, 5)), ROLE_SYSTEM_ROWHEADER);
+  EXPECT_EQ(Role(a.get(), Id(2, 5)), ROLE_SYSTEM_CELL);
+  RECT client;
+  GetClientRect(grid.hwnd(), &client);
+  MapWindowPoints(grid.hwnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+  int shown = 0;
+  for (int row = 0; row < 40; ++row) {
+    for (int col = 0; col < 3; ++col) {
+      SCOPED_TRACE(::testing::Message() << col << "," << row);
+      EXPECT_EQ(Name(a.get(), Id(col, row)), Wide(grid.Cell(col, row)));
+      RECT r = grid.CellRect(col, row);
+      const long state = State(a.get(), Id(col, row));
+      EXPECT_TRUE(state & STATE_SYSTEM_READONLY);
+      if (IsRectEmpty(&r)) {
+        EXPECT_TRUE(state & STATE_SYSTEM_OFFSCREEN);
+        continue;
+      }
+      ++shown;
+      EXPECT_FALSE(state & STATE_SYSTEM_INVISIBLE);
+      MapWindowPoints(grid.hwnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+      EXPECT_EQ(Location(a.get(), Id(col, row)), Corners(r));
+      // The last row may be cut by the bottom edge: its shown part is hit.
+      RECT part;
+      IntersectRect(&part, &r, &client);
+      VARIANT hit;
+      EXPECT_EQ(
+          IntOf(a->accHitTest((part.left + part.right) / 2, (part.top + part.bottom) / 2, &hit), hit),
+          Id(col, row));
+    }
+  }
+  EXPECT_GT(shown, 3 * 2);
+  EXPECT_LT(shown, 3 * 40);  // the rest is scrolled off
+}
+
+TEST_F(GridAccessibilityTest, CurrentCellAndRangeAreTheFocusAndTheSelection) {
+  StringGrid& grid = Grid();
+  Accessible a = ClientOf(grid.hwnd());
+  ASSERT_TRUE(a);
+  VARIANT v;
+  EXPECT_EQ(IntOf(a->get_accSelection(&v), v), Id(1, 1));
+  EXPECT_FALSE(State(a.get(), Id(0, 1)) & STATE_SYSTEM_SELECTABLE);  // a header
+
+  // Taking the focus and the selection moves the current cell as a click does.
+  EXPECT_EQ(a->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, Child(Id(2, 3))), S_OK);
+  EXPECT_EQ(GetFocus(), grid.hwnd());
+  EXPECT_EQ(grid.Col(), 2);
+  EXPECT_EQ(grid.Row(), 3);
+  EXPECT_EQ(WindowTextCp(Named("Mm_artikel")), "13. Title 3\r\n");
+  EXPECT_EQ(IntOf(a->get_accFocus(&v), v), Id(2, 3));
+  EXPECT_EQ(State(a.get(), Id(2, 3)) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED),
+            STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED);
+  EXPECT_EQ(a->accSelect(SELFLAG_TAKESELECTION, Child(Id(0, 3))), DISP_E_MEMBERNOTFOUND);
+
+  EXPECT_EQ(a->accSelect(SELFLAG_EXTENDSELECTION, Child(Id(1, 5))), S_OK);
+  ASSERT_EQ(a->get_accSelection(&v), S_OK);
+  ASSERT_EQ(v.vt, VT_UNKNOWN);
+  IEnumVARIANT* list = nullptr;
+  ASSERT_EQ(v.punkVal->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&list)), S_OK);
+  v.punkVal->Release();
+  std::vector<long> ids;
+  VARIANT items[10];
+  ULONG fetched = 0;
+  EXPECT_EQ(list->Next(10, items, &fetched), S_FALSE);  // fewer than asked for
+  for (ULONG i = 0; i < fetched; ++i) ids.push_back(items[i].lVal);
+  list->Release();
+  EXPECT_EQ(ids, (std::vector<long>{Id(1, 3), Id(2, 3), Id(1, 4), Id(2, 4), Id(1, 5), Id(2, 5)}));
+  EXPECT_TRUE(State(a.get(), Id(1, 4)) & STATE_SYSTEM_SELECTED);
+  EXPECT_FALSE(State(a.get(), Id(1, 4)) & STATE_SYSTEM_FOCUSED);
+  EXPECT_FALSE(State(a.get(), Id(2, 6)) & STATE_SYSTEM_SELECTED);
+}
+
+TEST_F(GridAccessibilityTest, NavigationMovesByCellsAndStopsAtTheEdges) {
+  Accessible a = ClientOf(Grid().hwnd());
+  ASSERT_TRUE(a);
+  VARIANT to;
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_RIGHT, Child(Id(1, 1)), &to), to), Id(2, 1));
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_DOWN, Child(Id(1, 1)), &to), to), Id(1, 2));
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_UP, Child(Id(1, 1)), &to), to), Id(1, 0));
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_NEXT, Child(Id(2, 1)), &to), to), Id(0, 2));
+  EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_LASTCHILD, Child(CHILDID_SELF), &to), to), Id(2, 39));
+  EXPECT_EQ(a->accNavigate(NAVDIR_RIGHT, Child(Id(2, 1)), &to), S_FALSE);
+  EXPECT_EQ(a->accNavigate(NAVDIR_LEFT, Child(Id(0, 1)), &to), S_FALSE);
+  EXPECT_EQ(a->accNavigate(NAVDIR_DOWN, Child(Id(2, 39)), &to), S_FALSE);
+  EXPECT_EQ(a->accNavigate(NAVDIR_NEXT, Child(Id(2, 39)), &to), S_FALSE);
 }
 
 // A screen reader in a process of its own; this thread has not set up COM
