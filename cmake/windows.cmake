@@ -10,7 +10,7 @@ target_compile_options(demodisc_core PRIVATE -Wall -Wextra -Werror)
 
 add_library(demodisc_win STATIC ${WINDOWS_SOURCES})
 target_link_libraries(demodisc_win PUBLIC demodisc_core comctl32 gdi32 user32 kernel32 advapi32
-                      winmm shell32 ole32 oleacc uuid)
+                      winmm shell32 ole32 oleaut32 oleacc uuid)
 target_compile_options(demodisc_win PRIVATE -Wall -Wextra -Werror)
 target_include_directories(demodisc_win PUBLIC ${PROJECT_SOURCE_DIR}/resources)
 

@@ -11,7 +11,7 @@ actual=$(i686-w64-mingw32-objdump -p "$exe" | awk '
   /^$/ { dll = "" }' | LC_ALL=C sort -u)
 if [ "${3:-}" = "--update" ]; then printf '%s\n' "$actual" > "$expected"; exit 0; fi
 # System DLLs only.
-system='^(kernel32|user32|gdi32|comctl32|advapi32|winmm|msvcrt|shell32|ole32|oleacc|uxtheme)\.dll:'
+system='^(kernel32|user32|gdi32|comctl32|advapi32|winmm|msvcrt|shell32|ole32|oleaut32|oleacc|uxtheme)\.dll:'
 if printf '%s\n' "$actual" | grep -vE "$system"; then
   echo "imports from a DLL that is not a reviewed system DLL (above)" >&2
   exit 1

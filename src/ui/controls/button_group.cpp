@@ -31,12 +31,25 @@ int ButtonGroup::ButtonAtPoint(LPARAM lp) const {
   return ButtonAt(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), client.right, client.bottom, Count());
 }
 
-void ButtonGroup::RepaintButton(int index) {
-  if (index < 0) return;
+RECT ButtonGroup::ButtonRect(int index) const {
   RECT client;
   GetClientRect(hwnd(), &client);
-  RECT r{0, index * kButtonGroupItemHeight, client.right, (index + 1) * kButtonGroupItemHeight};
+  return RECT{0, index * kButtonGroupItemHeight, client.right,
+              (index + 1) * kButtonGroupItemHeight};
+}
+
+void ButtonGroup::RepaintButton(int index) {
+  if (index < 0) return;
+  const RECT r = ButtonRect(index);
   InvalidateRect(hwnd(), &r, FALSE);
+}
+
+void ButtonGroup::MoveFocus(int index) {
+  if (index == focus_) return;
+  RepaintButton(focus_);
+  focus_ = index;
+  RepaintButton(focus_);
+  AccessibleHost::FocusMoved(hwnd(), focus_);
 }
 
 void ButtonGroup::SetHot(int index) {
@@ -45,6 +58,8 @@ void ButtonGroup::SetHot(int index) {
   hot_ = index;
   RepaintButton(previous);
   RepaintButton(index);
+  AccessibleHost::Changed(hwnd(), EVENT_OBJECT_STATECHANGE, previous);
+  AccessibleHost::Changed(hwnd(), EVENT_OBJECT_STATECHANGE, index);
   if (onHotButton) onHotButton(index);
 }
 
@@ -73,12 +88,10 @@ void ButtonGroup::LeftDown(LPARAM lp) {
   SetFocus(hwnd());
   const int index = ButtonAtPoint(lp);
   if (index < 0) return;
-  const int oldFocus = focus_;
-  focus_ = index;
+  MoveFocus(index);
   pressed_ = index;
   drawnDown_ = true;
   SetCapture(hwnd());
-  RepaintButton(oldFocus);
   RepaintButton(index);
 }
 
@@ -90,10 +103,27 @@ void ButtonGroup::LeftUp(LPARAM lp) {
   if (GetCapture() == hwnd()) ReleaseCapture();
   RepaintButton(pressed);
   if (ButtonAtPoint(lp) != pressed) return;
+  RunClick(pressed);
+}
+
+void ButtonGroup::RunClick(int index) {
   // Draw the released button before the item's action blocks the window.
   UpdateWindow(hwnd());
-  const auto& onClick = items_[static_cast<std::size_t>(pressed)].onClick;
+  const auto& onClick = items_[static_cast<std::size_t>(index)].onClick;
   if (onClick) onClick();
+}
+
+bool ButtonGroup::Clickable() const {
+  return IsWindowEnabled(hwnd()) && IsWindowEnabled(GetAncestor(hwnd(), GA_ROOT));
+}
+
+void ButtonGroup::Press(int index) {
+  // Not while the mouse holds a button, nor while the window is disabled
+  // (a modal window of ours is up): no mouse click could happen then.
+  if (index < 0 || index >= Count() || pressed_ >= 0 || !Clickable()) return;
+  SetFocus(hwnd());
+  MoveFocus(index);
+  RunClick(index);
 }
 
 void ButtonGroup::KeyDown(WPARAM key) {
@@ -124,11 +154,7 @@ void ButtonGroup::KeyDown(WPARAM key) {
   }
   RECT client;
   GetClientRect(hwnd(), &client);
-  const int next = MovedFocus(step, focus_, Count(), client.bottom / kButtonGroupItemHeight);
-  if (next == focus_) return;
-  RepaintButton(focus_);
-  focus_ = next;
-  RepaintButton(focus_);
+  MoveFocus(MovedFocus(step, focus_, Count(), client.bottom / kButtonGroupItemHeight));
 }
 
 void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
@@ -237,9 +263,23 @@ LRESULT ButtonGroup::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_SETFOCUS:
+      RepaintButton(focus_);
+      AccessibleHost::FocusMoved(hwnd(), focus_);
+      return 0;
     case WM_KILLFOCUS:
       RepaintButton(focus_);
       return 0;
+    case kPressMessage:
+      Press(static_cast<int>(wp));
+      return 0;
+    case WM_GETOBJECT: {
+      LRESULT result;
+      if (accessible_.Answer(hwnd(), wp, lp, result)) return result;
+      return Window::HandleMessage(msg, wp, lp);
+    }
+    case WM_DESTROY:
+      accessible_.Disconnect();
+      return Window::HandleMessage(msg, wp, lp);
     default:
       return Window::HandleMessage(msg, wp, lp);
   }

@@ -1,18 +1,21 @@
 // A button group: a column of full-width owner-drawn buttons, 36 pixels
 // high, with hot tracking. A button is clicked by pressing and releasing the
-// left mouse button on it; the keyboard only moves a focus frame.
+// left mouse button on it; the keyboard only moves a focus frame. Screen
+// readers see each button as a push button named by its caption.
 #pragma once
 
 #include <functional>
 #include <vector>
 
+#include "ui/controls/accessible_elements.h"
+#include "ui/controls/accessible_host.h"
 #include "ui/controls/image_list.h"
 #include "ui/window.h"
 #include "widgets/align_layout.h"
 
 namespace demodisc {
 
-class ButtonGroup final : public Window {
+class ButtonGroup final : public Window, private AccessibleElements {
  public:
   struct Item {
     Text caption;
@@ -36,7 +39,31 @@ class ButtonGroup final : public Window {
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
+  // Posted by the default action of button wParam, so that the client's
+  // call returns before the item's action runs (which may start a program
+  // and wait for it).
+  static constexpr UINT kPressMessage = WM_APP + 0x110;
+
+  // What accessibility clients see (button_group_accessible.cpp).
+  int ElementCount() const override { return Count(); }
+  long ElementRole(int index) const override;
+  std::wstring ElementName(int index) const override;
+  RECT ElementRect(int index) const override;
+  DWORD ElementState(int index) const override;
+  int ElementAt(POINT client) const override;
+  int FocusedElement() const override;
+  std::wstring DefaultAction(int index) const override;
+  bool DoDefaultAction(int index) override;
+  bool Select(int index, long flags) override;
+
+  RECT ButtonRect(int index) const;
   int ButtonAtPoint(LPARAM lp) const;
+  void MoveFocus(int index);
+  // Runs a button's click, as releasing the mouse button on it does.
+  void RunClick(int index);
+  bool Clickable() const;
+  // A click that is not the mouse's: focus, frame and click.
+  void Press(int index);
   void SetHot(int index);
   void RepaintButton(int index);
   void Paint(HDC dc, const RECT& client);
@@ -52,9 +79,10 @@ class ButtonGroup final : public Window {
   const ImageList* images_ = nullptr;
   int hot_ = -1;
   int focus_ = -1;
-  int pressed_ = -1;      // the button the left mouse button went down on
+  int pressed_ = -1;        // the button the left mouse button went down on
   bool drawnDown_ = false;  // the pressed button is under the pointer
   bool tracking_ = false;   // a mouse-leave notice is requested
+  AccessibleHost accessible_{*this};
 };
 
 }  // namespace demodisc

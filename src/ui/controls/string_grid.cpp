@@ -99,6 +99,7 @@ void StringGrid::SetCell(int col, int row, const Text& text) {
   cells_[static_cast<std::size_t>(CellIndex(col, row))] = text;
   const RECT r = CellRect(col, row);
   if (!IsRectEmpty(&r)) InvalidateRect(hwnd(), &r, FALSE);
+  AccessibleHost::Changed(hwnd(), EVENT_OBJECT_NAMECHANGE, CellIndex(col, row));
 }
 
 GridRect StringGrid::Selection() const {
@@ -224,6 +225,11 @@ bool StringGrid::MoveCurrent(Coord to, bool keepAnchor) {
   if (!keepAnchor) anchor_ = to;
   ShowRow(to.row);
   InvalidateRect(hwnd(), nullptr, FALSE);
+  AccessibleHost::FocusMoved(hwnd(), CellIndex(to.col, to.row));
+  if (keepAnchor)
+    NotifyWinEvent(EVENT_OBJECT_SELECTIONWITHIN, hwnd(), OBJID_CLIENT, CHILDID_SELF);
+  else
+    AccessibleHost::Changed(hwnd(), EVENT_OBJECT_SELECTION, CellIndex(to.col, to.row));
   return true;
 }
 
@@ -231,6 +237,7 @@ void StringGrid::MoveAnchor(Coord to) {
   anchor_ = to;
   ShowRow(to.row);
   InvalidateRect(hwnd(), nullptr, FALSE);
+  NotifyWinEvent(EVENT_OBJECT_SELECTIONWITHIN, hwnd(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void StringGrid::ShowRow(int row) {
@@ -405,9 +412,20 @@ LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;
     case WM_SETFOCUS:
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      AccessibleHost::FocusMoved(hwnd(), CellIndex(current_.col, current_.row));
+      return 0;
     case WM_KILLFOCUS:
       InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;
+    case WM_GETOBJECT: {
+      LRESULT result;
+      if (accessible_.Answer(hwnd(), wp, lp, result)) return result;
+      return Window::HandleMessage(msg, wp, lp);
+    }
+    case WM_DESTROY:
+      accessible_.Disconnect();
+      return Window::HandleMessage(msg, wp, lp);
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_GETFONT:

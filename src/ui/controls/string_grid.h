@@ -1,12 +1,15 @@
 // A grid of text cells with fixed header rows and columns, a vertical
 // scroll bar, cell and range selection by mouse and keyboard, no editing.
 // The owner may paint over each cell after its standard painting and is
-// told of every move of the current cell.
+// told of every move of the current cell. Screen readers see a table of
+// cells named by their texts.
 #pragma once
 
 #include <functional>
 #include <vector>
 
+#include "ui/controls/accessible_elements.h"
+#include "ui/controls/accessible_host.h"
 #include "ui/window.h"
 
 namespace demodisc {
@@ -49,7 +52,7 @@ struct StringGridLayout {
   BYTE fontCharSet = DEFAULT_CHARSET;
 };
 
-class StringGrid final : public Window {
+class StringGrid final : public Window, private AccessibleElements {
  public:
   // Paints over a cell after its standard painting, before the focus frame.
   using DrawCellHandler = std::function<void(const GridCellPaint&)>;
@@ -97,6 +100,20 @@ class StringGrid final : public Window {
     bool operator==(const Coord&) const = default;
   };
 
+  // What accessibility clients see (string_grid_accessible.cpp): the cells
+  // row by row.
+  long ClientRole() const override;
+  int ElementCount() const override { return layout_.colCount * layout_.rowCount; }
+  long ElementRole(int index) const override;
+  std::wstring ElementName(int index) const override;
+  RECT ElementRect(int index) const override;
+  DWORD ElementState(int index) const override;
+  int ElementAt(POINT client) const override;
+  int FocusedElement() const override { return CellIndex(current_.col, current_.row); }
+  int Navigate(int from, long direction) const override;
+  std::vector<int> SelectedElements() const override;
+  bool Select(int index, long flags) override;
+
   bool ValidCell(int col, int row) const;
   int CellIndex(int col, int row) const { return row * layout_.colCount + col; }
   int ClientHeight() const;
@@ -140,6 +157,7 @@ class StringGrid final : public Window {
   bool autoScrolling_ = false;
   DrawCellHandler onDrawCell_;
   SelectCellHandler onSelectCell_;
+  AccessibleHost accessible_{*this};
 };
 
 }  // namespace demodisc

@@ -1,0 +1,40 @@
+#include "ui/controls/accessible_host.h"
+
+#include <oleacc.h>
+
+#include "ui/controls/accessible_object.h"
+
+namespace demodisc {
+
+bool AccessibleHost::Answer(HWND window, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (static_cast<LONG>(lp) != OBJID_CLIENT) return false;
+  if (!object_) {
+    // Handing the object to a client marshals it, which needs COM on the
+    // window's thread. It is set up on the first request only, so that a
+    // session without an accessibility client never loads it, and stays for
+    // the life of the thread (an apartment already there just counts once
+    // more; one of another kind serves as well).
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    object_ = new AccessibleObject(window, elements_);
+  }
+  result = LresultFromObject(IID_IAccessible, wp, static_cast<IAccessible*>(object_));
+  return true;
+}
+
+void AccessibleHost::Disconnect() {
+  if (!object_) return;
+  object_->Disconnect();
+  object_->Release();
+  object_ = nullptr;
+}
+
+void AccessibleHost::FocusMoved(HWND window, int index) {
+  if (index >= 0 && GetFocus() == window)
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, index + 1);
+}
+
+void AccessibleHost::Changed(HWND window, DWORD event, int index) {
+  if (index >= 0) NotifyWinEvent(event, window, OBJID_CLIENT, index + 1);
+}
+
+}  // namespace demodisc
