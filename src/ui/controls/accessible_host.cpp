@@ -6,6 +6,12 @@
 
 namespace demodisc {
 
+bool AccessibleHost::HandleMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_GETOBJECT) return Answer(window, wp, lp, result);
+  if (msg == WM_DESTROY) Disconnect();
+  return false;
+}
+
 bool AccessibleHost::Answer(HWND window, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (static_cast<LONG>(lp) != OBJID_CLIENT) return false;
   if (!object_) {

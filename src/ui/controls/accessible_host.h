@@ -23,6 +23,9 @@ class AccessibleHost {
   // At WM_DESTROY (and at the latest when the host goes): objects that
   // clients still hold fail from now on instead of reaching the window.
   void Disconnect();
+  // The host's part of a window's messages: WM_GETOBJECT for the client area
+  // is answered, WM_DESTROY disconnects. True when `result` is the answer.
+  bool HandleMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
   // Tells screen readers that an element (0-based) took the focus (when the
   // window has it), or that something else happened to it (an

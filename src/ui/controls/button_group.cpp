@@ -224,6 +224,8 @@ void ButtonGroup::Paint(HDC dc, const RECT& client) {
 }
 
 LRESULT ButtonGroup::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT answer;
+  if (accessible_.HandleMessage(hwnd(), msg, wp, lp, answer)) return answer;
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
@@ -272,14 +274,6 @@ LRESULT ButtonGroup::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kPressMessage:
       Press(static_cast<int>(wp));
       return 0;
-    case WM_GETOBJECT: {
-      LRESULT result;
-      if (accessible_.Answer(hwnd(), wp, lp, result)) return result;
-      return Window::HandleMessage(msg, wp, lp);
-    }
-    case WM_DESTROY:
-      accessible_.Disconnect();
-      return Window::HandleMessage(msg, wp, lp);
     default:
       return Window::HandleMessage(msg, wp, lp);
   }

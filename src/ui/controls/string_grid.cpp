@@ -384,6 +384,8 @@ void StringGrid::PaintCell(HDC dc, int col, int row, const RECT& rect) {
 }
 
 LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT answer;
+  if (accessible_.HandleMessage(hwnd(), msg, wp, lp, answer)) return answer;
   switch (msg) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -418,14 +420,6 @@ LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KILLFOCUS:
       InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;
-    case WM_GETOBJECT: {
-      LRESULT result;
-      if (accessible_.Answer(hwnd(), wp, lp, result)) return result;
-      return Window::HandleMessage(msg, wp, lp);
-    }
-    case WM_DESTROY:
-      accessible_.Disconnect();
-      return Window::HandleMessage(msg, wp, lp);
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_GETFONT:
