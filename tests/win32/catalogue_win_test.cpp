@@ -7,6 +7,7 @@
 #include "launcher/catalogue.h"
 #include "launcher/hint_texts.h"
 #include "support/main_window_fixture.h"
+#include "support/recorder.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/button_group.h"
 #include "ui/frmBlend/form_blenge.h"
@@ -236,9 +237,7 @@ TEST_F(CatalogueTest, VideoItemWithoutThePlayerShowsTheMessageOnce) {
 }
 
 TEST_F(CatalogueTest, VideoItemsStartThePlayerOnTheirClipInItsFolder) {
-  testing::MakeDirs(Disc("LA20K"));
-  const Text player = Disc("LA20K\\LA.exe");
-  CopyFileW(Wide(testing::TestProgramDir() + "\\record_args.exe").c_str(), Wide(player).c_str(), FALSE);
+  const Text player = testing::PlaceRecorder(Disc("LA20K\\LA.exe"));
   SetEnvironmentVariableW(L"DEMODISC_RECORD", Wide(record_).c_str());
   for (const auto& f : HintFiles(hpVideo)) WriteHint(Text(f), "");
   ShowPage(MainForm::kVideo);

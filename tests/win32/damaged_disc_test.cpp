@@ -9,6 +9,7 @@
 #include "base/wide_win.h"
 #include "launcher/hint_texts.h"
 #include "support/main_window_fixture.h"
+#include "support/recorder.h"
 #include "ui/MainDemo/main_form.h"
 
 namespace demodisc {
@@ -17,7 +18,6 @@ namespace {
 using testing::DialogWatcher;
 using testing::MainWindowTest;
 using testing::RecordedLines;
-using testing::TestProgramDir;
 using testing::WriteFileBytes;
 
 Text MemoText(HWND memo) { return WindowTextCp(memo); }
@@ -147,8 +147,7 @@ TEST_F(CyrillicDiscTest, DescriptionsAndThePlayerFindTheirFiles) {
   EXPECT_EQ(MemoText(Named("Mm_Hint")), "Описание"_t);
   // The recorder stands in for the player: it records its command line and
   // working directory in UTF-16, so the Cyrillic letters survive.
-  testing::MakeDirs(Disc("LA20K"));
-  CopyFileW(Wide(TestProgramDir() + "\\record_args.exe").c_str(), Wide(Disc("LA20K\\LA.exe")).c_str(), FALSE);
+  testing::PlaceRecorder(Disc("LA20K\\LA.exe"));
   const Text record = disc_ / "record.txt";
   SetEnvironmentVariableW(L"DEMODISC_RECORD", Wide(record).c_str());
   WriteHint("video_varnik.txt", "Видео"_t);

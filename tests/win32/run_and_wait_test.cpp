@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/wide_win.h"
+#include "support/recorder.h"
 #include "support/test_support.h"
 
 namespace demodisc {
@@ -11,7 +12,6 @@ namespace {
 using testing::ReadFileBytes;
 using testing::RecordedLines;
 using testing::TempDir;
-using testing::TestProgramDir;
 using testing::WriteFileBytes;
 
 class RunAndWaitTest : public ::testing::Test {
@@ -24,10 +24,7 @@ class RunAndWaitTest : public ::testing::Test {
 
   // A copy of the recorder program in a folder of the temporary disc.
   Text PlaceRecorder(const Text& folder, const Text& name) {
-    const Text target = dir_ / (folder + "\\" + name);
-    testing::MakeDirs(dir_ / folder);
-    CopyFileW(Wide(TestProgramDir() + "\\record_args.exe").c_str(), Wide(target).c_str(), FALSE);
-    return target;
+    return testing::PlaceRecorder(dir_ / (folder + "\\" + name));
   }
 
   TempDir dir_;
