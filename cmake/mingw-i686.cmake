@@ -1,13 +1,6 @@
-# Cross-compiling DemoDisc.exe for 32-bit Windows with Debian's MinGW-w64
-# (the posix thread model throughout; winpthread is linked in statically).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Test programs run under Wine inside the virtual X server.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)
+# The product: DemoDisc.exe and the programs it is measured against. The
+# win32 thread model links no winpthread, whose GetTickCount64 import would
+# keep the exe from loading on Windows XP.
+set(DEMODISC_THREAD_MODEL win32)
+set(DEMODISC_WINDOWS_TESTS OFF)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)

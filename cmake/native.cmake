@@ -21,18 +21,29 @@ endif()
 
 if(DEMODISC_WITH_WINDOWS)
   include(ExternalProject)
-  set(WINDOWS_BINARY_DIR ${CMAKE_BINARY_DIR}/windows)
+  # The product tree first: the tests tree runs its tests against its exe.
+  set(PRODUCT_BINARY_DIR ${CMAKE_BINARY_DIR}/windows)
+  set(WINDOWS_TESTS_BINARY_DIR ${CMAKE_BINARY_DIR}/windows-tests)
   ExternalProject_Add(windows
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
-    BINARY_DIR ${WINDOWS_BINARY_DIR}
+    BINARY_DIR ${PRODUCT_BINARY_DIR}
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-i686.cmake
                -DCMAKE_BUILD_TYPE=Release
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)
-  # One ctest run counts both suites: the Windows tree's tests are included.
+  ExternalProject_Add(windows_tests
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${WINDOWS_TESTS_BINARY_DIR}
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-i686-tests.cmake
+               -DCMAKE_BUILD_TYPE=Release -DDEMODISC_EXE=${PRODUCT_BINARY_DIR}/DemoDisc.exe
+    DEPENDS windows
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
+  # One ctest run counts both suites: the Windows tests tree's tests are included.
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES
-               ${WINDOWS_BINARY_DIR}/tests/win32/CTestTestfile.cmake
-               ${WINDOWS_BINARY_DIR}/tests/disc/CTestTestfile.cmake
-               ${WINDOWS_BINARY_DIR}/tests/e2e/CTestTestfile.cmake)
+               ${WINDOWS_TESTS_BINARY_DIR}/tests/win32/CTestTestfile.cmake
+               ${WINDOWS_TESTS_BINARY_DIR}/tests/disc/CTestTestfile.cmake
+               ${WINDOWS_TESTS_BINARY_DIR}/tests/e2e/CTestTestfile.cmake)
 endif()

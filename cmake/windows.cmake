@@ -1,4 +1,8 @@
-# The Windows build: DemoDisc.exe (PE32, i686, static) and its tests under Wine.
+# The Windows builds, two trees from the same sources:
+#  - the product (cmake/mingw-i686.cmake): DemoDisc.exe (PE32, i686, static),
+#    the sample disc and the benchmark programs;
+#  - its tests (cmake/mingw-i686-tests.cmake), run under Wine against the
+#    product's exe, which DEMODISC_EXE names.
 set(WINDOWS_SOURCES ${ALL_SOURCES})
 list(FILTER WINDOWS_SOURCES INCLUDE REGEX "(_win\\.cpp$|/src/app/|/src/ui/)")
 list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/src/app/main_win\\.cpp$")
@@ -26,6 +30,16 @@ file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.bmp
 set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/demodisc.rc PROPERTIES
                             OBJECT_DEPENDS "${RESOURCE_FILES}")
 
+if(DEMODISC_WINDOWS_TESTS)
+  if(NOT DEMODISC_EXE)
+    message(FATAL_ERROR "DEMODISC_EXE must name the product's DemoDisc.exe")
+  endif()
+  add_subdirectory(tests/win32)
+  add_subdirectory(tests/disc)
+  add_subdirectory(tests/e2e)
+  return()
+endif()
+
 add_executable(DemoDisc WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
                ${PROJECT_SOURCE_DIR}/resources/demodisc.rc)
 target_link_libraries(DemoDisc PRIVATE demodisc_win)
@@ -40,7 +54,4 @@ add_custom_target(sample_disc
   COMMENT "Laying out the sample disc"
   VERBATIM)
 
-add_subdirectory(tests/win32)
-add_subdirectory(tests/disc)
 add_subdirectory(tests/bench)
-add_subdirectory(tests/e2e)

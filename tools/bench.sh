@@ -11,10 +11,14 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
 "$root/tools/install-deps.sh"
-build=${DEMODISC_BUILD_DIR:-$root/build}/windows
+base=${DEMODISC_BUILD_DIR:-$root/build}
+build=$base/windows tests=$base/windows-tests
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target DemoDisc floor startup_bench sample_disc win32_tests >/dev/null
+cmake --build "$build" -j"$(nproc)" --target DemoDisc floor startup_bench sample_disc >/dev/null
+cmake -S "$root" -B "$tests" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686-tests.cmake" \
+  -DCMAKE_BUILD_TYPE=Release -DDEMODISC_EXE="$build/DemoDisc.exe" >/dev/null
+cmake --build "$tests" -j"$(nproc)" --target win32_tests >/dev/null
 
 . "$root/tools/wine-env.sh"
 demodisc_start_xvfb
@@ -25,7 +29,7 @@ echo "== start-up to the first idle moment with the window up ($runs runs each, 
 wine "$build/bench/startup_bench.exe" "$runs" "$(winepath -w "$disc")" DemoDisc.exe floor.exe
 rm -f "$disc/floor.exe"
 echo "== description on hover"
-(cd "$build/tests-bin" && wine win32_tests.exe --gtest_also_run_disabled_tests \
+(cd "$tests/tests-bin" && wine win32_tests.exe --gtest_also_run_disabled_tests \
   --gtest_filter='*DISABLED_Benchmark*' | grep '^description')
 echo "== size"
 printf 'DemoDisc.exe %d bytes, floor.exe %d bytes\n' "$(stat -c %s "$disc/DemoDisc.exe")" \

@@ -16,6 +16,20 @@ if printf '%s\n' "$actual" | grep -vE "$system"; then
   echo "imports from a DLL that is not a reviewed system DLL (above)" >&2
   exit 1
 fi
+# Functions that Windows XP SP3 lacks and that toolchains are known to pull in
+# (threading, time and locale-name helpers): with one of them the exe would
+# not load on XP at all.
+post_xp='^kernel32\.dll:(GetTickCount64|(Initialize|Acquire|Release|TryAcquire)SRWLock[A-Za-z]*'
+post_xp+='|InitializeConditionVariable|SleepConditionVariable(CS|SRW)|Wake(All)?ConditionVariable'
+post_xp+='|InitOnce[A-Za-z]+|InitializeCriticalSectionEx|Fls(Alloc|Free|GetValue|SetValue)'
+post_xp+='|GetLocaleInfoEx|LCMapStringEx|CompareStringEx|GetUserDefaultLocaleName|LocaleNameToLCID'
+post_xp+='|GetFileInformationByHandleEx|SetFileInformationByHandle|CreateSymbolicLink[AW]'
+post_xp+='|GetFinalPathNameByHandle[AW]|QueryFullProcessImageName[AW]|GetErrorMode|CancelIoEx'
+post_xp+='|Create(Event|Mutex|Semaphore)Ex[AW]|GetCurrentProcessorNumber|GetThreadId)$'
+if printf '%s\n' "$actual" | grep -E "$post_xp"; then
+  echo "imports functions that Windows XP lacks (above)" >&2
+  exit 1
+fi
 if ! diff -u "$expected" <(printf '%s\n' "$actual"); then
   echo "the imports differ from $expected: review the change and update the list" >&2
   exit 1
