@@ -1,7 +1,8 @@
 // Damaged and odd discs on the live main window: huge, binary and oddly
 // ended descriptions, paths near and over 255 characters, and a disc folder
 // with Cyrillic letters and blanks. Nothing crashes or hangs; each case
-// shows what the program gives for it.
+// shows what the program gives for it. A disc at a drive root finds its
+// files too.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,8 +10,10 @@
 #include "base/wide_win.h"
 #include "launcher/hint_texts.h"
 #include "support/main_window_fixture.h"
+#include "support/mapped_drive.h"
 #include "support/recorder.h"
 #include "ui/MainDemo/main_form.h"
+#include "ui/controls/string_grid.h"
 
 namespace demodisc {
 namespace {
@@ -158,6 +161,39 @@ TEST_F(CyrillicDiscTest, DescriptionsAndThePlayerFindTheirFiles) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "\"" + Disc("LA20K\\LA.exe") + "\" " + Disc("Video\\Null_video.avi"));
   EXPECT_EQ(lines[1], Disc("LA20K"));
+}
+
+// A disc at a drive root, the way it is in the drive: the current directory
+// is "D:\", so every folder starts with "D:\\", which the system accepts.
+class DriveRootDiscTest : public MainWindowTest {
+ protected:
+  DriveRootDiscTest() : drive_(disc_.path()) { root_ = drive_.drive(); }
+  testing::MappedDrive drive_;
+};
+
+TEST_F(DriveRootDiscTest, DescriptionsThePublicationListAndThePlayerFindTheirFiles) {
+  ASSERT_FALSE(drive_.drive().empty()) << drive_.error();
+  ASSERT_EQ(root_, drive_.drive());
+  WriteHint("about.txt", "На диске"_t);
+  Hover(Named("BGrp_present"), 0);
+  EXPECT_EQ(MemoText(Named("Mm_Hint")), "На диске"_t);
+
+  // The first activation read the list from the drive.
+  auto* grid = dynamic_cast<StringGrid*>(
+      reinterpret_cast<Window*>(GetWindowLongPtrW(Named("StrGrd_Bibl"), GWLP_USERDATA)));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->Cell(2, 1), "A sample paper");
+
+  testing::PlaceRecorder(Disc("LA20K\\LA.exe"));
+  testing::RecorderFile recorder(disc_ / "record.txt");
+  WriteHint("video_varnik.txt", "Видео"_t);
+  ShowPage(MainForm::kVideo);
+  Click(Named("ButGrp_Video"), 2);
+  const auto runs = recorder.Runs();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].commandLine,
+            "\"" + root_ + "\\\\LA20K\\LA.exe\" " + root_ + "\\\\Video\\Null_video.avi");
+  EXPECT_EQ(runs[0].workingDir, Disc("LA20K"));
 }
 
 }  // namespace

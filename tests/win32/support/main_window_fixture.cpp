@@ -23,7 +23,9 @@ void MainWindowTest::SetUp() {
   if (root_.empty()) root_ = disc_.path();
   MakeDirs(Disc("Hints"));
   PrepareDisc();
-  SetCurrentDirectoryW(Wide(root_).c_str());
+  // With the trailing backslash "D:" means the drive's root, not its
+  // current directory.
+  SetCurrentDirectoryW(Wide(root_ + "\\").c_str());
   app_ = std::make_unique<Application>();
   app_->CreateForms();
   SetCurrentDirectoryW(oldDir_.c_str());
