@@ -5,6 +5,8 @@
 #     a bare Win32 program that opens and paints one empty window (the floor);
 #   - a description shown on hover, 4 KB and 1 MB, against the same text set
 #     straight into the memo;
+#   - loading the publication list, the sample list against one of 100,000
+#     lines;
 #   - the size of DemoDisc.exe.
 #   bench.sh [runs]
 set -euo pipefail
@@ -28,9 +30,11 @@ cp "$build/bench/floor.exe" "$disc/floor.exe"
 echo "== start-up to the first idle moment with the window up ($runs runs each, Wine, Xvfb)"
 wine "$build/bench/startup_bench.exe" "$runs" "$(winepath -w "$disc")" DemoDisc.exe floor.exe
 rm -f "$disc/floor.exe"
-echo "== description on hover"
-(cd "$tests/tests-bin" && wine win32_tests.exe --gtest_also_run_disabled_tests \
-  --gtest_filter='*DISABLED_Benchmark*' | grep '^description')
+echo "== description on hover, and the publication list's loading"
+(cd "$tests/tests-bin" &&
+  DEMODISC_SAMPLE_LIST=$(winepath -w "$disc/Publication/vortan_lit.txt") \
+  wine win32_tests.exe --gtest_also_run_disabled_tests \
+    --gtest_filter='*DISABLED_Benchmark*' | grep -E '^(description|publication list)')
 echo "== size"
 printf 'DemoDisc.exe %d bytes, floor.exe %d bytes\n' "$(stat -c %s "$disc/DemoDisc.exe")" \
   "$(stat -c %s "$build/bench/floor.exe")"

@@ -5,35 +5,19 @@
 // same memo, without reading any file.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 #include "base/wide_win.h"
 #include "launcher/hint_texts.h"
 #include "support/main_window_fixture.h"
+#include "support/timing.h"
 #include "ui/MainDemo/main_form.h"
 
 namespace demodisc {
 namespace {
 
 using testing::MainWindowTest;
-
-double MedianMs(const std::function<void()>& work, int runs = 5) {
-  LARGE_INTEGER freq, start, end;
-  QueryPerformanceFrequency(&freq);
-  std::vector<double> ms;
-  for (int i = 0; i < runs; ++i) {
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    ms.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                 static_cast<double>(freq.QuadPart));
-  }
-  std::sort(ms.begin(), ms.end());
-  return ms[ms.size() / 2];
-}
+using testing::MedianMs;
 
 // Words of ordinary length in lines of about 100 characters.
 std::string Description(std::size_t bytes) {
