@@ -23,7 +23,11 @@ import subprocess
 import sys
 import time
 
+from wine_driver import (BUTTON_HEIGHT, after_click, centre, configure, find, log, pointer,
+                         settle, wait_for, wine)
+
 EXE, TESTS_BIN, MAKE_DISC, WORK = sys.argv[1:5]
+configure(TESTS_BIN, WORK)
 RUNNER_FOLDERS = tuple(os.path.abspath(p) + "/" for p in sys.argv[5:])
 PREFIX = os.environ["WINEPREFIX"]
 DISC = os.path.join(WORK, "disc")
@@ -34,7 +38,6 @@ READER_KEY = r"HKLM\Software\Classes\Applications\AcroRd32.exe\shell\read\comman
 # Pages in tab order with the number of catalogue buttons on each (the
 # publications page has the grid instead).
 PAGES = [("Present", 8), ("Artikel", 0), ("Demo", 6), ("Video", 7), ("Gebit_Benutzt", 5)]
-BUTTON_HEIGHT = 36
 
 # What Wine itself keeps up to date in a prefix, whichever program runs: its
 # registry files, the console host's defaults (written when a batch file's
@@ -43,27 +46,6 @@ BUTTON_HEIGHT = 36
 HOUSEKEEPING_FILES = {"user.reg", "system.reg", "userdef.reg", ".update-timestamp"}
 HOUSEKEEPING_KEYS = ("[Console]",
                      "[System\\\\CurrentControlSet\\\\Control\\\\Class\\\\{4D36E968-E325-11CE-BFC1-08002BE10318}")
-
-
-def log(*parts):
-    print("e2e:", *parts, flush=True)
-
-
-def wine(*args, **kw):
-    """Runs a Windows program; its output goes through a file, because a pipe
-    would stay open as long as any Wine process that inherited it lives."""
-    out_path = os.path.join(WORK, "wine-output.txt")
-    with open(out_path, "w+b") as out:
-        code = subprocess.run(["wine", *args], stdout=out, stderr=subprocess.DEVNULL,
-                              stdin=subprocess.DEVNULL, **kw).returncode
-        out.seek(0)
-        text = out.read().decode("utf-8", errors="replace")
-    return subprocess.CompletedProcess(args, code, text, "")
-
-
-def settle():
-    """Lets the prefix's server end, so that the registry is on disk."""
-    subprocess.run(["wineserver", "-w"], check=False)
 
 
 # ---------------------------------------------------------------- snapshots
@@ -123,88 +105,6 @@ def changed_files_since(marker):
             continue
         out.append(path)
     return out
-
-
-# ---------------------------------------------------------------- the windows
-
-class Probe:
-    def __init__(self, windows, tabs, answers):
-        self.windows, self.tabs, self.answers = windows, tabs, answers
-
-
-def probe(top_class):
-    result = wine(os.path.join(TESTS_BIN, "window_probe.exe"), top_class)
-    windows, tabs = [], []
-    for line in result.stdout.splitlines():
-        parts = line.split(" ", 7)
-        if parts[0] == "tab":
-            tabs.append(tuple(int(v) for v in parts[2:6]))
-        elif len(parts) >= 7:
-            windows.append({"depth": int(parts[0]), "class": parts[1],
-                            "rect": tuple(int(v) for v in parts[3:7]),
-                            "text": parts[7] if len(parts) > 7 else ""})
-    return Probe(windows, tabs, result.returncode == 0), result.returncode
-
-
-def wait_for(top_class, timeout=30.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        p, code = probe(top_class)
-        if code == 0 and p.windows:
-            return p
-        time.sleep(0.2)
-    raise SystemExit(f"e2e: no answering {top_class} window within {timeout} s")
-
-
-def wait_gone(top_class, timeout=30.0):
-    end = time.time() + timeout
-    while time.time() < end:
-        _, code = probe(top_class)
-        if code == 1:
-            return
-        time.sleep(0.2)
-    raise SystemExit(f"e2e: {top_class} still up after {timeout} s")
-
-
-def pointer(x, y, click=False):
-    # No --sync: it waits forever when the pointer already stands there.
-    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
-    time.sleep(0.15)
-    if click:
-        subprocess.run(["xdotool", "click", "1"], check=True)
-
-
-def key(name):
-    subprocess.run(["xdotool", "key", name], check=True)
-
-
-def centre(rect):
-    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
-
-
-def find(p, cls, text=None):
-    for w in p.windows:
-        if w["class"] == cls and (text is None or w["text"] == text):
-            return w
-    raise SystemExit(f"e2e: no visible {cls} {text or ''} in the main window")
-
-
-def after_click():
-    """Waits until what a click started has ended: a dialog or the notice
-    window is dismissed with Enter, a started program is waited for."""
-    end = time.time() + 60
-    while time.time() < end:
-        for dialog in ("TMessageForm", "TFormBlenge"):
-            _, code = probe(dialog)
-            if code == 0:
-                key("Return")
-                wait_gone(dialog)
-                return dialog
-        p, code = probe("TMainForm")
-        if code == 0 and not any(probe(d)[1] == 0 for d in ("TMessageForm", "TFormBlenge")):
-            return "ran"
-        time.sleep(0.3)
-    raise SystemExit("e2e: the main window does not come back")
 
 
 # ---------------------------------------------------------------- the session
