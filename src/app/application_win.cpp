@@ -17,10 +17,13 @@ Application::~Application() {
   video_.Destroy();
   photo_.Destroy();
   main_.Destroy();
+  window_.Destroy();
 }
 
 void Application::CreateForms() {
-  main_.CreateWindowed();
+  window_.CreateWindowed();
+  main_.CreateWindowed(window_.hwnd());
+  window_.SetMainForm(&main_);
   photo_.CreateWindowed(main_.hwnd());
   video_.CreateWindowed(main_.hwnd());
   notice_.CreateWindowed(main_.hwnd());

@@ -1,7 +1,9 @@
-// The application object: creates the four windows in their order, runs the
-// message loop until the main window closes, and destroys them at the end.
+// The application object: creates its own window and the four windows in
+// their order, runs the message loop until the main window closes, and
+// destroys them at the end.
 #pragma once
 
+#include "app/application_window_win.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/NewVideo/new_video_form.h"
 #include "ui/PicUnit/view_pic_form.h"
@@ -16,7 +18,7 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Creates the windows: main, photo, video, notice.
+  // Creates the windows: the application's own, then main, photo, video, notice.
   void CreateForms();
   // Shows the main window and runs messages until it has closed.
   int Run();
@@ -27,6 +29,7 @@ class Application {
   FormBlenge& noticeForm() { return notice_; }
 
  private:
+  ApplicationWindow window_;
   MainForm main_;
   ViewPicForm photo_;
   NewVideoForm video_;

@@ -10,6 +10,7 @@
 #include "base/errors.h"
 #include "base/files_win.h"
 #include "base/wide_win.h"
+#include "support/main_window_fixture.h"
 #include "support/test_support.h"
 #include "ui/form.h"
 
@@ -118,6 +119,54 @@ TEST(Application, CreatesTheFourWindowsInOrderAndTakesTheFoldersFromTheCurrentDi
     EXPECT_EQ(rc.bottom, 545);
   }
   SetCurrentDirectoryW(old);
+}
+
+// The windows the taskbar shows an entry for: visible, with no owner and not
+// tool windows, or marked as application windows.
+BOOL CALLBACK AddTaskbarEntry(HWND w, LPARAM entries) {
+  const LONG_PTR ex = GetWindowLongPtrW(w, GWL_EXSTYLE);
+  if (IsWindowVisible(w) &&
+      ((!GetWindow(w, GW_OWNER) && !(ex & WS_EX_TOOLWINDOW)) || (ex & WS_EX_APPWINDOW)))
+    reinterpret_cast<std::vector<HWND>*>(entries)->push_back(w);
+  return TRUE;
+}
+
+std::vector<HWND> TaskbarEntries() {
+  std::vector<HWND> entries;
+  EnumThreadWindows(GetCurrentThreadId(), AddTaskbarEntry, reinterpret_cast<LPARAM>(&entries));
+  return entries;
+}
+
+using ApplicationWindowTest = testing::MainWindowTest;
+
+TEST_F(ApplicationWindowTest, IsTheOneTaskbarEntryWithTheTitleAndOwnsTheMainWindow) {
+  const auto entries = TaskbarEntries();
+  ASSERT_EQ(entries.size(), 1u);
+  const HWND entry = entries[0];
+  EXPECT_EQ(WindowTextCp(entry), AppTitle());
+  EXPECT_EQ(GetWindow(main().hwnd(), GW_OWNER), entry);
+  EXPECT_NE(GetClassLongPtrW(entry, GCLP_HICON), 0);
+  RECT r;
+  GetWindowRect(entry, &r);
+  EXPECT_EQ(r.right - r.left, 0);
+  EXPECT_EQ(r.bottom - r.top, 0);
+  // The main window keeps its own caption.
+  EXPECT_EQ(WindowTextCp(main().hwnd()), "Демонстрационный диск \"Вортан-технологии\". 2008 г."_t);
+}
+
+TEST_F(ApplicationWindowTest, HandsItsActivationToTheMainWindowAndItsCloseToo) {
+  const HWND entry = GetWindow(main().hwnd(), GW_OWNER);
+  ASSERT_NE(entry, nullptr);
+  // What a click on the taskbar entry does.
+  SetActiveWindow(entry);
+  testing::PumpMessages(1000, [&] { return GetActiveWindow() == main().hwnd(); });
+  EXPECT_EQ(GetActiveWindow(), main().hwnd());
+  // Closing the entry closes the main window, which ends the program's loop.
+  PostMessageW(entry, WM_CLOSE, 0, 0);
+  testing::PumpMessages(1000, [&] { return !main().IsShown(); });
+  EXPECT_FALSE(main().IsShown());
+  MSG msg;
+  EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST(MessageDialogs, HaveTheRuntimeCaptionsAndAnswers) {

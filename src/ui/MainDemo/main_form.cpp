@@ -12,10 +12,10 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 }  // namespace
 
-void MainForm::CreateWindowed() {
+void MainForm::CreateWindowed(HWND applicationWindow) {
   RegisterClass(kClassName);
   CreateForm(kClassName, "Демонстрационный диск \"Вортан-технологии\". 2008 г."_t, kStyle,
-             kExStyle, kClientWidth, kClientHeight, nullptr);
+             kExStyle, kClientWidth, kClientHeight, applicationWindow);
   BuildLayout();
   FormCreate();
 }

@@ -44,7 +44,7 @@ class MainForm : public Form {
 
   // Creates the window hidden with all its controls; computes the disc
   // folders from the current directory.
-  void CreateWindowed();
+  void CreateWindowed(HWND applicationWindow);
   void SetSecondaryForms(const SecondaryForms& forms) { secondary_ = forms; }
 
   const DiscFolders& folders() const { return folders_; }
