@@ -16,6 +16,9 @@ cmake --build "$build" -j"$(nproc)"
 . "$root/tools/wine-env.sh"
 demodisc_start_xvfb
 demodisc_wine_session
+# One Wine server for the whole run: the Windows-side tests take the display
+# one at a time, and each would otherwise wait for a server of its own.
+wineserver -p
 cd "$build"
 set +e
 ctest --output-on-failure -j"$(nproc)" --timeout 600 "$@" 2>&1 | tee "$build/ctest.log"

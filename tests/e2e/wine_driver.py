@@ -36,7 +36,10 @@ def wine(*args, **kw):
 
 
 def settle():
-    """Lets the prefix's server end, so that the registry is on disk."""
+    """Ends the prefix's server, so that the registry is on disk. (The test
+    command keeps one server up for the whole run: waiting for it to end by
+    itself would never return.)"""
+    subprocess.run(["wineserver", "-k"], check=False, stderr=subprocess.DEVNULL)
     subprocess.run(["wineserver", "-w"], check=False)
 
 
