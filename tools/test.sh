@@ -18,7 +18,10 @@ demodisc_start_xvfb
 demodisc_wine_session
 # One Wine server for the whole run: the Windows-side tests take the display
 # one at a time, and each would otherwise wait for a server of its own.
+# Its system processes (services, the desktop) start here, away from the
+# tests' output pipes, which they would otherwise hold open.
 wineserver -p
+wine cmd /c exit </dev/null >/dev/null 2>&1
 cd "$build"
 set +e
 ctest --output-on-failure -j"$(nproc)" --timeout 600 "$@" 2>&1 | tee "$build/ctest.log"
