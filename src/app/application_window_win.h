@@ -12,9 +12,10 @@ class Form;
 
 class ApplicationWindow final : public Window {
  public:
-  // Creates and shows the window; `mainForm` gets the close requests and the
-  // activation that come to it from the taskbar.
+  // Creates and shows the window.
   void CreateWindowed();
+  // The window that gets the close requests and the activation that come to
+  // this one from the taskbar.
   void SetMainForm(Form* mainForm) { mainForm_ = mainForm; }
 
  protected:

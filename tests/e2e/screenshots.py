@@ -57,7 +57,6 @@ def main():
             shoot(wait_for("TMainForm").windows[0]["rect"], name)
     finally:
         proc.kill()
-        subprocess.run(["wineserver", "-k"], check=False)
         settle()
     return 0
 

@@ -321,9 +321,6 @@ class GridAccessibilityTest : public AccessibilityTest {
     SendMessageW(main().hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&n));
     PumpMessages(50);
   }
-  StringGrid& Grid() {
-    return *reinterpret_cast<StringGrid*>(GetWindowLongPtrW(Named("StrGrd_Bibl"), GWLP_USERDATA));
-  }
   static long Id(int col, int row) { return row * 3 + col + 1; }
 };
 

@@ -13,7 +13,6 @@
 #include "support/mapped_drive.h"
 #include "support/recorder.h"
 #include "ui/MainDemo/main_form.h"
-#include "ui/controls/string_grid.h"
 
 namespace demodisc {
 namespace {
@@ -179,10 +178,7 @@ TEST_F(DriveRootDiscTest, DescriptionsThePublicationListAndThePlayerFindTheirFil
   EXPECT_EQ(MemoText(Named("Mm_Hint")), "На диске"_t);
 
   // The first activation read the list from the drive.
-  auto* grid = dynamic_cast<StringGrid*>(
-      reinterpret_cast<Window*>(GetWindowLongPtrW(Named("StrGrd_Bibl"), GWLP_USERDATA)));
-  ASSERT_NE(grid, nullptr);
-  EXPECT_EQ(grid->Cell(2, 1), "A sample paper");
+  EXPECT_EQ(Grid().Cell(2, 1), "A sample paper");
 
   testing::PlaceRecorder(Disc("LA20K\\LA.exe"));
   testing::RecorderFile recorder(disc_ / "record.txt");

@@ -57,11 +57,6 @@ class PublicationsPageTest : public testing::MainWindowTest {
     PumpMessages(100);
   }
 
-  StringGrid& Grid() {
-    return *dynamic_cast<StringGrid*>(
-        reinterpret_cast<Window*>(GetWindowLongPtrW(Named("StrGrd_Bibl"), GWLP_USERDATA)));
-  }
-
   // A real click on the tab of the publications page.
   void ShowPublications() {
     testing::BringToFront(main().hwnd());

@@ -8,6 +8,7 @@
 #include "app/message_loop_win.h"
 #include "base/wide_win.h"
 #include "ui/controls/button_group.h"
+#include "ui/controls/string_grid.h"
 #include "widgets/button_group_rules.h"
 
 namespace demodisc::testing {
@@ -32,6 +33,10 @@ void MainWindowTest::SetUp() {
   main().Show();
   PumpMessages(2000, [&] { return Activated(); });
   PumpMessages(100);
+}
+
+StringGrid& MainWindowTest::Grid() const {
+  return *reinterpret_cast<StringGrid*>(GetWindowLongPtrW(Named("StrGrd_Bibl"), GWLP_USERDATA));
 }
 
 void MainWindowTest::PrepareDisc() {

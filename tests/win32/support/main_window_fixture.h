@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/application_win.h"
+#include "ui/controls/string_grid.h"
 #include "support/test_support.h"
 
 namespace demodisc::testing {
@@ -28,6 +29,8 @@ class MainWindowTest : public ::testing::Test {
   MainForm& main() { return app_->mainForm(); }
   FormBlenge& notice() { return app_->noticeForm(); }
   HWND Named(std::string_view name) const { return app_->mainForm().Named(name); }
+  // The publication grid's object.
+  StringGrid& Grid() const;
 
   // A file of the disc, relative to its root.
   Text Disc(const Text& relative) const { return root_ + "\\" + relative; }
