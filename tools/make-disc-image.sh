@@ -12,9 +12,8 @@ disc=${2:-}
 
 if [ -z "$disc" ]; then
   build=${DEMODISC_BUILD_DIR:-$root/build}/windows
-  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$build" -j"$(nproc)" --target sample_disc >/dev/null
+  . "$root/tools/windows-build.sh"
+  demodisc_build_product "$build" sample_disc >/dev/null
   disc=$build/disc
 fi
 [ -f "$disc/DemoDisc.exe" ] || { echo "no DemoDisc.exe at the root of $disc" >&2; exit 1; }

@@ -7,11 +7,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 
 build=${DEMODISC_BUILD_DIR:-$root/build}
-# The Windows build alone (the test command's native build may share $build).
-cmake -S "$root" -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/windows" -j"$(nproc)" --target DemoDisc
-cmake --build "$build/windows" --target sample_disc >/dev/null
+# The product's tree alone (the test command's native build may share $build).
+. "$root/tools/windows-build.sh"
+demodisc_build_product "$build/windows" DemoDisc
+demodisc_build_product "$build/windows" sample_disc >/dev/null
 disc=$build/windows/disc
 
 . "$root/tools/wine-env.sh"

@@ -8,12 +8,9 @@ out=${1:-$root/docs}
 "$root/tools/install-deps.sh"
 base=${DEMODISC_BUILD_DIR:-$root/build}
 build=$base/windows tests=$base/windows-tests
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target DemoDisc >/dev/null
-cmake -S "$root" -B "$tests" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686-tests.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DDEMODISC_EXE="$build/DemoDisc.exe" >/dev/null
-cmake --build "$tests" -j"$(nproc)" --target window_probe >/dev/null
+. "$root/tools/windows-build.sh"
+demodisc_build_product "$build" DemoDisc >/dev/null
+demodisc_build_tests "$tests" "$build/DemoDisc.exe" window_probe >/dev/null
 
 . "$root/tools/wine-env.sh"
 demodisc_start_xvfb
