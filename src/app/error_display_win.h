@@ -1,7 +1,7 @@
 // The application title and the default error display.
 #pragma once
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 

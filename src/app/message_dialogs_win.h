@@ -2,7 +2,7 @@
 // runtime's English captions and button texts.
 #pragma once
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 

@@ -18,6 +18,7 @@ Text InOutErrorText(unsigned long code) {
 InOutError::InOutError(unsigned long code) : AppError(InOutErrorText(code)), code_(code) {}
 
 Text WithFullStop(Text text) {
+  // Every byte of a UTF-8 character beyond ASCII sorts after "." too.
   if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text.push_back('.');
   return text;
 }

@@ -4,11 +4,11 @@
 #include <exception>
 #include <string>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 
-// Any error that reaches the default error display; its text is cp1251.
+// Any error that reaches the default error display; its text is UTF-8.
 class AppError : public std::exception {
  public:
   explicit AppError(Text text) : text_(std::move(text)) {}

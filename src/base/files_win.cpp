@@ -40,7 +40,7 @@ Text CurrentDirectory() {
   std::wstring buf(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetCurrentDirectoryW(static_cast<DWORD>(buf.size()), buf.data());
-    if (n < buf.size()) return Narrow(std::wstring_view(buf.data(), n));
+    if (n < buf.size()) return FromWide(std::wstring_view(buf.data(), n));
     buf.resize(n);
   }
 }
@@ -49,7 +49,7 @@ Text ExePath() {
   std::wstring buf(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
-    if (n < buf.size()) return Narrow(std::wstring_view(buf.data(), n));
+    if (n < buf.size()) return FromWide(std::wstring_view(buf.data(), n));
     buf.resize(buf.size() * 2);
   }
 }

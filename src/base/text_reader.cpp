@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/cp1251.h"
 #include "base/errors.h"
 
 namespace demodisc {
@@ -53,7 +54,7 @@ Text TextReader::ReadLine() {
     const char* special = std::find_if(start, stop, [](char c) {
       return c == '\r' || c == '\n' || c == kEndOfFile;
     });
-    line.append(start, special);
+    AppendCp1251(std::string_view(start, static_cast<std::size_t>(special - start)), line);
     pos_ += static_cast<std::size_t>(special - start);
     if (special == stop || *special == kEndOfFile) continue;
     ++pos_;

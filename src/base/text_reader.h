@@ -1,11 +1,12 @@
-// Line-by-line reading of a cp1251 text file over any byte source.
+// Line-by-line reading of a cp1251 text file over any byte source; lines come
+// out decoded as UTF-8.
 #pragma once
 
 #include <cstddef>
 #include <memory>
 #include <vector>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 
@@ -29,7 +30,7 @@ class TextReader {
 
   // True at the end of the source or in front of a 0x1A byte.
   bool Eof();
-  // The next line without its end. At the end of the file: an empty line.
+  // The next line without its end, decoded. At the end of the file: an empty line.
   Text ReadLine();
 
  private:

@@ -2,15 +2,17 @@
 
 namespace demodisc {
 
+// wchar_t is a UTF-16 unit on Windows.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 std::wstring Wide(std::string_view text) {
-  std::wstring out(text.size(), L'\0');
-  for (std::size_t i = 0; i < text.size(); ++i)
-    out[i] = static_cast<wchar_t>(cp1251::ToUtf16(static_cast<unsigned char>(text[i])));
-  return out;
+  const std::u16string units = Utf16FromUtf8(text);
+  return std::wstring(units.begin(), units.end());
 }
 
-Text Narrow(std::wstring_view text) {
-  return FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+Text FromWide(std::wstring_view text) {
+  return Utf8FromUtf16(
+      std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
 }  // namespace demodisc

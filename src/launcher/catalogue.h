@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 
@@ -25,16 +25,16 @@ struct CatalogueAction {
   std::string_view name;     // "Act_About"
   std::string_view handler;  // "Act_AboutExecute"; "Go_Vortan4" for Act_ZOZE
   Category category;
-  TextLiteral caption;
+  std::string_view caption;
   int imageIndex;
   Effect effect;
   int presentation = -1;  // for Effect::Presentation
-  TextLiteral clip{""};   // for Effect::Video, a file of the Video folder
+  std::string_view clip{""};   // for Effect::Video, a file of the Video folder
 };
 
 struct CatalogueItem {
   std::string_view action;  // the bound action's name
-  std::optional<TextLiteral> caption;  // a caption of its own
+  std::optional<std::string_view> caption;  // a caption of its own
 };
 
 inline constexpr int kCatalogueImageCount = 26;
@@ -52,7 +52,7 @@ std::span<const CatalogueItem> CatalogueItems(Category page);
 Text ShownCaption(const CatalogueItem& item);
 
 // The presentation batch files of the Presentation folder, by index (10).
-std::span<const TextLiteral> PresentationFiles();
+std::span<const std::string_view> PresentationFiles();
 // The batch file of a presentation; nothing for an index outside the table.
 std::optional<Text> PresentationFile(int index);
 

@@ -2,7 +2,7 @@
 
 namespace demodisc {
 
-Text Cut255(std::string_view text) { return Text(text.substr(0, kMaxPathText)); }
+Text Cut255(std::string_view text) { return Text(FirstChars(text, kMaxPathText)); }
 
 Text BuildCommandLine(std::string_view program, std::string_view parameters) {
   Text line;

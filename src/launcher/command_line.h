@@ -1,14 +1,14 @@
 // How a started program's command line and working directory are built.
 #pragma once
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 
 // Paths and command lines handed to the launcher hold at most 255 characters.
 inline constexpr std::size_t kMaxPathText = 255;
 
-// The first 255 characters of a text.
+// The first 255 characters of a text (characters, not bytes).
 Text Cut255(std::string_view text);
 
 // A double quote, the program, a double quote, one blank, the parameters as

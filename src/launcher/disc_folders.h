@@ -1,7 +1,7 @@
 // The disc's content folders, all derived from the directory current at start.
 #pragma once
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 

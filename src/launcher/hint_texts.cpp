@@ -6,25 +6,25 @@ namespace demodisc {
 
 namespace {
 
-constexpr std::array<TextLiteral, 6> kDemo{
-    "demo_v15.txt"_t,       "demo_ZOZE.txt"_t, "demo_v61.txt"_t, "demo_hrv.txt"_t,
-    "demo_annot_prof.txt"_t,
-    "demo_ annot_report.txt"_t,  // the blank belongs to the name on the disc
+constexpr std::array<std::string_view, 6> kDemo{
+    "demo_v15.txt",       "demo_ZOZE.txt", "demo_v61.txt", "demo_hrv.txt",
+    "demo_annot_prof.txt",
+    "demo_ annot_report.txt",  // the blank belongs to the name on the disc
 };
 
-constexpr std::array<TextLiteral, 8> kPresent{
-    "about.txt"_t,      "base_mod.txt"_t,   "int_mod.txt"_t,    "ther_mod.txt"_t,
-    "net_mod.txt"_t,    "dental_mod.txt"_t, "spinal_mod.txt"_t, "dynamic_mod.txt"_t,
+constexpr std::array<std::string_view, 8> kPresent{
+    "about.txt",      "base_mod.txt",   "int_mod.txt",    "ther_mod.txt",
+    "net_mod.txt",    "dental_mod.txt", "spinal_mod.txt", "dynamic_mod.txt",
 };
 
-constexpr std::array<TextLiteral, 5> kUser{
-    "use_mm_ter.txt"_t, "use_narko.txt"_t, "use_lr.txt"_t, "use_heilpraktik.txt"_t,
-    "use_ja_zory.txt"_t,
+constexpr std::array<std::string_view, 5> kUser{
+    "use_mm_ter.txt", "use_narko.txt", "use_lr.txt", "use_heilpraktik.txt",
+    "use_ja_zory.txt",
 };
 
-constexpr std::array<TextLiteral, 7> kVideo{
-    "video_1fly.txt"_t,   "video_2fly.txt"_t,     "video_varnik.txt"_t, "video_medica.txt"_t,
-    "video_baden.txt"_t,  "video_w_schwan.txt"_t, "video_astral.txt"_t,
+constexpr std::array<std::string_view, 7> kVideo{
+    "video_1fly.txt",   "video_2fly.txt",     "video_varnik.txt", "video_medica.txt",
+    "video_baden.txt",  "video_w_schwan.txt", "video_astral.txt",
 };
 
 // Closes the reader when the reading scope ends, by an error too.
@@ -35,7 +35,7 @@ struct ReaderCloser {
 
 }  // namespace
 
-std::span<const TextLiteral> HintFiles(int page) {
+std::span<const std::string_view> HintFiles(int page) {
   switch (page) {
     case hpDemo:
       return kDemo;
@@ -51,9 +51,9 @@ std::span<const TextLiteral> HintFiles(int page) {
 }
 
 std::optional<Text> HintFilePath(const Text& hintsDir, int page, int index) {
-  const std::span<const TextLiteral> files = HintFiles(page);
+  const std::span<const std::string_view> files = HintFiles(page);
   if (index < 0 || index >= static_cast<int>(files.size())) return std::nullopt;
-  return hintsDir + files[static_cast<std::size_t>(index)];
+  return hintsDir + Text(files[static_cast<std::size_t>(index)]);
 }
 
 void ReadHintText(TextReader& reader, std::unique_ptr<ByteSource> source, Text& text) {

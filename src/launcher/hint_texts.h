@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 #include "base/text_reader.h"
 
 namespace demodisc {
@@ -16,7 +16,7 @@ enum HintPage { hpDemo = 0, hpPresent = 1, hpUser = 2, hpVideo = 3 };
 
 // The description files of a page, by button index; empty for a value that
 // is no page.
-std::span<const TextLiteral> HintFiles(int page);
+std::span<const std::string_view> HintFiles(int page);
 
 // HintsDir + the file of that button; nothing for a value that is no page or
 // an index outside the page's table.

@@ -165,7 +165,7 @@ Text MciPlayer::ErrorText() const {
   wchar_t buffer[4096 / sizeof(wchar_t)] = {};
   if (!mciGetErrorStringW(lastError_, buffer, sizeof buffer / sizeof buffer[0]))
     return "Unknown error code";
-  return Narrow(buffer);
+  return FromWide(buffer);
 }
 
 }  // namespace demodisc

@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 
 // The text of the error raised by an operation that needs an open device.
-inline constexpr TextLiteral kNoMciDeviceOpen = "No MCI device open"_t;
+inline constexpr char kNoMciDeviceOpen[] = "No MCI device open";
 
 class MediaDevice {
  public:

@@ -21,7 +21,7 @@ void VideoPlayback::FormActivate(const Text& rootDir) {
     paused_ = false;
     view_.SetTimeText("0:00 / " + totalTimeText_);
   } catch (const AppError&) {
-    ShowMciError("Ошибка открытия MCI устройства: "_t);
+    ShowMciError("Ошибка открытия MCI устройства: ");
   }
 }
 
@@ -71,7 +71,7 @@ void VideoPlayback::FormClose() {
     player_.Stop();
     player_.Close();
   } catch (const AppError&) {
-    ShowMciError("Ошибка закрытия MCI устройства: "_t);
+    ShowMciError("Ошибка закрытия MCI устройства: ");
   }
 }
 
@@ -83,8 +83,8 @@ void VideoPlayback::ShowPosition() {
   view_.SetTimeText(std::to_string(curMinutes_) + ":" + curSecondsText_ + " / " + totalTimeText_);
 }
 
-void VideoPlayback::ShowMciError(TextLiteral headerStart) {
-  errorHeader_ = headerStart + std::to_string(player_.LastError()) + "\r\n";
+void VideoPlayback::ShowMciError(std::string_view headerStart) {
+  errorHeader_ = Text(headerStart) + std::to_string(player_.LastError()) + "\r\n";
   view_.ShowErrorMessage(errorHeader_ + player_.ErrorText());
 }
 

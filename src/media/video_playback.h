@@ -5,13 +5,13 @@
 
 #include <cstdint>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 #include "media/media_device.h"
 
 namespace demodisc {
 
 // The clip below the disc root.
-inline constexpr TextLiteral kVideoClip = "Presentation\\about\\Тамрит_КЛ5 (2 полет).avi"_t;
+inline constexpr char kVideoClip[] = "Presentation\\about\\Тамрит_КЛ5 (2 полет).avi";
 
 enum class VideoButton { kPlay, kPause, kStop };
 
@@ -60,7 +60,7 @@ class VideoPlayback {
   // Sets the current time fields and the time panel from the position.
   void ShowPosition();
   // The header names the error code whose text follows it.
-  void ShowMciError(TextLiteral headerStart);
+  void ShowMciError(std::string_view headerStart);
 
   MediaDevice& player_;
   VideoView& view_;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 

@@ -35,7 +35,7 @@ void FileListBox::ReadEntries() {
   const HANDLE search = FindFirstFileW(Wide(InFolder(listDir_, "*.jpg")).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
-    const Text name = Narrow(found.cFileName);
+    const Text name = FromWide(found.cFileName);
     if ((found.dwFileAttributes & kLeftOut) == 0 && MatchesJpgMask(name))
       entries_.push_back(name);
   } while (FindNextFileW(search, &found));

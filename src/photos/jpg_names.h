@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 
@@ -12,7 +12,7 @@ namespace demodisc {
 // exactly, without the short-name matches of the system's search).
 bool MatchesJpgMask(const Text& name);
 
-// Sorts names by cp1251 text with letter case ignored.
+// Sorts names by their characters with letter case ignored.
 void SortNamesIgnoringCase(std::vector<Text>& names);
 
 }  // namespace demodisc

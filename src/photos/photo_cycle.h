@@ -4,12 +4,12 @@
 
 #include <cstdint>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 
 // The folder the photo window enters below the current directory.
-inline constexpr TextLiteral kPhotoFolder = "PicRec\\"_t;
+inline constexpr char kPhotoFolder[] = "PicRec\\";
 
 // A list of the file names of one folder that is also the process's current
 // directory.

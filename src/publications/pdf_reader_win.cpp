@@ -17,9 +17,9 @@ namespace demodisc {
 namespace {
 
 constexpr wchar_t kReaderKey[] = L"Applications\\AcroRd32.exe\\shell\\read\\command";
-constexpr TextLiteral kInstallerFile{"AdbeRdr812_ru_RU.exe"};
-constexpr TextLiteral kInstallQuestion = "Установить Acrobat Reader?"_t;
-constexpr TextLiteral kStartFailed = "Ошибка запуска Acrobat Reader ..."_t;
+constexpr char kInstallerFile[] = "AdbeRdr812_ru_RU.exe";
+constexpr char kInstallQuestion[] = "Установить Acrobat Reader?";
+constexpr char kStartFailed[] = "Ошибка запуска Acrobat Reader ...";
 
 class OpenKey {
  public:
@@ -52,7 +52,7 @@ RegistryValue ReadDefaultValue(HKEY key) {
     throw AppError("Failed to get data for ''");
   value.type = type;
   value.size = got;
-  value.text = Narrow(std::wstring_view(data.data(), (got + 1) / sizeof(wchar_t)));
+  value.text = FromWide(std::wstring_view(data.data(), (got + 1) / sizeof(wchar_t)));
   return value;
 }
 

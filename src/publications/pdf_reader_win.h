@@ -2,7 +2,7 @@
 // and running its installer from the disc.
 #pragma once
 
-#include "base/cp1251.h"
+#include "base/text.h"
 #include "launcher/disc_folders.h"
 #include "publications/publication.h"
 

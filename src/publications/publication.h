@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 

@@ -69,12 +69,12 @@ void DrawPublicationCell(const StringGrid& grid, const PublicationRecords& recor
               text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }
 
-void ShowPublicationEntry(const StringGrid& grid, int row, HWND memo) {
+void ShowPublicationEntry(const StringGrid& grid, int row, Memo& memo) {
   const ConstGridCells cells(grid);
   Text line = PublicationEntryOf(cells, row);
   line.append("\r\n");
-  SetWindowTextCp(memo, line);
-  SendMessageW(memo, WM_VSCROLL, SB_TOP, 0);
+  memo.SetText(line);
+  memo.ScrollToTop();
 }
 
 }  // namespace demodisc

@@ -6,6 +6,7 @@
 
 #include "base/text_reader.h"
 #include "publications/publication_list.h"
+#include "ui/controls/memo.h"
 #include "ui/controls/string_grid.h"
 
 namespace demodisc {
@@ -28,6 +29,6 @@ void DrawPublicationCell(const StringGrid& grid, const PublicationRecords& recor
                          const GridCellPaint& paint);
 
 // The selected row's entry as the memo's one line, scrolled to its top.
-void ShowPublicationEntry(const StringGrid& grid, int row, HWND memo);
+void ShowPublicationEntry(const StringGrid& grid, int row, Memo& memo);
 
 }  // namespace demodisc

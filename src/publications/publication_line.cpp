@@ -18,8 +18,14 @@ PublicationLine SplitPublicationLine(std::string_view line) {
   const auto [file, entry] = CutAtHash(afterLanguage);
   out.language = Text(language);
   out.docFileName = Text(file);
-  out.number = Text(entry.substr(0, 4));
-  if (entry.size() >= 6) out.text = Text(entry.substr(4, entry.size() - 5));
+  // Characters of the file, not bytes of their UTF-8.
+  const std::size_t textStart = CharOffset(entry, 4);
+  out.number = Text(entry.substr(0, textStart));
+  const std::size_t chars = CharCount(entry);
+  if (chars >= 6) {
+    const std::size_t lastChar = CharOffset(entry, chars - 1);
+    out.text = Text(entry.substr(textStart, lastChar - textStart));
+  }
   return out;
 }
 

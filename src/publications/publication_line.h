@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 

@@ -10,9 +10,9 @@ PublicationColumnWidths PublicationWidthsFor(int gridOuterWidth) {
 }
 
 void SetPublicationHeader(PublicationCells& cells) {
-  cells.SetCell(0, 0, "№ "_t);
-  cells.SetCell(1, 0, "Язык "_t);
-  cells.SetCell(2, 0, "Публикация"_t);
+  cells.SetCell(0, 0, "№ ");
+  cells.SetCell(1, 0, "Язык ");
+  cells.SetCell(2, 0, "Публикация");
 }
 
 const TPubl* PublicationRecords::At(int row) const {

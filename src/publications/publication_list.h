@@ -6,13 +6,13 @@
 #include <array>
 #include <memory>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 #include "base/text_reader.h"
 #include "publications/publication.h"
 
 namespace demodisc {
 
-inline constexpr TextLiteral kPublicationListFile{"vortan_lit.txt"};
+inline constexpr char kPublicationListFile[] = "vortan_lit.txt";
 
 // Row 0 is the header; rows 1 to 39 hold the list's first 39 lines.
 inline constexpr int kPublicationColumns = 3;

@@ -97,12 +97,12 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return Guarded([&] { return self->HandleMessage(msg, wp, lp); }, LRESULT{0});
 }
 
-void SetWindowTextCp(HWND hwnd, const Text& text) { SetWindowTextW(hwnd, Wide(text).c_str()); }
+void SetWindowTextUtf8(HWND hwnd, const Text& text) { SetWindowTextW(hwnd, Wide(text).c_str()); }
 
-Text WindowTextCp(HWND hwnd) {
+Text WindowTextUtf8(HWND hwnd) {
   std::wstring buf(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
   const int n = GetWindowTextW(hwnd, buf.data(), static_cast<int>(buf.size()));
-  return Narrow(std::wstring_view(buf.data(), static_cast<std::size_t>(n)));
+  return FromWide(std::wstring_view(buf.data(), static_cast<std::size_t>(n)));
 }
 
 }  // namespace demodisc

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc {
 
@@ -59,9 +59,9 @@ bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 inline constexpr UINT kQueryBackColour = WM_APP + 0x101;
 COLORREF BackColourOf(HWND window);
 
-// Sets a window's text from cp1251 text.
-void SetWindowTextCp(HWND hwnd, const Text& text);
-// A window's text as cp1251.
-Text WindowTextCp(HWND hwnd);
+// Sets a window's text from UTF-8 text.
+void SetWindowTextUtf8(HWND hwnd, const Text& text);
+// A window's text as UTF-8.
+Text WindowTextUtf8(HWND hwnd);
 
 }  // namespace demodisc

@@ -1,12 +1,13 @@
 // The line reader on arbitrary bytes, handed out in arbitrary chunks: it must
 // neither crash nor lose or invent a byte. Every byte before the first 0x1A
-// other than CR and LF comes out, in order, in the lines.
+// other than CR and LF comes out decoded, in order, in the lines.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
 
+#include "base/cp1251.h"
 #include "base/text_reader.h"
 
 namespace {
@@ -46,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   std::string expected;
   for (size_t i = 0; i < size && data[i] != 0x1A; ++i)
-    if (data[i] != '\r' && data[i] != '\n') expected.push_back(static_cast<char>(data[i]));
+    if (data[i] != '\r' && data[i] != '\n')
+      demodisc::AppendCp1251(std::string_view(reinterpret_cast<const char*>(data + i), 1), expected);
   if (joined != expected) std::abort();
   return 0;
 }

@@ -48,7 +48,7 @@ void CheckSplit(const std::string& line) {
   const auto got = demodisc::SplitPublicationLine(line);
   if (got.language.find('#') != std::string::npos) std::abort();
   if (got.docFileName.find('#') != std::string::npos) std::abort();
-  if (got.number.size() > 4) std::abort();
+  if (demodisc::CharCount(got.number) > 4) std::abort();
   // The entry is what follows the first two "#" (fewer when the line has fewer).
   std::string entry = line;
   for (int i = 0; i < 2; ++i) {
@@ -60,8 +60,10 @@ void CheckSplit(const std::string& line) {
   // beyond the 4th of a shorter one.
   if (entry.compare(0, got.number.size(), got.number) != 0) std::abort();
   if (entry.compare(got.number.size(), got.text.size(), got.text) != 0) std::abort();
-  const size_t covered = got.number.size() + got.text.size();
-  const size_t expected = entry.size() >= 6 ? entry.size() - 1 : std::min<size_t>(entry.size(), 4);
+  // Counted in characters of the file.
+  const size_t covered = demodisc::CharCount(got.number) + demodisc::CharCount(got.text);
+  const size_t chars = demodisc::CharCount(entry);
+  const size_t expected = chars >= 6 ? chars - 1 : std::min<size_t>(chars, 4);
   if (covered != expected) std::abort();
   if (line.find('#') != std::string::npos && line.compare(0, got.language.size() + 1, got.language + "#") != 0)
     std::abort();

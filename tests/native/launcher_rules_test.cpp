@@ -51,6 +51,11 @@ TEST(CommandLine, IsCutAt255Characters) {
   EXPECT_EQ(line, ("\"" + program + "\" " + params).substr(0, 255));
   EXPECT_EQ(BuildCommandLine(std::string(254, 'x'), "").size(), 255u);
   EXPECT_EQ(BuildCommandLine(std::string(250, 'x'), "").size(), 253u);
+  std::string greek;
+  for (int i = 0; i < 260; ++i) greek += "Ω";
+  const Text cut = BuildCommandLine(greek, "");
+  EXPECT_EQ(CharCount(cut), 255u);
+  EXPECT_EQ(cut, "\"" + greek.substr(0, 2 * 254));
 }
 
 TEST(Cut255, KeepsTheFirst255Characters) {
@@ -58,6 +63,12 @@ TEST(Cut255, KeepsTheFirst255Characters) {
   EXPECT_EQ(Cut255(std::string(255, 'b')), std::string(255, 'b'));
   EXPECT_EQ(Cut255("short"), "short");
   EXPECT_EQ(Cut255(""), "");
+  // Characters, never bytes of their UTF-8, and never half a character.
+  std::string cyrillic, chinese;
+  for (int i = 0; i < 300; ++i) cyrillic += "ж", chinese += "盘";
+  EXPECT_EQ(CharCount(Cut255(cyrillic)), 255u);
+  EXPECT_EQ(Cut255(cyrillic), cyrillic.substr(0, 2 * 255));
+  EXPECT_EQ(Cut255(chinese), chinese.substr(0, 3 * 255));
 }
 
 TEST(WorkingDir, EndsAtTheLastBackslashOrDriveColon) {
@@ -75,8 +86,13 @@ TEST(AppTitle, IsTheFileNameBeforeItsFirstDotInLowerCaseAfterTheFirst) {
   EXPECT_EQ(AppTitleFromExePath("D:\\START"), "Start");
   EXPECT_EQ(AppTitleFromExePath("D:\\sTART.EXE"), "start");
   EXPECT_EQ(AppTitleFromExePath("D:\\.exe"), "");
-  EXPECT_EQ(AppTitleFromExePath("\xC4\xC5\xCC\xCE.exe"), "\xC4\xE5\xEC\xEE");  // ДЕМО -> Демо
-  EXPECT_EQ(AppTitleFromExePath("X\xA8.exe"), "X\xB8");                         // Ё -> ё
+  EXPECT_EQ(AppTitleFromExePath("ДЕМО.exe"), "Демо");
+  EXPECT_EQ(AppTitleFromExePath("XЁ.exe"), "Xё");
+  // Whatever letters the name holds.
+  EXPECT_EQ(AppTitleFromExePath("C:\\Users\\Jürgen\\DËMO.exe"), "Dëmo");
+  EXPECT_EQ(AppTitleFromExePath("C:\\ΑΘΗΝΑ.exe"), "Αθηνα");
+  EXPECT_EQ(AppTitleFromExePath("C:\\光盘Start.exe"), "光盘start");
+  EXPECT_EQ(AppTitleFromExePath("Élan.exe"), "Élan");
 }
 
 }  // namespace

@@ -49,5 +49,35 @@ TEST(MemoDisplayText, CutsALineWithoutBlanksAtThePieceLength) {
   EXPECT_EQ(lines.back().size(), line.size() % kLinePiece);
 }
 
+TEST(MemoDisplayText, AZeroByteEndsTheTextOfItsOwnLineOnly) {
+  using namespace std::string_literals;
+  EXPECT_EQ(MemoDisplayText("first\0hidden\r\nsecond\r\n\0\r\nlast"s),
+            "first\r\nsecond\r\n\r\nlast");
+  EXPECT_EQ(MemoDisplayText("a\0b\nc"s), "a\nc");
+  EXPECT_EQ(MemoDisplayText("\0"s), "");
+  // In an overlong line too.
+  const std::string longLine(2 * kOverlongLine, 'x');
+  EXPECT_TRUE(MemoDisplayText("ok\r\n" + longLine + "\0"s + longLine + "\r\nend") ==
+            MemoDisplayText("ok\r\n" + longLine + "\r\nend"));
+}
+
+TEST(MemoDisplayText, NeverCutsInsideACharacter) {
+  // Two-, three- and four-byte characters with no blank: every piece is whole UTF-8.
+  for (const std::string unit : {"ж", "盘", "\U0001F600", "aж"}) {
+    std::string line;
+    while (line.size() <= 2 * kOverlongLine) line += unit;
+    const auto lines = Lines(MemoDisplayText(line));
+    ASSERT_GT(lines.size(), 1u);
+    std::string joined;
+    for (const std::string& piece : lines) {
+      EXPECT_LE(piece.size(), kLinePiece);
+      EXPECT_EQ(Utf8FromUtf16(Utf16FromUtf8(piece)), piece);
+      EXPECT_EQ(Utf16FromUtf8(piece).find(u'\uFFFD'), std::u16string::npos);
+      joined += piece;
+    }
+    EXPECT_EQ(joined, line);
+  }
+}
+
 }  // namespace
 }  // namespace demodisc

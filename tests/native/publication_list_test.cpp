@@ -52,8 +52,13 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"EmptyLine", "", "", "", "", ""},
         SplitCase{"BlanksAreKept", " eng # doc.pdf # 12. T. ", " 12.", " eng ", " T.",
                   " doc.pdf "},
-        SplitCase{"Cyrillic", "рус#статья.pdf#3.  Заголовок."_t, "3.  ", "рус"_t,
-                  "Заголовок"_t, "статья.pdf"_t}),
+        SplitCase{"Cyrillic", "рус#статья.pdf#3.  Заголовок.", "3.  ", "рус",
+                  "Заголовок", "статья.pdf"},
+        // The cuts count the file's characters, not the bytes of their UTF-8.
+        SplitCase{"NumberOfLetters", "рус#a.pdf#№1 Ёж Статья", "№1 Ё", "рус", "ж Стать",
+                  "a.pdf"},
+        SplitCase{"SixLetters", "ru#d#абвгде", "абвг", "ru", "д", "d"},
+        SplitCase{"FiveLetters", "ru#d#абвгд", "абвг", "ru", "", "d"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(PublicationColor, IsLightRedWithADocumentAndWhiteWithout) {
@@ -210,9 +215,9 @@ TEST(PublicationRecords, HoldOneRecordPerDataRowUntilFreed) {
 TEST(PublicationGridLayout, HasItsHeaderAndColumnWidths) {
   FakeCells cells;
   SetPublicationHeader(cells);
-  EXPECT_EQ(cells.Cell(0, 0), "№ "_t);
-  EXPECT_EQ(cells.Cell(1, 0), "Язык "_t);
-  EXPECT_EQ(cells.Cell(2, 0), "Публикация"_t);
+  EXPECT_EQ(cells.Cell(0, 0), "№ ");
+  EXPECT_EQ(cells.Cell(1, 0), "Язык ");
+  EXPECT_EQ(cells.Cell(2, 0), "Публикация");
   const auto widths = PublicationWidthsFor(540);
   EXPECT_EQ(widths.number, 24);
   EXPECT_EQ(widths.language, 36);

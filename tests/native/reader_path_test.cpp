@@ -80,8 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"OneQuote", "\"", ""},
         PathCase{"QuoteSecond", "x\"", ""},
         PathCase{"Empty", "", ""},
-        PathCase{"Cyrillic", "\"C:\\Программы\\Reader.exe\" \"%1\""_t,
-                 "C:\\Программы\\Reader.exe"_t}),
+        PathCase{"Cyrillic", "\"C:\\Программы\\Reader.exe\" \"%1\"",
+                 "C:\\Программы\\Reader.exe"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

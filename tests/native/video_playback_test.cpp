@@ -210,7 +210,7 @@ TEST_F(VideoPlaybackTest, FailedOpeningStopsTheSequenceAndNamesTheErrorCode) {
   EXPECT_EQ(view.timeText, "PanTime");
   EXPECT_EQ(window.TotalTimeText(), "");
   ASSERT_EQ(view.errors.size(), 1u);
-  EXPECT_EQ(window.ErrorHeader(), "Ошибка открытия MCI устройства: 275\r\n"_t);
+  EXPECT_EQ(window.ErrorHeader(), "Ошибка открытия MCI устройства: 275\r\n");
   EXPECT_EQ(view.errors[0], window.ErrorHeader() + "Error 275: the file cannot be found.");
   EXPECT_EQ(device.log, Log{});
 }
@@ -245,7 +245,7 @@ TEST_F(VideoPlaybackTest, ClosingWithoutADeviceNamesTheOpeningsErrorCode) {
   window.FormActivate("F:\\other\\");
   window.FormClose();
   ASSERT_EQ(view.errors.size(), 2u);
-  EXPECT_EQ(window.ErrorHeader(), "Ошибка закрытия MCI устройства: 275\r\n"_t);
+  EXPECT_EQ(window.ErrorHeader(), "Ошибка закрытия MCI устройства: 275\r\n");
   EXPECT_EQ(view.errors[1], window.ErrorHeader() + "Error 275: the file cannot be found.");
   EXPECT_FALSE(view.timer);
 }

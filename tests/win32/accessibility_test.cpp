@@ -308,11 +308,11 @@ class GridAccessibilityTest : public AccessibilityTest {
  protected:
   void PrepareDisc() override {
     std::string list =
-        "eng#paper01.pdf#12. Sample title of a paper.\r\n" + Text("rus##7.  Статья о зубах.\r\n"_t);
+        "eng#paper01.pdf#12. Sample title of a paper.\r\n" + Text("rus##7.  Статья о зубах.\r\n");
     for (int i = 3; i <= 45; ++i)
       list += "eng#p" + std::to_string(i) + ".pdf#" + std::to_string(10 + i) + ". Title " +
               std::to_string(i) + ".\r\n";
-    WriteFileBytes(Disc("Publication\\vortan_lit.txt"), list);
+    WriteFileBytes(Disc("Publication\\vortan_lit.txt"), testing::Cp1251(list));
   }
   void SetUp() override {
     AccessibilityTest::SetUp();
@@ -388,7 +388,7 @@ TEST_F(GridAccessibilityTest, CurrentCellAndRangeAreTheFocusAndTheSelection) {
   EXPECT_EQ(GetFocus(), grid.hwnd());
   EXPECT_EQ(grid.Col(), 2);
   EXPECT_EQ(grid.Row(), 3);
-  EXPECT_EQ(WindowTextCp(Named("Mm_artikel")), "13. Title 3\r\n");
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_artikel")), "13. Title 3\r\n");
   EXPECT_EQ(IntOf(a->get_accFocus(&v), v), Id(2, 3));
   EXPECT_EQ(State(a.get(), Id(2, 3)) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED),
             STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED);

@@ -143,7 +143,7 @@ TEST_F(ApplicationWindowTest, IsTheOneTaskbarEntryWithTheTitleAndOwnsTheMainWind
   const auto entries = TaskbarEntries();
   ASSERT_EQ(entries.size(), 1u);
   const HWND entry = entries[0];
-  EXPECT_EQ(WindowTextCp(entry), AppTitle());
+  EXPECT_EQ(WindowTextUtf8(entry), AppTitle());
   EXPECT_EQ(GetWindow(main().hwnd(), GW_OWNER), entry);
   EXPECT_NE(GetClassLongPtrW(entry, GCLP_HICON), 0);
   RECT r;
@@ -151,7 +151,7 @@ TEST_F(ApplicationWindowTest, IsTheOneTaskbarEntryWithTheTitleAndOwnsTheMainWind
   EXPECT_EQ(r.right - r.left, 0);
   EXPECT_EQ(r.bottom - r.top, 0);
   // The main window keeps its own caption.
-  EXPECT_EQ(WindowTextCp(main().hwnd()), "Демонстрационный диск \"Вортан-технологии\". 2008 г."_t);
+  EXPECT_EQ(WindowTextUtf8(main().hwnd()), "Демонстрационный диск \"Вортан-технологии\". 2008 г.");
 }
 
 TEST_F(ApplicationWindowTest, HandsItsActivationToTheMainWindowAndItsCloseToo) {

@@ -49,7 +49,7 @@ TEST_F(CatalogueTest, PointingAtPresentationsShowsEachDescriptionFromItsTop) {
   const auto files = HintFiles(hpPresent);
   for (std::size_t i = 0; i < files.size(); ++i) {
     Text text;
-    for (int line = 0; line < 40; ++line) text += Text(files[i]) + " строка "_t + std::to_string(line) + "\r\n";
+    for (int line = 0; line < 40; ++line) text += Text(files[i]) + " строка " + std::to_string(line) + "\r\n";
     WriteHint(Text(files[i]), text);
   }
   HWND group = Named("BGrp_present");
@@ -58,7 +58,7 @@ TEST_F(CatalogueTest, PointingAtPresentationsShowsEachDescriptionFromItsTop) {
     SCOPED_TRACE(i);
     SendMessageW(memo, EM_LINESCROLL, 0, 20);
     Hover(group, i);
-    const Text shown = WindowTextCp(memo);
+    const Text shown = WindowTextUtf8(memo);
     EXPECT_EQ(shown.substr(0, Text(files[i]).size()), Text(files[i]));
     EXPECT_EQ(SendMessageW(memo, EM_GETLINECOUNT, 0, 0) >= 40, true);
     EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
@@ -83,19 +83,19 @@ TEST_F(CatalogueTest, HotHandlerRunsOncePerEnteredButtonAndWithMinusOneOnLeaving
   MoveMouse(h, 60, 30);  // the same button: nothing
   MoveMouse(h, 60, 40);
   MoveMouse(h, 60, 5 * kRow + 2);
-  EXPECT_EQ(WindowTextCp(Named("Mm_Demo")), "sixth");
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_Demo")), "sixth");
   MoveMouse(h, 60, 6 * kRow + 2);  // the empty part below the last button
-  EXPECT_EQ(WindowTextCp(Named("Mm_Demo")), "sixth");
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_Demo")), "sixth");
   WriteHint("demo_ annot_report.txt", "sixth, read again");
   MoveMouse(h, 60, 5 * kRow + 2);
-  EXPECT_EQ(WindowTextCp(Named("Mm_Demo")), "sixth, read again");
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_Demo")), "sixth, read again");
   // Leaving the group: the pointer goes onto the memo below it.
   POINT p{20, 20};
   ClientToScreen(Named("Mm_Demo"), &p);
   SetCursorPos(p.x, p.y);
   PumpMessages(1500, [&] { return group->HotIndex() == -1; });
   EXPECT_EQ(calls, (std::vector<int>{0, 1, 5, -1, 5, -1}));
-  EXPECT_EQ(WindowTextCp(Named("Mm_Demo")), "sixth, read again");
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_Demo")), "sixth, read again");
 }
 
 TEST_F(CatalogueTest, EmptyDescriptionLeavesTheMemoEmptyWithoutAMessage) {
@@ -231,7 +231,7 @@ TEST_F(CatalogueTest, VideoItemWithoutThePlayerShowsTheMessageOnce) {
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].className, "TMessageForm");
   EXPECT_EQ(watcher.seen()[0].caption, AppTitle());
-  EXPECT_EQ(watcher.seen()[0].text, "Ошибка запуска медиа-плейера ..."_t);
+  EXPECT_EQ(watcher.seen()[0].text, "Ошибка запуска медиа-плейера ...");
   EXPECT_TRUE(IsWindowEnabled(main().hwnd()));
   EXPECT_EQ(main().CurrentPage(), MainForm::kVideo);
 }

@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "base/cp1251.h"
 #include "base/wide_win.h"
 #include "launcher/hint_texts.h"
 #include "support/main_window_fixture.h"
@@ -22,14 +23,14 @@ using testing::MainWindowTest;
 using testing::RecordedLines;
 using testing::WriteFileBytes;
 
-Text MemoText(HWND memo) { return WindowTextCp(memo); }
+Text MemoText(HWND memo) { return WindowTextUtf8(memo); }
 
 class DamagedDescriptionTest : public MainWindowTest {
  protected:
   // The description of the first presentation, as the memo shows it after
   // the pointer came onto its button.
   Text Shown(const std::string& bytes) {
-    WriteHint("about.txt", bytes);
+    WriteHintBytes("about.txt", bytes);
     Hover(Named("BGrp_present"), 0);
     return MemoText(Named("Mm_Hint"));
   }
@@ -60,25 +61,34 @@ TEST_F(DamagedDescriptionTest, AHundredThousandLinesAreShownWhole) {
   EXPECT_EQ(SendMessageW(Named("Mm_Hint"), EM_GETLINECOUNT, 0, 0), 100000);
 }
 
-TEST_F(DamagedDescriptionTest, BinaryGarbageShowsUpToItsFirstZeroByteWithoutAnError) {
+TEST_F(DamagedDescriptionTest, BinaryGarbageShowsEveryLineUpToItsZeroByteWithoutAnError) {
   std::mt19937 random(1251);
   std::string bytes(64 * 1024, '\0');
   for (char& b : bytes) b = static_cast<char>(random() % 256);
-  // What the line rules make of it, as far as an edit control holds text:
-  // up to the first zero byte (or the 0x1A that ends the file before it).
+  // What the line rules make of it: every line up to the 0x1A that ends the
+  // file, each decoded and cut at its first zero byte (cp1251 has no
+  // character for 0x98: the memo holds U+FFFD there).
   Text expected;
-  for (std::size_t i = 0; i < bytes.size() && bytes[i] != 0x1A && bytes[i] != '\0'; ++i) {
-    if (bytes[i] == '\n') expected += "\r\n";
-    else if (bytes[i] != '\r') expected += bytes[i];
+  bool zeroSeen = false;
+  for (std::size_t i = 0; i < bytes.size() && bytes[i] != 0x1A; ++i) {
+    if (bytes[i] == '\n') {
+      expected += "\r\n";
+      zeroSeen = false;
+    } else if (bytes[i] == '\0') {
+      zeroSeen = true;
+    } else if (bytes[i] != '\r' && !zeroSeen) {
+      AppendCp1251(std::string_view(&bytes[i], 1), expected);
+    }
   }
   DialogWatcher watcher;
   const Text shown = Shown(bytes);
   EXPECT_TRUE(watcher.seen().empty());
-  // cp1251 has no character for 0x98: the memo holds U+FFFD there.
-  Text comparable = expected;
-  for (char& c : comparable)
-    if (c == '\x98') c = '?';
-  EXPECT_EQ(shown, comparable);
+  EXPECT_EQ(shown, expected);
+}
+
+TEST_F(DamagedDescriptionTest, AZeroByteHidesTheRestOfItsLineOnly) {
+  using namespace std::string_literals;
+  EXPECT_EQ(Shown("first\0hidden\r\nsecond\r\n\0\r\nlast"s), "first\r\nsecond\r\n\r\nlast");
 }
 
 TEST_F(DamagedDescriptionTest, AnEndOfFileByteInTheMiddleEndsTheDescription) {
@@ -137,31 +147,6 @@ TEST_F(CommandLineOver255Test, PresentationIsCutAndRunsNothingSilently) {
   RunsTheFirstPresentation(false);
 }
 
-// A disc folder whose name holds Cyrillic letters and blanks.
-class CyrillicDiscTest : public MainWindowTest {
- protected:
-  CyrillicDiscTest() { root_ = disc_ / "Демо диск «Вортан» 2008"_t; }
-};
-
-TEST_F(CyrillicDiscTest, DescriptionsAndThePlayerFindTheirFiles) {
-  WriteHint("about.txt", "Описание"_t);
-  Hover(Named("BGrp_present"), 0);
-  EXPECT_EQ(MemoText(Named("Mm_Hint")), "Описание"_t);
-  // The recorder stands in for the player: it records its command line and
-  // working directory in UTF-16, so the Cyrillic letters survive.
-  testing::PlaceRecorder(Disc("LA20K\\LA.exe"));
-  const Text record = disc_ / "record.txt";
-  SetEnvironmentVariableW(L"DEMODISC_RECORD", Wide(record).c_str());
-  WriteHint("video_varnik.txt", "Видео"_t);
-  ShowPage(MainForm::kVideo);
-  Click(Named("ButGrp_Video"), 2);
-  SetEnvironmentVariableW(L"DEMODISC_RECORD", nullptr);
-  const auto lines = RecordedLines(record, true);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "\"" + Disc("LA20K\\LA.exe") + "\" " + Disc("Video\\Null_video.avi"));
-  EXPECT_EQ(lines[1], Disc("LA20K"));
-}
-
 // A disc at a drive root, the way it is in the drive: the current directory
 // is "D:\", so every folder starts with "D:\\", which the system accepts.
 class DriveRootDiscTest : public MainWindowTest {
@@ -173,16 +158,16 @@ class DriveRootDiscTest : public MainWindowTest {
 TEST_F(DriveRootDiscTest, DescriptionsThePublicationListAndThePlayerFindTheirFiles) {
   ASSERT_FALSE(drive_.drive().empty()) << drive_.error();
   ASSERT_EQ(root_, drive_.drive());
-  WriteHint("about.txt", "На диске"_t);
+  WriteHint("about.txt", "На диске");
   Hover(Named("BGrp_present"), 0);
-  EXPECT_EQ(MemoText(Named("Mm_Hint")), "На диске"_t);
+  EXPECT_EQ(MemoText(Named("Mm_Hint")), "На диске");
 
   // The first activation read the list from the drive.
   EXPECT_EQ(Grid().Cell(2, 1), "A sample paper");
 
   testing::PlaceRecorder(Disc("LA20K\\LA.exe"));
   testing::RecorderFile recorder(disc_ / "record.txt");
-  WriteHint("video_varnik.txt", "Видео"_t);
+  WriteHint("video_varnik.txt", "Видео");
   ShowPage(MainForm::kVideo);
   Click(Named("ButGrp_Video"), 2);
   const auto runs = recorder.Runs();

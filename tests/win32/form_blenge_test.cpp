@@ -45,7 +45,7 @@ TEST_F(NoticeTest, LayoutOfTheWindow) {
   GetClientRect(notice().hwnd(), &rc);
   EXPECT_EQ(rc.right, 273);
   EXPECT_EQ(rc.bottom, 352);
-  EXPECT_EQ(WindowTextCp(notice().hwnd()), "Предупреждение !"_t);
+  EXPECT_EQ(WindowTextUtf8(notice().hwnd()), "Предупреждение !");
   const LONG style = GetWindowLongW(notice().hwnd(), GWL_STYLE);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_TRUE(style & WS_MAXIMIZEBOX);
@@ -54,8 +54,8 @@ TEST_F(NoticeTest, LayoutOfTheWindow) {
   EXPECT_EQ(BoundsInParent(notice().Img_WerkerPicture().hwnd()), (Bounds{0, 41, 273, 270}));
   EXPECT_EQ(BoundsInParent(notice().Pan_BtnPanel().hwnd()), (Bounds{0, 311, 273, 41}));
   EXPECT_EQ(BoundsInParent(Button()), (Bounds{1, 1, 271, 39}));
-  EXPECT_EQ(WindowTextCp(Button()), "Выйти в Демо"_t);
-  EXPECT_EQ(WindowTextCp(notice().Pan_UpPanel().hwnd()), "Пункт не доступен"_t);
+  EXPECT_EQ(WindowTextUtf8(Button()), "Выйти в Демо");
+  EXPECT_EQ(WindowTextUtf8(notice().Pan_UpPanel().hwnd()), "Пункт не доступен");
 }
 
 TEST_F(NoticeTest, EachNoticeItemShowsTheWindowAndEachWayOfClosingWorksButEscape) {

@@ -21,7 +21,7 @@ using testing::MedianMs;
 
 // Words of ordinary length in lines of about 100 characters.
 std::string Description(std::size_t bytes) {
-  const std::string line = "Описание пункта каталога, строка текста с обычными словами "_t +
+  const std::string line = "Описание пункта каталога, строка текста с обычными словами " +
                            std::string("and some more words to fill it up to length\r\n");
   std::string text;
   while (text.size() < bytes) text += line;

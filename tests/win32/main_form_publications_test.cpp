@@ -27,8 +27,8 @@ using testing::WriteFileBytes;
 
 constexpr COLORREF kLightRedRgb = RGB(255, 204, 204);
 constexpr COLORREF kWhiteRgb = RGB(255, 255, 255);
-const Text kQuestion = "Установить Acrobat Reader?"_t;
-const Text kStartFailed = "Ошибка запуска Acrobat Reader ..."_t;
+const Text kQuestion = "Установить Acrobat Reader?";
+const Text kStartFailed = "Ошибка запуска Acrobat Reader ...";
 
 // 45 lines: the first two are the examples of the list format, then light
 // red and white rows by turns.
@@ -92,9 +92,9 @@ TEST_F(PublicationsPageTest, TheFirstActivationFills39RowsAndOpensThePresentatio
   EXPECT_EQ(grid.ColWidth(0), 24);
   EXPECT_EQ(grid.ColWidth(1), 36);
   EXPECT_EQ(grid.ColWidth(2), 460);
-  EXPECT_EQ(grid.Cell(0, 0), "№ "_t);
-  EXPECT_EQ(grid.Cell(1, 0), "Язык "_t);
-  EXPECT_EQ(grid.Cell(2, 0), "Публикация"_t);
+  EXPECT_EQ(grid.Cell(0, 0), "№ ");
+  EXPECT_EQ(grid.Cell(1, 0), "Язык ");
+  EXPECT_EQ(grid.Cell(2, 0), "Публикация");
   EXPECT_EQ(grid.Cell(0, 1), "12. ");
   EXPECT_EQ(grid.Cell(1, 1), "eng");
   EXPECT_EQ(grid.Cell(2, 1), "Sample title of a paper");
@@ -105,7 +105,7 @@ TEST_F(PublicationsPageTest, TheFirstActivationFills39RowsAndOpensThePresentatio
   EXPECT_EQ(grid.Col(), 1);
   EXPECT_EQ(grid.Row(), 1);
   // Loading leaves the entry box alone.
-  EXPECT_EQ(WindowTextCp(Named("Mm_artikel")), "");
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_artikel")), "");
 }
 
 TEST_F(PublicationsPageTest, RowsShowTheirRecordsColourAcrossAllThreeColumns) {
@@ -127,13 +127,13 @@ TEST_F(PublicationsPageTest, RowsShowTheirRecordsColourAcrossAllThreeColumns) {
 TEST_F(PublicationsPageTest, AClickedRowPutsItsNumberAndTextIntoTheEntryBox) {
   ShowPublications();
   ClickCell(2, 1);
-  EXPECT_EQ(WindowTextCp(Named("Mm_artikel")), "12. Sample title of a paper\r\n");
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_artikel")), "12. Sample title of a paper\r\n");
   ClickCell(1, 2);
-  EXPECT_EQ(WindowTextCp(Named("Mm_artikel")), "7.  Another title\r\n");
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_artikel")), "7.  Another title\r\n");
   EXPECT_EQ(SendMessageW(Named("Mm_artikel"), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
   // The keyboard selects too.
   testing::PressKey(VK_DOWN);
-  EXPECT_EQ(WindowTextCp(Named("Mm_artikel")), "13. Title 3\r\n");
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_artikel")), "13. Title 3\r\n");
   EXPECT_TRUE(watcher_.seen().empty());
 }
 
@@ -334,7 +334,7 @@ TEST_F(NoListTest, TheErrorComesOnceAndTheWindowStaysOnTheDemoPage) {
   EXPECT_EQ(watcher_.seen()[0].text, "File not found.");
   EXPECT_EQ(main().CurrentPage(), MainForm::kDemo);
   // Only the header.
-  EXPECT_EQ(Grid().Cell(2, 0), "Публикация"_t);
+  EXPECT_EQ(Grid().Cell(2, 0), "Публикация");
   EXPECT_EQ(Grid().Cell(0, 1), "");
 
   // Coming back from a modal window reads nothing again, even once the list is there.

@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, WindowHasADialogFrameIsCentredAndShowsTheCaption) {
   GetWindowRect(h, &w);
   EXPECT_EQ(w.left, CentredOrigin(0, GetSystemMetrics(SM_CXSCREEN), w.right - w.left));
   EXPECT_EQ(w.top, CentredOrigin(0, GetSystemMetrics(SM_CYSCREEN), w.bottom - w.top));
-  EXPECT_EQ(WindowTextCp(h), "Демонстрационный диск \"Вортан-технологии\". 2008 г."_t);
+  EXPECT_EQ(WindowTextUtf8(h), "Демонстрационный диск \"Вортан-технологии\". 2008 г.");
 }
 
 TEST_F(MainWindowTest, OpensOnThePresentationsWithTheFocusOnTheTabRow) {
@@ -108,8 +108,8 @@ TEST_F(MainWindowTest, OpensOnThePresentationsWithTheFocusOnTheTabRow) {
   EXPECT_FALSE(IsWindowVisible(Named("Demo")));
   HWND tabs = Named("PgCtrl_disk");
   ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
-  const TextLiteral captions[] = {"Презентации"_t, "Публикации"_t, "Демо-версии"_t, "Видео"_t,
-                                  "Применения"_t};
+  const std::string_view captions[] = {"Презентации", "Публикации", "Демо-версии", "Видео",
+                                  "Применения"};
   for (int i = 0; i < 5; ++i) {
     wchar_t buf[64] = {};
     TCITEMW item{};
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, OpensOnThePresentationsWithTheFocusOnTheTabRow) {
     item.pszText = buf;
     item.cchTextMax = 64;
     SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(Narrow(buf), Text(captions[i]));
+    EXPECT_EQ(FromWide(buf), Text(captions[i]));
   }
   const LONG style = GetWindowLongW(tabs, GWL_STYLE);
   EXPECT_TRUE(style & TCS_BUTTONS);

@@ -17,8 +17,8 @@ using testing::DialogWatcher;
 using testing::ReaderRegistration;
 using testing::RecordedRun;
 
-const Text kQuestion = "Установить Acrobat Reader?"_t;
-const Text kStartFailed = "Ошибка запуска Acrobat Reader ..."_t;
+const Text kQuestion = "Установить Acrobat Reader?";
+const Text kStartFailed = "Ошибка запуска Acrobat Reader ...";
 const Text kInstaller = "AdbeRdr812_ru_RU.exe";
 
 TPubl Record(const Text& docFileName) {
@@ -37,7 +37,7 @@ class PdfReaderTest : public ::testing::Test {
 
   // The reader: the recorder under a folder with a Cyrillic name.
   Text PlaceReader() {
-    return testing::PlaceRecorder(machine_ / "Программы\\Reader\\AcroRd32.exe"_t);
+    return testing::PlaceRecorder(machine_ / "Программы\\Reader\\AcroRd32.exe");
   }
   Text PlaceInstaller() { return testing::PlaceRecorder(folders_.AcrobatReaderDir + kInstaller); }
   std::vector<RecordedRun> Runs() const { return recorder_.Runs(); }
@@ -63,7 +63,7 @@ TEST_F(PdfReaderTest, TakesTheQuotedPathFromTheCommand) {
   };
   const Case cases[] = {
       {"\"C:\\Reader\\AcroRd32.exe\" \"%1\"", REG_SZ, "C:\\Reader\\AcroRd32.exe"},
-      {"\"C:\\Программы\\Reader.exe\" /o \"%1\""_t, REG_SZ, "C:\\Программы\\Reader.exe"_t},
+      {"\"C:\\Программы\\Reader.exe\" /o \"%1\"", REG_SZ, "C:\\Программы\\Reader.exe"},
       {"\"%ProgramFiles%\\Reader\\AcroRd32.exe\" \"%1\"", REG_EXPAND_SZ,
        "%ProgramFiles%\\Reader\\AcroRd32.exe"},
       {"C:\\Reader\\AcroRd32.exe", REG_SZ, ""},
@@ -130,7 +130,7 @@ TEST_F(PdfReaderTest, OpensTheDocumentInTheReaderAndWaits) {
   const auto runs = Runs();
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_EQ(runs[0].commandLine, "\"" + reader + "\" " + disc_.path() + "\\Publication\\paper01.pdf");
-  EXPECT_EQ(runs[0].workingDir, machine_ / "Программы\\Reader"_t);
+  EXPECT_EQ(runs[0].workingDir, machine_ / "Программы\\Reader");
   EXPECT_TRUE(watcher.seen().empty());
 }
 

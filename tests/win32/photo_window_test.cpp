@@ -22,7 +22,7 @@ constexpr WPARAM kTimer1 = 1;
 
 TEST(FileListBox, ListsJpgFilesOnlySortedIgnoringCase) {
   TempDir dir;
-  const std::vector<Text> names{"c.jpg",      "B.JPG",  "a.jpg",     "фото.jpg"_t, "readonly.jpg",
+  const std::vector<Text> names{"c.jpg",      "B.JPG",  "a.jpg",     "фото.jpg", "readonly.jpg",
                                 "hidden.jpg", "system.jpg", "x.jpeg", "y.jpg.txt",   "z.txt"};
   for (const Text& name : names) WriteFileBytes(dir / name, "jpeg");
   testing::MakeDirs(dir / "folder.jpg");
@@ -34,9 +34,9 @@ TEST(FileListBox, ListsJpgFilesOnlySortedIgnoringCase) {
   list.ReadCurrentDirectory();
   std::vector<Text> entries;
   for (int i = 0; i < list.Count(); ++i) entries.push_back(list.Entry(i));
-  EXPECT_EQ(entries, (std::vector<Text>{"a.jpg", "B.JPG", "c.jpg", "readonly.jpg", "фото.jpg"_t}));
+  EXPECT_EQ(entries, (std::vector<Text>{"a.jpg", "B.JPG", "c.jpg", "readonly.jpg", "фото.jpg"}));
   EXPECT_EQ(list.ListDir(), dir.path());
-  EXPECT_TRUE(list.FileExists("фото.jpg"_t));
+  EXPECT_TRUE(list.FileExists("фото.jpg"));
   EXPECT_FALSE(list.FileExists("folder.jpg"));
   SetFileAttributesW(Wide(dir / "readonly.jpg").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
@@ -108,12 +108,12 @@ TEST_F(PhotoWindowTest, LayoutAt96Dpi) {
   GetClientRect(form.hwnd(), &client);
   EXPECT_EQ(client.right, 341);
   EXPECT_EQ(client.bottom, 279);
-  EXPECT_EQ(WindowTextCp(form.hwnd()), "Просмотр рекламных фото"_t);
+  EXPECT_EQ(WindowTextUtf8(form.hwnd()), "Просмотр рекламных фото");
   EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
   GetWindowRect(form.LabInfo(), &label);
   EXPECT_EQ(label.right - label.left, 341);
   EXPECT_EQ(label.bottom - label.top, 13);
-  EXPECT_EQ(WindowTextCp(form.LabInfo()), "");
+  EXPECT_EQ(WindowTextUtf8(form.LabInfo()), "");
   EXPECT_EQ(form.FileListBox1().ListDir(), disc.path());
 }
 

@@ -21,8 +21,8 @@ std::string LongList(int lines) {
   std::string list;
   for (int i = 1; i <= lines; ++i) {
     const std::string n = std::to_string(i);
-    list += "rus#paper" + n + ".pdf#" + n + ".  " + "Публикация номер "_t + n +
-            ", сборник трудов конференции, 2008.\r\n"_t;
+    list += "rus#paper" + n + ".pdf#" + n + ".  " + "Публикация номер " + n +
+            ", сборник трудов конференции, 2008.\r\n";
   }
   return list;
 }
@@ -31,7 +31,7 @@ TEST_F(MainWindowTest, DISABLED_BenchmarkPublicationListLoad) {
   wchar_t sample[MAX_PATH] = {};
   ASSERT_NE(GetEnvironmentVariableW(L"DEMODISC_SAMPLE_LIST", sample, MAX_PATH), 0u)
       << "DEMODISC_SAMPLE_LIST must name the sample disc's list file";
-  const std::string sampleBytes = testing::ReadFileBytes(Narrow(sample));
+  const std::string sampleBytes = testing::ReadFileBytes(FromWide(sample));
   ASSERT_FALSE(sampleBytes.empty());
   testing::WriteFileBytes(disc_ / "sample\\vortan_lit.txt", sampleBytes);
   const std::string longBytes = LongList(100000);

@@ -44,7 +44,7 @@ TEST_F(RunAndWaitTest, StartsTheProgramInItsFolderAndWaitsForItsEnd) {
 }
 
 TEST_F(RunAndWaitTest, EndsTheCommandLineInABlankWithoutParameters) {
-  const Text program = PlaceRecorder("Folder with blanks", "Рекордер.exe"_t);
+  const Text program = PlaceRecorder("Folder with blanks", "Рекордер.exe");
   ASSERT_TRUE(RunAndWait(program, "", 1));
   const auto lines = RecordedLines(record_, true);
   ASSERT_EQ(lines.size(), 2u);

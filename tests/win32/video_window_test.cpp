@@ -34,7 +34,7 @@ class VideoWindowTest : public ::testing::Test {
     form.Show();
     PumpMessages(3000, [&] { return Time() != "PanTime" || !watcher.seen().empty(); });
   }
-  Text Time() const { return WindowTextCp(form.PanTime()); }
+  Text Time() const { return WindowTextUtf8(form.PanTime()); }
   bool Down(int id) const {
     return SendMessageW(form.ToolBar1(), TB_ISBUTTONCHECKED, id, 0) != 0;
   }
@@ -65,7 +65,7 @@ TEST_F(VideoWindowTest, LayoutAt96Dpi) {
   GetClientRect(form.hwnd(), &client);
   EXPECT_EQ(client.right, 348);
   EXPECT_EQ(client.bottom, 352);
-  EXPECT_EQ(WindowTextCp(form.hwnd()), "Видео-ролик"_t);
+  EXPECT_EQ(WindowTextUtf8(form.hwnd()), "Видео-ролик");
   EXPECT_TRUE(GetWindowLongW(form.hwnd(), GWL_STYLE) & WS_THICKFRAME);
   GetWindowRect(form.Panel1(), &panel);
   EXPECT_EQ(panel.right - panel.left, 348);
@@ -222,7 +222,7 @@ TEST_F(VideoWindowWithoutClipTest, MissingClipShowsMcisTextAndLeavesNoDevice) {
   EXPECT_EQ(watcher.seen()[0].caption, "Error");
   EXPECT_EQ(watcher.seen()[0].className, "TMessageForm");
   EXPECT_EQ(watcher.seen()[0].text,
-            "Ошибка открытия MCI устройства: "_t + std::to_string(code) + "\r\n" + text);
+            "Ошибка открытия MCI устройства: " + std::to_string(code) + "\r\n" + text);
   EXPECT_TRUE(form.IsShown());
   EXPECT_FALSE(form.MediaPlayer1().IsOpen());
   EXPECT_EQ(Time(), "PanTime");
@@ -241,7 +241,7 @@ TEST_F(VideoWindowWithoutClipTest, MissingClipShowsMcisTextAndLeavesNoDevice) {
   ASSERT_EQ(watcher.seen().size(), 3u);
   EXPECT_EQ(watcher.seen()[2].caption, "Error");
   EXPECT_EQ(watcher.seen()[2].text,
-            "Ошибка закрытия MCI устройства: "_t + std::to_string(code) + "\r\n" + text);
+            "Ошибка закрытия MCI устройства: " + std::to_string(code) + "\r\n" + text);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 void MainForm::CreateWindowed(HWND applicationWindow) {
   RegisterClass(kClassName);
-  CreateForm(kClassName, "Демонстрационный диск \"Вортан-технологии\". 2008 г."_t, kStyle,
+  CreateForm(kClassName, "Демонстрационный диск \"Вортан-технологии\". 2008 г.", kStyle,
              kExStyle, kClientWidth, kClientHeight, applicationWindow);
   BuildLayout();
   FormCreate();

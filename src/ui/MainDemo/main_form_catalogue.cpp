@@ -43,7 +43,7 @@ void MainForm::PlayVideo(const Text& fileName) {
   } catch (const std::exception&) {
     started = false;
   }
-  if (!started) ShowPlainMessage("Ошибка запуска медиа-плейера ..."_t);
+  if (!started) ShowPlainMessage("Ошибка запуска медиа-плейера ...");
 }
 
 void MainForm::Go_Vortan4() { RunAndWait(folders_.Vortan4Dir + "1.bat", Text(), 1); }

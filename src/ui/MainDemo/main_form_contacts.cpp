@@ -40,15 +40,15 @@ void MainForm::BuildContactPanel() {
   Name("Pan_AboutAdress", Pan_AboutAdress.hwnd());
   LabelLook maker = ContactLook(true, GetSysColor(COLOR_WINDOWTEXT), TextAlign::Centre, true);
   maker.colour = kMoneyGreen;
-  Lab_HMaker.Create(Pan_AboutAdress.hwnd(), {}, "ООО «Пример-Медтехника»"_t, maker);
+  Lab_HMaker.Create(Pan_AboutAdress.hwnd(), {}, "ООО «Пример-Медтехника»", maker);
   Image1.Create(Pan_AboutAdress.hwnd(), {7, 29, 36, 36}, IDB_MAGNIFIER, true);
   Lab_adress.Create(Pan_AboutAdress.hwnd(), {45, 35, 121, 28},
-                    "ул. Вымышленная, д. 0, г. Нигдеград"_t,
+                    "ул. Вымышленная, д. 0, г. Нигдеград",
                     ContactLook(false, GetSysColor(COLOR_WINDOWTEXT), TextAlign::Left, true));
   LabelLook koresp;
   koresp.wordWrap = true;
   koresp.font = UiFont({L"MS Sans Serif", 11});
-  Lab_koresp.Create(Pan_AboutAdress.hwnd(), {}, "Для корресп.: 000000, а/я 0, Нигдеград"_t, koresp);
+  Lab_koresp.Create(Pan_AboutAdress.hwnd(), {}, "Для корресп.: 000000, а/я 0, Нигдеград", koresp);
   Name("Lab_HMaker", Lab_HMaker.hwnd());
   Name("Image1", Image1.hwnd());
   Name("Lab_adress", Lab_adress.hwnd());
@@ -59,12 +59,12 @@ void MainForm::BuildContactPanel() {
   Pan_AboutInter.Create(box, {}, PanelLook{});
   Name("Pan_AboutInter", Pan_AboutInter.hwnd());
   const HWND inter = Pan_AboutInter.hwnd();
-  Lab_HInter.Create(inter, {}, "Интернет:"_t, ContactLook());
-  Lab_www.Create(inter, {}, "www.example.ru"_t, ContactLook(true, kRed, TextAlign::Right));
-  Lab_HEmails.Create(inter, {}, "E-mail:"_t, ContactLook());
-  Lab_email_1.Create(inter, {}, "info@example.ru"_t, ContactLook());
-  Lab_email_2.Create(inter, {}, "old@example.ru (стар.)"_t, ContactLook());
-  Lab_email_3.Create(inter, {}, "demo@example.ru"_t, ContactLook());
+  Lab_HInter.Create(inter, {}, "Интернет:", ContactLook());
+  Lab_www.Create(inter, {}, "www.example.ru", ContactLook(true, kRed, TextAlign::Right));
+  Lab_HEmails.Create(inter, {}, "E-mail:", ContactLook());
+  Lab_email_1.Create(inter, {}, "info@example.ru", ContactLook());
+  Lab_email_2.Create(inter, {}, "old@example.ru (стар.)", ContactLook());
+  Lab_email_3.Create(inter, {}, "demo@example.ru", ContactLook());
   Name("Lab_HInter", Lab_HInter.hwnd());
   Name("Lab_www", Lab_www.hwnd());
   Name("Lab_HEmails", Lab_HEmails.hwnd());
@@ -82,9 +82,9 @@ void MainForm::BuildContactPanel() {
   Pan_AboutPhone.Create(box, {}, PanelLook{});
   Name("Pan_AboutPhone", Pan_AboutPhone.hwnd());
   const HWND phone = Pan_AboutPhone.hwnd();
-  Lab_HTel.Create(phone, {}, "Телефоны:"_t, ContactLook());
-  Lab_tel_1.Create(phone, {}, "(000) 000-00-01 пр-во"_t, ContactLook());
-  Lab_tel_2.Create(phone, {}, "(000) 000-00-02 дир."_t, ContactLook());
+  Lab_HTel.Create(phone, {}, "Телефоны:", ContactLook());
+  Lab_tel_1.Create(phone, {}, "(000) 000-00-01 пр-во", ContactLook());
+  Lab_tel_2.Create(phone, {}, "(000) 000-00-02 дир.", ContactLook());
   Name("Lab_HTel", Lab_HTel.hwnd());
   Name("Lab_tel_1", Lab_tel_1.hwnd());
   Name("Lab_tel_2", Lab_tel_2.hwnd());
@@ -94,17 +94,17 @@ void MainForm::BuildContactPanel() {
   Pan_AboutPers.Create(box, {}, PanelLook{});
   Name("Pan_AboutPers", Pan_AboutPers.hwnd());
   const HWND pers = Pan_AboutPers.hwnd();
-  Lab_HPers.Create(pers, {}, "Директор:"_t, ContactLook());
-  Lab_Director.Create(pers, {}, "Иванов Иван Иванович"_t,
+  Lab_HPers.Create(pers, {}, "Директор:", ContactLook());
+  Lab_Director.Create(pers, {}, "Иванов Иван Иванович",
                       ContactLook(true, kRed, TextAlign::Centre, true));
-  Lab_hendy.Create(pers, {}, "+7 000 000-00-00 моб."_t,
+  Lab_hendy.Create(pers, {}, "+7 000 000-00-00 моб.",
                    ContactLook(false, GetSysColor(COLOR_WINDOWTEXT), TextAlign::Right));
   PictureButtonLook print;
   print.pictureId = IDB_ENVELOPE;
   print.pictureWidth = print.pictureHeight = 32;
   print.side = PictureSide::Left;
   print.font = UiFont(Arial(12, true));
-  BBtn_PrintContact.Create(pers, {}, "Печатать контакт"_t, print);
+  BBtn_PrintContact.Create(pers, {}, "Печатать контакт", print);
   BBtn_PrintContact.onClick = [this] { BBtn_PrintContactClick(); };
   Name("Lab_HPers", Lab_HPers.hwnd());
   Name("Lab_Director", Lab_Director.hwnd());
@@ -120,7 +120,7 @@ void MainForm::BuildContactPanel() {
   slogan.colour = kLightPink;
   slogan.caption =
       "Более 10-ти лет на рынке медицинского оборудования, программного обеспечения и научных "
-      "исследований "_t;
+      "исследований ";
   slogan.font = UiFont(Arial(11, true));
   slogan.textColour = kBlack;
   Pan_Slogan10.Create(box, {}, slogan);

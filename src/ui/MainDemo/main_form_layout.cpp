@@ -61,11 +61,11 @@ void MainForm::BuildCataloguePage(Panel& page, ButtonGroup& group, Category cate
 }
 
 void MainForm::BuildPages() {
-  Present = &PgCtrl_disk.AddPage("Презентации"_t, 0);
-  Artikel = &PgCtrl_disk.AddPage("Публикации"_t, 1);
-  Demo = &PgCtrl_disk.AddPage("Демо-версии"_t, 2);
-  Video = &PgCtrl_disk.AddPage("Видео"_t, 3);
-  Gebit_Benutzt = &PgCtrl_disk.AddPage("Применения"_t, 4);
+  Present = &PgCtrl_disk.AddPage("Презентации", 0);
+  Artikel = &PgCtrl_disk.AddPage("Публикации", 1);
+  Demo = &PgCtrl_disk.AddPage("Демо-версии", 2);
+  Video = &PgCtrl_disk.AddPage("Видео", 3);
+  Gebit_Benutzt = &PgCtrl_disk.AddPage("Применения", 4);
   Name("Present", Present->hwnd());
   Name("Artikel", Artikel->hwnd());
   Name("Demo", Demo->hwnd());
@@ -90,7 +90,7 @@ void MainForm::BuildPages() {
   read.pictureWidth = read.pictureHeight = 32;
   read.side = PictureSide::Above;
   read.font = TabFont();
-  BBtn_ReadDoc.Create(Pan_Publ.hwnd(), {}, "Читать "_t, read);
+  BBtn_ReadDoc.Create(Pan_Publ.hwnd(), {}, "Читать ", read);
   BBtn_ReadDoc.onClick = [this] { BBtn_ReadDocClick(); };
   Name("Pan_Publ", Pan_Publ.hwnd());
   Name("Mm_artikel", Mm_artikel.hwnd());
@@ -107,7 +107,7 @@ void MainForm::BuildPages() {
       Demo->hwnd(), {}, 
       "Внимание! В некотрых конфигурациях ОС Windows XP отдельные демострационные программы могут "
       "не запускаться вследствие того, что являются DOS-приложениями и управляют графикой на "
-      "\"низком\" уровне."_t,
+      "\"низком\" уровне.",
       attention);
   Name("Lab_AttentDemo", Lab_AttentDemo.hwnd());
   BuildCataloguePage(*Demo, ButGrp_demo, Category::Demo, Mm_Demo, &MainForm::ButGrp_demoHotButton);
@@ -140,7 +140,7 @@ void MainForm::BuildControlPanel() {
   close.pictureWidth = close.pictureHeight = 22;
   close.side = PictureSide::Left;
   close.font = TabFont();
-  BBtn_Close.Create(Pan_Ctrl.hwnd(), {}, "Закрыть"_t, close);
+  BBtn_Close.Create(Pan_Ctrl.hwnd(), {}, "Закрыть", close);
   BBtn_Close.onClick = [this] { BBtn_CloseClick(); };
   Name("BBtn_Close", BBtn_Close.hwnd());
 
@@ -150,7 +150,7 @@ void MainForm::BuildControlPanel() {
   install.font = WindowFont();
   install.colour = kMoneyGreen;
   Lab_HInstall.Create(Pan_Ctrl.hwnd(), {},
-                      "Инсталляция программ необходимых для правильной работы Demo-диска"_t,
+                      "Инсталляция программ необходимых для правильной работы Demo-диска",
                       install);
   Name("Lab_HInstall", Lab_HInstall.hwnd());
 
@@ -159,7 +159,7 @@ void MainForm::BuildControlPanel() {
   acrobat.pictureWidth = acrobat.pictureHeight = 48;
   acrobat.side = PictureSide::Above;
   acrobat.font = TabFont();
-  BBtn_InstallAcrobat.Create(Pan_Ctrl.hwnd(), {}, "Acrobat Reader"_t, acrobat);
+  BBtn_InstallAcrobat.Create(Pan_Ctrl.hwnd(), {}, "Acrobat Reader", acrobat);
   BBtn_InstallAcrobat.onClick = [this] { BBtn_InstallAcrobatClick(); };
   Name("BBtn_InstallAcrobat", BBtn_InstallAcrobat.hwnd());
 

@@ -18,7 +18,7 @@ void MainForm::StrGrd_BiblDrawCell(const GridCellPaint& paint) {
 }
 
 bool MainForm::StrGrd_BiblSelectCell(int, int row) {
-  ShowPublicationEntry(StrGrd_Bibl, row, Mm_artikel.hwnd());
+  ShowPublicationEntry(StrGrd_Bibl, row, Mm_artikel);
   return true;
 }
 

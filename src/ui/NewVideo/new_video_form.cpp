@@ -66,7 +66,7 @@ void NewVideoForm::CreateWindowed(HWND mainWindow) {
   font_ = CreateSansSerifFont(ScaledTo(dpi_, kFontHeight));
   timeBrush_ = CreateSolidBrush(RGB(0, 0, 0));
   RegisterClass(kClassName);
-  CreateForm(kClassName, "Видео-ролик"_t, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+  CreateForm(kClassName, "Видео-ролик", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
              ScaledTo(dpi_, kClientWidth), ScaledTo(dpi_, kClientHeight), mainWindow);
   CreateControls();
   FormCreate();
@@ -210,7 +210,7 @@ void NewVideoForm::SetTimerEnabled(bool enabled) {
     KillTimer(hwnd(), kTimer1);
 }
 
-void NewVideoForm::SetTimeText(const Text& text) { SetWindowTextCp(panTime_, text); }
+void NewVideoForm::SetTimeText(const Text& text) { SetWindowTextUtf8(panTime_, text); }
 
 void NewVideoForm::ShowErrorMessage(const Text& text) { demodisc::ShowErrorMessage(text); }
 

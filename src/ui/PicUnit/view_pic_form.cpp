@@ -27,7 +27,7 @@ void ViewPicForm::CreateWindowed(HWND mainWindow) {
   const int dpi = ScreenDpi();
   font_ = CreateSansSerifFont(ScaledTo(dpi, kFontHeight));
   RegisterClass(kClassName, 0, CreateSolidBrush(RGB(0, 0, 128)));
-  CreateForm(kClassName, "Просмотр рекламных фото"_t, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+  CreateForm(kClassName, "Просмотр рекламных фото", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
              WS_EX_DLGMODALFRAME, ScaledTo(dpi, kClientWidth), ScaledTo(dpi, kClientHeight),
              mainWindow);
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 #include "ui/window.h"
 #include "widgets/align_layout.h"
 

@@ -18,7 +18,7 @@ void Memo::SetText(const Text& text) {
   SendMessageW(hwnd(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-Text Memo::GetText() const { return WindowTextCp(hwnd()); }
+Text Memo::GetText() const { return WindowTextUtf8(hwnd()); }
 
 void Memo::ScrollToTop() { SendMessageW(hwnd(), WM_VSCROLL, SB_TOP, 0); }
 

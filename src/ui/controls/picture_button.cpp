@@ -66,7 +66,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   }
 
-  const std::wstring caption = Wide(WindowTextCp(hwnd()));
+  const std::wstring caption = Wide(WindowTextUtf8(hwnd()));
   HGDIOBJ oldFont = SelectObject(dc, look_.font ? look_.font : GetStockObject(DEFAULT_GUI_FONT));
   SIZE text{};
   if (!caption.empty())

@@ -15,7 +15,7 @@ constexpr int kBandHeight = 41;
 void FormBlenge::CreateWindowed(HWND mainWindow) {
   mainWindow_ = mainWindow;
   RegisterClass(kClassName);
-  CreateForm(kClassName, "Предупреждение !"_t,
+  CreateForm(kClassName, "Предупреждение !",
              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
                  WS_CLIPCHILDREN,
              WS_EX_CONTROLPARENT, kClientWidth, kClientHeight, mainWindow);
@@ -23,7 +23,7 @@ void FormBlenge::CreateWindowed(HWND mainWindow) {
 
   PanelLook up;
   up.colour = kMoneyGreen;
-  up.caption = "Пункт не доступен"_t;
+  up.caption = "Пункт не доступен";
   up.font = UiFont({L"Arial", 21, true, true, ANSI_CHARSET});
   up.textColour = kRed;
   Pan_Up.Create(hwnd(), {0, 0, kClientWidth, kBandHeight}, up);
@@ -39,7 +39,7 @@ void FormBlenge::CreateWindowed(HWND mainWindow) {
   exit.side = PictureSide::Left;
   exit.font = UiFont(Arial(16, true));
   exit.id = IDOK;
-  BBtn_Exit.Create(Pan_Btn.hwnd(), {1, 1, kClientWidth - 2, kBandHeight - 2}, "Выйти в Демо"_t,
+  BBtn_Exit.Create(Pan_Btn.hwnd(), {1, 1, kClientWidth - 2, kBandHeight - 2}, "Выйти в Демо",
                    exit);
   BBtn_Exit.onClick = [this] { BBtn_ExitClick(); };
   Pan_Btn.AlignControls({{BBtn_Exit.hwnd(), AlignFill()}});

@@ -34,7 +34,11 @@ class MainWindowTest : public ::testing::Test {
 
   // A file of the disc, relative to its root.
   Text Disc(const Text& relative) const { return root_ + "\\" + relative; }
-  void WriteHint(const Text& name, const std::string& bytes) { WriteFileBytes(Disc("Hints\\" + name), bytes); }
+  // A description file: the text given in UTF-8, written in cp1251; or its bytes as they are.
+  void WriteHint(const Text& name, std::string_view text) { WriteHintBytes(name, Cp1251(text)); }
+  void WriteHintBytes(const Text& name, const std::string& bytes) {
+    WriteFileBytes(Disc("Hints\\" + name), bytes);
+  }
 
   // Real pointer input on a child window: the cursor goes there, and the
   // mouse message is posted and handled.

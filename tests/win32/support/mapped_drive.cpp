@@ -92,7 +92,7 @@ MappedDrive::MappedDrive(const Text& folder) {
     error_ = "the mapped drive shows nothing";
     return;
   }
-  drive_ = Narrow(device);
+  drive_ = FromWide(device);
 }
 
 MappedDrive::~MappedDrive() {

@@ -4,7 +4,7 @@
 // on Windows through DefineDosDevice, as subst does.
 #pragma once
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc::testing {
 

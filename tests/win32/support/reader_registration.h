@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc::testing {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc::testing {
 

@@ -27,7 +27,7 @@ std::wstring ClassOf(HWND h) {
 BOOL CALLBACK CollectText(HWND child, LPARAM lp) {
   auto* text = reinterpret_cast<Text*>(lp);
   if (ClassOf(child) == L"Static" || ClassOf(child) == L"STATIC") {
-    const Text t = WindowTextCp(child);
+    const Text t = WindowTextUtf8(child);
     if (!t.empty() && text->empty()) *text = t;
   }
   return TRUE;
@@ -42,7 +42,7 @@ TempDir::TempDir() {
     std::wstring p = std::wstring(base) + L"ddtest_" + std::to_wstring(GetCurrentProcessId()) +
                      L"_" + std::to_wstring(++counter);
     if (CreateDirectoryW(p.c_str(), nullptr)) {
-      path_ = Narrow(p);
+      path_ = FromWide(p);
       return;
     }
   }
@@ -73,6 +73,17 @@ void WriteFileBytes(const Text& path, const std::string& bytes) {
   CloseHandle(h);
 }
 
+std::string Cp1251(std::string_view text) {
+  const std::wstring wide = Wide(text);
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(1251, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                    0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(1251, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
+                      nullptr);
+  return out;
+}
+
 std::string ReadFileBytes(const Text& path) {
   HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                          nullptr, OPEN_EXISTING, 0, nullptr);
@@ -91,7 +102,7 @@ bool FileExists(const Text& path) {
 
 std::vector<Text> RecordedLines(const Text& path, bool wide) {
   const std::string bytes = ReadFileBytes(path);
-  const Text all = wide ? Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(bytes.data()),
+  const Text all = wide ? FromWide(std::wstring_view(reinterpret_cast<const wchar_t*>(bytes.data()),
                                                    bytes.size() / sizeof(wchar_t)))
                         : bytes;
   std::vector<Text> lines;
@@ -109,7 +120,7 @@ std::vector<Text> RecordedLines(const Text& path, bool wide) {
 Text TestProgramDir() {
   wchar_t buf[MAX_PATH];
   const DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
-  Text p = Narrow(std::wstring_view(buf, n));
+  Text p = FromWide(std::wstring_view(buf, n));
   return p.substr(0, p.find_last_of('\\'));
 }
 
@@ -147,8 +158,8 @@ LRESULT CALLBACK DialogWatcher::Hook(int code, WPARAM wp, LPARAM lp) {
     const std::wstring cls = ClassOf(h);
     if (IsDialogClass(cls)) {
       SeenDialog d;
-      d.caption = WindowTextCp(h);
-      d.className = Narrow(cls);
+      d.caption = WindowTextUtf8(h);
+      d.className = FromWide(cls);
       EnumChildWindows(h, CollectText, reinterpret_cast<LPARAM>(&d.text));
       // A dialog activated again is answered only once.
       for (HWND answered : gWatcher->answered_)

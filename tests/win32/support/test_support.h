@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc::testing {
 
@@ -21,7 +21,7 @@ class TempDir {
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
-  // The folder as cp1251 text, without a trailing backslash.
+  // The folder, without a trailing backslash.
   const Text& path() const { return path_; }
   // path() + "\" + relative.
   Text operator/(const Text& relative) const { return path_ + "\\" + relative; }
@@ -32,6 +32,8 @@ class TempDir {
 
 // Writes bytes to a file, creating its folders.
 void WriteFileBytes(const Text& path, const std::string& bytes);
+// UTF-8 text in cp1251, as the disc's text files hold it.
+std::string Cp1251(std::string_view text);
 // The bytes of a file; empty when it cannot be read.
 std::string ReadFileBytes(const Text& path);
 bool FileExists(const Text& path);
