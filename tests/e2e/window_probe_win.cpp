@@ -5,8 +5,7 @@
 // in screen coordinates, and for a tab control each tab as
 //   tab <index> <left> <top> <right> <bottom>
 // Texts are UTF-8. Exit code 0 when a window was found, 1 when none was,
-// 3 when one was found but its thread does not answer (it waits for a
-// started program).
+// 3 when one was found but its thread does not answer.
 //   window_probe.exe <top-level class>
 #include <windows.h>
 #include <commctrl.h>
