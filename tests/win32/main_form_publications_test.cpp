@@ -320,6 +320,43 @@ TEST_F(ShortListTest, ARowWithoutARecordStartsNothing) {
 }
 
 // The Publication folder without the list file.
+// An entry of 300 KB in one line, and one with a zero byte in it.
+class DamagedEntryTest : public PublicationsPageTest {
+ protected:
+  static std::string LongEntry() {
+    std::string text;
+    for (int i = 0; text.size() < 300 * 1024; ++i) text += "Слово" + std::to_string(i) + " ";
+    return text;
+  }
+  std::optional<std::string> ListFile() override {
+    using namespace std::string_literals;
+    return testing::Cp1251("rus#a.pdf#1.  " + LongEntry() + ".\r\n") +
+           "eng#b.pdf#2.  Shown\0hidden.\r\n"s;
+  }
+};
+
+TEST_F(DamagedEntryTest, A300KilobyteEntryShowsWholeAtOnce) {
+  ShowPublications();
+  const DWORD start = GetTickCount();
+  ClickCell(2, 1);
+  const DWORD took = GetTickCount() - start;
+  // Every character, in order, in pieces broken after blanks.
+  Text joined;
+  const Text shown = WindowTextUtf8(Named("Mm_artikel"));
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    if (shown.compare(i, 2, "\r\n") == 0) ++i;
+    else joined += shown[i];
+  EXPECT_EQ(joined, "1.  " + LongEntry());
+  EXPECT_LT(took, 10000u);
+}
+
+TEST_F(DamagedEntryTest, AZeroByteEndsTheEntryButNotTheBox) {
+  ShowPublications();
+  ClickCell(2, 2);
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_artikel")), "2.  Shown\r\n");
+  EXPECT_EQ(Grid().Cell(2, 2), std::string("Shown\0hidden", 12));
+}
+
 class NoListTest : public PublicationsPageTest {
  protected:
   std::optional<std::string> ListFile() override { return std::nullopt; }
