@@ -51,6 +51,13 @@ constexpr std::array<Encoded, 128> kEncoded = EncodeHighHalf();
 
 }  // namespace
 
+int Cp1251ByteOf(char32_t c) {
+  if (c < 0x80) return static_cast<int>(c);
+  for (std::size_t i = 0; i < kHighHalf.size(); ++i)
+    if (kHighHalf[i] != 0 && kHighHalf[i] == c) return static_cast<int>(0x80 + i);
+  return -1;
+}
+
 void AppendCp1251(std::string_view bytes, Text& out) {
   std::size_t run = 0;  // start of the current run of ASCII bytes
   for (std::size_t i = 0; i < bytes.size(); ++i) {

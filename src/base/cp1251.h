@@ -12,4 +12,7 @@ namespace demodisc {
 // byte the code page leaves unused (0x98) becomes U+FFFD.
 void AppendCp1251(std::string_view bytes, Text& out);
 
+// The cp1251 byte of a character, or -1 when the code page has none.
+int Cp1251ByteOf(char32_t c);
+
 }  // namespace demodisc

@@ -139,14 +139,4 @@ Text LowerCaseFrom(std::string_view text, std::size_t from) {
   return out;
 }
 
-bool LessIgnoringCase(std::string_view a, std::string_view b) {
-  std::size_t i = 0, j = 0;
-  while (i < a.size() && j < b.size()) {
-    const char32_t x = LowerChar(NextChar(a, i));
-    const char32_t y = LowerChar(NextChar(b, j));
-    if (x != y) return x < y;
-  }
-  return i == a.size() && j < b.size();
-}
-
 }  // namespace demodisc

@@ -38,7 +38,4 @@ char32_t LowerChar(char32_t c);
 // The text with every character after the first `from` ones in lower case.
 Text LowerCaseFrom(std::string_view text, std::size_t from);
 
-// Orders texts by their lower-cased characters.
-bool LessIgnoringCase(std::string_view a, std::string_view b);
-
 }  // namespace demodisc

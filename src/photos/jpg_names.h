@@ -12,7 +12,8 @@ namespace demodisc {
 // exactly, without the short-name matches of the system's search).
 bool MatchesJpgMask(const Text& name);
 
-// Sorts names by their characters with letter case ignored.
+// Sorts names with letter case ignored: in cp1251 order where the code page
+// holds the letters, every other letter after them.
 void SortNamesIgnoringCase(std::vector<Text>& names);
 
 }  // namespace demodisc

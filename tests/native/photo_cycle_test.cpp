@@ -145,5 +145,16 @@ TEST(JpgNames, SortsIgnoringCaseLatinAndCyrillic) {
                                       "Яблоко.jpg"}));
 }
 
+TEST(JpgNames, KeepsTheCp1251OrderAndPutsOtherScriptsAfterIt) {
+  // ё before а as in cp1251; Latin-1, Greek and Chinese letters after the code page's.
+  std::vector<Text> names{"光盘.jpg", "Ωmega.jpg", "арбуз.jpg", "Ёлка.jpg", "élan.JPG", "Zeta.jpg",
+                          "ñ.jpg"};
+  SortNamesIgnoringCase(names);
+  EXPECT_EQ(names, (std::vector<Text>{"Zeta.jpg", "Ёлка.jpg", "арбуз.jpg", "élan.JPG", "ñ.jpg",
+                                      "Ωmega.jpg", "光盘.jpg"}));
+  EXPECT_TRUE(MatchesJpgMask("光盘.JPG"));
+  EXPECT_FALSE(MatchesJpgMask("光盘.jpgx"));
+}
+
 }  // namespace
 }  // namespace demodisc

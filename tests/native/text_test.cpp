@@ -77,15 +77,5 @@ TEST(LowerCase, LowersLatinGreekAndCyrillicLetters) {
   EXPECT_EQ(LowerCaseFrom("演示 123 ß", 0), "演示 123 ß");
 }
 
-TEST(LowerCase, OrdersByLowerCasedCharacters) {
-  EXPECT_TRUE(LessIgnoringCase("apple", "Banana"));
-  EXPECT_FALSE(LessIgnoringCase("Banana", "apple"));
-  EXPECT_TRUE(LessIgnoringCase("Ab", "abc"));
-  EXPECT_FALSE(LessIgnoringCase("ABC", "abc"));
-  EXPECT_FALSE(LessIgnoringCase("Яблоко", "юла"));
-  EXPECT_TRUE(LessIgnoringCase("юла", "Яблоко"));
-  EXPECT_TRUE(LessIgnoringCase("zeta", "Ωmega"));
-}
-
 }  // namespace
 }  // namespace demodisc

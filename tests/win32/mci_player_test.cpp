@@ -51,6 +51,19 @@ TEST_F(MciPlayerTest, OpensTheClipUnderItsCyrillicNameWithVideo) {
   EXPECT_EQ(player.Mode(), static_cast<std::uint32_t>(MCI_MODE_STOP));
 }
 
+TEST(MciPlayer, OpensTheClipUnderFoldersOfAnyScript) {
+  for (const Text folder : {"Jürgen Müller", "Ελληνικά", "演示光盘"}) {
+    SCOPED_TRACE(folder);
+    ClipDisc disc(true, folder);
+    MciPlayer player;
+    player.SetFileName(disc.clip());
+    player.Open();
+    EXPECT_TRUE(player.IsOpen());
+    EXPECT_EQ(player.Length(), kClipFrames);
+    player.Close();
+  }
+}
+
 TEST_F(MciPlayerTest, PlaysPausesContinuesStopsAndSeeks) {
   player.Open();
   player.Play();

@@ -41,6 +41,23 @@ TEST(FileListBox, ListsJpgFilesOnlySortedIgnoringCase) {
   SetFileAttributesW(Wide(dir / "readonly.jpg").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST(FileListBox, NamesInAnyScriptKeepTheirLettersAndSortIgnoringCase) {
+  TempDir dir;
+  const Text folder = dir / "Jürgen Müller 演示";
+  const std::vector<Text> names{"Ωmega.jpg", "élan.JPG", "Élan2.jpg", "光盘.jpg", "Ёлка.jpg",
+                                "ёж.jpg", "Zeta.jpg"};
+  for (const Text& name : names) WriteFileBytes(folder + "\\" + name, "jpeg");
+  CurrentDirectoryScope cwd(folder);
+  FileListBox list;
+  list.ReadCurrentDirectory();
+  std::vector<Text> entries;
+  for (int i = 0; i < list.Count(); ++i) entries.push_back(list.Entry(i));
+  EXPECT_EQ(entries, (std::vector<Text>{"Zeta.jpg", "ёж.jpg", "Ёлка.jpg", "élan.JPG",
+                                        "Élan2.jpg", "Ωmega.jpg", "光盘.jpg"}));
+  EXPECT_EQ(list.ListDir(), folder);
+  EXPECT_TRUE(list.FileExists("光盘.jpg"));
+}
+
 TEST(FileListBox, ChangeListDirReadsAnewOrRaisesChangingNothing) {
   TempDir dir;
   WriteFileBytes(dir / "Sub\\one.jpg", "");

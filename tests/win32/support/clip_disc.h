@@ -14,15 +14,18 @@ inline constexpr std::int32_t kClipFrames = 75;
 
 class ClipDisc {
  public:
-  explicit ClipDisc(bool withClip = true) {
-    MakeDirs(dir / "Presentation\\about");
+  // The disc at the temporary folder, or in a folder of that name inside it.
+  explicit ClipDisc(bool withClip = true, const Text& folder = "")
+      : rootDir(folder.empty() ? dir.path() : dir / folder) {
+    MakeDirs(rootDir + "\\Presentation\\about");
     if (withClip)
       CopyFileW(Wide(TestProgramDir() + "\\clip.avi").c_str(), Wide(clip()).c_str(), FALSE);
   }
-  Text root() const { return dir.path() + "\\"; }
+  Text root() const { return rootDir + "\\"; }
   Text clip() const { return root() + kVideoClip; }
 
   TempDir dir;
+  Text rootDir;
 };
 
 }  // namespace demodisc::testing
