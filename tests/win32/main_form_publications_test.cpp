@@ -235,6 +235,29 @@ TEST_F(PublicationsPageTest, TheAcrobatReaderButtonRunsTheInstallerAtOnce) {
   EXPECT_EQ(runs[0].commandLine, "\"" + installer + "\" ");
 }
 
+TEST_F(PublicationsPageTest, EnterAndSpacePressTheFocusedPictureButton) {
+  const Text installer = Installer();
+  ReaderRegistration key;
+  key.SetString("\"" + Reader() + "\" \"%1\"");
+  testing::BringToFront(main().hwnd());
+  SetFocus(Named("BBtn_InstallAcrobat"));
+  testing::InjectKey(VK_RETURN);
+  RunMessages(500);
+  EXPECT_EQ(recorder_.Runs().size(), 1u) << "Enter";
+  // The installer's console took the activation, and Wine gives it to no window when it closes.
+  testing::BringToFront(main().hwnd());
+  SetFocus(Named("BBtn_InstallAcrobat"));
+  testing::InjectKey(VK_SPACE);
+  RunMessages(500);
+  EXPECT_EQ(recorder_.Runs().size(), 2u) << "Space";
+  // With the focus elsewhere, Enter presses nothing.
+  SetFocus(Named("PgCtrl_disk"));
+  testing::InjectKey(VK_RETURN);
+  RunMessages(500);
+  EXPECT_EQ(recorder_.Runs().size(), 2u);
+  EXPECT_TRUE(watcher_.seen().empty());
+}
+
 void CALLBACK EndTheLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
 
 TEST_F(PublicationsPageTest, TheCloseRequestReleasesTheRecordsAndKeepsTheTexts) {

@@ -1,5 +1,7 @@
 #include "ui/controls/picture_button.h"
 
+#include <commctrl.h>
+
 #include "base/wide_win.h"
 #include "ui/controls/visual_styles.h"
 
@@ -7,7 +9,22 @@ namespace demodisc {
 
 namespace {
 constexpr int kSpacing = 4;
+
+// An owner-drawn BUTTON tells the dialog manager only that it is a button,
+// so Enter would go to the window's default command. Like a standard push
+// button, which becomes the default one while it has the focus, it asks for
+// Enter while focused; the dialog manager then presses it.
+LRESULT CALLBACK PushButtonKeys(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                DWORD_PTR) {
+  if (msg == WM_GETDLGCODE) {
+    const LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
+    const LRESULT push = GetFocus() == hwnd ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
+    return (code & ~(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) | push;
+  }
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, PushButtonKeys, id);
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
+}  // namespace
 
 PictureAndCaption CentredTogether(const RECT& button, SIZE picture, SIZE caption, PictureSide side,
                                   int spacing) {
@@ -39,6 +56,7 @@ void PictureButton::Create(HWND parent, const Bounds& bounds, const Text& captio
   if (look.pictureId) picture_.Load(look.pictureId, look.pictureWidth, look.pictureHeight);
   CreateControl(L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, parent, bounds,
                 look.font, look.id);
+  SetWindowSubclass(hwnd(), PushButtonKeys, 0, 0);
 }
 
 bool PictureButton::Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

@@ -93,6 +93,11 @@ void DragFromTo(HWND window, POINT from, POINT to) {
   FlushInput();
 }
 
+void InjectKey(WORD key) {
+  INPUT inputs[] = {KeyInput(key, false), KeyInput(key, true)};
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
 void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
   std::vector<INPUT> inputs;
   for (WORD m : modifiers) inputs.push_back(KeyInput(m, false));

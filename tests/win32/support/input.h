@@ -26,6 +26,10 @@ void DragFromTo(HWND window, POINT from, POINT to);
 // VK_CONTROL) given.
 void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
 
+// Presses and releases a key without handling it here: for the keys that the
+// program's own loop must see (Enter, Escape, Tab go to the dialog manager).
+void InjectKey(WORD key);
+
 // Dispatches messages until the input sent so far has been handled.
 void FlushInput();
 
