@@ -1,15 +1,32 @@
 #include "ui/controls/alignment.h"
 
+#include "ui/controls/label.h"
+
 namespace demodisc {
 
 void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& children) {
   RECT client;
   GetClientRect(parent, &client);
+  const Bounds area{inset, inset, client.right - 2 * inset, client.bottom - 2 * inset};
   std::vector<AlignedChild> specs;
   specs.reserve(children.size());
   for (const PlacedChild& c : children) specs.push_back(c.alignment);
-  const std::vector<Bounds> placed =
-      AlignChildren({inset, inset, client.right - 2 * inset, client.bottom - 2 * inset}, specs);
+  std::vector<Bounds> placed = AlignChildren(area, specs);
+  // A label whose text needs more lines than its height holds grows to them,
+  // at the width the alignment gives it; the others then make room.
+  bool grown = false;
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    AlignedChild& spec = specs[i];
+    if (!children[i].hwnd || (spec.align != Align::Top && spec.align != Align::Bottom &&
+                              spec.align != Align::None))
+      continue;
+    const int needed = LabelTextHeight(children[i].hwnd, placed[i].width);
+    if (needed > spec.design.height) {
+      spec.design.height = needed;
+      grown = true;
+    }
+  }
+  if (grown) placed = AlignChildren(area, specs);
   for (std::size_t i = 0; i < children.size(); ++i)
     if (children[i].hwnd)
       MoveWindow(children[i].hwnd, placed[i].x, placed[i].y, placed[i].width, placed[i].height,

@@ -18,6 +18,14 @@ struct LabelLook {
   std::optional<COLORREF> colour;  // none: the parent's colour
 };
 
+// The height a label's text needs at a width in the label's font: for a
+// word-wrapped label all its lines, for an unwrapped one a single line; 0 for
+// a window that is no text label.
+int LabelTextHeight(HWND label, int width);
+
+// A label is as high as its layout makes it, and higher when its text needs
+// more room: then it grows away from the edge it is aligned to (downward when
+// it is not aligned).
 class Label final : public Control {
  public:
   ~Label() override;
