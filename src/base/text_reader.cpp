@@ -15,7 +15,7 @@ constexpr char kEndOfFile = 0x1A;
 
 void TextReader::Open(std::unique_ptr<ByteSource> source) {
   source_ = std::move(source);
-  buffer_.resize(kBufferSize);
+  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   pos_ = end_ = 0;
   ended_ = false;
 }
@@ -30,7 +30,7 @@ int TextReader::Peek() {
   if (ended_ || !source_) return -1;
   if (pos_ == end_) {
     pos_ = 0;
-    end_ = source_->Read(buffer_.data(), buffer_.size());
+    end_ = source_->Read(buffer_.get(), kBufferSize);
     if (end_ == 0) {
       ended_ = true;
       return -1;
@@ -49,8 +49,8 @@ Text TextReader::ReadLine() {
   Text line;
   while (Peek() >= 0) {
     // Take the run of ordinary bytes up to the next CR, LF or 0x1A at once.
-    const char* start = buffer_.data() + pos_;
-    const char* stop = buffer_.data() + end_;
+    const char* start = buffer_.get() + pos_;
+    const char* stop = buffer_.get() + end_;
     const char* special = std::find_if(start, stop, [](char c) {
       return c == '\r' || c == '\n' || c == kEndOfFile;
     });

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <memory>
-#include <vector>
 
 #include "base/text.h"
 
@@ -38,7 +37,9 @@ class TextReader {
   int Peek();
 
   std::unique_ptr<ByteSource> source_;
-  std::vector<char> buffer_;
+  // Made at the first opening and kept for the next ones; never cleared, as
+  // only what the source filled is read.
+  std::unique_ptr<char[]> buffer_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   bool ended_ = false;  // a 0x1A was met, or the source ran dry

@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const size_t chunk = 1 + data[0] % 17;
   ++data, --size;
-  demodisc::TextReader reader;
+  // One reader for every run, as the program keeps one: each opening starts afresh.
+  static demodisc::TextReader reader;
   reader.Open(std::make_unique<ChunkedSource>(data, size, chunk));
   std::string joined;
   size_t lines = 0;
@@ -50,5 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (data[i] != '\r' && data[i] != '\n')
       demodisc::AppendCp1251(std::string_view(reinterpret_cast<const char*>(data + i), 1), expected);
   if (joined != expected) std::abort();
+  reader.Close();
   return 0;
 }

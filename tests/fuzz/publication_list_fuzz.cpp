@@ -4,7 +4,7 @@
 // up to a double quote.
 #include <cstdint>
 #include <cstdlib>
-#include <map>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,32 +16,31 @@
 
 namespace {
 
+// The input's bytes as the list file, without a copy.
 class BytesSource final : public demodisc::ByteSource {
  public:
-  explicit BytesSource(std::string bytes) : bytes_(std::move(bytes)) {}
+  explicit BytesSource(std::string_view bytes) : bytes_(bytes) {}
   size_t Read(char* buffer, size_t size) override {
-    const size_t n = std::min(size, bytes_.size() - pos_);
-    bytes_.copy(buffer, n, pos_);
-    pos_ += n;
+    const size_t n = bytes_.copy(buffer, size);
+    bytes_.remove_prefix(n);
     return n;
   }
 
  private:
-  std::string bytes_;
-  size_t pos_ = 0;
+  std::string_view bytes_;
 };
 
-class MapCells final : public demodisc::PublicationCells {
+// The grid's cells: 3 columns, the header row and 39 data rows.
+class ArrayCells final : public demodisc::PublicationCells {
  public:
   void SetCell(int col, int row, const demodisc::Text& text) override {
     if (col < 0 || col >= 3 || row < 1 || row > 39) std::abort();
-    cells[{col, row}] = text;
+    cells[static_cast<size_t>(row)][static_cast<size_t>(col)] = text;
   }
   demodisc::Text Cell(int col, int row) const override {
-    const auto it = cells.find({col, row});
-    return it == cells.end() ? demodisc::Text() : it->second;
+    return cells[static_cast<size_t>(row)][static_cast<size_t>(col)];
   }
-  std::map<std::pair<int, int>, demodisc::Text> cells;
+  std::array<std::array<demodisc::Text, 3>, 40> cells;
 };
 
 void CheckSplit(const std::string& line) {
@@ -72,10 +71,10 @@ void CheckSplit(const std::string& line) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string bytes(reinterpret_cast<const char*>(data), size);
-
-  demodisc::TextReader reader;
-  MapCells cells;
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  // One reader for every run, as the main window keeps one for its whole life.
+  static demodisc::TextReader reader;
+  ArrayCells cells;
   demodisc::PublicationRecords records;
   demodisc::LoadPublications(reader, std::make_unique<BytesSource>(bytes), cells, records);
   for (int row = 1; row <= 39; ++row) {
@@ -86,9 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   // Every line of the file, split on its own.
-  demodisc::TextReader lines;
-  lines.Open(std::make_unique<BytesSource>(bytes));
-  while (!lines.Eof()) CheckSplit(lines.ReadLine());
+  reader.Open(std::make_unique<BytesSource>(bytes));
+  while (!reader.Eof()) CheckSplit(reader.ReadLine());
+  reader.Close();
 
   const demodisc::Text path = demodisc::ReaderPathOf(bytes);
   if (path.find('"') != std::string::npos) std::abort();
