@@ -5,7 +5,7 @@
 #    product's exe, which DEMODISC_EXE names.
 set(WINDOWS_SOURCES ${ALL_SOURCES})
 list(FILTER WINDOWS_SOURCES INCLUDE REGEX "(_win\\.cpp$|/src/app/|/src/ui/)")
-list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/src/app/main_win\\.cpp$")
+list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/src/app/(main|entry)_win\\.cpp$")
 
 set(WINDOWS_DEFINITIONS UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 NOMINMAX
     WIN32_LEAN_AND_MEAN)
@@ -40,10 +40,12 @@ if(DEMODISC_WINDOWS_TESTS)
   return()
 endif()
 
+# The entry point restricts the DLL search before the C runtime starts.
 add_executable(DemoDisc WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
+               ${PROJECT_SOURCE_DIR}/src/app/entry_win.cpp
                ${PROJECT_SOURCE_DIR}/resources/demodisc.rc)
 target_link_libraries(DemoDisc PRIVATE demodisc_win)
-target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s)
+target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s -Wl,-e,_DemoDiscStartup)
 set_target_properties(DemoDisc PROPERTIES OUTPUT_NAME DemoDisc)
 
 # The sample disc beside the exe: build/windows/disc with DemoDisc.exe at its root.

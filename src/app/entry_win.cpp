@@ -1,0 +1,12 @@
+// DemoDisc.exe's entry point, the process's first instruction (-e in
+// cmake/windows.cmake): the DLL search is restricted before any other code
+// of the program runs, then MinGW-w64's start-up takes over (C runtime,
+// static constructors, wWinMain).
+#include "app/dll_search_win.h"
+
+extern "C" int WinMainCRTStartup();
+
+extern "C" int DemoDiscStartup() {
+  demodisc::RestrictDllSearch();
+  return WinMainCRTStartup();
+}
