@@ -36,4 +36,9 @@ HMODULE LoadSystemLibrary(const char* name) noexcept {
   return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+HMODULE LoadCommonControls() noexcept {
+  LoadSystemLibrary("uxtheme.dll");
+  return LoadLibraryW(L"comctl32.dll");
+}
+
 }  // namespace demodisc

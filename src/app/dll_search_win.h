@@ -19,4 +19,11 @@ void RestrictDllSearch() noexcept;
 // ("winmm.dll"). Null, with the last error set, when it cannot.
 HMODULE LoadSystemLibrary(const char* name) noexcept;
 
+// Loads comctl32.dll by its bare name, which the manifest's activation
+// context turns into version 6 from the side-by-side store. uxtheme.dll,
+// which comctl32 loads by name as it starts, is loaded from the system
+// folder first, so that its loads find it in the process also where the
+// search is not restricted.
+HMODULE LoadCommonControls() noexcept;
+
 }  // namespace demodisc
