@@ -5,7 +5,7 @@
 #    product's exe, which DEMODISC_EXE names.
 set(WINDOWS_SOURCES ${ALL_SOURCES})
 list(FILTER WINDOWS_SOURCES INCLUDE REGEX "(_win\\.cpp$|/src/app/|/src/ui/)")
-list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/src/app/main_win\\.cpp$")
+list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/src/app/(main|entry)_win\\.cpp$")
 
 set(WINDOWS_DEFINITIONS UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 NOMINMAX
     WIN32_LEAN_AND_MEAN)
@@ -13,8 +13,8 @@ target_compile_definitions(demodisc_core PUBLIC ${WINDOWS_DEFINITIONS})
 target_compile_options(demodisc_core PRIVATE -Wall -Wextra -Werror)
 
 add_library(demodisc_win STATIC ${WINDOWS_SOURCES})
-target_link_libraries(demodisc_win PUBLIC demodisc_core comctl32 gdi32 user32 kernel32 advapi32
-                      winmm shell32 ole32 oleaut32 oleacc uuid)
+target_link_libraries(demodisc_win PUBLIC demodisc_core gdi32 user32 kernel32 advapi32 shell32 ole32
+                      oleaut32 uuid)
 target_compile_options(demodisc_win PRIVATE -Wall -Wextra -Werror)
 target_include_directories(demodisc_win PUBLIC ${PROJECT_SOURCE_DIR}/resources)
 
@@ -22,6 +22,39 @@ target_include_directories(demodisc_win PUBLIC ${PROJECT_SOURCE_DIR}/resources)
 set(STATIC_LINK -static -static-libgcc -static-libstdc++
     -Wl,--major-subsystem-version,5,--minor-subsystem-version,1
     -Wl,--major-os-version,5,--minor-os-version,1)
+
+# The system DLLs that are not known DLLs: DemoDisc.exe delay-loads them, so
+# that they come after its DLL search is restricted, from the system folder
+# or the side-by-side store (src/app/delay_load_win.cpp); the tests import
+# them as usual.
+set(DELAY_LOADED_DLLS comctl32 winmm oleacc)
+# demodisc_delay_load(<target> <file.def>...): <target> delay-loads the
+# functions each .def file lists, through a delay-import library that
+# dlltool makes. Each function is also kept by name: ld drops the jump stub
+# of an import-library member that only its __imp_ pointer reaches, and
+# with it the address the delay-import table starts out with.
+function(demodisc_delay_load target)
+  foreach(def IN LISTS ARGN)
+    get_filename_component(name ${def} NAME_WE)
+    set(lib ${CMAKE_BINARY_DIR}/delay_load/libdelay_${name}.a)
+    if(NOT TARGET delay_import_${name})
+      add_custom_command(OUTPUT ${lib}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delay_load
+        COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --output-delaylib ${lib} --kill-at
+        DEPENDS ${def}
+        COMMENT "Making the delay-import library of ${name}"
+        VERBATIM)
+      add_custom_target(delay_import_${name} DEPENDS ${lib})
+    endif()
+    add_dependencies(${target} delay_import_${name})
+    target_link_libraries(${target} PRIVATE ${lib})
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+    file(STRINGS ${def} functions REGEX "^[A-Za-z_][A-Za-z0-9_]*@[0-9]+$")
+    foreach(function IN LISTS functions)
+      target_link_options(${target} PRIVATE -Wl,--undefined=_${function})
+    endforeach()
+  endforeach()
+endfunction()
 
 # windres does not report the files the .rc pulls in: rebuild it when one changes.
 file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.bmp
@@ -34,16 +67,22 @@ if(DEMODISC_WINDOWS_TESTS)
   if(NOT DEMODISC_EXE)
     message(FATAL_ERROR "DEMODISC_EXE must name the product's DemoDisc.exe")
   endif()
+  target_link_libraries(demodisc_win PUBLIC ${DELAY_LOADED_DLLS})
   add_subdirectory(tests/win32)
   add_subdirectory(tests/disc)
   add_subdirectory(tests/e2e)
   return()
 endif()
 
+# The entry point restricts the DLL search before the C runtime starts.
 add_executable(DemoDisc WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
+               ${PROJECT_SOURCE_DIR}/src/app/entry_win.cpp
                ${PROJECT_SOURCE_DIR}/resources/demodisc.rc)
 target_link_libraries(DemoDisc PRIVATE demodisc_win)
-target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s)
+foreach(dll IN LISTS DELAY_LOADED_DLLS)
+  demodisc_delay_load(DemoDisc ${PROJECT_SOURCE_DIR}/src/app/delay_load/${dll}.def)
+endforeach()
+target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s -Wl,-e,_DemoDiscStartup)
 set_target_properties(DemoDisc PROPERTIES OUTPUT_NAME DemoDisc)
 
 # The sample disc beside the exe: build/windows/disc with DemoDisc.exe at its root.

@@ -2,6 +2,8 @@
 
 #include <shlwapi.h>
 
+#include "app/dll_search_win.h"
+
 namespace demodisc {
 
 namespace {
@@ -17,7 +19,7 @@ struct ThemeApi {
   HRESULT(WINAPI* drawThemeBackground)(HTheme, HDC, int, int, const RECT*, const RECT*) = nullptr;
 
   ThemeApi() {
-    HMODULE lib = LoadLibraryW(L"uxtheme.dll");
+    HMODULE lib = LoadSystemLibrary("uxtheme.dll");
     if (!lib) return;
     Load(lib, "IsAppThemed", isAppThemed);
     Load(lib, "IsThemeActive", isThemeActive);
