@@ -22,7 +22,7 @@ Text SystemMessage(DWORD error) {
   while (!text.empty() && (text.back() == L'.' || text.back() == L' ' || text.back() == L'\r' ||
                            text.back() == L'\n'))
     text.pop_back();
-  return text.empty() ? "error " + std::to_string(error) : Narrow(text);
+  return text.empty() ? "error " + std::to_string(error) : FromWide(text);
 }
 
 Text FailureText(bool loadingDll, const DelayLoadInfo& info, DWORD error) {

@@ -89,7 +89,7 @@ std::vector<Text> Markers(const TempDir& dir) {
   WIN32_FIND_DATAW entry;
   const HANDLE search = FindFirstFileW(Wide(dir / "*.loaded").c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) return found;
-  do found.push_back(Narrow(entry.cFileName));
+  do found.push_back(FromWide(entry.cFileName));
   while (FindNextFileW(search, &entry));
   FindClose(search);
   return found;
@@ -110,7 +110,7 @@ std::vector<Text> ModulesIn(const std::vector<Text>& paths, const Text& folder) 
 
 Text SystemFolder() {
   wchar_t path[MAX_PATH];
-  return Narrow(std::wstring_view(path, GetSystemDirectoryW(path, MAX_PATH)));
+  return FromWide(std::wstring_view(path, GetSystemDirectoryW(path, MAX_PATH)));
 }
 
 BOOL CALLBACK FindButtonGroup(HWND child, LPARAM found) {

@@ -85,7 +85,7 @@ std::vector<Text> ChildProcess::ModulePaths() const {
   MODULEENTRY32W module{};
   module.dwSize = sizeof module;
   for (BOOL more = Module32FirstW(snapshot, &module); more; more = Module32NextW(snapshot, &module))
-    paths.push_back(Narrow(module.szExePath));
+    paths.push_back(FromWide(module.szExePath));
   CloseHandle(snapshot);
   return paths;
 }
@@ -93,7 +93,7 @@ std::vector<Text> ChildProcess::ModulePaths() const {
 Text DialogText(HWND dialog) {
   std::wstring text;
   EnumChildWindows(dialog, AddStaticText, reinterpret_cast<LPARAM>(&text));
-  return Narrow(text);
+  return FromWide(text);
 }
 
 }  // namespace demodisc::testing

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "base/cp1251.h"
+#include "base/text.h"
 
 namespace demodisc::testing {
 
