@@ -8,7 +8,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 
 pkgs=(cmake g++ make googletest g++-mingw-w64-i686 binutils-mingw-w64-i686
       wine wine32:i386 fonts-wine fonts-liberation xvfb xauth xdotool x11-utils
-      imagemagick ffmpeg xorriso clang libclang-rt-14-dev python3)
+      imagemagick ffmpeg xorriso clang clang-format libclang-rt-14-dev python3)
 for p in "${pkgs[@]}"; do have_pkg "$p" || need+=("$p"); done
 
 if [ ${#need[@]} -eq 0 ]; then exit 0; fi

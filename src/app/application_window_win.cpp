@@ -19,8 +19,9 @@ void ApplicationWindow::CreateWindowed() {
                                               LR_DEFAULTSIZE | LR_SHARED)));
   // No size, in the middle of the screen: nothing of it shows but its
   // taskbar entry.
-  Create(kClassName, AppTitle(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-         0, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr);
+  Create(kClassName, AppTitle(),
+         WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0,
+         GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr);
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
 

@@ -67,22 +67,25 @@ class MessageForm final : public Form {
 
     const int iconRoom = icon ? kIcon + kMargin * 2 : kMargin;
     const int textHeight = std::max(static_cast<int>(textRect.bottom), icon ? kIcon : 0);
-    const int buttonsWidth =
-        static_cast<int>(buttons_.size()) * kButtonW + (static_cast<int>(buttons_.size()) - 1) * kGap;
-    const int width = std::max(iconRoom + static_cast<int>(textRect.right) + kMargin, buttonsWidth + 2 * kMargin);
+    const int buttonsWidth = static_cast<int>(buttons_.size()) * kButtonW +
+                             (static_cast<int>(buttons_.size()) - 1) * kGap;
+    const int width =
+        std::max(iconRoom + static_cast<int>(textRect.right) + kMargin, buttonsWidth + 2 * kMargin);
     const int height = kMargin + textHeight + kMargin * 2 + kButtonH + kMargin;
 
     CreateForm(kClassName, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, width,
                height, GetActiveWindow());
     if (icon) {
-      HWND iconCtl = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON,
-                                     kMargin, kMargin, kIcon, kIcon, hwnd(), nullptr, nullptr, nullptr);
+      HWND iconCtl =
+          CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, kMargin, kMargin,
+                          kIcon, kIcon, hwnd(), nullptr, nullptr, nullptr);
       SendMessageW(iconCtl, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, icon)), 0);
     }
-    const int textTop = kMargin + (icon && textRect.bottom < kIcon ? (kIcon - textRect.bottom) / 2 : 0);
-    HWND label = CreateWindowExW(0, L"STATIC", wideText.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
-                                 iconRoom, textTop, textRect.right, textRect.bottom, hwnd(), nullptr,
-                                 nullptr, nullptr);
+    const int textTop =
+        kMargin + (icon && textRect.bottom < kIcon ? (kIcon - textRect.bottom) / 2 : 0);
+    HWND label = CreateWindowExW(
+        0, L"STATIC", wideText.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, iconRoom, textTop,
+        textRect.right, textRect.bottom, hwnd(), nullptr, nullptr, nullptr);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
     int x = (width - buttonsWidth) / 2;
@@ -90,8 +93,9 @@ class MessageForm final : public Form {
     for (const ButtonSpec& b : buttons_) {
       const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
                           (b.id == defaultId_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-      HWND button = CreateWindowExW(0, L"BUTTON", Wide(b.caption).c_str(), style, x, y, kButtonW,
-                                    kButtonH, hwnd(), reinterpret_cast<HMENU>(b.id), nullptr, nullptr);
+      HWND button =
+          CreateWindowExW(0, L"BUTTON", Wide(b.caption).c_str(), style, x, y, kButtonW, kButtonH,
+                          hwnd(), reinterpret_cast<HMENU>(b.id), nullptr, nullptr);
       SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
       if (b.id == defaultId_) focus_ = button;
       x += kButtonW + kGap;

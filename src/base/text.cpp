@@ -109,8 +109,7 @@ char32_t LowerChar(char32_t c) {
   // Latin Extended-A: capital and small letters in pairs.
   if (c == 0x130) return 'i';
   if (c == 0x178) return 0xFF;
-  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
-    return c % 2 == 0 ? c + 1 : c;
+  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c % 2 == 0 ? c + 1 : c;
   if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 1 ? c + 1 : c;
   // Greek.
   if (c == 0x386) return 0x3AC;

@@ -51,9 +51,8 @@ Text TextReader::ReadLine() {
     // Take the run of ordinary bytes up to the next CR, LF or 0x1A at once.
     const char* start = buffer_.get() + pos_;
     const char* stop = buffer_.get() + end_;
-    const char* special = std::find_if(start, stop, [](char c) {
-      return c == '\r' || c == '\n' || c == kEndOfFile;
-    });
+    const char* special =
+        std::find_if(start, stop, [](char c) { return c == '\r' || c == '\n' || c == kEndOfFile; });
     AppendCp1251(std::string_view(start, static_cast<std::size_t>(special - start)), line);
     pos_ += static_cast<std::size_t>(special - start);
     if (special == stop || *special == kEndOfFile) continue;

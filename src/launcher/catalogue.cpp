@@ -9,7 +9,6 @@ namespace {
 using C = Category;
 using E = Effect;
 
-
 const std::array<CatalogueAction, 26> kActions{{
     {"Act_About", "Act_AboutExecute", C::Present, "Особенности метода", 0, E::Presentation, 0},
     {"Act_BaseMod", "Act_BaseModExecute", C::Present, "Базовые программные средства", 1,
@@ -28,10 +27,9 @@ const std::array<CatalogueAction, 26> kActions{{
     {"Act_ZOZE", "Go_Vortan4", C::Demo, "ПС \"Вортан-4М\"", 12, E::Vortan4},
     {"Act_v6_1", "Act_v6_1Execute", C::Demo, "ПС \"Вортан-М\" 6.1м", 13, E::Notice},
     {"Act_HRV", "Act_HRVExecute", C::Demo, "ПС \"Велорасса\"", 14, E::Notice},
-    {"Act_Vrtn_prof", "Act_Vrtn_profExecute", C::Demo, "ПС \"Вортан-профессионал\"", 15,
+    {"Act_Vrtn_prof", "Act_Vrtn_profExecute", C::Demo, "ПС \"Вортан-профессионал\"", 15, E::Notice},
+    {"Act_Cmpx_report", "Act_Cmpx_reportExecute", C::Demo, "Аннотация версии ПС \"Тарвилон\"", 16,
      E::Notice},
-    {"Act_Cmpx_report", "Act_Cmpx_reportExecute", C::Demo,
-     "Аннотация версии ПС \"Тарвилон\"", 16, E::Notice},
     {"Act_video_1flay", "Act_video_1flayExecute", C::Video, "1-ый космический полёт", 4, E::Video,
      -1, "SpaceKL5_mjpeg.avi"},
     {"Act_video2flay", "Act_video2flayExecute", C::Video, "2-ая космическая экспедиция", 5,
@@ -52,8 +50,8 @@ const std::array<CatalogueAction, 26> kActions{{
      "Использования системы \"Вортан\" для сопровождение LR-технологии", 22, E::Presentation, 9},
     {"Act_Heilpraktiker", "Act_HeilpraktikerExecute", C::User, "Сертификация целителей", 24,
      E::Presentation, 9},
-    {"Act_EndoEco", "Act_EndoEcoExecute", C::User, "Оздоровительная программа", 25,
-     E::Presentation, 9},
+    {"Act_EndoEco", "Act_EndoEcoExecute", C::User, "Оздоровительная программа", 25, E::Presentation,
+     9},
 }};
 
 const std::array<CatalogueItem, 8> kPresentItems{{
@@ -96,9 +94,8 @@ const std::array<CatalogueItem, 5> kUserItems{{
 }};
 
 constexpr std::array<std::string_view, 10> kPresentationFiles{
-    "play_about.bat", "play_bm.bat",      "play_int.bat",     "play_ther.bat",
-    "play_net.bat",   "play_dental.bat",  "play_spinal.bat",  "play_dynamic.bat",
-    "play_use_mm.bat", "play_in_work.bat",
+    "play_about.bat",  "play_bm.bat",     "play_int.bat",     "play_ther.bat",   "play_net.bat",
+    "play_dental.bat", "play_spinal.bat", "play_dynamic.bat", "play_use_mm.bat", "play_in_work.bat",
 };
 
 }  // namespace

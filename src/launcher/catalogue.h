@@ -28,12 +28,12 @@ struct CatalogueAction {
   std::string_view caption;
   int imageIndex;
   Effect effect;
-  int presentation = -1;  // for Effect::Presentation
-  std::string_view clip{""};   // for Effect::Video, a file of the Video folder
+  int presentation = -1;      // for Effect::Presentation
+  std::string_view clip{""};  // for Effect::Video, a file of the Video folder
 };
 
 struct CatalogueItem {
-  std::string_view action;  // the bound action's name
+  std::string_view action;                  // the bound action's name
   std::optional<std::string_view> caption;  // a caption of its own
 };
 

@@ -18,8 +18,8 @@ constexpr DWORD kQueueCheckMs = 500;
 // timers and posted messages stay in the queue untouched.
 void WaitServingPaint(HANDLE process) {
   for (;;) {
-    const DWORD woke = MsgWaitForMultipleObjects(1, &process, FALSE, kQueueCheckMs,
-                                                 QS_PAINT | QS_SENDMESSAGE);
+    const DWORD woke =
+        MsgWaitForMultipleObjects(1, &process, FALSE, kQueueCheckMs, QS_PAINT | QS_SENDMESSAGE);
     if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) return;
     MSG msg;
     while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) DispatchMessageW(&msg);

@@ -66,8 +66,8 @@ void MciPlayer::Open() {
   p.dwCallback = reinterpret_cast<DWORD_PTR>(notifyWindow_);
   p.lpstrDeviceType = L"";
   p.lpstrElementName = element.c_str();
-  lastError_ = mciSendCommandW(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT,
-                               reinterpret_cast<DWORD_PTR>(&p));
+  lastError_ =
+      mciSendCommandW(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&p));
   if (lastError_ == MCIERR_FILE_NOT_FOUND) {
     const std::wstring shortForm = ShortFormOf(element);
     if (!shortForm.empty()) {
@@ -109,7 +109,9 @@ std::int32_t MciPlayer::Length() {
   return static_cast<std::int32_t>(Status(MCI_STATUS_LENGTH));
 }
 
-std::int32_t MciPlayer::Position() { return static_cast<std::int32_t>(Status(MCI_STATUS_POSITION)); }
+std::int32_t MciPlayer::Position() {
+  return static_cast<std::int32_t>(Status(MCI_STATUS_POSITION));
+}
 
 std::uint32_t MciPlayer::Mode() {
   RequireOpen();

@@ -36,8 +36,7 @@ void FileListBox::ReadEntries() {
   if (search == INVALID_HANDLE_VALUE) return;
   do {
     const Text name = FromWide(found.cFileName);
-    if ((found.dwFileAttributes & kLeftOut) == 0 && MatchesJpgMask(name))
-      entries_.push_back(name);
+    if ((found.dwFileAttributes & kLeftOut) == 0 && MatchesJpgMask(name)) entries_.push_back(name);
   } while (FindNextFileW(search, &found));
   FindClose(search);
   SortNamesIgnoringCase(entries_);

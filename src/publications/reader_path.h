@@ -8,8 +8,8 @@
 
 namespace demodisc {
 
-inline constexpr unsigned long kRegSz = 1;         // REG_SZ
-inline constexpr unsigned long kRegExpandSz = 2;   // REG_EXPAND_SZ
+inline constexpr unsigned long kRegSz = 1;        // REG_SZ
+inline constexpr unsigned long kRegExpandSz = 2;  // REG_EXPAND_SZ
 
 // A registry value as read: whether it exists, its type and byte size and,
 // for the two string types, its data as text (zero characters included).

@@ -20,8 +20,8 @@ void Form::CreateForm(const wchar_t* className, const Text& caption, DWORD style
                       int clientWidth, int clientHeight, HWND owner) {
   RECT r{0, 0, clientWidth, clientHeight};
   AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  Create(className, caption, style & ~WS_VISIBLE, exStyle, 0, 0, r.right - r.left,
-         r.bottom - r.top, owner);
+  Create(className, caption, style & ~WS_VISIBLE, exStyle, 0, 0, r.right - r.left, r.bottom - r.top,
+         owner);
 }
 
 void Form::PlaceAtFirstShowing() {

@@ -38,8 +38,8 @@ bool StartOnce(const std::wstring& folder, const std::wstring& program, Run& run
   LARGE_INTEGER freq, t0, t1;
   QueryPerformanceFrequency(&freq);
   QueryPerformanceCounter(&t0);
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                      &si, &pi))
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
+                      &pi))
     return false;
   WaitForInputIdle(pi.hProcess, 30000);
   std::pair<DWORD, HWND> found{pi.dwProcessId, nullptr};
@@ -48,7 +48,8 @@ bool StartOnce(const std::wstring& folder, const std::wstring& program, Run& run
     if (!found.second) Sleep(1);
   }
   QueryPerformanceCounter(&t1);
-  run.ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart);
+  run.ms =
+      1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart);
   PROCESS_MEMORY_COUNTERS pmc{};
   pmc.cb = sizeof pmc;
   GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
@@ -92,9 +93,10 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
   for (int p = 0; p < programs; ++p)
-    std::printf("%-16ls start-up ms: median %.1f min %.1f max %.1f   peak working set KB: median %.0f\n",
-                argv[3 + p], Median(ms[p]), *std::min_element(ms[p].begin(), ms[p].end()),
-                *std::max_element(ms[p].begin(), ms[p].end()), Median(kb[p]));
+    std::printf(
+        "%-16ls start-up ms: median %.1f min %.1f max %.1f   peak working set KB: median %.0f\n",
+        argv[3 + p], Median(ms[p]), *std::min_element(ms[p].begin(), ms[p].end()),
+        *std::max_element(ms[p].begin(), ms[p].end()), Median(kb[p]));
   if (programs >= 2)
     std::printf("ratio of medians (first / last): start-up %.2f, peak working set %.2f\n",
                 Median(ms[0]) / Median(ms[programs - 1]), Median(kb[0]) / Median(kb[programs - 1]));

@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string expected;
   for (size_t i = 0; i < size && data[i] != 0x1A; ++i)
     if (data[i] != '\r' && data[i] != '\n')
-      demodisc::AppendCp1251(std::string_view(reinterpret_cast<const char*>(data + i), 1), expected);
+      demodisc::AppendCp1251(std::string_view(reinterpret_cast<const char*>(data + i), 1),
+                             expected);
   if (joined != expected) std::abort();
   reader.Close();
   return 0;

@@ -64,7 +64,8 @@ void CheckSplit(const std::string& line) {
   const size_t chars = demodisc::CharCount(entry);
   const size_t expected = chars >= 6 ? chars - 1 : std::min<size_t>(chars, 4);
   if (covered != expected) std::abort();
-  if (line.find('#') != std::string::npos && line.compare(0, got.language.size() + 1, got.language + "#") != 0)
+  if (line.find('#') != std::string::npos &&
+      line.compare(0, got.language.size() + 1, got.language + "#") != 0)
     std::abort();
 }
 

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
 
   std::u16string units(size / 2, u'\0');
-  for (size_t i = 0; i + 1 < size; i += 2) units[i / 2] = static_cast<char16_t>(data[i] | data[i + 1] << 8);
+  for (size_t i = 0; i + 1 < size; i += 2)
+    units[i / 2] = static_cast<char16_t>(data[i] | data[i + 1] << 8);
   if (Utf16FromUtf8(Utf8FromUtf16(units)) != units) std::abort();
 
   const Text once = Utf8FromUtf16(Utf16FromUtf8(bytes));

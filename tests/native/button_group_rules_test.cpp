@@ -99,12 +99,11 @@ TEST(AlignChildren, EdgesThenTheRestWithMargins) {
                                 {Align::Left, {0, 0, 122, 0}, 3},
                                 {Align::Left, {0, 0, 122, 0}, 3},
                                 {Align::Client, {}, 3}};
-  EXPECT_EQ(AlignChildren({1, 1, 654, 113}, about),
-            (std::vector<Bounds>{{1, 92, 654, 22},
-                                 {4, 4, 213, 85},
-                                 {223, 4, 122, 85},
-                                 {351, 4, 122, 85},
-                                 {479, 4, 173, 85}}));
+  EXPECT_EQ(AlignChildren({1, 1, 654, 113}, about), (std::vector<Bounds>{{1, 92, 654, 22},
+                                                                         {4, 4, 213, 85},
+                                                                         {223, 4, 122, 85},
+                                                                         {351, 4, 122, 85},
+                                                                         {479, 4, 173, 85}}));
   // The control panel: top with margins 5, two at the bottom.
   const AlignedChild ctrl[] = {{Align::Top, {0, 0, 0, 40}, 5},
                                {Align::Bottom, {0, 0, 0, 71}, 3},
@@ -114,9 +113,8 @@ TEST(AlignChildren, EdgesThenTheRestWithMargins) {
 }
 
 TEST(AlignChildren, FixedChildrenKeepTheirBoundsAndSizesNeverGoNegative) {
-  const AlignedChild kids[] = {{Align::None, {7, 29, 36, 36}, 0},
-                               {Align::Top, {0, 0, 0, 50}, 0},
-                               {Align::Client, {}, 10}};
+  const AlignedChild kids[] = {
+      {Align::None, {7, 29, 36, 36}, 0}, {Align::Top, {0, 0, 0, 50}, 0}, {Align::Client, {}, 10}};
   EXPECT_EQ(AlignChildren({0, 0, 15, 40}, kids),
             (std::vector<Bounds>{{7, 29, 36, 36}, {0, 0, 15, 50}, {10, 60, 0, 0}}));
 }

@@ -81,7 +81,8 @@ TEST(Catalogue, ItemsWithoutACaptionOfTheirOwnShowTheirActionsCaption) {
       if (!item.caption) borrowed.push_back(item.action);
   EXPECT_EQ(borrowed, (std::vector<std::string_view>{"Act_v1_5", "Act_Cmpx_report", "Act_LR"}));
   // The others replace a caption that differs from theirs.
-  EXPECT_NE(Text(FindAction("Act_About")->caption), ShownCaption(CatalogueItems(Category::Present)[0]));
+  EXPECT_NE(Text(FindAction("Act_About")->caption),
+            ShownCaption(CatalogueItems(Category::Present)[0]));
 }
 
 TEST(Catalogue, ActionListHoldsEachActionOnceAndEveryPictureOnce) {
@@ -93,7 +94,7 @@ TEST(Catalogue, ActionListHoldsEachActionOnceAndEveryPictureOnce) {
     names.insert(a.name);
     images.insert(a.imageIndex);
     EXPECT_EQ(a.handler, a.name == "Act_ZOZE" ? std::string_view("Go_Vortan4")
-                                               : std::string_view(Text(a.name) + "Execute"));
+                                              : std::string_view(Text(a.name) + "Execute"));
   }
   EXPECT_EQ(names.size(), 26u);
   EXPECT_EQ(images.size(), 26u);
@@ -153,9 +154,9 @@ TEST(Catalogue, EachActionHasItsEffect) {
 }
 
 TEST(Catalogue, PresentationTableHasTenFilesAndNothingOutside) {
-  const char* files[] = {"play_about.bat",   "play_bm.bat",     "play_int.bat",
-                         "play_ther.bat",    "play_net.bat",    "play_dental.bat",
-                         "play_spinal.bat",  "play_dynamic.bat", "play_use_mm.bat",
+  const char* files[] = {"play_about.bat",  "play_bm.bat",      "play_int.bat",
+                         "play_ther.bat",   "play_net.bat",     "play_dental.bat",
+                         "play_spinal.bat", "play_dynamic.bat", "play_use_mm.bat",
                          "play_in_work.bat"};
   ASSERT_EQ(PresentationFiles().size(), 10u);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(PresentationFile(i), Text(files[i]));

@@ -6,13 +6,17 @@ namespace demodisc {
 namespace {
 
 TEST(InOutErrorText, FollowsTheErrorCodeTable) {
-  const std::pair<unsigned long, const char*> table[] = {
-      {2, "File not found"},          {3, "Invalid filename"},
-      {4, "Too many open files"},     {5, "File access denied"},
-      {100, "Read beyond end of file"}, {101, "Disk full"},
-      {106, "Invalid numeric input"}, {1, "I/O error 1"},
-      {32, "I/O error 32"},           {1392, "I/O error 1392"},
-      {4294967295ul, "I/O error 4294967295"}};
+  const std::pair<unsigned long, const char*> table[] = {{2, "File not found"},
+                                                         {3, "Invalid filename"},
+                                                         {4, "Too many open files"},
+                                                         {5, "File access denied"},
+                                                         {100, "Read beyond end of file"},
+                                                         {101, "Disk full"},
+                                                         {106, "Invalid numeric input"},
+                                                         {1, "I/O error 1"},
+                                                         {32, "I/O error 32"},
+                                                         {1392, "I/O error 1392"},
+                                                         {4294967295ul, "I/O error 4294967295"}};
   for (const auto& [code, text] : table) {
     EXPECT_EQ(InOutErrorText(code), text) << code;
     EXPECT_EQ(InOutError(code).text(), text) << code;

@@ -45,7 +45,9 @@ TEST(ReadHintText, JoinsTheLinesWithCrLf) {
   EXPECT_EQ(Read("one\r\ntwo\r\nthree\r\n"), "one\r\ntwo\r\nthree");
   EXPECT_EQ(Read("one\ntwo"), "one\r\ntwo");
   EXPECT_EQ(Read("a\rb\r\n\r\nc", 1), "ab\r\n\r\nc");
-  EXPECT_EQ(Read("text\x1A" "after"), "text");
+  EXPECT_EQ(Read("text\x1A"
+                 "after"),
+            "text");
   EXPECT_EQ(Read(""), "");
 }
 

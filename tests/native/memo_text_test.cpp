@@ -17,9 +17,8 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(MemoDisplayText, LeavesOrdinaryTextUnchanged) {
   const std::string paragraph(kOverlongLine, 'a');
-  for (const std::string& text :
-       {std::string(), std::string("one\r\ntwo"), std::string("\r\n\r\n"), paragraph,
-        paragraph + "\r\n" + paragraph, std::string("x\ny")})
+  for (const std::string& text : {std::string(), std::string("one\r\ntwo"), std::string("\r\n\r\n"),
+                                  paragraph, paragraph + "\r\n" + paragraph, std::string("x\ny")})
     EXPECT_EQ(MemoDisplayText(text), text);
 }
 
@@ -58,7 +57,7 @@ TEST(MemoDisplayText, AZeroByteEndsTheTextOfItsOwnLineOnly) {
   // In an overlong line too.
   const std::string longLine(2 * kOverlongLine, 'x');
   EXPECT_TRUE(MemoDisplayText("ok\r\n" + longLine + "\0"s + longLine + "\r\nend") ==
-            MemoDisplayText("ok\r\n" + longLine + "\r\nend"));
+              MemoDisplayText("ok\r\n" + longLine + "\r\nend"));
 }
 
 TEST(MemoDisplayText, NeverCutsInsideACharacter) {

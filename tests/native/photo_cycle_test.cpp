@@ -141,14 +141,14 @@ TEST(JpgNames, MaskTakesOnlyTheJpgExtensionInAnyCase) {
 TEST(JpgNames, SortsIgnoringCaseLatinAndCyrillic) {
   std::vector<Text> names{"c.jpg", "B.jpg", "a.jpg", "Яблоко.jpg", "арбуз.jpg", "Б.jpg"};
   SortNamesIgnoringCase(names);
-  EXPECT_EQ(names, (std::vector<Text>{"a.jpg", "B.jpg", "c.jpg", "арбуз.jpg", "Б.jpg",
-                                      "Яблоко.jpg"}));
+  EXPECT_EQ(names,
+            (std::vector<Text>{"a.jpg", "B.jpg", "c.jpg", "арбуз.jpg", "Б.jpg", "Яблоко.jpg"}));
 }
 
 TEST(JpgNames, KeepsTheCp1251OrderAndPutsOtherScriptsAfterIt) {
   // ё before а as in cp1251; Latin-1, Greek and Chinese letters after the code page's.
-  std::vector<Text> names{"光盘.jpg", "Ωmega.jpg", "арбуз.jpg", "Ёлка.jpg", "élan.JPG", "Zeta.jpg",
-                          "ñ.jpg"};
+  std::vector<Text> names{"光盘.jpg", "Ωmega.jpg", "арбуз.jpg", "Ёлка.jpg",
+                          "élan.JPG", "Zeta.jpg",  "ñ.jpg"};
   SortNamesIgnoringCase(names);
   EXPECT_EQ(names, (std::vector<Text>{"Zeta.jpg", "Ёлка.jpg", "арбуз.jpg", "élan.JPG", "ñ.jpg",
                                       "Ωmega.jpg", "光盘.jpg"}));

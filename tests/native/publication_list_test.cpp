@@ -43,20 +43,17 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"EntryOfSixCharacters", "a#b#123456", "1234", "a", "5", "b"},
         SplitCase{"EntryShorterThanFour", "eng#d.pdf#1.", "1.", "eng", "", "d.pdf"},
         SplitCase{"EmptyEntry", "eng#d.pdf#", "", "eng", "", "d.pdf"},
-        SplitCase{"FurtherHashesBelongToTheText", "eng#a.pdf#1.  x#y#z.", "1.  ", "eng",
-                  "x#y#z", "a.pdf"},
+        SplitCase{"FurtherHashesBelongToTheText", "eng#a.pdf#1.  x#y#z.", "1.  ", "eng", "x#y#z",
+                  "a.pdf"},
         SplitCase{"HashFirst", "#x.pdf#1234567", "1234", "", "56", "x.pdf"},
         SplitCase{"LeadingHashOnly", "#abcdef", "abcd", "", "e", ""},
         SplitCase{"TwoHashesOnly", "##", "", "", "", ""},
-        SplitCase{"OneHashOnly", "#", "", "", "", ""},
-        SplitCase{"EmptyLine", "", "", "", "", ""},
-        SplitCase{"BlanksAreKept", " eng # doc.pdf # 12. T. ", " 12.", " eng ", " T.",
-                  " doc.pdf "},
-        SplitCase{"Cyrillic", "рус#статья.pdf#3.  Заголовок.", "3.  ", "рус",
-                  "Заголовок", "статья.pdf"},
+        SplitCase{"OneHashOnly", "#", "", "", "", ""}, SplitCase{"EmptyLine", "", "", "", "", ""},
+        SplitCase{"BlanksAreKept", " eng # doc.pdf # 12. T. ", " 12.", " eng ", " T.", " doc.pdf "},
+        SplitCase{"Cyrillic", "рус#статья.pdf#3.  Заголовок.", "3.  ", "рус", "Заголовок",
+                  "статья.pdf"},
         // The cuts count the file's characters, not the bytes of their UTF-8.
-        SplitCase{"NumberOfLetters", "рус#a.pdf#№1 Ёж Статья", "№1 Ё", "рус", "ж Стать",
-                  "a.pdf"},
+        SplitCase{"NumberOfLetters", "рус#a.pdf#№1 Ёж Статья", "№1 Ё", "рус", "ж Стать", "a.pdf"},
         SplitCase{"SixLetters", "ru#d#абвгде", "абвг", "ru", "д", "d"},
         SplitCase{"FiveLetters", "ru#d#абвгд", "абвг", "ru", "", "d"}),
     [](const auto& info) { return info.param.name; });
@@ -163,7 +160,9 @@ TEST_F(LoadPublicationsTest, GivesEmptyLinesAWhiteRecordAndReadsNothingFromAnEmp
 }
 
 TEST_F(LoadPublicationsTest, StopsAtTheEndOfFileByte) {
-  Load(std::string("a#b.pdf#1.  one.\r\n\x1A" "c#d.pdf#2.  two.\r\n"));
+  Load(
+      std::string("a#b.pdf#1.  one.\r\n\x1A"
+                  "c#d.pdf#2.  two.\r\n"));
   EXPECT_NE(records_.At(1), nullptr);
   EXPECT_EQ(records_.At(2), nullptr);
 }

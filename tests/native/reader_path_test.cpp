@@ -17,7 +17,8 @@ RegistryValue Value(unsigned long type, std::string text, unsigned long size = 0
 }
 
 TEST(RegistryString, TakesStringDataUpToTheFirstZero) {
-  EXPECT_EQ(RegistryString(Value(kRegSz, "\"C:\\R\\a.exe\" \"%1\""), ""), "\"C:\\R\\a.exe\" \"%1\"");
+  EXPECT_EQ(RegistryString(Value(kRegSz, "\"C:\\R\\a.exe\" \"%1\""), ""),
+            "\"C:\\R\\a.exe\" \"%1\"");
   EXPECT_EQ(RegistryString(Value(kRegSz, std::string("abc\0def", 7)), ""), "abc");
   EXPECT_EQ(RegistryString(Value(kRegExpandSz, "\"%ProgramFiles%\\a.exe\""), ""),
             "\"%ProgramFiles%\\a.exe\"");
@@ -76,12 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
                  ":\\Reader\\AcroRd32.exe "},
         PathCase{"OpeningQuoteOnly", "\"C:\\Reader\\AcroRd32.exe", ""},
         PathCase{"AnyFirstCharacterIsDropped", "'C:\\A.exe' \"%1\"", "C:\\A.exe' "},
-        PathCase{"EmptyQuotes", "\"\" x", ""},
-        PathCase{"OneQuote", "\"", ""},
-        PathCase{"QuoteSecond", "x\"", ""},
-        PathCase{"Empty", "", ""},
-        PathCase{"Cyrillic", "\"C:\\Программы\\Reader.exe\" \"%1\"",
-                 "C:\\Программы\\Reader.exe"}),
+        PathCase{"EmptyQuotes", "\"\" x", ""}, PathCase{"OneQuote", "\"", ""},
+        PathCase{"QuoteSecond", "x\"", ""}, PathCase{"Empty", "", ""},
+        PathCase{"Cyrillic", "\"C:\\Программы\\Reader.exe\" \"%1\"", "C:\\Программы\\Reader.exe"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

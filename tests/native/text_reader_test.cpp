@@ -8,10 +8,10 @@
 namespace demodisc {
 namespace {
 
-using testing::MemorySource;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
+using testing::MemorySource;
 
 // Reads every line the way the description and publication loaders do:
 // until the end of the file, one line at a time.
@@ -42,21 +42,29 @@ TEST_P(LineRules, GivesTheLinesOfTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     TextFile, LineRules,
-    ::testing::Values(
-        LineCase{"Empty", "", {}},
-        LineCase{"CrLf", "one\r\ntwo\r\n", {"one", "two"}},
-        LineCase{"LastLineWithoutEnd", "one\r\ntwo", {"one", "two"}},
-        LineCase{"LineFeedAlone", "one\ntwo\n", {"one", "two"}},
-        LineCase{"EmptyLines", "\r\n\r\nx\r\n", {"", "", "x"}},
-        LineCase{"LoneCrDropped", "ab\rcd\r\n", {"abcd"}},
-        LineCase{"CrAtTheEndDropped", "ab\r", {"ab"}},
-        LineCase{"CrCrLf", "ab\r\r\ncd", {"ab", "cd"}},
-        LineCase{"SubEndsTheFile", std::string("ab\r\ncd\x1A" "ef\r\ngh"), {"ab", "cd"}},
-        LineCase{"SubAtTheStart", std::string("\x1A" "ab"), {}},
-        LineCase{"SubAfterCr", std::string("ab\r\x1A\ncd"), {"ab"}},
-        LineCase{"ByteOrderMarkIsText", "\xEF\xBB\xBF" "ab", {"п»їab"}},
-        LineCase{"ZeroBytesAreText", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
-        LineCase{"HighBytesDecoded", "\xC0\xFF\x98\r\n", {"Ая\uFFFD"}}),
+    ::testing::Values(LineCase{"Empty", "", {}}, LineCase{"CrLf", "one\r\ntwo\r\n", {"one", "two"}},
+                      LineCase{"LastLineWithoutEnd", "one\r\ntwo", {"one", "two"}},
+                      LineCase{"LineFeedAlone", "one\ntwo\n", {"one", "two"}},
+                      LineCase{"EmptyLines", "\r\n\r\nx\r\n", {"", "", "x"}},
+                      LineCase{"LoneCrDropped", "ab\rcd\r\n", {"abcd"}},
+                      LineCase{"CrAtTheEndDropped", "ab\r", {"ab"}},
+                      LineCase{"CrCrLf", "ab\r\r\ncd", {"ab", "cd"}},
+                      LineCase{"SubEndsTheFile",
+                               std::string("ab\r\ncd\x1A"
+                                           "ef\r\ngh"),
+                               {"ab", "cd"}},
+                      LineCase{"SubAtTheStart",
+                               std::string("\x1A"
+                                           "ab"),
+                               {}},
+                      LineCase{"SubAfterCr", std::string("ab\r\x1A\ncd"), {"ab"}},
+                      LineCase{"ByteOrderMarkIsText",
+                               "\xEF\xBB\xBF"
+                               "ab",
+                               {"п»їab"}},
+                      LineCase{
+                          "ZeroBytesAreText", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
+                      LineCase{"HighBytesDecoded", "\xC0\xFF\x98\r\n", {"Ая\uFFFD"}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(TextReader, ReadsALineOfAnyLength) {

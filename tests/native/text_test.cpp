@@ -16,7 +16,9 @@ Text FromCp1251(std::string_view bytes) {
 }
 
 TEST(Cp1251Decoding, GivesEveryByteItsCharacter) {
-  EXPECT_EQ(FromCp1251("\xCF\xF0\xE8\xE2\xE5\xF2, \xA8\xE6 \xB9" "1"), "Привет, Ёж №1");
+  EXPECT_EQ(FromCp1251("\xCF\xF0\xE8\xE2\xE5\xF2, \xA8\xE6 \xB9"
+                       "1"),
+            "Привет, Ёж №1");
   EXPECT_EQ(FromCp1251("\xAB\xBB\x97\x88\xA0"), "«»—€\u00A0");
   EXPECT_EQ(FromCp1251("a\x98z"), "a\uFFFDz");  // the one unused byte
   EXPECT_EQ(FromCp1251(std::string("\0\x7F", 2)), std::string("\0\x7F", 2));
@@ -28,9 +30,12 @@ TEST(Cp1251Decoding, GivesEveryByteItsCharacter) {
 }
 
 TEST(WideConversion, KeepsEveryLetterWhateverTheScript) {
-  const std::u16string names[] = {
-      u"C:\\Users\\J\u00FCrgen\\Desktop\\Demo", u"\u0394\u03B9\u03C3\u03BA\u03BF\u03C2",
-      u"\u6F14\u793A\u5149\u76D8", u"\u0414\u0435\u043C\u043E", u"emoji \U0001F600 end", u""};
+  const std::u16string names[] = {u"C:\\Users\\J\u00FCrgen\\Desktop\\Demo",
+                                  u"\u0394\u03B9\u03C3\u03BA\u03BF\u03C2",
+                                  u"\u6F14\u793A\u5149\u76D8",
+                                  u"\u0414\u0435\u043C\u043E",
+                                  u"emoji \U0001F600 end",
+                                  u""};
   for (const std::u16string& name : names) {
     const Text utf8 = Utf8FromUtf16(name);
     EXPECT_EQ(Utf16FromUtf8(utf8), name);

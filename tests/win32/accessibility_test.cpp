@@ -227,8 +227,12 @@ TEST_F(AccessibilityTest, NavigationGoesDownTheColumnAndStopsAtItsEnds) {
   EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_DOWN, Child(4), &to), to), 5);
   EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_PREVIOUS, Child(8), &to), to), 7);
   EXPECT_EQ(IntOf(a->accNavigate(NAVDIR_UP, Child(2), &to), to), 1);
-  for (auto [dir, from] : {std::pair{NAVDIR_NEXT, 8L}, {NAVDIR_DOWN, 8L}, {NAVDIR_PREVIOUS, 1L},
-                           {NAVDIR_UP, 1L}, {NAVDIR_LEFT, 3L}, {NAVDIR_RIGHT, 3L}}) {
+  for (auto [dir, from] : {std::pair{NAVDIR_NEXT, 8L},
+                           {NAVDIR_DOWN, 8L},
+                           {NAVDIR_PREVIOUS, 1L},
+                           {NAVDIR_UP, 1L},
+                           {NAVDIR_LEFT, 3L},
+                           {NAVDIR_RIGHT, 3L}}) {
     SCOPED_TRACE(from);
     EXPECT_EQ(a->accNavigate(dir, Child(from), &to), S_FALSE);
     EXPECT_EQ(to.vt, VT_EMPTY);
@@ -292,9 +296,9 @@ TEST_F(AccessibilityTest, AnObjectOutlivingItsWindowFailsAndIsFreedByItsLastRele
 TEST_F(AccessibilityTest, OtherObjectsOfTheGroupAreTheSystemsOwn) {
   HWND group = Named("BGrp_present");
   void* object = nullptr;
-  ASSERT_EQ(AccessibleObjectFromWindow(group, static_cast<DWORD>(OBJID_WINDOW), IID_IAccessible,
-                                       &object),
-            S_OK);
+  ASSERT_EQ(
+      AccessibleObjectFromWindow(group, static_cast<DWORD>(OBJID_WINDOW), IID_IAccessible, &object),
+      S_OK);
   Accessible window(static_cast<IAccessible*>(object));
   Accessible client = ClientOf(group);
   EXPECT_NE(window.get(), client.get());
@@ -367,7 +371,8 @@ TEST_F(GridAccessibilityTest, EachCellIsNamedByItsTextAndLiesWhereItIsDrawn) {
       IntersectRect(&part, &r, &client);
       VARIANT hit;
       EXPECT_EQ(
-          IntOf(a->accHitTest((part.left + part.right) / 2, (part.top + part.bottom) / 2, &hit), hit),
+          IntOf(a->accHitTest((part.left + part.right) / 2, (part.top + part.bottom) / 2, &hit),
+                hit),
           Id(col, row));
     }
   }
@@ -435,7 +440,8 @@ TEST_F(MainWindowTest, AClientInAnotherProcessReadsThePresentationButtons) {
   SetEnvironmentVariableW(L"DEMODISC_RECORD", Wide(record).c_str());
   wchar_t handle[16];
   wsprintfW(handle, L"%lx", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(group)));
-  std::wstring commandLine = L"\"" + Wide(testing::TestProgramDir()) + L"\\read_accessible.exe\" " + handle;
+  std::wstring commandLine =
+      L"\"" + Wide(testing::TestProgramDir()) + L"\\read_accessible.exe\" " + handle;
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
@@ -457,8 +463,8 @@ TEST_F(MainWindowTest, AClientInAnotherProcessReadsThePresentationButtons) {
   for (std::size_t i = 0; i < items.size(); ++i) {
     POINT origin{0, static_cast<LONG>(i) * kRow};
     ClientToScreen(group, &origin);
-    expected.push_back(std::to_string(ROLE_SYSTEM_PUSHBUTTON) + "|" + ShownCaption(items[i]) +
-                       "|" + std::to_string(origin.x) + "," + std::to_string(origin.y) + "," +
+    expected.push_back(std::to_string(ROLE_SYSTEM_PUSHBUTTON) + "|" + ShownCaption(items[i]) + "|" +
+                       std::to_string(origin.x) + "," + std::to_string(origin.y) + "," +
                        std::to_string(client.right) + "," + std::to_string(kRow));
   }
   EXPECT_EQ(RecordedLines(record, true), expected);

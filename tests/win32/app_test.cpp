@@ -58,9 +58,7 @@ TEST(DefaultErrorDisplay, ShowsAnErrorThatEscapesAHandlerAndGoesOn) {
   EXPECT_EQ(SendMessageW(form.hwnd(), WM_APP + 3, 0, 0), 1);
 }
 
-TEST(DefaultErrorDisplay, TitleComesFromTheProgramName) {
-  EXPECT_EQ(AppTitle(), "win32_tests");
-}
+TEST(DefaultErrorDisplay, TitleComesFromTheProgramName) { EXPECT_EQ(AppTitle(), "win32_tests"); }
 
 TEST(ModalLoop, ReturnsCancelWhenClosedAndDisablesTheOtherWindows) {
   ThrowingForm owner;
@@ -83,7 +81,8 @@ std::vector<std::wstring> gCreated;
 LRESULT CALLBACK RecordCreation(int code, WPARAM wp, LPARAM lp) {
   if (code == HCBT_CREATEWND) {
     auto* cs = reinterpret_cast<CBT_CREATEWNDW*>(lp)->lpcs;
-    if (!(cs->style & WS_CHILD) && !IS_INTRESOURCE(cs->lpszClass)) gCreated.push_back(cs->lpszClass);
+    if (!(cs->style & WS_CHILD) && !IS_INTRESOURCE(cs->lpszClass))
+      gCreated.push_back(cs->lpszClass);
   }
   return CallNextHookEx(nullptr, code, wp, lp);
 }

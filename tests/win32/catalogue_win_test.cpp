@@ -32,8 +32,9 @@ class CatalogueTest : public MainWindowTest {
 
   // A batch file that appends its name and its working directory to the record.
   void WriteRecordingBatch(const Text& relative) {
-    WriteFileBytes(Disc(relative), "@echo off\r\necho " + relative.substr(relative.rfind('\\') + 1) +
-                                       " %CD%>> \"" + record_ + "\"\r\n");
+    WriteFileBytes(Disc(relative), "@echo off\r\necho " +
+                                       relative.substr(relative.rfind('\\') + 1) + " %CD%>> \"" +
+                                       record_ + "\"\r\n");
   }
   std::vector<Text> Records() {
     std::vector<Text> lines = RecordedLines(record_, false);
@@ -49,7 +50,8 @@ TEST_F(CatalogueTest, PointingAtPresentationsShowsEachDescriptionFromItsTop) {
   const auto files = HintFiles(hpPresent);
   for (std::size_t i = 0; i < files.size(); ++i) {
     Text text;
-    for (int line = 0; line < 40; ++line) text += Text(files[i]) + " строка " + std::to_string(line) + "\r\n";
+    for (int line = 0; line < 40; ++line)
+      text += Text(files[i]) + " строка " + std::to_string(line) + "\r\n";
     WriteHint(Text(files[i]), text);
   }
   HWND group = Named("BGrp_present");
@@ -69,7 +71,8 @@ TEST_F(CatalogueTest, HotHandlerRunsOncePerEnteredButtonAndWithMinusOneOnLeaving
   WriteHint("demo_v15.txt", "first");
   WriteHint("demo_ZOZE.txt", "second");
   WriteHint("demo_ annot_report.txt", "sixth");
-  auto* group = reinterpret_cast<ButtonGroup*>(GetWindowLongPtrW(Named("ButGrp_demo"), GWLP_USERDATA));
+  auto* group =
+      reinterpret_cast<ButtonGroup*>(GetWindowLongPtrW(Named("ButGrp_demo"), GWLP_USERDATA));
   ASSERT_NE(group, nullptr);
   ShowPage(MainForm::kDemo);
   std::vector<int> calls;
@@ -172,7 +175,8 @@ TEST_F(CatalogueTest, EachItemStartsItsBatchFileInItsFolder) {
     ShowPage(r.page);
     Click(Named(r.group), r.button);
     const Text rel = r.batch;
-    expected.push_back(rel.substr(rel.rfind('\\') + 1) + " " + Disc(rel.substr(0, rel.rfind('\\'))));
+    expected.push_back(rel.substr(rel.rfind('\\') + 1) + " " +
+                       Disc(rel.substr(0, rel.rfind('\\'))));
     EXPECT_EQ(Records(), expected);
   }
 }

@@ -46,8 +46,10 @@ TEST_F(DamagedDescriptionTest, AnEightMegabyteLineIsShownWhole) {
   // wrap it in one); every character of it is there, in order.
   Text joined;
   for (std::size_t i = 0; i < shown.size(); ++i)
-    if (shown.compare(i, 2, "\r\n") == 0) ++i;
-    else joined += shown[i];
+    if (shown.compare(i, 2, "\r\n") == 0)
+      ++i;
+    else
+      joined += shown[i];
   EXPECT_EQ(joined, line);
 }
 
@@ -92,7 +94,9 @@ TEST_F(DamagedDescriptionTest, AZeroByteHidesTheRestOfItsLineOnly) {
 }
 
 TEST_F(DamagedDescriptionTest, AnEndOfFileByteInTheMiddleEndsTheDescription) {
-  EXPECT_EQ(Shown("first\r\nsecond\x1A" "third\r\n"), "first\r\nsecond");
+  EXPECT_EQ(Shown("first\r\nsecond\x1A"
+                  "third\r\n"),
+            "first\r\nsecond");
 }
 
 TEST_F(DamagedDescriptionTest, LoneCarriageReturnsAreDropped) {
@@ -107,7 +111,8 @@ class LongPathDiscTest : public MainWindowTest {
     const std::size_t tail = std::string_view("\\Presentation\\play_about.bat").size();
     Text root = disc_.path();
     while (root.size() + tail < pathLength)
-      root += "\\" + std::string(std::min<std::size_t>(50, pathLength - tail - root.size() - 1), 'd');
+      root +=
+          "\\" + std::string(std::min<std::size_t>(50, pathLength - tail - root.size() - 1), 'd');
     root_ = root;
   }
   void RunsTheFirstPresentation(bool expected) {

@@ -24,8 +24,7 @@ struct FolderName {
 };
 void PrintTo(const FolderName& f, std::ostream* os) { *os << f.script; }
 
-class ForeignFolderTest : public MainWindowTest,
-                          public ::testing::WithParamInterface<FolderName> {
+class ForeignFolderTest : public MainWindowTest, public ::testing::WithParamInterface<FolderName> {
  protected:
   ForeignFolderTest() { root_ = disc_ / GetParam().name + "\\Demo"; }
   Text Folder() const { return GetParam().name; }
@@ -42,7 +41,8 @@ TEST_P(ForeignFolderTest, StartsOnTheFirstPageAndShowsDescriptions) {
 TEST_P(ForeignFolderTest, APresentationRunsInItsFolder) {
   for (const auto& f : HintFiles(hpPresent)) WriteHint(Text(f), "");
   // The batch file leaves a file in its working folder, by a relative name.
-  testing::WriteFileBytes(Disc("Presentation\\play_about.bat"), "@echo off\r\necho ran> ran.txt\r\n");
+  testing::WriteFileBytes(Disc("Presentation\\play_about.bat"),
+                          "@echo off\r\necho ran> ran.txt\r\n");
   DialogWatcher watcher;
   Click(Named("BGrp_present"), 0);
   EXPECT_TRUE(testing::FileExists(Disc("Presentation\\ran.txt")));
@@ -81,13 +81,12 @@ TEST_P(ForeignFolderTest, AReaderInstalledUnderSuchAFolderOpensTheDocument) {
   EXPECT_TRUE(watcher.seen().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scripts, ForeignFolderTest,
-    ::testing::Values(FolderName{"Cyrillic", "Демо диск «Вортан» 2008"},
-                      FolderName{"Latin1", "Jürgen Müller"},
-                      FolderName{"Greek", "Ελληνικά αρχεία"},
-                      FolderName{"Chinese", "演示光盘"}),
-    [](const auto& info) { return std::string(info.param.script); });
+INSTANTIATE_TEST_SUITE_P(Scripts, ForeignFolderTest,
+                         ::testing::Values(FolderName{"Cyrillic", "Демо диск «Вортан» 2008"},
+                                           FolderName{"Latin1", "Jürgen Müller"},
+                                           FolderName{"Greek", "Ελληνικά αρχεία"},
+                                           FolderName{"Chinese", "演示光盘"}),
+                         [](const auto& info) { return std::string(info.param.script); });
 
 }  // namespace
 }  // namespace demodisc

@@ -124,8 +124,8 @@ TEST_F(NoticeTest, FirstShowingIsCentredOverTheMainWindowThenItKeepsItsPlace) {
   // The main window moves; the notice window stays where it was left.
   SetWindowPos(main().hwnd(), nullptr, 200, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   {
-    TimedSteps steps({[&] { GetWindowRect(n, &second); },
-                      [&] { PostMessageW(Button(), BM_CLICK, 0, 0); }});
+    TimedSteps steps(
+        {[&] { GetWindowRect(n, &second); }, [&] { PostMessageW(Button(), BM_CLICK, 0, 0); }});
     EXPECT_EQ(notice().ShowModal(), kModalCancel);
   }
   EXPECT_EQ(second.left, 30);

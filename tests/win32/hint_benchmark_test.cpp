@@ -38,21 +38,26 @@ TEST_F(MainWindowTest, DISABLED_BenchmarkDescriptionOnHover) {
     // Each run starts from another description, as a hover would. The
     // short file takes milliseconds: more runs steady its median.
     const int runs = size < (std::size_t{64} << 10) ? 21 : 5;
-    const double shown = MedianMs([&] {
-      main().ShowHintText(hpPresent, 1);
-      main().ShowHintText(hpPresent, 0);
-    }, runs);
-    const double base = MedianMs([&] {
-      main().ShowHintText(hpPresent, 1);
-      SendMessageW(memo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-      SendMessageW(memo, WM_VSCROLL, SB_TOP, 0);
-    }, runs);
+    const double shown = MedianMs(
+        [&] {
+          main().ShowHintText(hpPresent, 1);
+          main().ShowHintText(hpPresent, 0);
+        },
+        runs);
+    const double base = MedianMs(
+        [&] {
+          main().ShowHintText(hpPresent, 1);
+          SendMessageW(memo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+          SendMessageW(memo, WM_VSCROLL, SB_TOP, 0);
+        },
+        runs);
     ASSERT_EQ(static_cast<std::size_t>(GetWindowTextLengthW(memo)), wide.size());
     main().ShowHintText(hpPresent, 0);
     ASSERT_EQ(static_cast<std::size_t>(GetWindowTextLengthW(memo)), wide.size());
-    std::printf("description of %7zu bytes: shown on hover in %8.1f ms (median of %d); "
-                "the same text set straight into the memo %8.1f ms; ratio %.2f\n",
-                text.size(), shown, runs, base, shown / base);
+    std::printf(
+        "description of %7zu bytes: shown on hover in %8.1f ms (median of %d); "
+        "the same text set straight into the memo %8.1f ms; ratio %.2f\n",
+        text.size(), shown, runs, base, shown / base);
   }
 }
 

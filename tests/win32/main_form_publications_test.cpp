@@ -33,8 +33,7 @@ const Text kStartFailed = "Ошибка запуска Acrobat Reader ...";
 // 45 lines: the first two are the examples of the list format, then light
 // red and white rows by turns.
 std::string LongList() {
-  std::string bytes =
-      "eng#paper01.pdf#12. Sample title of a paper.\r\nrus##7.  Another title.\r\n";
+  std::string bytes = "eng#paper01.pdf#12. Sample title of a paper.\r\nrus##7.  Another title.\r\n";
   for (int i = 3; i <= 45; ++i)
     bytes += (i % 2 ? "eng#p" + std::to_string(i) + ".pdf#" : std::string("rus##")) +
              std::to_string(10 + i) + ". Title " + std::to_string(i) + ".\r\n";
@@ -367,8 +366,10 @@ TEST_F(DamagedEntryTest, A300KilobyteEntryShowsWholeAtOnce) {
   Text joined;
   const Text shown = WindowTextUtf8(Named("Mm_artikel"));
   for (std::size_t i = 0; i < shown.size(); ++i)
-    if (shown.compare(i, 2, "\r\n") == 0) ++i;
-    else joined += shown[i];
+    if (shown.compare(i, 2, "\r\n") == 0)
+      ++i;
+    else
+      joined += shown[i];
   EXPECT_EQ(joined, "1.  " + LongEntry());
   EXPECT_LT(took, 10000u);
 }

@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, OpensOnThePresentationsWithTheFocusOnTheTabRow) {
   HWND tabs = Named("PgCtrl_disk");
   ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
   const std::string_view captions[] = {"Презентации", "Публикации", "Демо-версии", "Видео",
-                                  "Применения"};
+                                       "Применения"};
   for (int i = 0; i < 5; ++i) {
     wchar_t buf[64] = {};
     TCITEMW item{};
@@ -192,10 +192,9 @@ TEST_F(MainWindowTest, TabGoesFromTheTabRowThroughThePageToThePanels) {
     order.push_back(at);
     at = GetNextDlgTabItem(h, at, FALSE);
   }
-  EXPECT_EQ(order, (std::vector<HWND>{Named("PgCtrl_disk"), Named("BGrp_present"),
-                                      Named("Mm_Hint"), Named("BBtn_Close"),
-                                      Named("BBtn_InstallAcrobat"), Named("BBtn_PrintContact"),
-                                      Named("PgCtrl_disk")}));
+  EXPECT_EQ(order, (std::vector<HWND>{Named("PgCtrl_disk"), Named("BGrp_present"), Named("Mm_Hint"),
+                                      Named("BBtn_Close"), Named("BBtn_InstallAcrobat"),
+                                      Named("BBtn_PrintContact"), Named("PgCtrl_disk")}));
 }
 
 TEST_F(MainWindowTest, DescriptionMemosStartEmptyAndAreEditableWithoutScrollBars) {

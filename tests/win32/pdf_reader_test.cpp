@@ -102,8 +102,8 @@ TEST_F(PdfReaderTest, AKeyThatMayOnlyBeReadIsFound) {
   key.MakeReadOnly();
   // Full access to it is refused, as to a standard user on a per-machine key.
   HKEY probe = nullptr;
-  ASSERT_NE(RegOpenKeyExW(HKEY_CLASSES_ROOT, L"Applications\\AcroRd32.exe\\shell\\read\\command",
-                          0, KEY_ALL_ACCESS, &probe),
+  ASSERT_NE(RegOpenKeyExW(HKEY_CLASSES_ROOT, L"Applications\\AcroRd32.exe\\shell\\read\\command", 0,
+                          KEY_ALL_ACCESS, &probe),
             ERROR_SUCCESS);
   EXPECT_TRUE(FindPdfReader(readerExePath_));
   EXPECT_EQ(readerExePath_, "C:\\Reader\\AcroRd32.exe");
@@ -129,7 +129,8 @@ TEST_F(PdfReaderTest, OpensTheDocumentInTheReaderAndWaits) {
   EXPECT_EQ(readerExePath_, reader);
   const auto runs = Runs();
   ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(runs[0].commandLine, "\"" + reader + "\" " + disc_.path() + "\\Publication\\paper01.pdf");
+  EXPECT_EQ(runs[0].commandLine,
+            "\"" + reader + "\" " + disc_.path() + "\\Publication\\paper01.pdf");
   EXPECT_EQ(runs[0].workingDir, machine_ / "Программы\\Reader");
   EXPECT_TRUE(watcher.seen().empty());
 }

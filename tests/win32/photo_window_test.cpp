@@ -22,8 +22,8 @@ constexpr WPARAM kTimer1 = 1;
 
 TEST(FileListBox, ListsJpgFilesOnlySortedIgnoringCase) {
   TempDir dir;
-  const std::vector<Text> names{"c.jpg",      "B.JPG",  "a.jpg",     "фото.jpg", "readonly.jpg",
-                                "hidden.jpg", "system.jpg", "x.jpeg", "y.jpg.txt",   "z.txt"};
+  const std::vector<Text> names{"c.jpg",      "B.JPG",      "a.jpg",  "фото.jpg",  "readonly.jpg",
+                                "hidden.jpg", "system.jpg", "x.jpeg", "y.jpg.txt", "z.txt"};
   for (const Text& name : names) WriteFileBytes(dir / name, "jpeg");
   testing::MakeDirs(dir / "folder.jpg");
   SetFileAttributesW(Wide(dir / "readonly.jpg").c_str(), FILE_ATTRIBUTE_READONLY);
@@ -44,16 +44,16 @@ TEST(FileListBox, ListsJpgFilesOnlySortedIgnoringCase) {
 TEST(FileListBox, NamesInAnyScriptKeepTheirLettersAndSortIgnoringCase) {
   TempDir dir;
   const Text folder = dir / "Jürgen Müller 演示";
-  const std::vector<Text> names{"Ωmega.jpg", "élan.JPG", "Élan2.jpg", "光盘.jpg", "Ёлка.jpg",
-                                "ёж.jpg", "Zeta.jpg"};
+  const std::vector<Text> names{"Ωmega.jpg", "élan.JPG", "Élan2.jpg", "光盘.jpg",
+                                "Ёлка.jpg",  "ёж.jpg",   "Zeta.jpg"};
   for (const Text& name : names) WriteFileBytes(folder + "\\" + name, "jpeg");
   CurrentDirectoryScope cwd(folder);
   FileListBox list;
   list.ReadCurrentDirectory();
   std::vector<Text> entries;
   for (int i = 0; i < list.Count(); ++i) entries.push_back(list.Entry(i));
-  EXPECT_EQ(entries, (std::vector<Text>{"Zeta.jpg", "ёж.jpg", "Ёлка.jpg", "élan.JPG",
-                                        "Élan2.jpg", "Ωmega.jpg", "光盘.jpg"}));
+  EXPECT_EQ(entries, (std::vector<Text>{"Zeta.jpg", "ёж.jpg", "Ёлка.jpg", "élan.JPG", "Élan2.jpg",
+                                        "Ωmega.jpg", "光盘.jpg"}));
   EXPECT_EQ(list.ListDir(), folder);
   EXPECT_TRUE(list.FileExists("光盘.jpg"));
 }
@@ -99,13 +99,16 @@ class PhotoWindowTest : public ::testing::Test {
   // Shows the window modally and runs `steps` once its showing sequence has run.
   void WhileShown(const std::function<void()>& steps) {
     bool ran = false;
-    EXPECT_EQ(testing::ShowModalUntil(form, 3000, [&] {
-                if (CurrentDirectory() == disc.path() && watcher.seen().empty()) return false;
-                steps();
-                ran = true;
-                return true;
-              }),
-              kModalCancel);
+    EXPECT_EQ(
+        testing::ShowModalUntil(form, 3000,
+                                [&] {
+                                  if (CurrentDirectory() == disc.path() && watcher.seen().empty())
+                                    return false;
+                                  steps();
+                                  ran = true;
+                                  return true;
+                                }),
+        kModalCancel);
     EXPECT_TRUE(ran);
   }
   std::int32_t Tick() {

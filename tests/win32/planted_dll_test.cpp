@@ -60,14 +60,16 @@ class NoCrashDialog {
                     nullptr, &key_, &disposition);
     created_ = disposition == REG_CREATED_NEW_KEY;
     DWORD size = sizeof old_;
-    had_ = RegQueryValueExW(key_, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
-           ERROR_SUCCESS;
+    had_ = RegQueryValueExW(key_, kValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&old_),
+                            &size) == ERROR_SUCCESS;
     const DWORD off = 0;
     RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof off);
   }
   ~NoCrashDialog() {
-    if (had_) RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<BYTE*>(&old_), sizeof old_);
-    else RegDeleteValueW(key_, kValue);
+    if (had_)
+      RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<BYTE*>(&old_), sizeof old_);
+    else
+      RegDeleteValueW(key_, kValue);
     RegCloseKey(key_);
     if (created_) RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
   }
@@ -124,7 +126,8 @@ BOOL CALLBACK FindButtonGroup(HWND child, LPARAM found) {
 TEST(DllSearch, TheProgramComesUpWithNoPlantedDllAndNoModuleFromItsFolder) {
   TempDir disc;
   testing::MakeDirs(disc / "Hints");
-  testing::WriteFileBytes(disc / "Publication\\vortan_lit.txt", "eng#paper01.pdf#1.  A sample paper.\r\n");
+  testing::WriteFileBytes(disc / "Publication\\vortan_lit.txt",
+                          "eng#paper01.pdf#1.  A sample paper.\r\n");
   ASSERT_TRUE(CopyFileW(Wide(testing::TestProgramDir() + "\\DemoDisc.exe").c_str(),
                         Wide(disc / "DemoDisc.exe").c_str(), FALSE));
   // The system DLLs that are not known DLLs and that the program or

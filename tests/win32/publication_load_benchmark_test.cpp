@@ -46,9 +46,10 @@ TEST_F(MainWindowTest, DISABLED_BenchmarkPublicationListLoad) {
   const double base = load("sample");
   const double longList = load("long");
   EXPECT_EQ(Grid().Cell(0, 39), "39. ");
-  std::printf("publication list: the sample list (%zu bytes) loads in %.3f ms, a list of 100,000 "
-              "lines (%zu bytes) in %.3f ms (medians of 21); ratio %.2f\n",
-              sampleBytes.size(), base, longBytes.size(), longList, longList / base);
+  std::printf(
+      "publication list: the sample list (%zu bytes) loads in %.3f ms, a list of 100,000 "
+      "lines (%zu bytes) in %.3f ms (medians of 21); ratio %.2f\n",
+      sampleBytes.size(), base, longBytes.size(), longList, longList / base);
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ struct Picture {
   int id;
   int width;
   int height;
-  int tiles;           // pictures side by side in the strip
-  COLORREF background; // the lower-left pixel
+  int tiles;            // pictures side by side in the strip
+  COLORREF background;  // the lower-left pixel
 };
 
 const Picture kPictures[] = {
@@ -142,7 +142,8 @@ TEST(Resources, CatalogueTilesAreAllDifferent) {
 // another size silently, so the group's directory is read.
 TEST(Resources, AppIconHasItsThreeSizes) {
   HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDI_APP), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+  HRSRC found =
+      FindResourceW(module, MAKEINTRESOURCEW(IDI_APP), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
   ASSERT_NE(found, nullptr);
   const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
   const DWORD size = SizeofResource(module, found);

@@ -208,8 +208,8 @@ TEST_F(StringGridTest, HoldingADragBelowTheShownRowsScrollsRowByRow) {
 
 TEST_F(StringGridTest, KeysMoveTheCurrentCellOverTheDataCells) {
   FocusGrid();
-  PressKey(VK_UP);     // already on the first data row
-  PressKey(VK_LEFT);   // column 0 is fixed
+  PressKey(VK_UP);    // already on the first data row
+  PressKey(VK_LEFT);  // column 0 is fixed
   EXPECT_TRUE(selections_.empty());
   PressKey(VK_DOWN);
   PressKey(VK_RIGHT);

@@ -35,9 +35,7 @@ class VideoWindowTest : public ::testing::Test {
     PumpMessages(3000, [&] { return Time() != "PanTime" || !watcher.seen().empty(); });
   }
   Text Time() const { return WindowTextUtf8(form.PanTime()); }
-  bool Down(int id) const {
-    return SendMessageW(form.ToolBar1(), TB_ISBUTTONCHECKED, id, 0) != 0;
-  }
+  bool Down(int id) const { return SendMessageW(form.ToolBar1(), TB_ISBUTTONCHECKED, id, 0) != 0; }
   // A real click on a tool button: press and release at its centre.
   void Click(int id) {
     RECT r{};
@@ -187,13 +185,15 @@ TEST_F(VideoWindowTest, ClosingClosesTheDeviceAndASecondShowingStartsAgain) {
   Text timeShown;
   bool openWhileShown = false;
   bool playDown = false;
-  EXPECT_EQ(testing::ShowModalUntil(form, 3000, [&] {
-              if (Time() == "0:01 / 0:03") return false;  // not opened again yet
-              timeShown = Time();
-              openWhileShown = form.MediaPlayer1().IsOpen();
-              playDown = Down(NewVideoForm::kIdPlay);
-              return true;
-            }),
+  EXPECT_EQ(testing::ShowModalUntil(form, 3000,
+                                    [&] {
+                                      if (Time() == "0:01 / 0:03")
+                                        return false;  // not opened again yet
+                                      timeShown = Time();
+                                      openWhileShown = form.MediaPlayer1().IsOpen();
+                                      playDown = Down(NewVideoForm::kIdPlay);
+                                      return true;
+                                    }),
             kModalCancel);
   EXPECT_EQ(timeShown, "0:00 / 0:03");
   EXPECT_TRUE(openWhileShown);

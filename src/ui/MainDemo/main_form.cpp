@@ -14,8 +14,8 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 void MainForm::CreateWindowed(HWND applicationWindow) {
   RegisterClass(kClassName);
-  CreateForm(kClassName, "Демонстрационный диск \"Вортан-технологии\". 2008 г.", kStyle,
-             kExStyle, kClientWidth, kClientHeight, applicationWindow);
+  CreateForm(kClassName, "Демонстрационный диск \"Вортан-технологии\". 2008 г.", kStyle, kExStyle,
+             kClientWidth, kClientHeight, applicationWindow);
   BuildLayout();
   FormCreate();
 }

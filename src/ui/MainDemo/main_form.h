@@ -106,8 +106,8 @@ class MainForm : public Form {
 
   DiscFolders folders_;
   SecondaryForms secondary_;
-  TextReader reader_;  // the window's one text-file reader
-  Text ReaderExePath;  // set by every successful look-up of the PDF reader
+  TextReader reader_;                // the window's one text-file reader
+  Text ReaderExePath;                // set by every successful look-up of the PDF reader
   PublicationRecords publications_;  // the records hung on StrGrd_Bibl's rows
   bool activated_ = false;
   std::vector<std::pair<std::string_view, HWND>> named_;

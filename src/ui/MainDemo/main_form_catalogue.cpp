@@ -48,7 +48,9 @@ void MainForm::PlayVideo(const Text& fileName) {
 
 void MainForm::Go_Vortan4() { RunAndWait(folders_.Vortan4Dir + "1.bat", Text(), 1); }
 
-void MainForm::Act_v1_5Execute() { RunAndWait(folders_.Ostravilenka15Dir + "Rolik.bat", Text(), 1); }
+void MainForm::Act_v1_5Execute() {
+  RunAndWait(folders_.Ostravilenka15Dir + "Rolik.bat", Text(), 1);
+}
 
 void MainForm::ShowNotice() {
   if (secondary_.notice) secondary_.notice->ShowModal();

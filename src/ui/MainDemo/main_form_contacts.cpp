@@ -53,7 +53,8 @@ void MainForm::BuildContactPanel() {
   Name("Image1", Image1.hwnd());
   Name("Lab_adress", Lab_adress.hwnd());
   Name("Lab_koresp", Lab_koresp.hwnd());
-  Pan_AboutAdress.AlignControls({{Lab_HMaker.hwnd(), Line()}, {Lab_koresp.hwnd(), AlignBottom(13)}});
+  Pan_AboutAdress.AlignControls(
+      {{Lab_HMaker.hwnd(), Line()}, {Lab_koresp.hwnd(), AlignBottom(13)}});
 
   // Internet box.
   Pan_AboutInter.Create(box, {}, PanelLook{});
@@ -72,11 +73,11 @@ void MainForm::BuildContactPanel() {
   Name("Lab_email_2", Lab_email_2.hwnd());
   Name("Lab_email_3", Lab_email_3.hwnd());
   Pan_AboutInter.AlignControls({{Lab_HInter.hwnd(), Line()},
-                {Lab_www.hwnd(), Line()},
-                {Lab_HEmails.hwnd(), Line()},
-                {Lab_email_1.hwnd(), Line()},
-                {Lab_email_2.hwnd(), Line()},
-                {Lab_email_3.hwnd(), Line()}});
+                                {Lab_www.hwnd(), Line()},
+                                {Lab_HEmails.hwnd(), Line()},
+                                {Lab_email_1.hwnd(), Line()},
+                                {Lab_email_2.hwnd(), Line()},
+                                {Lab_email_3.hwnd(), Line()}});
 
   // Telephone box.
   Pan_AboutPhone.Create(box, {}, PanelLook{});
@@ -88,7 +89,8 @@ void MainForm::BuildContactPanel() {
   Name("Lab_HTel", Lab_HTel.hwnd());
   Name("Lab_tel_1", Lab_tel_1.hwnd());
   Name("Lab_tel_2", Lab_tel_2.hwnd());
-  Pan_AboutPhone.AlignControls({{Lab_HTel.hwnd(), Line()}, {Lab_tel_1.hwnd(), Line()}, {Lab_tel_2.hwnd(), Line()}});
+  Pan_AboutPhone.AlignControls(
+      {{Lab_HTel.hwnd(), Line()}, {Lab_tel_1.hwnd(), Line()}, {Lab_tel_2.hwnd(), Line()}});
 
   // Director box.
   Pan_AboutPers.Create(box, {}, PanelLook{});
@@ -111,9 +113,9 @@ void MainForm::BuildContactPanel() {
   Name("Lab_hendy", Lab_hendy.hwnd());
   Name("BBtn_PrintContact", BBtn_PrintContact.hwnd());
   Pan_AboutPers.AlignControls({{Lab_HPers.hwnd(), Line()},
-                {Lab_Director.hwnd(), Line()},
-                {Lab_hendy.hwnd(), Line()},
-                {BBtn_PrintContact.hwnd(), AlignBottom(36, 3)}});
+                               {Lab_Director.hwnd(), Line()},
+                               {Lab_hendy.hwnd(), Line()},
+                               {BBtn_PrintContact.hwnd(), AlignBottom(36, 3)}});
 
   // The slogan strip comes last in the tab order but first in the alignment.
   PanelLook slogan;
@@ -127,10 +129,10 @@ void MainForm::BuildContactPanel() {
   Name("Pan_Slogan10", Pan_Slogan10.hwnd());
 
   Pan_About.AlignControls({{Pan_Slogan10.hwnd(), AlignBottom(22)},
-                {Pan_AboutAdress.hwnd(), AlignLeft(213, 3)},
-                {Pan_AboutInter.hwnd(), AlignLeft(122, 3)},
-                {Pan_AboutPhone.hwnd(), AlignLeft(122, 3)},
-                {Pan_AboutPers.hwnd(), AlignFill(3)}});
+                           {Pan_AboutAdress.hwnd(), AlignLeft(213, 3)},
+                           {Pan_AboutInter.hwnd(), AlignLeft(122, 3)},
+                           {Pan_AboutPhone.hwnd(), AlignLeft(122, 3)},
+                           {Pan_AboutPers.hwnd(), AlignFill(3)}});
 }
 
 }  // namespace demodisc

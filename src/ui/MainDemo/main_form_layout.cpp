@@ -20,7 +20,6 @@ HFONT WindowFont() { return UiFont({L"MS Sans Serif", 11}); }
 HFONT TabFont() { return UiFont(Arial(11, true)); }
 HFONT MemoFont() { return UiFont(Arial(11, false, true)); }
 
-
 }  // namespace
 
 void MainForm::BuildLayout() {
@@ -96,7 +95,8 @@ void MainForm::BuildPages() {
   Name("Mm_artikel", Mm_artikel.hwnd());
   Name("BBtn_ReadDoc", BBtn_ReadDoc.hwnd());
   Artikel->AlignControls({{Pan_Publ.hwnd(), AlignBottom(94)}, {StrGrd_Bibl.hwnd(), AlignFill(3)}});
-  Pan_Publ.AlignControls({{BBtn_ReadDoc.hwnd(), AlignRight(44)}, {Mm_artikel.hwnd(), AlignFill(3)}});
+  Pan_Publ.AlignControls(
+      {{BBtn_ReadDoc.hwnd(), AlignRight(44)}, {Mm_artikel.hwnd(), AlignFill(3)}});
 
   LabelLook attention;
   attention.wordWrap = true;
@@ -104,7 +104,7 @@ void MainForm::BuildPages() {
   attention.textColour = kRed;
   attention.colour = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
   Lab_AttentDemo.Create(
-      Demo->hwnd(), {}, 
+      Demo->hwnd(), {},
       "Внимание! В некотрых конфигурациях ОС Windows XP отдельные демострационные программы могут "
       "не запускаться вследствие того, что являются DOS-приложениями и управляют графикой на "
       "\"низком\" уровне.",
@@ -114,8 +114,8 @@ void MainForm::BuildPages() {
   Name("ButGrp_demo", ButGrp_demo.hwnd());
   Name("Mm_Demo", Mm_Demo.hwnd());
   Demo->AlignControls({{Lab_AttentDemo.hwnd(), AlignTop(45)},
-                {Mm_Demo.hwnd(), AlignBottom(110)},
-                {ButGrp_demo.hwnd(), AlignFill(3)}});
+                       {Mm_Demo.hwnd(), AlignBottom(110)},
+                       {ButGrp_demo.hwnd(), AlignFill(3)}});
 
   BuildCataloguePage(*Video, ButGrp_Video, Category::Video, Mm_Video,
                      &MainForm::ButGrp_VideoHotButton);
@@ -127,7 +127,8 @@ void MainForm::BuildPages() {
                      &MainForm::But_Grp_userHotButton);
   Name("But_Grp_user", But_Grp_user.hwnd());
   Name("Mm_use", Mm_use.hwnd());
-  Gebit_Benutzt->AlignControls({{Mm_use.hwnd(), AlignBottom(118)}, {But_Grp_user.hwnd(), AlignFill()}});
+  Gebit_Benutzt->AlignControls(
+      {{Mm_use.hwnd(), AlignBottom(118)}, {But_Grp_user.hwnd(), AlignFill()}});
   static_assert(kPageWidth == kClientWidth - kControlWidth - 2 * PageControl::kSideMargin);
 }
 
@@ -150,8 +151,7 @@ void MainForm::BuildControlPanel() {
   install.font = WindowFont();
   install.colour = kMoneyGreen;
   Lab_HInstall.Create(Pan_Ctrl.hwnd(), {},
-                      "Инсталляция программ необходимых для правильной работы Demo-диска",
-                      install);
+                      "Инсталляция программ необходимых для правильной работы Demo-диска", install);
   Name("Lab_HInstall", Lab_HInstall.hwnd());
 
   PictureButtonLook acrobat;
@@ -164,8 +164,8 @@ void MainForm::BuildControlPanel() {
   Name("BBtn_InstallAcrobat", BBtn_InstallAcrobat.hwnd());
 
   Pan_Ctrl.AlignControls({{BBtn_Close.hwnd(), AlignTop(40, 5)},
-                {BBtn_InstallAcrobat.hwnd(), AlignBottom(71, 3)},
-                {Lab_HInstall.hwnd(), AlignBottom(65)}});
+                          {BBtn_InstallAcrobat.hwnd(), AlignBottom(71, 3)},
+                          {Lab_HInstall.hwnd(), AlignBottom(65)}});
 }
 
 }  // namespace demodisc

@@ -76,8 +76,8 @@ void NewVideoForm::FormCreate() { rootDir_ = RootDirOf(CurrentDirectory()); }
 
 void NewVideoForm::CreateControls() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  panel1_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_SUNKEN, 0, 0, 0, 0, hwnd(),
-                            nullptr, instance, nullptr);
+  panel1_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_SUNKEN, 0, 0, 0, 0,
+                            hwnd(), nullptr, instance, nullptr);
   mediaPlayer1_.SetDisplay(panel1_);
   CreateToolBar();
   panTime_ = CreateWindowExW(0, L"STATIC", L"PanTime",
@@ -89,10 +89,10 @@ void NewVideoForm::CreateControls() {
 }
 
 void NewVideoForm::CreateToolBar() {
-  toolBar1_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | CCS_NODIVIDER |
-                                  CCS_NORESIZE | CCS_NOPARENTALIGN,
-                              0, 0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  toolBar1_ = CreateWindowExW(
+      0, TOOLBARCLASSNAMEW, L"",
+      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN, 0,
+      0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowSubclass(toolBar1_, ToolBarProc, 1, reinterpret_cast<DWORD_PTR>(this));
   SendMessageW(toolBar1_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(toolBar1_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

@@ -17,8 +17,8 @@ void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& childr
   bool grown = false;
   for (std::size_t i = 0; i < children.size(); ++i) {
     AlignedChild& spec = specs[i];
-    if (!children[i].hwnd || (spec.align != Align::Top && spec.align != Align::Bottom &&
-                              spec.align != Align::None))
+    if (!children[i].hwnd ||
+        (spec.align != Align::Top && spec.align != Align::Bottom && spec.align != Align::None))
       continue;
     const int needed = LabelTextHeight(children[i].hwnd, placed[i].width);
     if (needed > spec.design.height) {

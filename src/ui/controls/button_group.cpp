@@ -21,8 +21,8 @@ void ButtonGroup::Create(HWND parent, const Bounds& bounds, HFONT font, const Im
   font_ = font;
   images_ = images;
   RegisterClass(kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr);
-  Window::Create(kClassName, Text(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, WS_EX_CLIENTEDGE,
-                 bounds.x, bounds.y, bounds.width, bounds.height, parent);
+  Window::Create(kClassName, Text(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, WS_EX_CLIENTEDGE, bounds.x,
+                 bounds.y, bounds.width, bounds.height, parent);
 }
 
 int ButtonGroup::ButtonAtPoint(LPARAM lp) const {

@@ -13,9 +13,7 @@ inline constexpr COLORREF kLightPink = 13090024;   // (232, 188, 199)
 inline constexpr COLORREF kRed = RGB(255, 0, 0);
 inline constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-inline Rgb ToRgb(COLORREF c) {
-  return {GetRValue(c), GetGValue(c), GetBValue(c)};
-}
+inline Rgb ToRgb(COLORREF c) { return {GetRValue(c), GetGValue(c), GetBValue(c)}; }
 inline COLORREF ToColorRef(Rgb c) { return RGB(c.r, c.g, c.b); }
 
 }  // namespace demodisc

@@ -13,8 +13,8 @@ Control::~Control() {
   }
 }
 
-void Control::CreateControl(const wchar_t* className, const Text& text, DWORD style,
-                            DWORD exStyle, HWND parent, const Bounds& bounds, HFONT font, int id) {
+void Control::CreateControl(const wchar_t* className, const Text& text, DWORD style, DWORD exStyle,
+                            HWND parent, const Bounds& bounds, HFONT font, int id) {
   hwnd_ = CreateWindowExW(exStyle, className, Wide(text).c_str(), style | WS_CHILD, bounds.x,
                           bounds.y, bounds.width, bounds.height, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

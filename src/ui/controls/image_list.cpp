@@ -18,9 +18,9 @@ COLORREF LowerLeftColour(HBITMAP bitmap) {
 }
 
 void ImageList::Load(UINT resourceId, int width, int height) {
-  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                   MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0,
-                                                   0, LR_CREATEDIBSECTION));
+  HBITMAP bitmap =
+      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
+                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (!bitmap) return;
   BITMAP info{};
   GetObjectW(bitmap, sizeof info, &info);

@@ -8,8 +8,9 @@ namespace demodisc {
 void Panel::Create(HWND parent, const Bounds& bounds, PanelLook look, const wchar_t* className) {
   look_ = std::move(look);
   RegisterClass(className, CS_HREDRAW | CS_VREDRAW, nullptr);
-  Window::Create(className, look_.caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                 WS_EX_CONTROLPARENT, bounds.x, bounds.y, bounds.width, bounds.height, parent);
+  Window::Create(className, look_.caption,
+                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
+                 bounds.x, bounds.y, bounds.width, bounds.height, parent);
 }
 
 COLORREF Panel::Colour() const {

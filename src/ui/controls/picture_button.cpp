@@ -14,8 +14,7 @@ constexpr int kSpacing = 4;
 // so Enter would go to the window's default command. Like a standard push
 // button, which becomes the default one while it has the focus, it asks for
 // Enter while focused; the dialog manager then presses it.
-LRESULT CALLBACK PushButtonKeys(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                DWORD_PTR) {
+LRESULT CALLBACK PushButtonKeys(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
   if (msg == WM_GETDLGCODE) {
     const LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
     const LRESULT push = GetFocus() == hwnd ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;

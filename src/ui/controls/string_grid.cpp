@@ -24,8 +24,8 @@ class BufferedDc {
         bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
         old_(SelectObject(dc_, bitmap_)) {}
   ~BufferedDc() {
-    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
-           dc_, 0, 0, SRCCOPY);
+    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_,
+           0, 0, SRCCOPY);
     SelectObject(dc_, old_);
     DeleteObject(bitmap_);
     DeleteDC(dc_);
@@ -65,7 +65,8 @@ void StringGrid::Create(HWND parent, int x, int y, int width, int height,
                       DEFAULT_PITCH | FF_DONTCARE, layout.fontFace);
   // No CS_DBLCLKS: a double click is two presses.
   RegisterClass(kClassName, 0, nullptr);
-  Window::Create(kClassName, Text(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS,
+  Window::Create(kClassName, Text(),
+                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS,
                  WS_EX_CLIENTEDGE, x, y, width, height, parent, id);
   UpdateScrollBar();
 }
@@ -115,7 +116,8 @@ int StringGrid::ClientHeight() const {
 
 int StringGrid::VisibleRowCount() const {
   const int room = ClientHeight() - layout_.fixedRows * (layout_.rowHeight + kLine);
-  const int fit = room >= layout_.rowHeight ? (room - layout_.rowHeight) / (layout_.rowHeight + kLine) + 1 : 0;
+  const int fit =
+      room >= layout_.rowHeight ? (room - layout_.rowHeight) / (layout_.rowHeight + kLine) + 1 : 0;
   return std::clamp(fit, 1, std::max(1, layout_.rowCount - layout_.fixedRows));
 }
 
@@ -169,7 +171,8 @@ int StringGrid::RowAt(int y) const {
 StringGrid::Coord StringGrid::NearestCell(POINT p) const {
   RECT client;
   GetClientRect(hwnd(), &client);
-  int col = ColAt(std::clamp(static_cast<int>(p.x), 0, std::max(0, static_cast<int>(client.right) - 1)));
+  int col =
+      ColAt(std::clamp(static_cast<int>(p.x), 0, std::max(0, static_cast<int>(client.right) - 1)));
   if (col < 0) col = layout_.colCount - 1;
   const int fixedHeight = layout_.fixedRows * (layout_.rowHeight + kLine);
   int row;
@@ -204,8 +207,10 @@ void StringGrid::AutoScroll() {
   GetCursorPos(&p);
   ScreenToClient(hwnd(), &p);
   const int fixedHeight = layout_.fixedRows * (layout_.rowHeight + kLine);
-  if (p.y < fixedHeight) SetTopRow(topRow_ - 1);
-  else if (p.y >= ClientHeight()) SetTopRow(topRow_ + 1);
+  if (p.y < fixedHeight)
+    SetTopRow(topRow_ - 1);
+  else if (p.y >= ClientHeight())
+    SetTopRow(topRow_ + 1);
   DragTo(p);
 }
 
@@ -269,12 +274,24 @@ void StringGrid::UpdateScrollBar() {
 
 void StringGrid::VScroll(int code) {
   switch (code) {
-    case SB_LINEUP: SetTopRow(topRow_ - 1); break;
-    case SB_LINEDOWN: SetTopRow(topRow_ + 1); break;
-    case SB_PAGEUP: SetTopRow(topRow_ - VisibleRowCount()); break;
-    case SB_PAGEDOWN: SetTopRow(topRow_ + VisibleRowCount()); break;
-    case SB_TOP: SetTopRow(layout_.fixedRows); break;
-    case SB_BOTTOM: SetTopRow(MaxTopRow()); break;
+    case SB_LINEUP:
+      SetTopRow(topRow_ - 1);
+      break;
+    case SB_LINEDOWN:
+      SetTopRow(topRow_ + 1);
+      break;
+    case SB_PAGEUP:
+      SetTopRow(topRow_ - VisibleRowCount());
+      break;
+    case SB_PAGEDOWN:
+      SetTopRow(topRow_ + VisibleRowCount());
+      break;
+    case SB_TOP:
+      SetTopRow(layout_.fixedRows);
+      break;
+    case SB_BOTTOM:
+      SetTopRow(MaxTopRow());
+      break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
       SCROLLINFO si{};
@@ -284,7 +301,8 @@ void StringGrid::VScroll(int code) {
       SetTopRow(si.nTrackPos);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -295,12 +313,26 @@ void StringGrid::KeyDown(WPARAM key) {
   Coord to = current_;
   int top = topRow_;
   switch (key) {
-    case VK_UP: --to.row; break;
-    case VK_DOWN: ++to.row; break;
-    case VK_LEFT: --to.col; break;
-    case VK_RIGHT: ++to.col; break;
-    case VK_PRIOR: to.row -= page; top -= page; break;
-    case VK_NEXT: to.row += page; top += page; break;
+    case VK_UP:
+      --to.row;
+      break;
+    case VK_DOWN:
+      ++to.row;
+      break;
+    case VK_LEFT:
+      --to.col;
+      break;
+    case VK_RIGHT:
+      ++to.col;
+      break;
+    case VK_PRIOR:
+      to.row -= page;
+      top -= page;
+      break;
+    case VK_NEXT:
+      to.row += page;
+      top += page;
+      break;
     case VK_HOME:
       to.col = layout_.fixedCols;
       if (ctrl) to.row = layout_.fixedRows;
@@ -309,7 +341,8 @@ void StringGrid::KeyDown(WPARAM key) {
       to.col = layout_.colCount - 1;
       if (ctrl) to.row = layout_.rowCount - 1;
       break;
-    default: return;
+    default:
+      return;
   }
   to.col = std::clamp(to.col, layout_.fixedCols, layout_.colCount - 1);
   to.row = std::clamp(to.row, layout_.fixedRows, layout_.rowCount - 1);
@@ -443,8 +476,8 @@ LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       const int col = ColAt(p.x);
       const int row = RowAt(p.y);
       if (col < layout_.fixedCols || row < layout_.fixedRows) return 0;
-      const bool started = (wp & MK_SHIFT) ? (MoveAnchor({col, row}), true)
-                                           : MoveCurrent({col, row}, false);
+      const bool started =
+          (wp & MK_SHIFT) ? (MoveAnchor({col, row}), true) : MoveCurrent({col, row}, false);
       if (started) {
         selecting_ = true;
         SetCapture(hwnd());

@@ -55,11 +55,20 @@ int StringGrid::Navigate(int from, long direction) const {
   int col = from % layout_.colCount;
   int row = from / layout_.colCount;
   switch (direction) {
-    case NAVDIR_LEFT: --col; break;
-    case NAVDIR_RIGHT: ++col; break;
-    case NAVDIR_UP: --row; break;
-    case NAVDIR_DOWN: ++row; break;
-    default: return AccessibleElements::Navigate(from, direction);
+    case NAVDIR_LEFT:
+      --col;
+      break;
+    case NAVDIR_RIGHT:
+      ++col;
+      break;
+    case NAVDIR_UP:
+      --row;
+      break;
+    case NAVDIR_DOWN:
+      ++row;
+      break;
+    default:
+      return AccessibleElements::Navigate(from, direction);
   }
   return ValidCell(col, row) ? CellIndex(col, row) : -1;
 }

@@ -15,10 +15,10 @@ constexpr int kBandHeight = 41;
 void FormBlenge::CreateWindowed(HWND mainWindow) {
   mainWindow_ = mainWindow;
   RegisterClass(kClassName);
-  CreateForm(kClassName, "Предупреждение !",
-             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
-                 WS_CLIPCHILDREN,
-             WS_EX_CONTROLPARENT, kClientWidth, kClientHeight, mainWindow);
+  CreateForm(
+      kClassName, "Предупреждение !",
+      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+      WS_EX_CONTROLPARENT, kClientWidth, kClientHeight, mainWindow);
   SetControlFont(hwnd(), UiFont({L"Tahoma", 11}));
 
   PanelLook up;
@@ -39,8 +39,7 @@ void FormBlenge::CreateWindowed(HWND mainWindow) {
   exit.side = PictureSide::Left;
   exit.font = UiFont(Arial(16, true));
   exit.id = IDOK;
-  BBtn_Exit.Create(Pan_Btn.hwnd(), {1, 1, kClientWidth - 2, kBandHeight - 2}, "Выйти в Демо",
-                   exit);
+  BBtn_Exit.Create(Pan_Btn.hwnd(), {1, 1, kClientWidth - 2, kBandHeight - 2}, "Выйти в Демо", exit);
   BBtn_Exit.onClick = [this] { BBtn_ExitClick(); };
   Pan_Btn.AlignControls({{BBtn_Exit.hwnd(), AlignFill()}});
   AlignControls();

@@ -24,17 +24,17 @@ bool FromSystemFolder(const wchar_t* dll) {
   wchar_t path[MAX_PATH], system[MAX_PATH];
   const DWORD n = GetModuleFileNameW(GetModuleHandleW(dll), path, MAX_PATH);
   const UINT s = GetSystemDirectoryW(system, MAX_PATH);
-  return n > s && path[s] == L'\\' && CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, path, s,
-                                                     system, s) == CSTR_EQUAL;
+  return n > s && path[s] == L'\\' &&
+         CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, path, s, system, s) == CSTR_EQUAL;
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR args, int) {
   using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-  const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"),
-                                             "SetDefaultDllDirectories")));
+  const auto setDefaultDllDirectories =
+      reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(
+          GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
   if (setDefaultDllDirectories) setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
   const std::wstring mode = args;
   if (mode == L"absent") DemoDiscAbsent();

@@ -9,8 +9,8 @@ BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID) {
   const DWORD n = GetModuleFileNameW(self, marker, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return TRUE;
   lstrcpyW(marker + n, L".loaded");
-  const HANDLE h = CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE h =
+      CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
   return TRUE;
 }

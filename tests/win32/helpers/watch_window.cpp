@@ -57,8 +57,8 @@ int wmain(int argc, wchar_t** argv) {
   PostMessageW(group, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   Sleep(300);
   wchar_t text[256] = {};
-  SendMessageTimeoutW(memo, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                      1000, &ignored);
+  SendMessageTimeoutW(memo, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000,
+                      &ignored);
   Append(std::wstring(L"memo ") + text);
 
   const DWORD elapsed = GetTickCount() - start;

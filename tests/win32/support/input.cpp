@@ -26,11 +26,18 @@ INPUT KeyInput(WORD key, bool up) {
   in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, 0));
   in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
   switch (key) {
-    case VK_PRIOR: case VK_NEXT: case VK_HOME: case VK_END:
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
       in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
       break;
-    default: break;
+    default:
+      break;
   }
   return in;
 }

@@ -32,8 +32,8 @@ struct UnixDriveRequest {
 using UnixFileNameFn = char*(CDECL*)(LPCWSTR);
 
 UnixFileNameFn WineUnixFileName() {
-  return reinterpret_cast<UnixFileNameFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+  return reinterpret_cast<UnixFileNameFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
 }
 
 // Maps (unixPath non-empty) or unmaps the letter through the mount manager.
@@ -49,12 +49,13 @@ bool DefineWineDrive(wchar_t letter, const std::string& unixPath) {
     request->mountPointOffset = sizeof(UnixDriveRequest);
     unixPath.copy(buffer.data() + sizeof(UnixDriveRequest), unixPath.size());
   }
-  HANDLE manager = CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE manager =
+      CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   if (manager == INVALID_HANDLE_VALUE) return false;
   DWORD returned = 0;
-  const BOOL ok = DeviceIoControl(manager, kDefineUnixDrive, buffer.data(), request->size, nullptr, 0,
-                                  &returned, nullptr);
+  const BOOL ok = DeviceIoControl(manager, kDefineUnixDrive, buffer.data(), request->size, nullptr,
+                                  0, &returned, nullptr);
   CloseHandle(manager);
   return ok != FALSE;
 }

@@ -34,7 +34,7 @@ class ReaderRegistration {
   void SetRaw(DWORD type, const void* data, DWORD size);
 
   HKEY root_ = nullptr;
-  std::wstring classes_;             // the classes key under root_
+  std::wstring classes_;               // the classes key under root_
   std::vector<std::wstring> created_;  // key paths under classes_, outermost first
   bool readOnly_ = false;
 };

@@ -60,7 +60,8 @@ TempDir::~TempDir() {
 
 void MakeDirs(const Text& path) {
   for (std::size_t i = 3; i <= path.size(); ++i)
-    if (i == path.size() || path[i] == '\\') CreateDirectoryW(Wide(path.substr(0, i)).c_str(), nullptr);
+    if (i == path.size() || path[i] == '\\')
+      CreateDirectoryW(Wide(path.substr(0, i)).c_str(), nullptr);
 }
 
 void WriteFileBytes(const Text& path, const std::string& bytes) {
@@ -76,8 +77,8 @@ void WriteFileBytes(const Text& path, const std::string& bytes) {
 std::string Cp1251(std::string_view text) {
   const std::wstring wide = Wide(text);
   if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(1251, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                    0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(1251, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                    nullptr, nullptr);
   std::string out(static_cast<std::size_t>(n), '\0');
   WideCharToMultiByte(1251, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
                       nullptr);
@@ -103,7 +104,7 @@ bool FileExists(const Text& path) {
 std::vector<Text> RecordedLines(const Text& path, bool wide) {
   const std::string bytes = ReadFileBytes(path);
   const Text all = wide ? FromWide(std::wstring_view(reinterpret_cast<const wchar_t*>(bytes.data()),
-                                                   bytes.size() / sizeof(wchar_t)))
+                                                     bytes.size() / sizeof(wchar_t)))
                         : bytes;
   std::vector<Text> lines;
   std::size_t start = 0;

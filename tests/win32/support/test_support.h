@@ -46,7 +46,8 @@ Text TestProgramDir();
 
 // Dispatches the waiting messages, for at most `ms` milliseconds of waiting
 // for more, until `done` holds.
-void PumpMessages(int ms, const std::function<bool()>& done = [] { return false; });
+void PumpMessages(
+    int ms, const std::function<bool()>& done = [] { return false; });
 
 // A message box or dialog that came up while a watcher was installed.
 struct SeenDialog {
