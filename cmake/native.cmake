@@ -3,7 +3,6 @@
 option(DEMODISC_SANITIZE "Build the native tests with ASan and UBSan" OFF)
 option(DEMODISC_WITH_WINDOWS "Also build DemoDisc.exe and its tests under Wine" ON)
 
-target_compile_options(demodisc_core PRIVATE -Wall -Wextra -Werror)
 if(DEMODISC_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)

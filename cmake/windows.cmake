@@ -10,12 +10,11 @@ list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/src/app/(main|entry)_win\\.cpp$")
 set(WINDOWS_DEFINITIONS UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 NOMINMAX
     WIN32_LEAN_AND_MEAN)
 target_compile_definitions(demodisc_core PUBLIC ${WINDOWS_DEFINITIONS})
-target_compile_options(demodisc_core PRIVATE -Wall -Wextra -Werror)
 
 add_library(demodisc_win STATIC ${WINDOWS_SOURCES})
 target_link_libraries(demodisc_win PUBLIC demodisc_core gdi32 user32 kernel32 advapi32 shell32 ole32
                       oleaut32 uuid)
-target_compile_options(demodisc_win PRIVATE -Wall -Wextra -Werror)
+target_link_libraries(demodisc_win PRIVATE demodisc_warnings)
 target_include_directories(demodisc_win PUBLIC ${PROJECT_SOURCE_DIR}/resources)
 
 # Statically linked, subsystem 5.01 so that Windows XP SP3 starts it.
@@ -78,7 +77,7 @@ endif()
 add_executable(DemoDisc WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
                ${PROJECT_SOURCE_DIR}/src/app/entry_win.cpp
                ${PROJECT_SOURCE_DIR}/resources/demodisc.rc)
-target_link_libraries(DemoDisc PRIVATE demodisc_win)
+target_link_libraries(DemoDisc PRIVATE demodisc_win demodisc_warnings)
 foreach(dll IN LISTS DELAY_LOADED_DLLS)
   demodisc_delay_load(DemoDisc ${PROJECT_SOURCE_DIR}/src/app/delay_load/${dll}.def)
 endforeach()

@@ -110,9 +110,11 @@ class LongPathDiscTest : public MainWindowTest {
   explicit LongPathDiscTest(std::size_t pathLength) {
     const std::size_t tail = std::string_view("\\Presentation\\play_about.bat").size();
     Text root = disc_.path();
-    while (root.size() + tail < pathLength)
-      root +=
-          "\\" + std::string(std::min<std::size_t>(50, pathLength - tail - root.size() - 1), 'd');
+    while (root.size() + tail < pathLength) {
+      const std::size_t folder = std::min<std::size_t>(50, pathLength - tail - root.size() - 1);
+      root += '\\';
+      root.append(folder, 'd');
+    }
     root_ = root;
   }
   void RunsTheFirstPresentation(bool expected) {

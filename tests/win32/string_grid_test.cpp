@@ -98,7 +98,9 @@ TEST_F(StringGridTest, StartsOnTheFirstDataCellWithAVerticalScrollBarOnly) {
 
   // 298 - 4 border pixels leave 294: the header row and 14 full data rows.
   EXPECT_EQ(grid().VisibleRowCount(), 14);
-  SCROLLINFO si{sizeof si, SIF_ALL};
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_ALL;
   ASSERT_TRUE(GetScrollInfo(grid().hwnd(), SB_VERT, &si));
   EXPECT_EQ(si.nMin, 1);
   EXPECT_EQ(si.nMax, 39);
@@ -232,7 +234,9 @@ TEST_F(StringGridTest, KeysMoveTheCurrentCellOverTheDataCells) {
   EXPECT_EQ(grid().Col(), 2);
   EXPECT_EQ(grid().Row(), 39);
   EXPECT_EQ(grid().TopRow(), 26);  // the last row fully shown at the bottom
-  SCROLLINFO si{sizeof si, SIF_POS};
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_POS;
   GetScrollInfo(grid().hwnd(), SB_VERT, &si);
   EXPECT_EQ(si.nPos, 26);
   PressKey(VK_HOME, {VK_CONTROL});
