@@ -26,16 +26,17 @@ if(DEMODISC_WITH_WINDOWS)
   ExternalProject_Add(windows
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${PRODUCT_BINARY_DIR}
-    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-i686.cmake
-               -DCMAKE_BUILD_TYPE=Release
+    CONFIGURE_COMMAND ${CMAKE_COMMAND} --preset windows -S ${PROJECT_SOURCE_DIR}
+                      -B ${PRODUCT_BINARY_DIR}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)
   ExternalProject_Add(windows_tests
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${WINDOWS_TESTS_BINARY_DIR}
-    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/mingw-i686-tests.cmake
-               -DCMAKE_BUILD_TYPE=Release -DDEMODISC_EXE=${PRODUCT_BINARY_DIR}/DemoDisc.exe
+    CONFIGURE_COMMAND ${CMAKE_COMMAND} --preset windows-tests -S ${PROJECT_SOURCE_DIR}
+                      -B ${WINDOWS_TESTS_BINARY_DIR}
+                      -DDEMODISC_EXE=${PRODUCT_BINARY_DIR}/DemoDisc.exe
     DEPENDS windows
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""

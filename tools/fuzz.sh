@@ -12,9 +12,7 @@ runs=${2:--1}
 seconds=$(awk "BEGIN { print int($minutes * 60) }")
 "$root/tools/install-deps.sh"
 build=${DEMODISC_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DDEMODISC_SANITIZE=ON -DDEMODISC_FUZZ=ON >/dev/null
+(cd "$root" && cmake --preset native -B "$build" >/dev/null)
 targets=()
 for source in "$root"/tests/fuzz/*_fuzz.cpp; do
   name=$(basename "$source" .cpp)

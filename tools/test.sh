@@ -8,9 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${DEMODISC_BUILD_DIR:-$root/build}
 # The native suite runs under AddressSanitizer and UndefinedBehaviorSanitizer,
 # with the fuzz targets (clang's libFuzzer) for a bounded time each.
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DDEMODISC_SANITIZE=ON -DDEMODISC_FUZZ=ON >/dev/null
+(cd "$root" && cmake --preset native -B "$build" >/dev/null)
 cmake --build "$build" -j"$(nproc)"
 
 . "$root/tools/wine-env.sh"
