@@ -195,7 +195,10 @@ TEST_F(StringGridTest, HoldingADragBelowTheShownRowsScrollsRowByRow) {
   testing::MovePointerTo(h, Centre(1, 10));
   testing::PressLeftButton(h, Centre(1, 10));
   testing::MovePointerTo(h, POINT{100, client.bottom + 20});
-  testing::PumpMessages(400);
+  // Held for at least 400 ms, and until the grid has scrolled twice (a busy
+  // machine delays the scrolling timer).
+  const DWORD start = GetTickCount();
+  testing::PumpMessages(3000, [&] { return GetTickCount() - start >= 400 && grid().TopRow() > 2; });
   testing::ReleaseLeftButton(h, POINT{100, client.bottom + 20});
   const int top = grid().TopRow();
   EXPECT_GT(top, 2);
