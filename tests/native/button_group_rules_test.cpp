@@ -1,8 +1,8 @@
-#include "widgets/button_group_rules.h"
+#include "control_rules/button_group_rules.h"
 
 #include <gtest/gtest.h>
 
-#include "widgets/align_layout.h"
+#include "control_rules/align_layout.h"
 
 namespace demodisc {
 namespace {

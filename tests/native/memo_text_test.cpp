@@ -1,4 +1,4 @@
-#include "widgets/memo_text.h"
+#include "control_rules/memo_text.h"
 
 #include <gtest/gtest.h>
 

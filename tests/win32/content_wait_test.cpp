@@ -9,7 +9,7 @@
 #include "launcher/hint_texts.h"
 #include "support/input.h"
 #include "support/main_window_fixture.h"
-#include "widgets/button_group_rules.h"
+#include "control_rules/button_group_rules.h"
 
 namespace demodisc {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "widgets/align_layout.h"
+#include "control_rules/align_layout.h"
 
 namespace demodisc {
 

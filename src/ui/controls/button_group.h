@@ -11,7 +11,7 @@
 #include "ui/controls/accessible_host.h"
 #include "ui/controls/image_list.h"
 #include "ui/window.h"
-#include "widgets/align_layout.h"
+#include "control_rules/align_layout.h"
 
 namespace demodisc {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "widgets/hls_colour.h"
+#include "control_rules/hls_colour.h"
 
 namespace demodisc {
 

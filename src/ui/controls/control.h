@@ -6,7 +6,7 @@
 
 #include "base/text.h"
 #include "ui/window.h"
-#include "widgets/align_layout.h"
+#include "control_rules/align_layout.h"
 
 namespace demodisc {
 

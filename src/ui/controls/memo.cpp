@@ -1,7 +1,7 @@
 #include "ui/controls/memo.h"
 
 #include "base/wide_win.h"
-#include "widgets/memo_text.h"
+#include "control_rules/memo_text.h"
 
 namespace demodisc {
 

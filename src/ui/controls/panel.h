@@ -9,7 +9,7 @@
 
 #include "ui/controls/alignment.h"
 #include "ui/window.h"
-#include "widgets/align_layout.h"
+#include "control_rules/align_layout.h"
 
 namespace demodisc {
 

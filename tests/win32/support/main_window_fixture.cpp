@@ -9,7 +9,7 @@
 #include "base/wide_win.h"
 #include "ui/controls/button_group.h"
 #include "ui/controls/string_grid.h"
-#include "widgets/button_group_rules.h"
+#include "control_rules/button_group_rules.h"
 
 namespace demodisc::testing {
 

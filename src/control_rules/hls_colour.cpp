@@ -1,4 +1,4 @@
-#include "widgets/hls_colour.h"
+#include "control_rules/hls_colour.h"
 
 #include <algorithm>
 

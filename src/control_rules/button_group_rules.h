@@ -2,7 +2,7 @@
 // full-width buttons of one height, stacked from the top.
 #pragma once
 
-#include "widgets/hls_colour.h"
+#include "control_rules/hls_colour.h"
 
 namespace demodisc {
 

@@ -1,4 +1,4 @@
-#include "widgets/align_layout.h"
+#include "control_rules/align_layout.h"
 
 #include <algorithm>
 

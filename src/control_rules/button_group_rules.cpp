@@ -1,4 +1,4 @@
-#include "widgets/button_group_rules.h"
+#include "control_rules/button_group_rules.h"
 
 #include <algorithm>
 
