@@ -37,6 +37,7 @@ HMODULE LoadSystemLibrary(const char* name) noexcept {
 }
 
 HMODULE LoadCommonControls() noexcept {
+  LoadSystemLibrary("msimg32.dll");
   LoadSystemLibrary("uxtheme.dll");
   return LoadLibraryW(L"comctl32.dll");
 }

@@ -20,10 +20,11 @@ void RestrictDllSearch() noexcept;
 HMODULE LoadSystemLibrary(const char* name) noexcept;
 
 // Loads comctl32.dll by its bare name, which the manifest's activation
-// context turns into version 6 from the side-by-side store. uxtheme.dll,
-// which comctl32 loads by name as it starts, is loaded from the system
-// folder first, so that its loads find it in the process also where the
-// search is not restricted.
+// context turns into version 6 from the side-by-side store. The DLLs that
+// comctl32 and uxtheme load by bare name themselves (uxtheme, msimg32) are
+// loaded from the system folder first, so that those loads find them in the
+// process: not every loader restricts a system DLL's own loads (Windows XP,
+// the delay imports of Wine's DLLs).
 HMODULE LoadCommonControls() noexcept;
 
 }  // namespace demodisc
