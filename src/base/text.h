@@ -21,6 +21,21 @@ char32_t NextChar(std::string_view s, std::size_t& i);
 // Appends one character in UTF-8.
 void AppendChar(Text& out, char32_t c);
 
+// Appends the text's characters as UTF-16 units to any string of 16-bit
+// units (std::u16string, or std::wstring on Windows).
+template <typename Units>
+void AppendUtf16(std::string_view text, Units& out) {
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextChar(text, i);
+    if (c < 0x10000) {
+      out.push_back(static_cast<typename Units::value_type>(c));
+    } else {
+      out.push_back(static_cast<typename Units::value_type>(0xD800 + ((c - 0x10000) >> 10)));
+      out.push_back(static_cast<typename Units::value_type>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    }
+  }
+}
+
 // Conversions at the wide boundary; both are lossless for what the other gives.
 std::u16string Utf16FromUtf8(std::string_view text);
 Text Utf8FromUtf16(std::u16string_view text);

@@ -6,8 +6,10 @@ namespace demodisc {
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 
 std::wstring Wide(std::string_view text) {
-  const std::u16string units = Utf16FromUtf8(text);
-  return std::wstring(units.begin(), units.end());
+  std::wstring out;
+  out.reserve(text.size());
+  AppendUtf16(text, out);
+  return out;
 }
 
 Text FromWide(std::wstring_view text) {

@@ -52,8 +52,9 @@ void Label::Create(HWND parent, const Bounds& bounds, const Text& caption, const
   }
   CreateControl(L"STATIC", caption, style, 0, parent, bounds, look.font);
   // Placed by its bounds (not by an alignment, which sizes it itself).
+  if (bounds.height == 0) return;
   const int needed = LabelTextHeight(hwnd(), bounds.width);
-  if (bounds.height > 0 && needed > bounds.height)
+  if (needed > bounds.height)
     SetWindowPos(hwnd(), nullptr, 0, 0, bounds.width, needed,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
