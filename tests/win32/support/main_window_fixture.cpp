@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "app/message_loop_win.h"
+#include "ui/message_loop_win.h"
 #include "base/wide_win.h"
 #include "ui/controls/button_group.h"
 #include "ui/controls/string_grid.h"
@@ -35,9 +35,12 @@ void MainWindowTest::SetUp() {
   PumpMessages(100);
 }
 
-StringGrid& MainWindowTest::Grid() const {
-  return *reinterpret_cast<StringGrid*>(GetWindowLongPtrW(Named("StrGrd_Bibl"), GWLP_USERDATA));
+HWND MainWindowTest::Named(std::string_view name) const {
+  const Window* window = app_->mainForm().Named(name);
+  return window ? window->hwnd() : nullptr;
 }
+
+StringGrid& MainWindowTest::Grid() const { return Control<StringGrid>("StrGrd_Bibl"); }
 
 void MainWindowTest::PrepareDisc() {
   WriteFileBytes(Disc("Publication\\vortan_lit.txt"), "eng#paper01.pdf#1.  A sample paper.\r\n");
@@ -54,8 +57,7 @@ void MainWindowTest::MoveMouse(HWND window, int x, int y) {
   // button and rests there, so that the system sees it over the group (and
   // sends no mouse-leave notice) while the posted moves pick the buttons:
   // under Wine the system's own moves after a jump arrive late and in steps.
-  auto* group = dynamic_cast<ButtonGroup*>(
-      reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+  auto* group = dynamic_cast<ButtonGroup*>(Window::FromHwnd(window));
   POINT cursor;
   GetCursorPos(&cursor);
   if (group && WindowFromPoint(cursor) != window) {

@@ -28,7 +28,14 @@ class MainWindowTest : public ::testing::Test {
 
   MainForm& main() { return app_->mainForm(); }
   FormBlenge& notice() { return app_->noticeForm(); }
-  HWND Named(std::string_view name) const { return app_->mainForm().Named(name); }
+  // A control of the main window by its name, and its object.
+  HWND Named(std::string_view name) const;
+  template <class W>
+  W& Control(std::string_view name) const {
+    W* control = app_->mainForm().Named<W>(name);
+    EXPECT_NE(control, nullptr) << name;
+    return *control;
+  }
   // The publication grid's object.
   StringGrid& Grid() const;
 

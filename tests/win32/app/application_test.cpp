@@ -1,80 +1,16 @@
-// The dispatch guard, the default error display, the modal loop and the
-// order of the windows at start-up.
+// The application object: the order of the windows at start-up, and its own
+// window, the program's one taskbar entry.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "app/application_win.h"
-#include "app/error_display_win.h"
-#include "app/message_dialogs_win.h"
-#include "base/errors.h"
 #include "base/files_win.h"
 #include "base/wide_win.h"
 #include "support/main_window_fixture.h"
 #include "support/test_support.h"
-#include "ui/form.h"
+#include "ui/error_display_win.h"
 
 namespace demodisc {
 namespace {
-
-using testing::DialogWatcher;
-
-constexpr UINT kThrowIoError = WM_APP + 1;
-constexpr UINT kThrowWithStop = WM_APP + 2;
-
-class ThrowingForm final : public Form {
- public:
-  ThrowingForm() {
-    RegisterClass(L"TThrowingForm");
-    CreateForm(L"TThrowingForm", "Throwing", WS_OVERLAPPEDWINDOW, 0, 200, 100, nullptr);
-  }
-  int handled = 0;
-  std::function<void()> onApp3 = [] {};
-
- protected:
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
-    if (msg == kThrowIoError) throw InOutError(2);
-    if (msg == kThrowWithStop) throw AppError("Stops here.");
-    if (msg == WM_APP + 3) {
-      onApp3();
-      return ++handled;
-    }
-    return Form::HandleMessage(msg, wp, lp);
-  }
-};
-
-TEST(DefaultErrorDisplay, ShowsAnErrorThatEscapesAHandlerAndGoesOn) {
-  ThrowingForm form;
-  form.Show();
-  DialogWatcher watcher;
-  SendMessageW(form.hwnd(), kThrowIoError, 0, 0);
-  SendMessageW(form.hwnd(), kThrowWithStop, 0, 0);
-  ASSERT_EQ(watcher.seen().size(), 2u);
-  EXPECT_EQ(watcher.seen()[0].className, "#32770");
-  EXPECT_EQ(watcher.seen()[0].caption, "win32_tests");
-  EXPECT_EQ(watcher.seen()[0].text, "File not found.");
-  EXPECT_EQ(watcher.seen()[1].text, "Stops here.");
-  // The window goes on handling messages.
-  EXPECT_EQ(SendMessageW(form.hwnd(), WM_APP + 3, 0, 0), 1);
-}
-
-TEST(DefaultErrorDisplay, TitleComesFromTheProgramName) { EXPECT_EQ(AppTitle(), "win32_tests"); }
-
-TEST(ModalLoop, ReturnsCancelWhenClosedAndDisablesTheOtherWindows) {
-  ThrowingForm owner;
-  owner.Show();
-  ThrowingForm modal;
-  bool ownerEnabledWhileModal = true;
-  modal.onApp3 = [&] { ownerEnabledWhileModal = IsWindowEnabled(owner.hwnd()) != FALSE; };
-  // Both arrive through the modal loop: the probe, then the close request.
-  PostMessageW(modal.hwnd(), WM_APP + 3, 0, 0);
-  PostMessageW(modal.hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(modal.ShowModal(), kModalCancel);
-  EXPECT_EQ(modal.handled, 1);
-  EXPECT_FALSE(ownerEnabledWhileModal);
-  EXPECT_FALSE(modal.IsShown());
-  EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
-}
 
 std::vector<std::wstring> gCreated;
 
@@ -166,25 +102,6 @@ TEST_F(ApplicationWindowTest, HandsItsActivationToTheMainWindowAndItsCloseToo) {
   EXPECT_FALSE(main().IsShown());
   MSG msg;
   EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST(MessageDialogs, HaveTheRuntimeCaptionsAndAnswers) {
-  DialogWatcher watcher(IDYES);
-  EXPECT_TRUE(AskWarningYesNo("Question?"));
-  watcher.set_answer(IDNO);
-  EXPECT_FALSE(AskWarningYesNo("Question?"));
-  watcher.set_answer(IDCANCEL);  // Escape answers No
-  EXPECT_FALSE(AskWarningYesNo("Question?"));
-  watcher.set_answer(IDOK);
-  ShowPlainMessage("Plain");
-  ShowErrorMessage("Broken");
-  ASSERT_EQ(watcher.seen().size(), 5u);
-  EXPECT_EQ(watcher.seen()[0].caption, "Warning");
-  EXPECT_EQ(watcher.seen()[0].text, "Question?");
-  EXPECT_EQ(watcher.seen()[3].caption, "win32_tests");
-  EXPECT_EQ(watcher.seen()[3].text, "Plain");
-  EXPECT_EQ(watcher.seen()[4].caption, "Error");
-  EXPECT_EQ(watcher.seen()[4].text, "Broken");
 }
 
 }  // namespace

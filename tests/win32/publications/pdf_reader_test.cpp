@@ -1,10 +1,11 @@
 // The reader look-up against a real registry key, and the read and install
 // operations starting real programs.
 #include "publications/pdf_reader_win.h"
+#include "ui/MainDemo/read_publication.h"
 
 #include <gtest/gtest.h>
 
-#include "app/error_display_win.h"
+#include "ui/error_display_win.h"
 #include "base/errors.h"
 #include "support/reader_registration.h"
 #include "support/recorder.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "base/wide_win.h"
-#include "publications/publication_grid_win.h"
+#include "ui/MainDemo/publication_grid.h"
 #include "support/main_window_fixture.h"
 #include "support/timing.h"
 

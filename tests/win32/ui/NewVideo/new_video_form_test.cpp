@@ -34,16 +34,23 @@ class VideoWindowTest : public ::testing::Test {
     form.Show();
     PumpMessages(3000, [&] { return Time() != "PanTime" || !watcher.seen().empty(); });
   }
-  Text Time() const { return WindowTextUtf8(form.PanTime()); }
-  bool Down(int id) const { return SendMessageW(form.ToolBar1(), TB_ISBUTTONCHECKED, id, 0) != 0; }
+  // A control of the window by its name.
+  HWND Control(std::string_view name) const {
+    const Window* control = form.Named(name);
+    return control ? control->hwnd() : nullptr;
+  }
+  Text Time() const { return WindowTextUtf8(Control("PanTime")); }
+  bool Down(int id) const {
+    return SendMessageW(Control("ToolBar1"), TB_ISBUTTONCHECKED, id, 0) != 0;
+  }
   // A real click on a tool button: press and release at its centre.
   void Click(int id) {
     RECT r{};
-    const auto index = SendMessageW(form.ToolBar1(), TB_COMMANDTOINDEX, id, 0);
-    SendMessageW(form.ToolBar1(), TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+    const auto index = SendMessageW(Control("ToolBar1"), TB_COMMANDTOINDEX, id, 0);
+    SendMessageW(Control("ToolBar1"), TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
     const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    SendMessageW(form.ToolBar1(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(form.ToolBar1(), WM_LBUTTONUP, 0, at);
+    SendMessageW(Control("ToolBar1"), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(Control("ToolBar1"), WM_LBUTTONUP, 0, at);
     PumpMessages(50);
   }
   void Tick() { SendMessageW(form.hwnd(), WM_TIMER, kTimer1, 0); }
@@ -65,22 +72,22 @@ TEST_F(VideoWindowTest, LayoutAt96Dpi) {
   EXPECT_EQ(client.bottom, 352);
   EXPECT_EQ(WindowTextUtf8(form.hwnd()), "Видео-ролик");
   EXPECT_TRUE(GetWindowLongW(form.hwnd(), GWL_STYLE) & WS_THICKFRAME);
-  GetWindowRect(form.Panel1(), &panel);
+  GetWindowRect(Control("Panel1"), &panel);
   EXPECT_EQ(panel.right - panel.left, 348);
   EXPECT_EQ(panel.bottom - panel.top, 325);
-  GetWindowRect(form.ToolBar1(), &bar);
+  GetWindowRect(Control("ToolBar1"), &bar);
   MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&bar), 2);
   EXPECT_EQ(bar.bottom, 352 - 2);
   EXPECT_EQ(bar.top, 325 + 2);
   const int lefts[] = {0, 23, 46};
   for (int i = 0; i < 3; ++i) {
     RECT r{};
-    SendMessageW(form.ToolBar1(), TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+    SendMessageW(Control("ToolBar1"), TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
     EXPECT_EQ(r.left, lefts[i]) << i;
     EXPECT_EQ(r.right - r.left, 23) << i;
   }
-  GetWindowRect(form.PanTime(), &time);
-  MapWindowPoints(nullptr, form.ToolBar1(), reinterpret_cast<POINT*>(&time), 2);
+  GetWindowRect(Control("PanTime"), &time);
+  MapWindowPoints(nullptr, Control("ToolBar1"), reinterpret_cast<POINT*>(&time), 2);
   EXPECT_EQ(time.left, 69);
   EXPECT_EQ(time.right - time.left, 108);
   EXPECT_EQ(time.bottom - time.top, 22);
@@ -94,10 +101,10 @@ TEST_F(VideoWindowTest, LayoutAt96Dpi) {
   GetWindowRect(form.hwnd(), &outer);
   SetWindowPos(form.hwnd(), nullptr, 0, 0, outer.right - outer.left + 100,
                outer.bottom - outer.top + 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  GetWindowRect(form.Panel1(), &panel);
+  GetWindowRect(Control("Panel1"), &panel);
   EXPECT_EQ(panel.right - panel.left, 448);
   EXPECT_EQ(panel.bottom - panel.top, 375);
-  GetWindowRect(form.ToolBar1(), &bar);
+  GetWindowRect(Control("ToolBar1"), &bar);
   MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&bar), 2);
   EXPECT_EQ(bar.bottom, 402 - 2);
   EXPECT_EQ(bar.right - bar.left, 448);

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "memory_source.h"
+#include "support/memory_source.h"
 
 namespace demodisc {
 namespace {

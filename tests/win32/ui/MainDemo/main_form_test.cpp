@@ -5,7 +5,6 @@
 #include "base/wide_win.h"
 #include "support/main_window_fixture.h"
 #include "ui/MainDemo/main_form.h"
-#include "ui/controls/control.h"
 #include "ui/controls/label.h"
 #include "ui/controls/page_control.h"
 #include "ui/form.h"

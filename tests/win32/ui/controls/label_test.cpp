@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "ui/controls/alignment.h"
-#include "ui/controls/control.h"
 #include "ui/controls/fonts.h"
 #include "ui/controls/label.h"
 #include "ui/controls/panel.h"
@@ -16,18 +15,18 @@ namespace {
 class LabelHost final : public Form {
  public:
   LabelHost() {
-    RegisterClass(L"TLabelHost");
-    CreateForm(L"TLabelHost", "Labels", WS_OVERLAPPED | WS_CAPTION, 0, 300, 360, nullptr);
+    CreateForm({L"TLabelHost"},
+               {.bounds = {0, 0, 300, 360}, .text = "Labels", .style = WS_OVERLAPPED | WS_CAPTION});
     PanelLook look;
     look.bevel = false;
-    panel.Create(hwnd(), {0, 0, 200, 300}, look);
+    panel.Create({.parent = hwnd(), .bounds = {0, 0, 200, 300}}, look);
   }
   // A word-wrapped label on the panel.
   void Add(Label& label, const Text& text, const Bounds& bounds = {}) {
     LabelLook look;
     look.wordWrap = true;
-    look.font = UiFont(Arial(12));
-    label.Create(panel.hwnd(), bounds, text, look);
+    label.Create(
+        {.parent = panel.hwnd(), .bounds = bounds, .text = text, .font = UiFont(Arial(12))}, look);
   }
   Panel panel;
 };
@@ -55,8 +54,9 @@ TEST_F(LabelHeightTest, ABottomLabelWhoseTextNeedsMoreLinesGrowsUpward) {
   Label fits, needsMore;
   host.Add(fits, Lines(2));
   host.Add(needsMore, Lines(4));
-  HWND filler = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                                host.panel.hwnd(), nullptr, nullptr, nullptr);
+  Window fillerControl;
+  const HWND filler =
+      fillerControl.CreateControl(L"EDIT", {.parent = host.panel.hwnd(), .style = WS_VISIBLE});
   host.panel.AlignControls({{fits.hwnd(), AlignBottom(2 * line)},
                             {needsMore.hwnd(), AlignBottom(2 * line)},
                             {filler, AlignFill()}});

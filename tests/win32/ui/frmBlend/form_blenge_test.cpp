@@ -6,7 +6,6 @@
 #include "launcher/hint_texts.h"
 #include "support/main_window_fixture.h"
 #include "ui/MainDemo/main_form.h"
-#include "ui/controls/control.h"
 #include "ui/frmBlend/form_blenge.h"
 
 namespace demodisc {
@@ -17,7 +16,11 @@ using testing::TimedSteps;
 
 class NoticeTest : public MainWindowTest {
  protected:
-  HWND Button() { return notice().BBtn_ExitButton().hwnd(); }
+  HWND Button() { return NoticeControl("BBtn_Exit"); }
+  HWND NoticeControl(std::string_view name) {
+    const Window* control = notice().Named(name);
+    return control ? control->hwnd() : nullptr;
+  }
   // Points at a demo item, then clicks it (real mouse messages); the notice
   // window's own modal loop runs inside the click.
   void PointAtDemoItem(int button) {
@@ -50,12 +53,12 @@ TEST_F(NoticeTest, LayoutOfTheWindow) {
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_TRUE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);
-  EXPECT_EQ(BoundsInParent(notice().Pan_UpPanel().hwnd()), (Bounds{0, 0, 273, 41}));
-  EXPECT_EQ(BoundsInParent(notice().Img_WerkerPicture().hwnd()), (Bounds{0, 41, 273, 270}));
-  EXPECT_EQ(BoundsInParent(notice().Pan_BtnPanel().hwnd()), (Bounds{0, 311, 273, 41}));
+  EXPECT_EQ(BoundsInParent(NoticeControl("Pan_Up")), (Bounds{0, 0, 273, 41}));
+  EXPECT_EQ(BoundsInParent(NoticeControl("Img_Werker")), (Bounds{0, 41, 273, 270}));
+  EXPECT_EQ(BoundsInParent(NoticeControl("Pan_Btn")), (Bounds{0, 311, 273, 41}));
   EXPECT_EQ(BoundsInParent(Button()), (Bounds{1, 1, 271, 39}));
   EXPECT_EQ(WindowTextUtf8(Button()), "Выйти в Демо");
-  EXPECT_EQ(WindowTextUtf8(notice().Pan_UpPanel().hwnd()), "Пункт не доступен");
+  EXPECT_EQ(WindowTextUtf8(NoticeControl("Pan_Up")), "Пункт не доступен");
 }
 
 TEST_F(NoticeTest, EachNoticeItemShowsTheWindowAndEachWayOfClosingWorksButEscape) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
-#include "memory_source.h"
+#include "support/memory_source.h"
 
 namespace demodisc {
 namespace {

@@ -1,31 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "base/app_title.h"
 #include "launcher/command_line.h"
-#include "launcher/disc_folders.h"
 
 namespace demodisc {
 namespace {
-
-TEST(DiscFolders, FollowTheCurrentDirectory) {
-  const DiscFolders f = MakeDiscFolders("C:\\Demo");
-  EXPECT_EQ(f.RootDir, "C:\\Demo\\");
-  EXPECT_EQ(f.PresentationDir, "C:\\Demo\\Presentation\\");
-  EXPECT_EQ(f.AcrobatReaderDir, "C:\\Demo\\Acrobat Reader\\");
-  EXPECT_EQ(f.PublicationDir, "C:\\Demo\\Publication\\");
-  EXPECT_EQ(f.Vortan4Dir, "C:\\Demo\\Vortan4\\");
-  EXPECT_EQ(f.LA20KDir, "C:\\Demo\\LA20K\\");
-  EXPECT_EQ(f.VideoDir, "C:\\Demo\\Video\\");
-  EXPECT_EQ(f.Ostravilenka15Dir, "C:\\Demo\\Ostravilenka_1_5\\");
-  EXPECT_EQ(f.HintsDir, "C:\\Demo\\Hints\\");
-}
-
-TEST(DiscFolders, DoubleTheBackslashAtADriveRoot) {
-  const DiscFolders f = MakeDiscFolders("E:\\");
-  EXPECT_EQ(f.RootDir, "E:\\\\");
-  EXPECT_EQ(f.HintsDir, "E:\\\\Hints\\");
-  EXPECT_EQ(RootDirOf("E:\\"), "E:\\\\");
-}
 
 TEST(CommandLine, QuotesTheProgramAndEndsInABlankWithoutParameters) {
   const std::string program = "C:\\Demo\\Presentation\\play_about.bat";
@@ -78,21 +56,6 @@ TEST(WorkingDir, EndsAtTheLastBackslashOrDriveColon) {
   EXPECT_EQ(WorkingDirOf(":\\Reader\\AcroRd32.exe "), ":\\Reader\\");
   EXPECT_EQ(WorkingDirOf("setup.exe"), "");
   EXPECT_EQ(WorkingDirOf(""), "");
-}
-
-TEST(AppTitle, IsTheFileNameBeforeItsFirstDotInLowerCaseAfterTheFirst) {
-  EXPECT_EQ(AppTitleFromExePath("C:\\Disc\\DemoDisc.exe"), "Demodisc");
-  EXPECT_EQ(AppTitleFromExePath("Z:\\a.b\\DEMO.disc.exe"), "Demo");
-  EXPECT_EQ(AppTitleFromExePath("D:\\START"), "Start");
-  EXPECT_EQ(AppTitleFromExePath("D:\\sTART.EXE"), "start");
-  EXPECT_EQ(AppTitleFromExePath("D:\\.exe"), "");
-  EXPECT_EQ(AppTitleFromExePath("ДЕМО.exe"), "Демо");
-  EXPECT_EQ(AppTitleFromExePath("XЁ.exe"), "Xё");
-  // Whatever letters the name holds.
-  EXPECT_EQ(AppTitleFromExePath("C:\\Users\\Jürgen\\DËMO.exe"), "Dëmo");
-  EXPECT_EQ(AppTitleFromExePath("C:\\ΑΘΗΝΑ.exe"), "Αθηνα");
-  EXPECT_EQ(AppTitleFromExePath("C:\\光盘Start.exe"), "光盘start");
-  EXPECT_EQ(AppTitleFromExePath("Élan.exe"), "Élan");
 }
 
 }  // namespace

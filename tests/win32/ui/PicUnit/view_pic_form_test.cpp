@@ -130,10 +130,10 @@ TEST_F(PhotoWindowTest, LayoutAt96Dpi) {
   EXPECT_EQ(client.bottom, 279);
   EXPECT_EQ(WindowTextUtf8(form.hwnd()), "Просмотр рекламных фото");
   EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
-  GetWindowRect(form.LabInfo(), &label);
+  GetWindowRect(form.Named("LabInfo")->hwnd(), &label);
   EXPECT_EQ(label.right - label.left, 341);
   EXPECT_EQ(label.bottom - label.top, 13);
-  EXPECT_EQ(WindowTextUtf8(form.LabInfo()), "");
+  EXPECT_EQ(WindowTextUtf8(form.Named("LabInfo")->hwnd()), "");
   EXPECT_EQ(form.FileListBox1().ListDir(), disc.path());
 }
 

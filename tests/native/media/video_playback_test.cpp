@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "base/errors.h"
-#include "fake_media_device.h"
+#include "support/fake_media_device.h"
 #include "media/video_playback.h"
 #include "media/video_time.h"
 

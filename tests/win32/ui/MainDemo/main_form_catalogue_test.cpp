@@ -2,7 +2,7 @@
 // clicks with real mouse messages, real batch files and programs.
 #include <gtest/gtest.h>
 
-#include "app/error_display_win.h"
+#include "ui/error_display_win.h"
 #include "base/wide_win.h"
 #include "launcher/catalogue.h"
 #include "launcher/hint_texts.h"
@@ -71,9 +71,7 @@ TEST_F(CatalogueTest, HotHandlerRunsOncePerEnteredButtonAndWithMinusOneOnLeaving
   WriteHint("demo_v15.txt", "first");
   WriteHint("demo_ZOZE.txt", "second");
   WriteHint("demo_ annot_report.txt", "sixth");
-  auto* group =
-      reinterpret_cast<ButtonGroup*>(GetWindowLongPtrW(Named("ButGrp_demo"), GWLP_USERDATA));
-  ASSERT_NE(group, nullptr);
+  auto* group = &Control<ButtonGroup>("ButGrp_demo");
   ShowPage(MainForm::kDemo);
   std::vector<int> calls;
   auto handler = group->onHotButton;
@@ -197,7 +195,7 @@ TEST_F(CatalogueTest, PressAndReleaseOnDifferentButtonsOrOtherButtonsOrKeysRunNo
   Post(group, WM_MBUTTONUP, 0, 100, 10);
   // The keyboard moves the focus frame only.
   SetFocus(group);
-  auto* bg = reinterpret_cast<ButtonGroup*>(GetWindowLongPtrW(group, GWLP_USERDATA));
+  auto* bg = dynamic_cast<ButtonGroup*>(Window::FromHwnd(group));
   for (WPARAM key : {VK_HOME, VK_DOWN, VK_RETURN, VK_SPACE}) {
     PostMessageW(group, WM_KEYDOWN, key, 0);
     PostMessageW(group, WM_KEYUP, key, 0);

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/error_display_win.h"
+#include "ui/error_display_win.h"
 #include "support/input.h"
 #include "support/main_window_fixture.h"
 #include "support/pixels.h"

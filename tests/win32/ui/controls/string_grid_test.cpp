@@ -10,6 +10,7 @@
 #include "support/input.h"
 #include "support/pixels.h"
 #include "support/test_support.h"
+#include "ui/controls/fonts.h"
 #include "ui/form.h"
 
 namespace demodisc {
@@ -25,27 +26,28 @@ StringGridLayout PublicationLikeLayout() {
   l.colCount = 3;
   l.rowCount = 40;
   l.rowHeight = 18;
-  l.fontFace = L"Arial";
-  l.fontHeight = 11;
-  l.fontCharSet = RUSSIAN_CHARSET;
   return l;
 }
 
 class GridHost final : public Form {
  public:
   GridHost() {
-    RegisterClass(L"TGridHost");
-    CreateForm(L"TGridHost", "Grid host", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, 600, 360,
-               nullptr);
-    grid.Create(hwnd(), 3, 3, 540, 298, PublicationLikeLayout());
+    CreateForm({L"TGridHost"}, {.bounds = {0, 0, 600, 360},
+                                .text = "Grid host",
+                                .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU});
+    grid.Create({.parent = hwnd(), .bounds = {3, 3, 540, 298}, .font = UiFont(Arial(11))},
+                PublicationLikeLayout());
     grid.SetColWidth(0, 24);
     grid.SetColWidth(1, 36);
     grid.SetColWidth(2, 460);
     // A second control to take the focus away from the grid.
-    other = CreateWindowExW(0, L"BUTTON", L"Other", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 3, 320, 80,
-                            24, hwnd(), nullptr, nullptr, nullptr);
+    other = otherButton.CreateControl(L"BUTTON", {.parent = hwnd(),
+                                                  .bounds = {3, 320, 80, 24},
+                                                  .text = "Other",
+                                                  .style = WS_VISIBLE | WS_TABSTOP});
   }
   StringGrid grid;
+  Window otherButton;
   HWND other = nullptr;
 };
 
@@ -63,10 +65,10 @@ RECT Shown(HWND window, RECT r) {
 class StringGridTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    host_.grid.OnSelectCell([this](int col, int row) {
+    host_.grid.onSelectCell = [this](int col, int row) {
       selections_.emplace_back(col, row);
       return allow_;
-    });
+    };
     testing::BringToFront(host_.hwnd());
   }
 
@@ -322,7 +324,7 @@ TEST_F(StringGridTest, TheDrawCellHandlerPaintsAfterTheStandardPaintingAndBefore
   const COLORREF green = RGB(0, 160, 0);
   std::vector<std::pair<int, int>> painted;
   unsigned stateOfCurrent = 0, stateOfFixed = 0, stateOfRange = 0;
-  grid().OnDrawCell([&](const GridCellPaint& p) {
+  grid().onDrawCell = [&](const GridCellPaint& p) {
     painted.emplace_back(p.col, p.row);
     if (p.col == 1 && p.row == 1) stateOfCurrent = p.state;
     if (p.col == 0 && p.row == 1) stateOfFixed = p.state;
@@ -333,7 +335,7 @@ TEST_F(StringGridTest, TheDrawCellHandlerPaintsAfterTheStandardPaintingAndBefore
     const HBRUSH brush = CreateSolidBrush(green);
     FillRect(p.dc, &p.rect, brush);
     DeleteObject(brush);
-  });
+  };
   // The current cell (1,1) with the focus, the range reaching to (2,2).
   DragFromTo(grid().hwnd(), Centre(1, 1), Centre(2, 2));
   ASSERT_EQ(grid().Selection(), (GridRect{1, 1, 2, 2}));

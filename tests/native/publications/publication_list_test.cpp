@@ -5,7 +5,7 @@
 #include <map>
 
 #include "base/errors.h"
-#include "memory_source.h"
+#include "support/memory_source.h"
 #include "publications/publication_line.h"
 
 namespace demodisc {

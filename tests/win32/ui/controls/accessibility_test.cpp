@@ -94,7 +94,7 @@ class AccessibilityTest : public MainWindowTest {
     return r;
   }
   ButtonGroup& GroupOf(HWND window) {
-    return *reinterpret_cast<ButtonGroup*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return *dynamic_cast<ButtonGroup*>(Window::FromHwnd(window));
   }
 };
 

@@ -1,0 +1,159 @@
+// The window base: windows created from their arguments, found from their
+// handles and by their names, destroyed by their objects unless their parent
+// went first; notifications handed back to the control they come from; GDI
+// objects owned once; every font made once.
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/panel.h"
+#include "ui/controls/picture_button.h"
+#include "ui/form.h"
+#include "ui/gdi.h"
+
+namespace demodisc {
+namespace {
+
+class Host final : public Form {
+ public:
+  Host() {
+    CreateForm({L"TWindowTestHost"}, {.bounds = {0, 0, 300, 200},
+                                      .text = "Host",
+                                      .style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN});
+  }
+};
+
+TEST(WindowBase, CreatesAControlFromItsArguments) {
+  Host host;
+  Window label;
+  const HFONT font = UiFont(Arial(12));
+  const HWND hwnd = label.CreateControl(L"STATIC", {.parent = host.hwnd(),
+                                                    .bounds = {5, 6, 70, 20},
+                                                    .text = "Метка",
+                                                    .font = font,
+                                                    .style = WS_VISIBLE,
+                                                    .exStyle = WS_EX_STATICEDGE,
+                                                    .id = 42,
+                                                    .name = "Label"});
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_EQ(label.hwnd(), hwnd);
+  EXPECT_EQ(GetParent(hwnd), host.hwnd());
+  EXPECT_EQ(BoundsInParent(hwnd), (Bounds{5, 6, 70, 20}));
+  EXPECT_EQ(WindowTextUtf8(hwnd), "Метка");
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), font);
+  EXPECT_TRUE(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD);
+  EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_STATICEDGE);
+  EXPECT_EQ(GetDlgCtrlID(hwnd), 42);
+  EXPECT_EQ(label.name(), "Label");
+}
+
+TEST(WindowBase, FindsTheObjectOfEveryWindowItCreatedAndOfNoOther) {
+  Host host;
+  Panel panel;
+  panel.Create({.parent = host.hwnd(), .bounds = {0, 0, 100, 100}}, PanelLook{});
+  Window edit;
+  edit.CreateControl(L"EDIT", {.parent = panel.hwnd(), .style = WS_VISIBLE});
+  EXPECT_EQ(Window::FromHwnd(host.hwnd()), &host);
+  EXPECT_EQ(Window::FromHwnd(panel.hwnd()), &panel);
+  EXPECT_EQ(Window::FromHwnd(edit.hwnd()), &edit);
+  EXPECT_EQ(Window::FromHwnd(GetDesktopWindow()), nullptr);
+  EXPECT_EQ(Window::FromHwnd(nullptr), nullptr);
+}
+
+TEST(WindowBase, AnObjectDestroysItsWindowUnlessItsParentWentFirst) {
+  Host host;
+  HWND edit = nullptr;
+  {
+    Window control;
+    edit = control.CreateControl(L"EDIT", {.parent = host.hwnd(), .style = WS_VISIBLE});
+    ASSERT_TRUE(IsWindow(edit));
+  }
+  EXPECT_FALSE(IsWindow(edit));
+
+  // The parent's window goes first: the children's objects let go of theirs.
+  auto parent = std::make_unique<Panel>();
+  parent->Create({.parent = host.hwnd(), .bounds = {0, 0, 100, 100}}, PanelLook{});
+  Window child;
+  const HWND childHwnd = child.CreateControl(L"EDIT", {.parent = parent->hwnd()});
+  Panel inner;
+  inner.Create({.parent = parent->hwnd(), .bounds = {0, 0, 50, 50}}, PanelLook{});
+  parent.reset();
+  EXPECT_FALSE(IsWindow(childHwnd));
+  EXPECT_EQ(inner.hwnd(), nullptr);
+  EXPECT_EQ(Window::FromHwnd(childHwnd), nullptr);
+  // A new window may take the old handle's place; the stale object leaves it alone.
+  Window other;
+  const HWND otherHwnd = other.CreateControl(L"EDIT", {.parent = host.hwnd()});
+  child.Destroy();
+  EXPECT_TRUE(IsWindow(otherHwnd));
+}
+
+TEST(WindowBase, TheFormFindsItsDescendantsByNameAndClass) {
+  Host host;
+  Panel panel;
+  panel.Create({.parent = host.hwnd(), .name = "Outer"}, PanelLook{});
+  PictureButton button;
+  button.Create({.parent = panel.hwnd(), .text = "Go", .name = "Inner"}, PictureButtonLook{});
+  EXPECT_EQ(host.Named("Outer"), &panel);
+  EXPECT_EQ(host.Named("Inner"), &button);
+  EXPECT_EQ(host.Named<PictureButton>("Inner"), &button);
+  EXPECT_EQ(host.Named<Panel>("Inner"), nullptr);
+  EXPECT_EQ(host.Named("Missing"), nullptr);
+  EXPECT_EQ(host.Named(""), nullptr);
+  // Another form's controls are not this one's.
+  Host other;
+  EXPECT_EQ(other.Named("Inner"), nullptr);
+}
+
+TEST(WindowBase, AChildsNotificationReachesItsOwnObject) {
+  Host host;
+  PictureButton first, second;
+  first.Create({.parent = host.hwnd(), .bounds = {0, 0, 80, 30}, .text = "1"}, PictureButtonLook{});
+  second.Create({.parent = host.hwnd(), .bounds = {0, 40, 80, 30}, .text = "2"},
+                PictureButtonLook{});
+  int firstClicks = 0, secondClicks = 0;
+  first.onClick = [&] { ++firstClicks; };
+  second.onClick = [&] { ++secondClicks; };
+  SendMessageW(second.hwnd(), BM_CLICK, 0, 0);
+  SendMessageW(second.hwnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(firstClicks, 0);
+  EXPECT_EQ(secondClicks, 2);
+}
+
+TEST(GdiObject, DeletesWhatItHoldsOnceAndHandsItOnWhenMoved) {
+  const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+  {
+    OwnedBrush owner(brush);
+    OwnedBrush moved(std::move(owner));
+    EXPECT_FALSE(owner);
+    EXPECT_EQ(moved.get(), brush);
+    EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+  }
+  EXPECT_EQ(GetObjectType(brush), 0u);
+
+  OwnedBrush held(CreateSolidBrush(RGB(4, 5, 6)));
+  const HBRUSH first = held.get();
+  held.reset(CreateSolidBrush(RGB(7, 8, 9)));
+  EXPECT_EQ(GetObjectType(first), 0u);
+  EXPECT_EQ(GetObjectType(held.get()), static_cast<DWORD>(OBJ_BRUSH));
+}
+
+TEST(UiFont, MakesEachFontOnceWhateverLiesPastItsFaceName) {
+  const HFONT arial = UiFont(Arial(13, true));
+  EXPECT_EQ(UiFont(Arial(13, true)), arial);
+  EXPECT_NE(UiFont(Arial(13)), arial);
+  EXPECT_NE(UiFont(Arial(14, true)), arial);
+
+  LOGFONTW described{};
+  GetObjectW(arial, sizeof described, &described);
+  EXPECT_EQ(described.lfHeight, -13);
+  EXPECT_EQ(described.lfWeight, FW_BOLD);
+  EXPECT_EQ(described.lfCharSet, RUSSIAN_CHARSET);
+  // The same description with other bytes after the face name's end.
+  std::fill(std::begin(described.lfFaceName) + 6, std::end(described.lfFaceName), L'x');
+  described.lfFaceName[5] = L'\0';
+  EXPECT_EQ(UiFont(described), arial);
+}
+
+}  // namespace
+}  // namespace demodisc
