@@ -3,19 +3,10 @@
 #    the sample disc and the benchmark programs;
 #  - its tests (cmake/mingw-i686-tests.cmake), run under Wine against the
 #    product's exe, which DEMODISC_EXE names.
-set(WINDOWS_SOURCES ${ALL_SOURCES})
-list(FILTER WINDOWS_SOURCES INCLUDE REGEX "(_win\\.cpp$|/src/app/|/src/ui/)")
-list(FILTER WINDOWS_SOURCES EXCLUDE REGEX "/src/app/(main|entry)_win\\.cpp$")
-
 set(WINDOWS_DEFINITIONS UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 NOMINMAX
     WIN32_LEAN_AND_MEAN)
 target_compile_definitions(demodisc_core PUBLIC ${WINDOWS_DEFINITIONS})
 
-add_library(demodisc_win STATIC ${WINDOWS_SOURCES})
-target_link_libraries(demodisc_win PUBLIC demodisc_core gdi32 user32 kernel32 advapi32 shell32 ole32
-                      oleaut32 uuid)
-target_link_libraries(demodisc_win PRIVATE demodisc_warnings)
-target_include_directories(demodisc_win PUBLIC ${PROJECT_SOURCE_DIR}/resources)
 
 # Statically linked, subsystem 5.01 so that Windows XP SP3 starts it.
 set(STATIC_LINK -static -static-libgcc -static-libstdc++
@@ -66,7 +57,7 @@ if(DEMODISC_WINDOWS_TESTS)
   if(NOT DEMODISC_EXE)
     message(FATAL_ERROR "DEMODISC_EXE must name the product's DemoDisc.exe")
   endif()
-  target_link_libraries(demodisc_win PUBLIC ${DELAY_LOADED_DLLS})
+  target_link_libraries(demodisc_app PUBLIC ${DELAY_LOADED_DLLS})
   add_subdirectory(tests/win32)
   add_subdirectory(tests/disc)
   add_subdirectory(tests/e2e)
@@ -77,7 +68,7 @@ endif()
 add_executable(DemoDisc WIN32 ${PROJECT_SOURCE_DIR}/src/app/main_win.cpp
                ${PROJECT_SOURCE_DIR}/src/app/entry_win.cpp
                ${PROJECT_SOURCE_DIR}/resources/demodisc.rc)
-target_link_libraries(DemoDisc PRIVATE demodisc_win demodisc_warnings)
+target_link_libraries(DemoDisc PRIVATE demodisc_app demodisc_warnings)
 foreach(dll IN LISTS DELAY_LOADED_DLLS)
   demodisc_delay_load(DemoDisc ${PROJECT_SOURCE_DIR}/src/app/delay_load/${dll}.def)
 endforeach()

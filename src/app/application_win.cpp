@@ -2,22 +2,13 @@
 
 #include <commctrl.h>
 
-#include "app/message_loop_win.h"
+#include "ui/message_loop_win.h"
 
 namespace demodisc {
 
 Application::Application() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
-}
-
-Application::~Application() {
-  // The windows go in the reverse order of their creation.
-  notice_.Destroy();
-  video_.Destroy();
-  photo_.Destroy();
-  main_.Destroy();
-  window_.Destroy();
 }
 
 void Application::CreateForms() {

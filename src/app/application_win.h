@@ -14,7 +14,6 @@ namespace demodisc {
 class Application {
  public:
   Application();
-  ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
@@ -29,6 +28,7 @@ class Application {
   FormBlenge& noticeForm() { return notice_; }
 
  private:
+  // Declared in the order of creation, so that the windows go in the reverse order.
   ApplicationWindow window_;
   MainForm main_;
   ViewPicForm photo_;

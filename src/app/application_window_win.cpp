@@ -1,6 +1,6 @@
 #include "app/application_window_win.h"
 
-#include "app/error_display_win.h"
+#include "ui/error_display_win.h"
 #include "resource_ids.h"
 #include "ui/form.h"
 
@@ -13,15 +13,15 @@ constexpr UINT kActivateLastPopup = WM_APP + 0x102;
 }  // namespace
 
 void ApplicationWindow::CreateWindowed() {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterClass(kClassName, 0, nullptr,
-                static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 0, 0,
-                                              LR_DEFAULTSIZE | LR_SHARED)));
+  const auto icon =
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP),
+                                    IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
   // No size, in the middle of the screen: nothing of it shows but its
   // taskbar entry.
-  Create(kClassName, AppTitle(),
-         WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0,
-         GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr);
+  Create({kClassName, 0, nullptr, icon},
+         {.bounds = {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0},
+          .text = AppTitle(),
+          .style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX});
   ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/dispatch.h"
-#include "app/dll_search_win.h"
-#include "app/error_display_win.h"
+#include "ui/dispatch.h"
+#include "base/dll_search_win.h"
+#include "ui/error_display_win.h"
 #include "base/wide_win.h"
 
 namespace demodisc {

@@ -5,7 +5,7 @@
 // object the exe links directly, they take the place of the runtime's null
 // ones.
 #include "app/delay_load_win.h"
-#include "app/dll_search_win.h"
+#include "base/dll_search_win.h"
 
 extern "C" int WinMainCRTStartup();
 

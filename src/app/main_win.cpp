@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/application_win.h"
-#include "app/dispatch.h"
+#include "ui/dispatch.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int exitCode = 0;

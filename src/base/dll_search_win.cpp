@@ -1,4 +1,4 @@
-#include "app/dll_search_win.h"
+#include "base/dll_search_win.h"
 
 namespace demodisc {
 

@@ -9,24 +9,6 @@ namespace demodisc {
 
 namespace {
 
-constexpr wchar_t kNotifyClass[] = L"TMediaPlayerNotify";
-
-// The player's own window: the devices send their completion notices here,
-// and nothing reacts to them.
-HWND CreateNotifyWindow() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(GetModuleHandleW(nullptr), kNotifyClass, &wc)) {
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kNotifyClass;
-    RegisterClassExW(&wc);
-  }
-  return CreateWindowExW(0, kNotifyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
-}
-
 // Some MCI implementations (Wine's) pass the element name through the ANSI
 // code page, so a name with characters outside it is not found. Its short
 // form, where the file system keeps one, has none; empty when there is none.
@@ -43,12 +25,9 @@ std::wstring ShortFormOf(const std::wstring& path) {
 
 }  // namespace
 
-MciPlayer::MciPlayer() : notifyWindow_(CreateNotifyWindow()) {}
+MciPlayer::~MciPlayer() { Close(); }
 
-MciPlayer::~MciPlayer() {
-  Close();
-  if (notifyWindow_) DestroyWindow(notifyWindow_);
-}
+DWORD_PTR MciPlayer::NotifyFlag() const { return notifyWindow_ ? MCI_NOTIFY : 0; }
 
 MCIERROR MciPlayer::Send(UINT command, DWORD_PTR flags, void* params) {
   lastError_ = mciSendCommandW(deviceId_, command, flags, reinterpret_cast<DWORD_PTR>(params));
@@ -126,7 +105,7 @@ void MciPlayer::Play() {
   }
   MCI_PLAY_PARMS p{};
   p.dwCallback = reinterpret_cast<DWORD_PTR>(notifyWindow_);
-  Send(MCI_PLAY, MCI_NOTIFY, &p);
+  Send(MCI_PLAY, NotifyFlag(), &p);
 }
 
 void MciPlayer::Pause() {
@@ -137,7 +116,7 @@ void MciPlayer::Pause() {
   } else if (mode == MCI_MODE_PAUSE) {
     MCI_GENERIC_PARMS p{};
     p.dwCallback = reinterpret_cast<DWORD_PTR>(notifyWindow_);
-    if (Send(MCI_RESUME, MCI_NOTIFY, &p) != 0) Play();
+    if (Send(MCI_RESUME, NotifyFlag(), &p) != 0) Play();
   }
 }
 

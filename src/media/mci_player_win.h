@@ -13,7 +13,7 @@ namespace demodisc {
 
 class MciPlayer final : public MediaDevice {
  public:
-  MciPlayer();
+  MciPlayer() = default;
   // A device still open is closed.
   ~MciPlayer() override;
   MciPlayer(const MciPlayer&) = delete;
@@ -21,6 +21,9 @@ class MciPlayer final : public MediaDevice {
 
   // The window the device draws into when it has video.
   void SetDisplay(HWND display) { display_ = display; }
+  // The window the devices send their completion notices to; without one
+  // they send none.
+  void SetNotifyWindow(HWND window) { notifyWindow_ = window; }
   const Text& FileName() const { return fileName_; }
 
   void SetFileName(const Text& fileName) override { fileName_ = fileName; }
@@ -52,6 +55,7 @@ class MciPlayer final : public MediaDevice {
  private:
   // Sends a command to the device; its result becomes the last error code.
   MCIERROR Send(UINT command, DWORD_PTR flags, void* params);
+  DWORD_PTR NotifyFlag() const;
   void RequireOpen() const;
   std::uint32_t Status(DWORD item);
   bool DeviceCapability(DWORD item);

@@ -2,14 +2,10 @@
 
 #include <windows.h>
 
-#include <exception>
 #include <vector>
 
-#include "app/message_dialogs_win.h"
 #include "base/errors.h"
 #include "base/wide_win.h"
-#include "launcher/command_line.h"
-#include "launcher/run_and_wait_win.h"
 #include "publications/reader_path.h"
 
 namespace demodisc {
@@ -17,9 +13,6 @@ namespace demodisc {
 namespace {
 
 constexpr wchar_t kReaderKey[] = L"Applications\\AcroRd32.exe\\shell\\read\\command";
-constexpr char kInstallerFile[] = "AdbeRdr812_ru_RU.exe";
-constexpr char kInstallQuestion[] = "Установить Acrobat Reader?";
-constexpr char kStartFailed[] = "Ошибка запуска Acrobat Reader ...";
 
 class OpenKey {
  public:
@@ -56,19 +49,6 @@ RegistryValue ReadDefaultValue(HKEY key) {
   return value;
 }
 
-// Starts the reader or its installer; a start that fails, or an error on
-// the way, shows the one start-failure message.
-template <class Start>
-void StartReaderProgram(Start start) {
-  bool started = false;
-  try {
-    started = start();
-  } catch (const std::exception&) {
-    started = false;
-  }
-  if (!started) ShowPlainMessage(kStartFailed);
-}
-
 }  // namespace
 
 bool FindPdfReader(Text& readerExePath) {
@@ -78,26 +58,6 @@ bool FindPdfReader(Text& readerExePath) {
   const OpenKey open(key);
   readerExePath = ReaderPathOf(RegistryString(ReadDefaultValue(open.get()), ""));
   return true;
-}
-
-void ReadPublication(const DiscFolders& folders, Text& readerExePath, const TPubl* record) {
-  if (!FindPdfReader(readerExePath)) {
-    if (AskWarningYesNo(kInstallQuestion)) InstallAcrobatReader(folders);
-    return;
-  }
-  if (!record || record->DocFileName.empty()) return;
-  StartReaderProgram([&] {
-    const Text parameters = Cut255(folders.PublicationDir + record->DocFileName);
-    const Text program = Cut255(readerExePath);
-    return RunAndWait(program, parameters, SW_SHOWNORMAL);
-  });
-}
-
-void InstallAcrobatReader(const DiscFolders& folders) {
-  StartReaderProgram([&] {
-    const Text program = Cut255(folders.AcrobatReaderDir + kInstallerFile);
-    return RunAndWait(program, Text(), SW_SHOWNORMAL);
-  });
 }
 
 }  // namespace demodisc

@@ -1,10 +1,7 @@
-// The PDF reader: its look-up in the registry, opening a publication in it,
-// and running its installer from the disc.
+// The PDF reader's look-up in the registry.
 #pragma once
 
 #include "base/text.h"
-#include "launcher/disc_folders.h"
-#include "publications/publication.h"
 
 namespace demodisc {
 
@@ -15,14 +12,5 @@ namespace demodisc {
 // when there is none). A value that is not a string raises AppError and
 // leaves `readerExePath` as it was. Nothing is ever written.
 bool FindPdfReader(Text& readerExePath);
-
-// The read button: looks the reader up afresh; when it is found, opens the
-// record's document in it and waits until it ends (a row without a record
-// or without a document does nothing); when it is not, offers to install it.
-void ReadPublication(const DiscFolders& folders, Text& readerExePath, const TPubl* record);
-
-// Runs the reader's installer from the disc, without parameters, and waits
-// until it ends.
-void InstallAcrobatReader(const DiscFolders& folders);
 
 }  // namespace demodisc

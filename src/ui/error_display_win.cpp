@@ -1,9 +1,9 @@
-#include "app/error_display_win.h"
+#include "ui/error_display_win.h"
 
 #include <windows.h>
 
-#include "app/dispatch.h"
-#include "app/thread_windows_win.h"
+#include "ui/dispatch.h"
+#include "ui/thread_windows_win.h"
 #include "base/app_title.h"
 #include "base/errors.h"
 #include "base/files_win.h"

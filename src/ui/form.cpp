@@ -1,7 +1,7 @@
 #include "ui/form.h"
 
-#include "app/message_loop_win.h"
-#include "app/thread_windows_win.h"
+#include "ui/message_loop_win.h"
+#include "ui/thread_windows_win.h"
 
 namespace demodisc {
 
@@ -16,12 +16,33 @@ int CentredOrigin(int areaOrigin, int areaSize, int windowSize) {
   return origin < areaOrigin ? areaOrigin : origin;
 }
 
-void Form::CreateForm(const wchar_t* className, const Text& caption, DWORD style, DWORD exStyle,
-                      int clientWidth, int clientHeight, HWND owner) {
-  RECT r{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  Create(className, caption, style & ~WS_VISIBLE, exStyle, 0, 0, r.right - r.left, r.bottom - r.top,
-         owner);
+void Form::CreateForm(const WindowClass& windowClass, const CreateArgs& args) {
+  RECT r{0, 0, args.bounds.width, args.bounds.height};
+  AdjustWindowRectEx(&r, args.style, FALSE, args.exStyle);
+  CreateArgs window = args;
+  window.style &= ~WS_VISIBLE;
+  window.bounds = {0, 0, r.right - r.left, r.bottom - r.top};
+  Create(windowClass, window);
+}
+
+namespace {
+struct NameSearch {
+  std::string_view name;
+  Window* found = nullptr;
+};
+
+BOOL CALLBACK MatchName(HWND child, LPARAM lp) {
+  auto* search = reinterpret_cast<NameSearch*>(lp);
+  Window* window = Window::FromHwnd(child);
+  if (window && window->name() == search->name) search->found = window;
+  return search->found ? FALSE : TRUE;
+}
+}  // namespace
+
+Window* Form::Named(std::string_view name) const {
+  NameSearch search{name};
+  EnumChildWindows(hwnd(), MatchName, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 void Form::PlaceAtFirstShowing() {

@@ -24,10 +24,17 @@ class Form : public Window {
   // Ends a modal showing with a result and hides the window.
   void EndModal(int result);
 
+  // The window among this one's descendants created with the name; null for none.
+  Window* Named(std::string_view name) const;
+  // The same window as the class it was created as; null when it is another.
+  template <class W>
+  W* Named(std::string_view name) const {
+    return dynamic_cast<W*>(Named(name));
+  }
+
  protected:
-  // Creates the window with the given client size; hidden, centred on the desktop.
-  void CreateForm(const wchar_t* className, const Text& caption, DWORD style, DWORD exStyle,
-                  int clientWidth, int clientHeight, HWND owner);
+  // Creates the window hidden, with the arguments' bounds as its client size.
+  void CreateForm(const WindowClass& windowClass, const CreateArgs& args);
 
   // Where the window goes when it is first shown; the default centres it on
   // the desktop. Later showings keep the last position.

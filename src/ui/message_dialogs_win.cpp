@@ -1,10 +1,12 @@
-#include "app/message_dialogs_win.h"
+#include "ui/message_dialogs_win.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
-#include "app/error_display_win.h"
+#include "ui/error_display_win.h"
 #include "base/wide_win.h"
+#include "ui/controls/fonts.h"
 #include "ui/form.h"
 
 namespace demodisc {
@@ -23,16 +25,11 @@ class MessageForm final : public Form {
   MessageForm(const Text& caption, const Text& text, const wchar_t* icon,
               std::vector<ButtonSpec> buttons, int defaultId, int escapeId)
       : buttons_(std::move(buttons)), defaultId_(defaultId), escapeId_(escapeId) {
-    RegisterClass(kClassName);
     NONCLIENTMETRICSW ncm{};
     ncm.cbSize = sizeof ncm;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    font_ = CreateFontIndirectW(&ncm.lfMessageFont);
+    font_ = UiFont(ncm.lfMessageFont);
     Layout(caption, text, icon);
-  }
-  ~MessageForm() override {
-    Destroy();
-    DeleteObject(font_);
   }
 
   int Run() { return ShowModal(); }
@@ -73,31 +70,42 @@ class MessageForm final : public Form {
         std::max(iconRoom + static_cast<int>(textRect.right) + kMargin, buttonsWidth + 2 * kMargin);
     const int height = kMargin + textHeight + kMargin * 2 + kButtonH + kMargin;
 
-    CreateForm(kClassName, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, width,
-               height, GetActiveWindow());
+    CreateForm({kClassName}, {.parent = GetActiveWindow(),
+                              .bounds = {0, 0, width, height},
+                              .text = caption,
+                              .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                              .exStyle = WS_EX_DLGMODALFRAME});
     if (icon) {
-      HWND iconCtl =
-          CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, kMargin, kMargin,
-                          kIcon, kIcon, hwnd(), nullptr, nullptr, nullptr);
-      SendMessageW(iconCtl, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, icon)), 0);
+      icon_.CreateControl(L"STATIC", {.parent = hwnd(),
+                                      .bounds = {kMargin, kMargin, kIcon, kIcon},
+                                      .style = WS_VISIBLE | SS_ICON,
+                                      .name = "Icon"});
+      SendMessageW(icon_.hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, icon)),
+                   0);
     }
     const int textTop =
         kMargin + (icon && textRect.bottom < kIcon ? (kIcon - textRect.bottom) / 2 : 0);
-    HWND label = CreateWindowExW(
-        0, L"STATIC", wideText.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, iconRoom, textTop,
-        textRect.right, textRect.bottom, hwnd(), nullptr, nullptr, nullptr);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    text_.CreateControl(L"STATIC", {.parent = hwnd(),
+                                    .bounds = {iconRoom, textTop, static_cast<int>(textRect.right),
+                                               static_cast<int>(textRect.bottom)},
+                                    .text = text,
+                                    .font = font_,
+                                    .style = WS_VISIBLE | SS_NOPREFIX,
+                                    .name = "Text"});
 
     int x = (width - buttonsWidth) / 2;
     const int y = height - kMargin - kButtonH;
     for (const ButtonSpec& b : buttons_) {
-      const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
-                          (b.id == defaultId_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-      HWND button =
-          CreateWindowExW(0, L"BUTTON", Wide(b.caption).c_str(), style, x, y, kButtonW, kButtonH,
-                          hwnd(), reinterpret_cast<HMENU>(b.id), nullptr, nullptr);
-      SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-      if (b.id == defaultId_) focus_ = button;
+      const DWORD style =
+          WS_VISIBLE | WS_TABSTOP | (b.id == defaultId_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      Window& button = *buttonWindows_.emplace_back(std::make_unique<Window>());
+      button.CreateControl(L"BUTTON", {.parent = hwnd(),
+                                       .bounds = {x, y, kButtonW, kButtonH},
+                                       .text = b.caption,
+                                       .font = font_,
+                                       .style = style,
+                                       .id = b.id});
+      if (b.id == defaultId_) focus_ = button.hwnd();
       x += kButtonW + kGap;
     }
   }
@@ -110,6 +118,9 @@ class MessageForm final : public Form {
   int defaultId_;
   int escapeId_;
   HFONT font_ = nullptr;
+  Window icon_;
+  Window text_;
+  std::vector<std::unique_ptr<Window>> buttonWindows_;
   HWND focus_ = nullptr;
 };
 

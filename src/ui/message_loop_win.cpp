@@ -1,4 +1,4 @@
-#include "app/message_loop_win.h"
+#include "ui/message_loop_win.h"
 
 #include <windows.h>
 

@@ -9,10 +9,4 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-HFONT CreateSansSerifFont(int charHeight) {
-  return CreateFontW(-charHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
-}
-
 }  // namespace demodisc

@@ -12,7 +12,4 @@ int ScreenDpi();
 // A length at 96 dpi scaled to a resolution.
 inline int ScaledTo(int dpi, int pixels) { return MulDiv(pixels, dpi, 96); }
 
-// MS Sans Serif (normal weight) with the character height in pixels.
-HFONT CreateSansSerifFont(int charHeight);
-
 }  // namespace demodisc

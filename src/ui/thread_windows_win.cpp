@@ -1,4 +1,4 @@
-#include "app/thread_windows_win.h"
+#include "ui/thread_windows_win.h"
 
 namespace demodisc {
 

@@ -1,40 +1,81 @@
 #include "ui/window.h"
 
-#include "app/dispatch.h"
+#include "ui/dispatch.h"
 #include "base/wide_win.h"
 
 namespace demodisc {
 
+namespace {
+// Every window object is found from its handle through this property; the
+// procedure of our own classes keeps it in GWLP_USERDATA too, which is
+// cheaper to read on every message.
+constexpr wchar_t kObjectProperty[] = L"DemoDisc.Window";
+}  // namespace
+
 Window::~Window() { Destroy(); }
 
 void Window::Destroy() {
-  if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
+  // A child may have gone with its parent already.
+  if (hwnd_ && IsWindow(hwnd_) && FromHwnd(hwnd_) == this) {
+    const HWND hwnd = hwnd_;
+    Detach();
+    DestroyWindow(hwnd);
   }
+  hwnd_ = nullptr;
 }
 
-void Window::RegisterClass(const wchar_t* className, UINT style, HBRUSH background, HICON icon) {
+void Window::Detach() {
+  RemovePropW(hwnd_, kObjectProperty);
+  if (GetWindowLongPtrW(hwnd_, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  hwnd_ = nullptr;
+}
+
+Window* Window::FromHwnd(HWND hwnd) {
+  return hwnd ? static_cast<Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+}
+
+HWND Window::Create(const WindowClass& windowClass, const CreateArgs& args) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &wc)) return;
-  wc.cbSize = sizeof wc;
-  wc.style = style;
-  wc.lpfnWndProc = Procedure;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = background;
-  wc.hIcon = icon;
-  wc.lpszClassName = className;
-  RegisterClassExW(&wc);
+  if (!GetClassInfoExW(instance, windowClass.name, &wc)) {
+    wc.cbSize = sizeof wc;
+    wc.style = windowClass.style;
+    wc.lpfnWndProc = Procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = windowClass.background;
+    wc.hIcon = windowClass.icon;
+    wc.lpszClassName = windowClass.name;
+    RegisterClassExW(&wc);
+  }
+  return CreateHandle(windowClass.name, args);
 }
 
-HWND Window::Create(const wchar_t* className, const Text& caption, DWORD style, DWORD exStyle,
-                    int x, int y, int width, int height, HWND parent, UINT_PTR id) {
-  return CreateWindowExW(exStyle, className, Wide(caption).c_str(), style, x, y, width, height,
-                         parent, reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), this);
+HWND Window::CreateControl(const wchar_t* systemClass, const CreateArgs& args) {
+  CreateArgs child = args;
+  child.style |= WS_CHILD;
+  return CreateHandle(systemClass, child);
 }
+
+HWND Window::CreateHandle(const wchar_t* className, const CreateArgs& args) {
+  name_ = args.name;
+  const HWND hwnd = CreateWindowExW(
+      args.exStyle, className, Wide(args.text).c_str(), args.style, args.bounds.x, args.bounds.y,
+      args.bounds.width, args.bounds.height, args.parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr), this);
+  if (!hwnd) return nullptr;
+  // Our own classes have done this from WM_NCCREATE on.
+  if (!hwnd_) {
+    hwnd_ = hwnd;
+    SetPropW(hwnd, kObjectProperty, this);
+  }
+  if (args.font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
+  return hwnd;
+}
+
+bool Window::Reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
@@ -43,15 +84,21 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
-namespace {
-constexpr wchar_t kReflectorProperty[] = L"DemoDisc.Reflector";
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetPropW(hwnd, kObjectProperty, self);
+  }
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    self->Detach();
+    return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+  return Guarded([&] { return self->HandleMessage(msg, wp, lp); }, LRESULT{0});
 }
-
-void AttachReflector(HWND control, Reflector* reflector) {
-  SetPropW(control, kReflectorProperty, reflector);
-}
-
-void DetachReflector(HWND control) { RemovePropW(control, kReflectorProperty); }
 
 bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   HWND from = nullptr;
@@ -72,29 +119,19 @@ bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     default:
       return false;
   }
-  if (!from) return false;
-  auto* reflector = static_cast<Reflector*>(GetPropW(from, kReflectorProperty));
-  return reflector && reflector->Reflected(msg, wp, lp, result);
+  Window* child = Window::FromHwnd(from);
+  return child && child->Reflected(msg, wp, lp, result);
 }
 
 COLORREF BackColourOf(HWND window) {
   return static_cast<COLORREF>(SendMessageW(window, kQueryBackColour, 0, 0));
 }
 
-LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, msg, wp, lp);
-  }
-  return Guarded([&] { return self->HandleMessage(msg, wp, lp); }, LRESULT{0});
+Bounds BoundsInParent(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 void SetWindowTextUtf8(HWND hwnd, const Text& text) { SetWindowTextW(hwnd, Wide(text).c_str()); }

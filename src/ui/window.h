@@ -1,12 +1,37 @@
-// The base of every window of the program, our own controls included: one
-// object per window handle, its messages run through the dispatch guard.
+// The base of every window of the program, top-level windows, our own
+// controls and system controls alike: one object per window handle, created
+// from one arguments struct. The object owns its window and destroys it when
+// it goes, unless the window's parent has destroyed it already.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 #include "base/text.h"
+#include "control_rules/align_layout.h"
 
 namespace demodisc {
+
+struct CreateArgs {
+  HWND parent = nullptr;  // a child's parent, a top-level window's owner
+  Bounds bounds;          // a top-level window's: its client size
+  Text text;
+  HFONT font = nullptr;  // none: the system font
+  DWORD style = 0;       // added to what the window's kind sets itself
+  DWORD exStyle = 0;
+  int id = 0;
+  std::string_view name;  // how Form::Named finds the window
+};
+
+// A window class of our own; registered when its first window is created.
+struct WindowClass {
+  const wchar_t* name;
+  UINT style = 0;
+  HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  HICON icon = nullptr;
+};
 
 class Window {
  public:
@@ -16,41 +41,42 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   HWND hwnd() const { return hwnd_; }
+  const std::string& name() const { return name_; }
   void Destroy();
 
- protected:
-  // Registers a window class whose procedure routes to HandleMessage.
-  static void RegisterClass(const wchar_t* className, UINT style = 0,
-                            HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-                            HICON icon = nullptr);
-  // Creates the window of a class registered by RegisterClass; this object
-  // receives every message from WM_NCCREATE on.
-  HWND Create(const wchar_t* className, const Text& caption, DWORD style, DWORD exStyle, int x,
-              int y, int width, int height, HWND parent, UINT_PTR id = 0);
+  // The object of a window created through this base; null for any other.
+  static Window* FromHwnd(HWND hwnd);
 
-  // Handles one message; the default passes it to DefWindowProcW.
+  // A child control of a system class (STATIC, EDIT, BUTTON, a common
+  // control), for a plain Window or a control class built on one; its
+  // notifications come back through Reflected.
+  HWND CreateControl(const wchar_t* systemClass, const CreateArgs& args);
+
+  // A notification that Windows sent to the parent about this window
+  // (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM or a WM_CTLCOLOR message); true when
+  // it was handled, and `result` is then returned.
+  virtual bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+ protected:
+  // A window of our own class: this object receives every message from
+  // WM_NCCREATE on through HandleMessage.
+  HWND Create(const WindowClass& windowClass, const CreateArgs& args);
+  // Handles one message of a window of our own class; the default hands the
+  // children's notifications back to them and passes the rest to
+  // DefWindowProcW.
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
  private:
+  HWND CreateHandle(const wchar_t* className, const CreateArgs& args);
+  void Detach();
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   HWND hwnd_ = nullptr;
+  std::string name_;
 };
 
-// A control object whose parent hands it the notifications that Windows
-// sends to the parent about it (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and the
-// WM_CTLCOLOR messages), so that each control handles its own.
-class Reflector {
- public:
-  virtual ~Reflector() = default;
-  // True when the notification was handled; `result` is then returned.
-  virtual bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) = 0;
-};
-
-void AttachReflector(HWND control, Reflector* reflector);
-void DetachReflector(HWND control);
-// Hands a notification to the control it comes from; false when it is no
-// such notification or the control has no reflector.
+// Hands a notification to the window object it comes from; false when it is
+// no such notification or the window has no object.
 bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
 // Asks a window for the colour its children without a colour of their own
@@ -58,6 +84,9 @@ bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 // have a colour of their own.
 inline constexpr UINT kQueryBackColour = WM_APP + 0x101;
 COLORREF BackColourOf(HWND window);
+
+// A window's rectangle relative to its parent's client area.
+Bounds BoundsInParent(HWND window);
 
 // Sets a window's text from UTF-8 text.
 void SetWindowTextUtf8(HWND hwnd, const Text& text);

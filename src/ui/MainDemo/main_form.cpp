@@ -1,6 +1,7 @@
 #include "ui/MainDemo/main_form.h"
 
 #include "base/files_win.h"
+#include "ui/controls/fonts.h"
 #include "ui/NewVideo/new_video_form.h"
 #include "ui/PicUnit/view_pic_form.h"
 
@@ -13,20 +14,17 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 }  // namespace
 
 void MainForm::CreateWindowed(HWND applicationWindow) {
-  RegisterClass(kClassName);
-  CreateForm(kClassName, "Демонстрационный диск \"Вортан-технологии\". 2008 г.", kStyle, kExStyle,
-             kClientWidth, kClientHeight, applicationWindow);
+  CreateForm({kClassName}, {.parent = applicationWindow,
+                            .bounds = {0, 0, kClientWidth, kClientHeight},
+                            .text = "Демонстрационный диск \"Вортан-технологии\". 2008 г.",
+                            .font = UiFont(SansSerif(11)),
+                            .style = kStyle,
+                            .exStyle = kExStyle});
   BuildLayout();
   FormCreate();
 }
 
 void MainForm::FormCreate() { folders_ = MakeDiscFolders(CurrentDirectory()); }
-
-HWND MainForm::Named(std::string_view name) const {
-  for (const auto& [n, h] : named_)
-    if (n == name) return h;
-  return nullptr;
-}
 
 void MainForm::FormActivate() {
   if (activated_) return;

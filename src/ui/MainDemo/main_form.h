@@ -49,8 +49,6 @@ class MainForm : public Form {
 
   const DiscFolders& folders() const { return folders_; }
 
-  // A control by its name ("BGrp_present", "Mm_Hint", ...); null for none.
-  HWND Named(std::string_view name) const;
   int CurrentPage() const { return PgCtrl_disk.Current(); }
 
   // The catalogue's operations.
@@ -78,11 +76,11 @@ class MainForm : public Form {
   // Layout.
   void BuildLayout();
   void BuildPages();
-  void BuildCataloguePage(Panel& page, ButtonGroup& group, Category category, Memo& memo,
+  void BuildCataloguePage(Panel& page, ButtonGroup& group, std::string_view groupName,
+                          Category category, Memo& memo, std::string_view memoName,
                           void (MainForm::*hotHandler)(int));
   void BuildControlPanel();
   void BuildContactPanel();
-  void Name(std::string_view name, HWND hwnd) { named_.emplace_back(name, hwnd); }
 
   // Catalogue.
   void ExecuteAction(const CatalogueAction& action);
@@ -110,7 +108,6 @@ class MainForm : public Form {
   Text ReaderExePath;                // set by every successful look-up of the PDF reader
   PublicationRecords publications_;  // the records hung on StrGrd_Bibl's rows
   bool activated_ = false;
-  std::vector<std::pair<std::string_view, HWND>> named_;
 
   ImageList ImgLst_Demo;
 

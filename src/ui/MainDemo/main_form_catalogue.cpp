@@ -2,7 +2,7 @@
 // in the external player, and the notice window for items not on the disc.
 #include <exception>
 
-#include "app/message_dialogs_win.h"
+#include "ui/message_dialogs_win.h"
 #include "launcher/run_and_wait_win.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/frmBlend/form_blenge.h"

@@ -12,14 +12,20 @@ namespace {
 
 constexpr int kLineHeight = 14;
 
-LabelLook ContactLook(bool bold = false, COLORREF colour = GetSysColor(COLOR_WINDOWTEXT),
+LabelLook ContactLook(COLORREF colour = GetSysColor(COLOR_WINDOWTEXT),
                       TextAlign align = TextAlign::Left, bool wrap = false) {
   LabelLook look;
-  look.font = UiFont(Arial(11, bold));
   look.textColour = colour;
   look.align = align;
   look.wordWrap = wrap;
   return look;
+}
+
+HFONT ContactFont(bool bold = false) { return UiFont(Arial(11, bold)); }
+
+// A contact line: Arial of 11 pixels.
+CreateArgs ContactLine(HWND parent, const char* text, std::string_view name, bool bold = false) {
+  return {.parent = parent, .text = text, .font = ContactFont(bold), .name = name};
 }
 
 AlignedChild Line() { return AlignTop(kLineHeight); }
@@ -31,47 +37,40 @@ void MainForm::BBtn_PrintContactClick() {}
 void MainForm::BuildContactPanel() {
   PanelLook about;
   about.colour = kLightGreen;
-  Pan_About.Create(hwnd(), {}, about);
-  Name("Pan_About", Pan_About.hwnd());
+  Pan_About.Create({.parent = hwnd(), .name = "Pan_About"}, about);
   const HWND box = Pan_About.hwnd();
 
   // Address box.
-  Pan_AboutAdress.Create(box, {}, PanelLook{});
-  Name("Pan_AboutAdress", Pan_AboutAdress.hwnd());
-  LabelLook maker = ContactLook(true, GetSysColor(COLOR_WINDOWTEXT), TextAlign::Centre, true);
+  Pan_AboutAdress.Create({.parent = box, .name = "Pan_AboutAdress"}, PanelLook{});
+  const HWND adress = Pan_AboutAdress.hwnd();
+  LabelLook maker = ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Centre, true);
   maker.colour = kMoneyGreen;
-  Lab_HMaker.Create(Pan_AboutAdress.hwnd(), {}, "ООО «Пример-Медтехника»", maker);
-  Image1.Create(Pan_AboutAdress.hwnd(), {7, 29, 36, 36}, IDB_MAGNIFIER, true);
-  Lab_adress.Create(Pan_AboutAdress.hwnd(), {45, 35, 121, 28},
-                    "ул. Вымышленная, д. 0, г. Нигдеград",
-                    ContactLook(false, GetSysColor(COLOR_WINDOWTEXT), TextAlign::Left, true));
+  Lab_HMaker.Create(ContactLine(adress, "ООО «Пример-Медтехника»", "Lab_HMaker", true), maker);
+  Image1.Create({.parent = adress, .bounds = {7, 29, 36, 36}, .name = "Image1"}, IDB_MAGNIFIER,
+                true);
+  CreateArgs address = ContactLine(adress, "ул. Вымышленная, д. 0, г. Нигдеград", "Lab_adress");
+  address.bounds = {45, 35, 121, 28};
+  Lab_adress.Create(address, ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Left, true));
   LabelLook koresp;
   koresp.wordWrap = true;
-  koresp.font = UiFont({L"MS Sans Serif", 11});
-  Lab_koresp.Create(Pan_AboutAdress.hwnd(), {}, "Для корресп.: 000000, а/я 0, Нигдеград", koresp);
-  Name("Lab_HMaker", Lab_HMaker.hwnd());
-  Name("Image1", Image1.hwnd());
-  Name("Lab_adress", Lab_adress.hwnd());
-  Name("Lab_koresp", Lab_koresp.hwnd());
+  Lab_koresp.Create({.parent = adress,
+                     .text = "Для корресп.: 000000, а/я 0, Нигдеград",
+                     .font = UiFont(SansSerif(11)),
+                     .name = "Lab_koresp"},
+                    koresp);
   Pan_AboutAdress.AlignControls(
       {{Lab_HMaker.hwnd(), Line()}, {Lab_koresp.hwnd(), AlignBottom(13)}});
 
   // Internet box.
-  Pan_AboutInter.Create(box, {}, PanelLook{});
-  Name("Pan_AboutInter", Pan_AboutInter.hwnd());
+  Pan_AboutInter.Create({.parent = box, .name = "Pan_AboutInter"}, PanelLook{});
   const HWND inter = Pan_AboutInter.hwnd();
-  Lab_HInter.Create(inter, {}, "Интернет:", ContactLook());
-  Lab_www.Create(inter, {}, "www.example.ru", ContactLook(true, kRed, TextAlign::Right));
-  Lab_HEmails.Create(inter, {}, "E-mail:", ContactLook());
-  Lab_email_1.Create(inter, {}, "info@example.ru", ContactLook());
-  Lab_email_2.Create(inter, {}, "old@example.ru (стар.)", ContactLook());
-  Lab_email_3.Create(inter, {}, "demo@example.ru", ContactLook());
-  Name("Lab_HInter", Lab_HInter.hwnd());
-  Name("Lab_www", Lab_www.hwnd());
-  Name("Lab_HEmails", Lab_HEmails.hwnd());
-  Name("Lab_email_1", Lab_email_1.hwnd());
-  Name("Lab_email_2", Lab_email_2.hwnd());
-  Name("Lab_email_3", Lab_email_3.hwnd());
+  Lab_HInter.Create(ContactLine(inter, "Интернет:", "Lab_HInter"), ContactLook());
+  Lab_www.Create(ContactLine(inter, "www.example.ru", "Lab_www", true),
+                 ContactLook(kRed, TextAlign::Right));
+  Lab_HEmails.Create(ContactLine(inter, "E-mail:", "Lab_HEmails"), ContactLook());
+  Lab_email_1.Create(ContactLine(inter, "info@example.ru", "Lab_email_1"), ContactLook());
+  Lab_email_2.Create(ContactLine(inter, "old@example.ru (стар.)", "Lab_email_2"), ContactLook());
+  Lab_email_3.Create(ContactLine(inter, "demo@example.ru", "Lab_email_3"), ContactLook());
   Pan_AboutInter.AlignControls({{Lab_HInter.hwnd(), Line()},
                                 {Lab_www.hwnd(), Line()},
                                 {Lab_HEmails.hwnd(), Line()},
@@ -80,38 +79,32 @@ void MainForm::BuildContactPanel() {
                                 {Lab_email_3.hwnd(), Line()}});
 
   // Telephone box.
-  Pan_AboutPhone.Create(box, {}, PanelLook{});
-  Name("Pan_AboutPhone", Pan_AboutPhone.hwnd());
+  Pan_AboutPhone.Create({.parent = box, .name = "Pan_AboutPhone"}, PanelLook{});
   const HWND phone = Pan_AboutPhone.hwnd();
-  Lab_HTel.Create(phone, {}, "Телефоны:", ContactLook());
-  Lab_tel_1.Create(phone, {}, "(000) 000-00-01 пр-во", ContactLook());
-  Lab_tel_2.Create(phone, {}, "(000) 000-00-02 дир.", ContactLook());
-  Name("Lab_HTel", Lab_HTel.hwnd());
-  Name("Lab_tel_1", Lab_tel_1.hwnd());
-  Name("Lab_tel_2", Lab_tel_2.hwnd());
+  Lab_HTel.Create(ContactLine(phone, "Телефоны:", "Lab_HTel"), ContactLook());
+  Lab_tel_1.Create(ContactLine(phone, "(000) 000-00-01 пр-во", "Lab_tel_1"), ContactLook());
+  Lab_tel_2.Create(ContactLine(phone, "(000) 000-00-02 дир.", "Lab_tel_2"), ContactLook());
   Pan_AboutPhone.AlignControls(
       {{Lab_HTel.hwnd(), Line()}, {Lab_tel_1.hwnd(), Line()}, {Lab_tel_2.hwnd(), Line()}});
 
   // Director box.
-  Pan_AboutPers.Create(box, {}, PanelLook{});
-  Name("Pan_AboutPers", Pan_AboutPers.hwnd());
+  Pan_AboutPers.Create({.parent = box, .name = "Pan_AboutPers"}, PanelLook{});
   const HWND pers = Pan_AboutPers.hwnd();
-  Lab_HPers.Create(pers, {}, "Директор:", ContactLook());
-  Lab_Director.Create(pers, {}, "Иванов Иван Иванович",
-                      ContactLook(true, kRed, TextAlign::Centre, true));
-  Lab_hendy.Create(pers, {}, "+7 000 000-00-00 моб.",
-                   ContactLook(false, GetSysColor(COLOR_WINDOWTEXT), TextAlign::Right));
+  Lab_HPers.Create(ContactLine(pers, "Директор:", "Lab_HPers"), ContactLook());
+  Lab_Director.Create(ContactLine(pers, "Иванов Иван Иванович", "Lab_Director", true),
+                      ContactLook(kRed, TextAlign::Centre, true));
+  Lab_hendy.Create(ContactLine(pers, "+7 000 000-00-00 моб.", "Lab_hendy"),
+                   ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Right));
   PictureButtonLook print;
   print.pictureId = IDB_ENVELOPE;
   print.pictureWidth = print.pictureHeight = 32;
   print.side = PictureSide::Left;
-  print.font = UiFont(Arial(12, true));
-  BBtn_PrintContact.Create(pers, {}, "Печатать контакт", print);
+  BBtn_PrintContact.Create({.parent = pers,
+                            .text = "Печатать контакт",
+                            .font = UiFont(Arial(12, true)),
+                            .name = "BBtn_PrintContact"},
+                           print);
   BBtn_PrintContact.onClick = [this] { BBtn_PrintContactClick(); };
-  Name("Lab_HPers", Lab_HPers.hwnd());
-  Name("Lab_Director", Lab_Director.hwnd());
-  Name("Lab_hendy", Lab_hendy.hwnd());
-  Name("BBtn_PrintContact", BBtn_PrintContact.hwnd());
   Pan_AboutPers.AlignControls({{Lab_HPers.hwnd(), Line()},
                                {Lab_Director.hwnd(), Line()},
                                {Lab_hendy.hwnd(), Line()},
@@ -120,13 +113,13 @@ void MainForm::BuildContactPanel() {
   // The slogan strip comes last in the tab order but first in the alignment.
   PanelLook slogan;
   slogan.colour = kLightPink;
-  slogan.caption =
-      "Более 10-ти лет на рынке медицинского оборудования, программного обеспечения и научных "
-      "исследований ";
-  slogan.font = UiFont(Arial(11, true));
   slogan.textColour = kBlack;
-  Pan_Slogan10.Create(box, {}, slogan);
-  Name("Pan_Slogan10", Pan_Slogan10.hwnd());
+  Pan_Slogan10.Create({.parent = box,
+                       .text = "Более 10-ти лет на рынке медицинского оборудования, программного "
+                               "обеспечения и научных исследований ",
+                       .font = UiFont(Arial(11, true)),
+                       .name = "Pan_Slogan10"},
+                      slogan);
 
   Pan_About.AlignControls({{Pan_Slogan10.hwnd(), AlignBottom(22)},
                            {Pan_AboutAdress.hwnd(), AlignLeft(213, 3)},

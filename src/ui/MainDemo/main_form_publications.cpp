@@ -1,8 +1,8 @@
 // The publications page: the grid filled from the disc's list, the entry of
 // the selected row, and the two reader buttons.
-#include "publications/pdf_reader_win.h"
-#include "publications/publication_grid_win.h"
 #include "ui/MainDemo/main_form.h"
+#include "ui/MainDemo/publication_grid.h"
+#include "ui/MainDemo/read_publication.h"
 
 namespace demodisc {
 

@@ -1,7 +1,8 @@
-#include "publications/publication_grid_win.h"
+#include "ui/MainDemo/publication_grid.h"
 
 #include "base/files_win.h"
 #include "base/wide_win.h"
+#include "ui/controls/fonts.h"
 
 namespace demodisc {
 
@@ -34,11 +35,10 @@ StringGridLayout PublicationGridLayout() {
   layout.fixedCols = 1;
   layout.fixedRows = 1;
   layout.rowHeight = 18;
-  layout.fontFace = L"Arial";
-  layout.fontHeight = 11;
-  layout.fontCharSet = RUSSIAN_CHARSET;
   return layout;
 }
+
+HFONT PublicationGridFont() { return UiFont(Arial(11)); }
 
 void PreparePublicationGrid(StringGrid& grid) {
   const PublicationColumnWidths widths = PublicationWidthsFor(grid.OuterWidth());

@@ -12,8 +12,10 @@
 namespace demodisc {
 
 // 3 columns and 40 rows with a fixed header row and number column, rows of
-// 18 pixels, Arial of 11 pixels in the Cyrillic character set.
+// 18 pixels.
 StringGridLayout PublicationGridLayout();
+// Arial of 11 pixels in the Cyrillic character set.
+HFONT PublicationGridFont();
 
 // Column widths from the grid's outer width, and the header texts.
 void PreparePublicationGrid(StringGrid& grid);

@@ -1,10 +1,11 @@
 #include "ui/NewVideo/new_video_form.h"
 
-#include "app/dispatch.h"
-#include "app/message_dialogs_win.h"
+#include "ui/dispatch.h"
+#include "ui/message_dialogs_win.h"
 #include "base/files_win.h"
 #include "launcher/disc_folders.h"
 #include "resource_ids.h"
+#include "ui/controls/fonts.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {
@@ -27,47 +28,18 @@ constexpr int kTimeWidth = 108;
 constexpr int kFontHeight = 11;
 constexpr int kImageSize = 16;
 
-// The three 16 x 16 pictures from their strip, transparent where the strip
-// has the colour of its lower-left pixel. Without the strip the buttons
-// stay blank.
-HIMAGELIST LoadToolBarImages() {
-  const HIMAGELIST images = ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, 3, 0);
-  const auto strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                     MAKEINTRESOURCEW(IDB_VIDEO_TOOLBAR),
-                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!images || !strip) {
-    if (strip) DeleteObject(strip);
-    return images;
-  }
-  BITMAP info{};
-  GetObjectW(strip, sizeof info, &info);
-  const HDC dc = CreateCompatibleDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, strip);
-  const COLORREF transparent = GetPixel(dc, 0, info.bmHeight > 0 ? info.bmHeight - 1 : 0);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ImageList_AddMasked(images, strip, transparent);
-  DeleteObject(strip);
-  return images;
-}
-
 }  // namespace
-
-NewVideoForm::~NewVideoForm() {
-  mediaPlayer1_.Close();
-  Destroy();
-  if (imageList1_) ImageList_Destroy(imageList1_);
-  if (timeBrush_) DeleteObject(timeBrush_);
-  if (font_) DeleteObject(font_);
-}
 
 void NewVideoForm::CreateWindowed(HWND mainWindow) {
   dpi_ = ScreenDpi();
-  font_ = CreateSansSerifFont(ScaledTo(dpi_, kFontHeight));
-  timeBrush_ = CreateSolidBrush(RGB(0, 0, 0));
-  RegisterClass(kClassName);
-  CreateForm(kClassName, "Видео-ролик", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
-             ScaledTo(dpi_, kClientWidth), ScaledTo(dpi_, kClientHeight), mainWindow);
+  timeBrush_.reset(CreateSolidBrush(RGB(0, 0, 0)));
+  CreateForm({kClassName},
+             {.parent = mainWindow,
+              .bounds = {0, 0, ScaledTo(dpi_, kClientWidth), ScaledTo(dpi_, kClientHeight)},
+              .text = "Видео-ролик",
+              .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN});
+  // The devices' completion notices come to this window, and nothing reacts to them.
+  mediaPlayer1_.SetNotifyWindow(hwnd());
   CreateControls();
   FormCreate();
 }
@@ -75,31 +47,39 @@ void NewVideoForm::CreateWindowed(HWND mainWindow) {
 void NewVideoForm::FormCreate() { rootDir_ = RootDirOf(CurrentDirectory()); }
 
 void NewVideoForm::CreateControls() {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  panel1_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_SUNKEN, 0, 0, 0, 0,
-                            hwnd(), nullptr, instance, nullptr);
-  mediaPlayer1_.SetDisplay(panel1_);
-  CreateToolBar();
-  panTime_ = CreateWindowExW(0, L"STATIC", L"PanTime",
-                             WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN,
-                             ScaledTo(dpi_, kTimeLeft), 0, ScaledTo(dpi_, kTimeWidth),
-                             ScaledTo(dpi_, kButtonHeight), toolBar1_, nullptr, instance, nullptr);
-  SendMessageW(panTime_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  const HFONT font = UiFont(SansSerif(ScaledTo(dpi_, kFontHeight)));
+  panel1_.CreateControl(L"STATIC",
+                        {.parent = hwnd(), .style = WS_VISIBLE | SS_SUNKEN, .name = "Panel1"});
+  mediaPlayer1_.SetDisplay(panel1_.hwnd());
+  CreateToolBar(font);
+  panTime_.CreateControl(L"STATIC",
+                         {.parent = toolBar1_.hwnd(),
+                          .bounds = {ScaledTo(dpi_, kTimeLeft), 0, ScaledTo(dpi_, kTimeWidth),
+                                     ScaledTo(dpi_, kButtonHeight)},
+                          .text = "PanTime",
+                          .font = font,
+                          .style = WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN,
+                          .name = "PanTime"});
   ArrangeControls();
 }
 
-void NewVideoForm::CreateToolBar() {
-  toolBar1_ = CreateWindowExW(
-      0, TOOLBARCLASSNAMEW, L"",
-      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN, 0,
-      0, 0, 0, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  SetWindowSubclass(toolBar1_, ToolBarProc, 1, reinterpret_cast<DWORD_PTR>(this));
-  SendMessageW(toolBar1_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(toolBar1_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  SendMessageW(toolBar1_, TB_SETINDENT, 0, 0);
-  SendMessageW(toolBar1_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kImageSize, kImageSize));
-  imageList1_ = LoadToolBarImages();
-  SendMessageW(toolBar1_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList1_));
+void NewVideoForm::CreateToolBar(HFONT font) {
+  toolBar1_.CreateControl(
+      TOOLBARCLASSNAMEW,
+      {.parent = hwnd(),
+       .style = WS_VISIBLE | WS_CLIPCHILDREN | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+       .name = "ToolBar1"});
+  const HWND bar = toolBar1_.hwnd();
+  SetWindowSubclass(bar, ToolBarProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(bar, TB_SETINDENT, 0, 0);
+  SendMessageW(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kImageSize, kImageSize));
+  // The three 16 x 16 pictures from their strip, transparent where the strip
+  // has the colour of its lower-left pixel. Without the strip the buttons
+  // stay blank.
+  imageList1_.Load(IDB_VIDEO_TOOLBAR, kImageSize, kImageSize);
+  SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList1_.handle()));
   TBBUTTON buttons[3] = {};
   const int ids[3] = {kIdPlay, kIdPause, kIdStop};
   for (int i = 0; i < 3; ++i) {
@@ -109,8 +89,8 @@ void NewVideoForm::CreateToolBar() {
     buttons[i].fsStyle = BTNS_CHECKGROUP;
     buttons[i].iString = -1;
   }
-  SendMessageW(toolBar1_, TB_ADDBUTTONSW, 3, reinterpret_cast<LPARAM>(buttons));
-  SendMessageW(toolBar1_, TB_SETBUTTONSIZE, 0,
+  SendMessageW(bar, TB_ADDBUTTONSW, 3, reinterpret_cast<LPARAM>(buttons));
+  SendMessageW(bar, TB_SETBUTTONSIZE, 0,
                MAKELPARAM(ScaledTo(dpi_, kButtonWidth), ScaledTo(dpi_, kButtonHeight)));
 }
 
@@ -122,8 +102,8 @@ void NewVideoForm::ArrangeControls() {
   const int width = client.right;
   const int barHeight = ScaledTo(dpi_, kToolBarHeight);
   const int barTop = client.bottom - barHeight;
-  MoveWindow(panel1_, 0, 0, width, barTop > 0 ? barTop : 0, TRUE);
-  MoveWindow(toolBar1_, 0, barTop + kEdge, width, barHeight - 2 * kEdge, TRUE);
+  MoveWindow(panel1_.hwnd(), 0, 0, width, barTop > 0 ? barTop : 0, TRUE);
+  MoveWindow(toolBar1_.hwnd(), 0, barTop + kEdge, width, barHeight - 2 * kEdge, TRUE);
   RECT edges{0, barTop, width, client.bottom};
   InvalidateRect(hwnd(), &edges, TRUE);
 }
@@ -154,7 +134,7 @@ LRESULT NewVideoForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == kTimer1) playback_.Timer1Timer();
       return 0;
     case WM_COMMAND:
-      if (reinterpret_cast<HWND>(lp) == toolBar1_) {
+      if (reinterpret_cast<HWND>(lp) == toolBar1_.hwnd()) {
         switch (LOWORD(wp)) {
           case kIdPlay:
             playback_.ActionPlayExecute();
@@ -185,11 +165,11 @@ LRESULT CALLBACK NewVideoForm::ToolBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
                                            DWORD_PTR self) {
   if (msg == WM_CTLCOLORSTATIC) {
     auto* form = reinterpret_cast<NewVideoForm*>(self);
-    if (reinterpret_cast<HWND>(lp) == form->panTime_) {
+    if (reinterpret_cast<HWND>(lp) == form->panTime_.hwnd()) {
       const auto dc = reinterpret_cast<HDC>(wp);
       SetTextColor(dc, RGB(255, 255, 255));
       SetBkColor(dc, RGB(0, 0, 0));
-      return reinterpret_cast<LRESULT>(form->timeBrush_);
+      return reinterpret_cast<LRESULT>(form->timeBrush_.get());
     }
   }
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ToolBarProc, 1);
@@ -200,7 +180,7 @@ void NewVideoForm::SetButtonDown(VideoButton button) {
   const int id = button == VideoButton::kPlay    ? kIdPlay
                  : button == VideoButton::kPause ? kIdPause
                                                  : kIdStop;
-  SendMessageW(toolBar1_, TB_CHECKBUTTON, id, MAKELPARAM(TRUE, 0));
+  SendMessageW(toolBar1_.hwnd(), TB_CHECKBUTTON, id, MAKELPARAM(TRUE, 0));
 }
 
 void NewVideoForm::SetTimerEnabled(bool enabled) {
@@ -210,7 +190,7 @@ void NewVideoForm::SetTimerEnabled(bool enabled) {
     KillTimer(hwnd(), kTimer1);
 }
 
-void NewVideoForm::SetTimeText(const Text& text) { SetWindowTextUtf8(panTime_, text); }
+void NewVideoForm::SetTimeText(const Text& text) { SetWindowTextUtf8(panTime_.hwnd(), text); }
 
 void NewVideoForm::ShowErrorMessage(const Text& text) { demodisc::ShowErrorMessage(text); }
 

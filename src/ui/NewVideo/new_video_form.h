@@ -8,7 +8,9 @@
 
 #include "media/mci_player_win.h"
 #include "media/video_playback.h"
+#include "ui/controls/image_list.h"
 #include "ui/form.h"
+#include "ui/gdi.h"
 
 namespace demodisc {
 
@@ -17,17 +19,11 @@ class NewVideoForm : public Form, private VideoView {
   // Command identifiers of the three tool buttons.
   enum : int { kIdPlay = 101, kIdPause = 102, kIdStop = 103 };
 
-  NewVideoForm() = default;
-  ~NewVideoForm() override;
-
   void CreateWindowed(HWND mainWindow);
 
   const Text& RootDir() const { return rootDir_; }
   MciPlayer& MediaPlayer1() { return mediaPlayer1_; }
   const VideoPlayback& Behaviour() const { return playback_; }
-  HWND Panel1() const { return panel1_; }
-  HWND ToolBar1() const { return toolBar1_; }
-  HWND PanTime() const { return panTime_; }
 
   // Handlers of the seek bar (no control of the layout invokes them).
   void RxSlider1MouseDown() { playback_.RxSlider1MouseDown(); }
@@ -41,7 +37,7 @@ class NewVideoForm : public Form, private VideoView {
 
  private:
   void CreateControls();
-  void CreateToolBar();
+  void CreateToolBar(HFONT font);
   void ArrangeControls();
   void PaintToolBarEdges();
 
@@ -59,12 +55,11 @@ class NewVideoForm : public Form, private VideoView {
   VideoPlayback playback_{mediaPlayer1_, *this};
 
   int dpi_ = 96;
-  HFONT font_ = nullptr;
-  HBRUSH timeBrush_ = nullptr;
-  HIMAGELIST imageList1_ = nullptr;
-  HWND panel1_ = nullptr;
-  HWND toolBar1_ = nullptr;
-  HWND panTime_ = nullptr;
+  OwnedBrush timeBrush_;
+  ImageList imageList1_;
+  Window panel1_;
+  Window toolBar1_;
+  Window panTime_;
 };
 
 }  // namespace demodisc

@@ -1,5 +1,6 @@
 #include "ui/PicUnit/view_pic_form.h"
 
+#include "ui/controls/fonts.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {
@@ -18,23 +19,24 @@ constexpr int kFontHeight = 11;
 
 }  // namespace
 
-ViewPicForm::~ViewPicForm() {
-  Destroy();
-  if (font_) DeleteObject(font_);
-}
-
 void ViewPicForm::CreateWindowed(HWND mainWindow) {
   const int dpi = ScreenDpi();
-  font_ = CreateSansSerifFont(ScaledTo(dpi, kFontHeight));
-  RegisterClass(kClassName, 0, CreateSolidBrush(RGB(0, 0, 128)));
-  CreateForm(kClassName, "Просмотр рекламных фото", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-             WS_EX_DLGMODALFRAME, ScaledTo(dpi, kClientWidth), ScaledTo(dpi, kClientHeight),
-             mainWindow);
-  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  labInfo_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0,
-                             ScaledTo(dpi, kClientWidth), ScaledTo(dpi, kLabelHeight), hwnd(),
-                             nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(labInfo_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  const HFONT font = UiFont(SansSerif(ScaledTo(dpi, kFontHeight)));
+  // The class's navy background brush lasts as long as the program.
+  static const HBRUSH navy = CreateSolidBrush(RGB(0, 0, 128));
+  CreateForm({kClassName, 0, navy},
+             {.parent = mainWindow,
+              .bounds = {0, 0, ScaledTo(dpi, kClientWidth), ScaledTo(dpi, kClientHeight)},
+              .text = "Просмотр рекламных фото",
+              .font = font,
+              .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+              .exStyle = WS_EX_DLGMODALFRAME});
+  labInfo_.CreateControl(
+      L"STATIC", {.parent = hwnd(),
+                  .bounds = {0, 0, ScaledTo(dpi, kClientWidth), ScaledTo(dpi, kLabelHeight)},
+                  .font = font,
+                  .style = WS_VISIBLE | SS_CENTER,
+                  .name = "LabInfo"});
   fileListBox1_.ReadCurrentDirectory();
 }
 
@@ -44,18 +46,18 @@ LRESULT ViewPicForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp == kTimer1) cycle_.Timer1Timer();
       return 0;
     case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lp) == labInfo_) {
+      if (reinterpret_cast<HWND>(lp) == labInfo_.hwnd()) {
         SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
       }
       break;
     case WM_SIZE: {
-      if (!labInfo_) break;
+      if (!labInfo_.hwnd()) break;
       RECT client;
       GetClientRect(hwnd(), &client);
       RECT label;
-      GetWindowRect(labInfo_, &label);
-      MoveWindow(labInfo_, 0, 0, client.right, label.bottom - label.top, TRUE);
+      GetWindowRect(labInfo_.hwnd(), &label);
+      MoveWindow(labInfo_.hwnd(), 0, 0, client.right, label.bottom - label.top, TRUE);
       return 0;
     }
     default:

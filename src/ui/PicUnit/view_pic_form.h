@@ -10,14 +10,10 @@ namespace demodisc {
 
 class ViewPicForm : public Form, private PhotoTimer {
  public:
-  ViewPicForm() = default;
-  ~ViewPicForm() override;
-
   void CreateWindowed(HWND mainWindow);
 
   const FileListBox& FileListBox1() const { return fileListBox1_; }
   std::int32_t PicIndex() const { return cycle_.PicIndex(); }
-  HWND LabInfo() const { return labInfo_; }
 
  protected:
   void FormActivate() override { cycle_.FormActivate(); }
@@ -29,8 +25,7 @@ class ViewPicForm : public Form, private PhotoTimer {
 
   FileListBox fileListBox1_;
   PhotoCycle cycle_{fileListBox1_, *this};
-  HFONT font_ = nullptr;
-  HWND labInfo_ = nullptr;
+  Window labInfo_;
 };
 
 }  // namespace demodisc

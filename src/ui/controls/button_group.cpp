@@ -4,6 +4,7 @@
 
 #include "base/wide_win.h"
 #include "ui/controls/colours.h"
+#include "ui/gdi.h"
 #include "control_rules/button_group_rules.h"
 
 namespace demodisc {
@@ -15,14 +16,15 @@ constexpr int kCaptionGap = 2;
 constexpr int kCaptionLeftWithoutPicture = 6;
 }  // namespace
 
-void ButtonGroup::Create(HWND parent, const Bounds& bounds, HFONT font, const ImageList* images,
-                         std::vector<Item> items) {
+void ButtonGroup::Create(const CreateArgs& args, const ImageList* images, std::vector<Item> items) {
   items_ = std::move(items);
-  font_ = font;
+  font_ = args.font;
   images_ = images;
-  RegisterClass(kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr);
-  Window::Create(kClassName, Text(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, WS_EX_CLIENTEDGE, bounds.x,
-                 bounds.y, bounds.width, bounds.height, parent);
+  CreateArgs group = args;
+  group.font = nullptr;
+  group.style |= WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+  group.exStyle |= WS_EX_CLIENTEDGE;
+  Window::Create({kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr}, group);
 }
 
 int ButtonGroup::ButtonAtPoint(LPARAM lp) const {
@@ -161,16 +163,13 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
   const Item& item = items_[static_cast<std::size_t>(index)];
   const bool down = index == pressed_ && drawnDown_;
   const COLORREF face = GetSysColor(down ? COLOR_BTNSHADOW : COLOR_BTNFACE);
-  HBRUSH faceBrush = CreateSolidBrush(face);
-  FillRect(dc, &r, faceBrush);
-  DeleteObject(faceBrush);
+  FillRect(dc, &r, OwnedBrush(CreateSolidBrush(face)).get());
 
   const ButtonFrameColours colours = FrameColoursFor(ToRgb(face));
   const bool hot = index == hot_ && !down;
-  HBRUSH frameBrush = CreateSolidBrush(ToColorRef(hot ? colours.hotFrame : colours.frame));
   RECT frame{r.left + 2, r.top + 1, r.right - 2, r.bottom - 1};
-  FrameRect(dc, &frame, frameBrush);
-  DeleteObject(frameBrush);
+  FrameRect(dc, &frame,
+            OwnedBrush(CreateSolidBrush(ToColorRef(hot ? colours.hotFrame : colours.frame))).get());
 
   const int shift = down ? 1 : 0;
   const bool hasPicture = images_ && *images_ && item.imageIndex >= 0;
@@ -205,9 +204,8 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
 
 void ButtonGroup::Paint(HDC dc, const RECT& client) {
   // Drawn off screen first, so that hot tracking does not flicker.
-  HDC mem = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  HGDIOBJ oldBitmap = SelectObject(mem, bitmap);
+  const BufferedDc buffer(dc, client);
+  const HDC mem = buffer.dc();
   int y = 0;
   for (int i = 0; i < Count() && y < client.bottom; ++i, y += kButtonGroupItemHeight) {
     RECT r{0, y, client.right, y + kButtonGroupItemHeight};
@@ -217,10 +215,6 @@ void ButtonGroup::Paint(HDC dc, const RECT& client) {
     RECT rest{0, y, client.right, client.bottom};
     FillRect(mem, &rest, GetSysColorBrush(COLOR_BTNFACE));
   }
-  BitBlt(dc, 0, 0, client.right, client.bottom, mem, 0, 0, SRCCOPY);
-  SelectObject(mem, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(mem);
 }
 
 LRESULT ButtonGroup::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

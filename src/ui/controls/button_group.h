@@ -11,7 +11,6 @@
 #include "ui/controls/accessible_host.h"
 #include "ui/controls/image_list.h"
 #include "ui/window.h"
-#include "control_rules/align_layout.h"
 
 namespace demodisc {
 
@@ -23,9 +22,9 @@ class ButtonGroup final : public Window, private AccessibleElements {
     std::function<void()> onClick;
   };
 
-  // `images` is shared and must outlive the group; it may be empty.
-  void Create(HWND parent, const Bounds& bounds, HFONT font, const ImageList* images,
-              std::vector<Item> items);
+  // The captions are in the arguments' font. `images` is shared and must
+  // outlive the group; it may be empty.
+  void Create(const CreateArgs& args, const ImageList* images, std::vector<Item> items);
 
   int HotIndex() const { return hot_; }
   int FocusIndex() const { return focus_; }

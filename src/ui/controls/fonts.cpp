@@ -1,18 +1,29 @@
 #include "ui/controls/fonts.h"
 
+#include <cstring>
 #include <cwchar>
 #include <map>
 #include <string>
-#include <tuple>
+
+#include "ui/gdi.h"
 
 namespace demodisc {
 
+HFONT UiFont(const LOGFONTW& font) {
+  // Keyed by the description's bytes; the face name is cleared past its end
+  // so that equal descriptions compare equal.
+  LOGFONTW key = font;
+  const std::size_t faceLength = wcsnlen(key.lfFaceName, LF_FACESIZE - 1);
+  std::memset(key.lfFaceName + faceLength, 0, (LF_FACESIZE - faceLength) * sizeof(wchar_t));
+  static std::map<std::string, OwnedFont> fonts;
+  std::string bytes(reinterpret_cast<const char*>(&key), sizeof key);
+  auto it = fonts.find(bytes);
+  if (it == fonts.end())
+    it = fonts.emplace(std::move(bytes), OwnedFont(CreateFontIndirectW(&key))).first;
+  return it->second.get();
+}
+
 HFONT UiFont(const FontSpec& spec) {
-  using Key = std::tuple<std::wstring, int, bool, bool, BYTE>;
-  static std::map<Key, HFONT> fonts;
-  const Key key{spec.face, spec.height, spec.bold, spec.italic, spec.charset};
-  auto it = fonts.find(key);
-  if (it != fonts.end()) return it->second;
   LOGFONTW lf{};
   lf.lfHeight = -spec.height;  // negative: the character height, not the cell's
   lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
@@ -23,13 +34,7 @@ HFONT UiFont(const FontSpec& spec) {
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
   wcsncpy(lf.lfFaceName, spec.face, LF_FACESIZE - 1);
-  HFONT font = CreateFontIndirectW(&lf);
-  fonts.emplace(key, font);
-  return font;
-}
-
-void SetControlFont(HWND control, HFONT font) {
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return UiFont(lf);
 }
 
 }  // namespace demodisc

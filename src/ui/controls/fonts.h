@@ -1,4 +1,5 @@
 // Fonts of the windows, given by face, character height in pixels and style.
+// Every font of the program is made here, once, and kept for its run.
 #pragma once
 
 #include <windows.h>
@@ -18,9 +19,12 @@ constexpr FontSpec Arial(int height, bool bold = false, bool italic = false) {
   return {L"Arial", height, bold, italic, RUSSIAN_CHARSET};
 }
 
-// The font of a spec; created once and kept for the program's run.
-HFONT UiFont(const FontSpec& spec);
+// MS Sans Serif, the face of the windows' own text.
+constexpr FontSpec SansSerif(int height) { return {L"MS Sans Serif", height}; }
 
-void SetControlFont(HWND control, HFONT font);
+// The font of a spec.
+HFONT UiFont(const FontSpec& spec);
+// The font of a full description (the system's message font).
+HFONT UiFont(const LOGFONTW& font);
 
 }  // namespace demodisc

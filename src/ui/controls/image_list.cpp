@@ -1,5 +1,7 @@
 #include "ui/controls/image_list.h"
 
+#include "ui/gdi.h"
+
 namespace demodisc {
 
 ImageList::~ImageList() {
@@ -18,9 +20,10 @@ COLORREF LowerLeftColour(HBITMAP bitmap) {
 }
 
 void ImageList::Load(UINT resourceId, int width, int height) {
-  HBITMAP bitmap =
+  const OwnedBitmap owned(
       static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  const HBITMAP bitmap = owned.get();
   if (!bitmap) return;
   BITMAP info{};
   GetObjectW(bitmap, sizeof info, &info);
@@ -31,7 +34,6 @@ void ImageList::Load(UINT resourceId, int width, int height) {
     width_ = width;
     height_ = height;
   }
-  DeleteObject(bitmap);
 }
 
 void ImageList::Draw(int index, HDC dc, int x, int y) const {

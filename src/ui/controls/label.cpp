@@ -32,11 +32,7 @@ int LabelTextHeight(HWND label, int width) {
   return height;
 }
 
-Label::~Label() {
-  if (brush_) DeleteObject(brush_);
-}
-
-void Label::Create(HWND parent, const Bounds& bounds, const Text& caption, const LabelLook& look) {
+void Label::Create(const CreateArgs& args, const LabelLook& look) {
   look_ = look;
   DWORD style = WS_VISIBLE | SS_NOPREFIX;
   switch (look.align) {
@@ -50,8 +46,11 @@ void Label::Create(HWND parent, const Bounds& bounds, const Text& caption, const
       style |= SS_RIGHT;
       break;
   }
-  CreateControl(L"STATIC", caption, style, 0, parent, bounds, look.font);
+  CreateArgs label = args;
+  label.style |= style;
+  CreateControl(L"STATIC", label);
   // Placed by its bounds (not by an alignment, which sizes it itself).
+  const Bounds& bounds = args.bounds;
   if (bounds.height == 0) return;
   const int needed = LabelTextHeight(hwnd(), bounds.width);
   if (needed > bounds.height)
@@ -70,10 +69,9 @@ bool Label::Reflected(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
     return true;
   }
   const COLORREF colour = look_.colour ? *look_.colour : BackColourOf(GetParent(hwnd()));
-  if (brush_) DeleteObject(brush_);
-  brush_ = CreateSolidBrush(colour);
+  brush_.reset(CreateSolidBrush(colour));
   SetBkColor(dc, colour);
-  result = reinterpret_cast<LRESULT>(brush_);
+  result = reinterpret_cast<LRESULT>(brush_.get());
   return true;
 }
 

@@ -4,7 +4,8 @@
 
 #include <optional>
 
-#include "ui/controls/control.h"
+#include "ui/gdi.h"
+#include "ui/window.h"
 
 namespace demodisc {
 
@@ -13,7 +14,6 @@ enum class TextAlign { Left, Centre, Right };
 struct LabelLook {
   TextAlign align = TextAlign::Left;
   bool wordWrap = false;
-  HFONT font = nullptr;
   COLORREF textColour = GetSysColor(COLOR_WINDOWTEXT);
   std::optional<COLORREF> colour;  // none: the parent's colour
 };
@@ -26,15 +26,14 @@ int LabelTextHeight(HWND label, int width);
 // A label is as high as its layout makes it, and higher when its text needs
 // more room: then it grows away from the edge it is aligned to (downward when
 // it is not aligned).
-class Label final : public Control {
+class Label final : public Window {
  public:
-  ~Label() override;
-  void Create(HWND parent, const Bounds& bounds, const Text& caption, const LabelLook& look);
+  void Create(const CreateArgs& args, const LabelLook& look);
   bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
   LabelLook look_;
-  HBRUSH brush_ = nullptr;
+  OwnedBrush brush_;
 };
 
 }  // namespace demodisc

@@ -5,10 +5,11 @@
 
 namespace demodisc {
 
-void Memo::Create(HWND parent, const Bounds& bounds, HFONT font) {
-  CreateControl(L"EDIT", Text(),
-                WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_LEFT,
-                WS_EX_CLIENTEDGE, parent, bounds, font);
+void Memo::Create(const CreateArgs& args) {
+  CreateArgs memo = args;
+  memo.style |= WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_LEFT;
+  memo.exStyle |= WS_EX_CLIENTEDGE;
+  CreateControl(L"EDIT", memo);
   // The default limit (about 30000 characters) would cut long descriptions.
   SendMessageW(hwnd(), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
 }

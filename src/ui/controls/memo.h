@@ -1,13 +1,13 @@
 // A memo: a multi-line EDIT with word wrap and no scroll bars, editable.
 #pragma once
 
-#include "ui/controls/control.h"
+#include "ui/window.h"
 
 namespace demodisc {
 
-class Memo final : public Control {
+class Memo final : public Window {
  public:
-  void Create(HWND parent, const Bounds& bounds, HFONT font);
+  void Create(const CreateArgs& args);
   // Replaces the whole text in one go.
   void SetText(const Text& text);
   Text GetText() const;

@@ -6,15 +6,16 @@
 
 namespace demodisc {
 
-void PageControl::Create(HWND parent, const Bounds& bounds, HFONT tabFont) {
-  CreateControl(WC_TABCONTROLW, Text(),
-                WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS |
-                    TCS_SINGLELINE | TCS_FOCUSONBUTTONDOWN,
-                0, parent, bounds, tabFont);
-  SetWindowRgn(hwnd(), CreateRectRgn(0, 0, bounds.width, kTabRowHeight), FALSE);
+void PageControl::Create(const CreateArgs& args) {
+  CreateArgs tabs = args;
+  tabs.style |= WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS |
+                TCS_SINGLELINE | TCS_FOCUSONBUTTONDOWN;
+  CreateControl(WC_TABCONTROLW, tabs);
+  // The window owns the region from here on.
+  SetWindowRgn(hwnd(), CreateRectRgn(0, 0, args.bounds.width, kTabRowHeight), FALSE);
 }
 
-Panel& PageControl::AddPage(const Text& caption, int imageIndex) {
+Panel& PageControl::AddPage(const Text& caption, int imageIndex, std::string_view name) {
   std::wstring text = Wide(caption);
   TCITEMW item{};
   item.mask = TCIF_TEXT | TCIF_IMAGE;
@@ -26,10 +27,12 @@ Panel& PageControl::AddPage(const Text& caption, int imageIndex) {
   auto page = std::make_unique<Panel>();
   PanelLook look;
   look.bevel = false;
-  page->Create(GetParent(hwnd()),
-               {own.x + kSideMargin, own.y + kTabRowHeight, own.width - 2 * kSideMargin,
-                own.height - kTabRowHeight - kSideMargin},
-               look, L"TTabSheet");
+  CreateArgs args;
+  args.parent = GetParent(hwnd());
+  args.bounds = {own.x + kSideMargin, own.y + kTabRowHeight, own.width - 2 * kSideMargin,
+                 own.height - kTabRowHeight - kSideMargin};
+  args.name = name;
+  page->Create(args, look, L"TTabSheet");
   ShowWindow(page->hwnd(), SW_HIDE);
   pages_.push_back(std::move(page));
   return *pages_.back();

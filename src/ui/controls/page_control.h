@@ -9,21 +9,22 @@
 #include <memory>
 #include <vector>
 
-#include "ui/controls/control.h"
 #include "ui/controls/panel.h"
+#include "ui/window.h"
 
 namespace demodisc {
 
-class PageControl final : public Control {
+class PageControl final : public Window {
  public:
   // Each page's area inside the control: 4 pixels from the sides and the
   // bottom, below the tab row.
   static constexpr int kSideMargin = 4;
   static constexpr int kTabRowHeight = 28;
 
-  void Create(HWND parent, const Bounds& bounds, HFONT tabFont);
+  // The arguments' font is the tabs'.
+  void Create(const CreateArgs& args);
   // Adds a page with its tab; the page is hidden until it becomes current.
-  Panel& AddPage(const Text& caption, int imageIndex);
+  Panel& AddPage(const Text& caption, int imageIndex, std::string_view name);
 
   int Current() const;
   void SetCurrent(int index);

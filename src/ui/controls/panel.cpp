@@ -2,15 +2,18 @@
 
 #include "base/wide_win.h"
 #include "ui/controls/visual_styles.h"
+#include "ui/gdi.h"
 
 namespace demodisc {
 
-void Panel::Create(HWND parent, const Bounds& bounds, PanelLook look, const wchar_t* className) {
-  look_ = std::move(look);
-  RegisterClass(className, CS_HREDRAW | CS_VREDRAW, nullptr);
-  Window::Create(className, look_.caption,
-                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
-                 bounds.x, bounds.y, bounds.width, bounds.height, parent);
+void Panel::Create(const CreateArgs& args, const PanelLook& look, const wchar_t* className) {
+  look_ = look;
+  caption_ = args.text;
+  font_ = args.font;
+  CreateArgs panel = args;
+  panel.style |= WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  panel.exStyle |= WS_EX_CONTROLPARENT;
+  Window::Create({className, CS_HREDRAW | CS_VREDRAW, nullptr}, panel);
 }
 
 COLORREF Panel::Colour() const {
@@ -29,18 +32,17 @@ void Panel::Paint(HDC dc) {
   if (VisualStylesActive()) {
     DrawParentBackground(hwnd(), dc);
   } else {
-    HBRUSH brush = CreateSolidBrush(Colour());
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    const OwnedBrush brush(CreateSolidBrush(Colour()));
+    FillRect(dc, &r, brush.get());
   }
   if (look_.bevel) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-  if (!look_.caption.empty()) {
+  if (!caption_.empty()) {
     RECT text = r;
     InflateRect(&text, -Inset(), -Inset());
-    HGDIOBJ old = SelectObject(dc, look_.font ? look_.font : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look_.textColour);
-    DrawTextW(dc, Wide(look_.caption).c_str(), -1, &text,
+    DrawTextW(dc, Wide(caption_).c_str(), -1, &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
   }

@@ -9,22 +9,19 @@
 
 #include "ui/controls/alignment.h"
 #include "ui/window.h"
-#include "control_rules/align_layout.h"
 
 namespace demodisc {
 
 struct PanelLook {
   std::optional<COLORREF> colour;  // none: the parent's colour
   bool bevel = true;
-  Text caption;
-  HFONT font = nullptr;
   COLORREF textColour = GetSysColor(COLOR_WINDOWTEXT);
 };
 
 class Panel : public Window {
  public:
-  void Create(HWND parent, const Bounds& bounds, PanelLook look,
-              const wchar_t* className = L"TPanel");
+  // The arguments' text is the caption, drawn in their font.
+  void Create(const CreateArgs& args, const PanelLook& look, const wchar_t* className = L"TPanel");
   // The width of the bevel: children are aligned inside it.
   int Inset() const { return look_.bevel ? 1 : 0; }
   COLORREF Colour() const;
@@ -39,6 +36,8 @@ class Panel : public Window {
   void Paint(HDC dc);
 
   PanelLook look_;
+  Text caption_;
+  HFONT font_ = nullptr;
   std::vector<PlacedChild> aligned_;
 };
 

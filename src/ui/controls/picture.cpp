@@ -4,19 +4,18 @@
 
 namespace demodisc {
 
-Picture::~Picture() {
-  if (bitmap_) DeleteObject(bitmap_);
-}
-
-void Picture::Create(HWND parent, const Bounds& bounds, UINT resourceId, bool transparent) {
-  bitmap_ = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+void Picture::Create(const CreateArgs& args, UINT resourceId, bool transparent) {
+  bitmap_.reset(
+      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
+                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (bitmap_ && transparent) {
     BITMAP info{};
-    GetObjectW(bitmap_, sizeof info, &info);
+    GetObjectW(bitmap_.get(), sizeof info, &info);
     masked_.Load(resourceId, info.bmWidth, info.bmHeight);
   }
-  CreateControl(L"STATIC", Text(), WS_VISIBLE | SS_OWNERDRAW, 0, parent, bounds, nullptr);
+  CreateArgs picture = args;
+  picture.style |= WS_VISIBLE | SS_OWNERDRAW;
+  CreateControl(L"STATIC", picture);
 }
 
 bool Picture::Reflected(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
@@ -26,17 +25,16 @@ bool Picture::Reflected(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
   if (VisualStylesActive()) {
     DrawParentBackground(hwnd(), dc);
   } else {
-    HBRUSH brush = CreateSolidBrush(BackColourOf(GetParent(hwnd())));
-    FillRect(dc, &item->rcItem, brush);
-    DeleteObject(brush);
+    const OwnedBrush brush(CreateSolidBrush(BackColourOf(GetParent(hwnd()))));
+    FillRect(dc, &item->rcItem, brush.get());
   }
   if (masked_) {
     masked_.Draw(0, dc, 0, 0);
   } else if (bitmap_) {
     BITMAP info{};
-    GetObjectW(bitmap_, sizeof info, &info);
+    GetObjectW(bitmap_.get(), sizeof info, &info);
     HDC src = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(src, bitmap_);
+    HGDIOBJ old = SelectObject(src, bitmap_.get());
     BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, src, 0, 0, SRCCOPY);
     SelectObject(src, old);
     DeleteDC(src);

@@ -2,22 +2,22 @@
 // top-left corner; the rest of its area shows its parent's colour.
 #pragma once
 
-#include "ui/controls/control.h"
 #include "ui/controls/image_list.h"
+#include "ui/gdi.h"
+#include "ui/window.h"
 
 namespace demodisc {
 
-class Picture final : public Control {
+class Picture final : public Window {
  public:
-  ~Picture() override;
   // `transparent`: the picture's lower-left pixel colour lets the
   // background show through. A missing resource draws no picture.
-  void Create(HWND parent, const Bounds& bounds, UINT resourceId, bool transparent);
+  void Create(const CreateArgs& args, UINT resourceId, bool transparent);
   bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
-  bool HasPicture() const { return bitmap_ != nullptr; }
+  bool HasPicture() const { return static_cast<bool>(bitmap_); }
 
  private:
-  HBITMAP bitmap_ = nullptr;
+  OwnedBitmap bitmap_;
   ImageList masked_;
 };
 

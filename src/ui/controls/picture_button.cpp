@@ -49,12 +49,13 @@ PictureAndCaption CentredTogether(const RECT& button, SIZE picture, SIZE caption
   return out;
 }
 
-void PictureButton::Create(HWND parent, const Bounds& bounds, const Text& caption,
-                           const PictureButtonLook& look) {
+void PictureButton::Create(const CreateArgs& args, const PictureButtonLook& look) {
   look_ = look;
+  font_ = args.font;
   if (look.pictureId) picture_.Load(look.pictureId, look.pictureWidth, look.pictureHeight);
-  CreateControl(L"BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, parent, bounds,
-                look.font, look.id);
+  CreateArgs button = args;
+  button.style |= WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
+  CreateControl(L"BUTTON", button);
   SetWindowSubclass(hwnd(), PushButtonKeys, 0, 0);
 }
 
@@ -84,7 +85,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
   }
 
   const std::wstring caption = Wide(WindowTextUtf8(hwnd()));
-  HGDIOBJ oldFont = SelectObject(dc, look_.font ? look_.font : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
   SIZE text{};
   if (!caption.empty())
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);

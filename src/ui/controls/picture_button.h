@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "ui/controls/control.h"
 #include "ui/controls/image_list.h"
+#include "ui/window.h"
 
 namespace demodisc {
 
@@ -17,14 +17,13 @@ struct PictureButtonLook {
   int pictureWidth = 0;
   int pictureHeight = 0;
   PictureSide side = PictureSide::Left;
-  HFONT font = nullptr;
-  int id = 0;  // the control's identifier (IDOK for a window's default button)
 };
 
-class PictureButton final : public Control {
+class PictureButton final : public Window {
  public:
-  void Create(HWND parent, const Bounds& bounds, const Text& caption,
-              const PictureButtonLook& look);
+  // The arguments' text is the caption; their id is the control's
+  // identifier (IDOK for a window's default button).
+  void Create(const CreateArgs& args, const PictureButtonLook& look);
   bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   bool HasPicture() const { return static_cast<bool>(picture_); }
 
@@ -34,6 +33,7 @@ class PictureButton final : public Control {
   void Draw(const DRAWITEMSTRUCT& item);
 
   PictureButtonLook look_;
+  HFONT font_ = nullptr;
   ImageList picture_;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/wide_win.h"
+#include "ui/controls/fonts.h"
+#include "ui/gdi.h"
 
 namespace demodisc {
 
@@ -16,58 +18,25 @@ constexpr UINT kAutoScrollMs = 60;
 
 const Text kNoText;
 
-// A memory bitmap the size of the client area, copied to the target at the end.
-class BufferedDc {
- public:
-  BufferedDc(HDC target, const RECT& area)
-      : target_(target), area_(area), dc_(CreateCompatibleDC(target)),
-        bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
-        old_(SelectObject(dc_, bitmap_)) {}
-  ~BufferedDc() {
-    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_,
-           0, 0, SRCCOPY);
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  BufferedDc(const BufferedDc&) = delete;
-  BufferedDc& operator=(const BufferedDc&) = delete;
-  HDC dc() const { return dc_; }
-
- private:
-  HDC target_;
-  RECT area_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-};
-
 void FillColor(HDC dc, const RECT& r, COLORREF color) {
   SetBkColor(dc, color);
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
 }
 }  // namespace
 
-StringGrid::~StringGrid() {
-  Destroy();
-  if (font_) DeleteObject(font_);
-}
-
-void StringGrid::Create(HWND parent, int x, int y, int width, int height,
-                        const StringGridLayout& layout, UINT_PTR id) {
+void StringGrid::Create(const CreateArgs& args, const StringGridLayout& layout) {
   layout_ = layout;
   cells_.assign(static_cast<std::size_t>(layout.colCount * layout.rowCount), Text());
   colWidths_.assign(static_cast<std::size_t>(layout.colCount), layout.defaultColWidth);
   current_ = anchor_ = {layout.fixedCols, layout.fixedRows};
   topRow_ = layout.fixedRows;
-  font_ = CreateFontW(-layout.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                      layout.fontCharSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_DONTCARE, layout.fontFace);
+  font_ = args.font ? args.font : UiFont(SansSerif(11));
+  CreateArgs grid = args;
+  grid.font = nullptr;
+  grid.style |= WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS;
+  grid.exStyle |= WS_EX_CLIENTEDGE;
   // No CS_DBLCLKS: a double click is two presses.
-  RegisterClass(kClassName, 0, nullptr);
-  Window::Create(kClassName, Text(),
-                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS,
-                 WS_EX_CLIENTEDGE, x, y, width, height, parent, id);
+  Window::Create({kClassName, 0, nullptr}, grid);
   UpdateScrollBar();
 }
 
@@ -225,7 +194,7 @@ void StringGrid::EndDrag() {
 bool StringGrid::MoveCurrent(Coord to, bool keepAnchor) {
   if (!ValidCell(to.col, to.row) || to.col < layout_.fixedCols || to.row < layout_.fixedRows)
     return false;
-  if (onSelectCell_ && !onSelectCell_(to.col, to.row)) return false;
+  if (onSelectCell && !onSelectCell(to.col, to.row)) return false;
   current_ = to;
   if (!keepAnchor) anchor_ = to;
   ShowRow(to.row);
@@ -399,14 +368,14 @@ void StringGrid::PaintCell(HDC dc, int col, int row, const RECT& rect) {
     DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
   }
 
-  if (onDrawCell_) {
+  if (onDrawCell) {
     const int saved = SaveDC(dc);
     struct Restore {
       HDC dc;
       int saved;
       ~Restore() { RestoreDC(dc, saved); }
     } restore{dc, saved};
-    onDrawCell_(GridCellPaint{dc, col, row, rect, state});
+    onDrawCell(GridCellPaint{dc, col, row, rect, state});
   }
 
   if (state & kGridCellFocused) {

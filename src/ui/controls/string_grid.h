@@ -47,9 +47,6 @@ struct StringGridLayout {
   int fixedRows = 1;
   int defaultColWidth = 64;
   int rowHeight = 24;
-  const wchar_t* fontFace = L"MS Sans Serif";
-  int fontHeight = 11;  // character height in pixels
-  BYTE fontCharSet = DEFAULT_CHARSET;
 };
 
 class StringGrid final : public Window, private AccessibleElements {
@@ -59,16 +56,13 @@ class StringGrid final : public Window, private AccessibleElements {
   // Asked before the current cell moves to (col, row); false refuses the move.
   using SelectCellHandler = std::function<bool(int col, int row)>;
 
-  StringGrid() = default;
-  ~StringGrid() override;
-
   // Creates the grid as a child window with a sunken border; the current
-  // cell is the first cell after the fixed ones.
-  void Create(HWND parent, int x, int y, int width, int height, const StringGridLayout& layout,
-              UINT_PTR id = 0);
+  // cell is the first cell after the fixed ones. The cells' text is in the
+  // arguments' font (MS Sans Serif of 11 pixels without one).
+  void Create(const CreateArgs& args, const StringGridLayout& layout);
 
-  void OnDrawCell(DrawCellHandler handler) { onDrawCell_ = std::move(handler); }
-  void OnSelectCell(SelectCellHandler handler) { onSelectCell_ = std::move(handler); }
+  DrawCellHandler onDrawCell;
+  SelectCellHandler onSelectCell;
 
   int ColCount() const { return layout_.colCount; }
   int RowCount() const { return layout_.rowCount; }
@@ -155,8 +149,6 @@ class StringGrid final : public Window, private AccessibleElements {
   int topRow_ = 1;
   bool selecting_ = false;
   bool autoScrolling_ = false;
-  DrawCellHandler onDrawCell_;
-  SelectCellHandler onSelectCell_;
   AccessibleHost accessible_{*this};
 };
 

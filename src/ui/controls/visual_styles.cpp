@@ -2,7 +2,7 @@
 
 #include <shlwapi.h>
 
-#include "app/dll_search_win.h"
+#include "base/dll_search_win.h"
 
 namespace demodisc {
 

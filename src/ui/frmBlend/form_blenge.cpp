@@ -14,32 +14,44 @@ constexpr int kBandHeight = 41;
 
 void FormBlenge::CreateWindowed(HWND mainWindow) {
   mainWindow_ = mainWindow;
-  RegisterClass(kClassName);
-  CreateForm(
-      kClassName, "Предупреждение !",
-      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
-      WS_EX_CONTROLPARENT, kClientWidth, kClientHeight, mainWindow);
-  SetControlFont(hwnd(), UiFont({L"Tahoma", 11}));
+  CreateForm({kClassName}, {.parent = mainWindow,
+                            .bounds = {0, 0, kClientWidth, kClientHeight},
+                            .text = "Предупреждение !",
+                            .font = UiFont({L"Tahoma", 11}),
+                            .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                                     WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+                            .exStyle = WS_EX_CONTROLPARENT});
 
   PanelLook up;
   up.colour = kMoneyGreen;
-  up.caption = "Пункт не доступен";
-  up.font = UiFont({L"Arial", 21, true, true, ANSI_CHARSET});
   up.textColour = kRed;
-  Pan_Up.Create(hwnd(), {0, 0, kClientWidth, kBandHeight}, up);
+  Pan_Up.Create({.parent = hwnd(),
+                 .bounds = {0, 0, kClientWidth, kBandHeight},
+                 .text = "Пункт не доступен",
+                 .font = UiFont({L"Arial", 21, true, true, ANSI_CHARSET}),
+                 .name = "Pan_Up"},
+                up);
 
-  Img_Werker.Create(hwnd(), {0, kBandHeight, kClientWidth, 270}, IDB_WORKER, false);
+  Img_Werker.Create(
+      {.parent = hwnd(), .bounds = {0, kBandHeight, kClientWidth, 270}, .name = "Img_Werker"},
+      IDB_WORKER, false);
 
-  PanelLook band;
-  Pan_Btn.Create(hwnd(), {0, kClientHeight - kBandHeight, kClientWidth, kBandHeight}, band);
+  Pan_Btn.Create({.parent = hwnd(),
+                  .bounds = {0, kClientHeight - kBandHeight, kClientWidth, kBandHeight},
+                  .name = "Pan_Btn"},
+                 PanelLook{});
 
   PictureButtonLook exit;
   exit.pictureId = IDB_ARROW_LEFT;
   exit.pictureWidth = exit.pictureHeight = 32;
   exit.side = PictureSide::Left;
-  exit.font = UiFont(Arial(16, true));
-  exit.id = IDOK;
-  BBtn_Exit.Create(Pan_Btn.hwnd(), {1, 1, kClientWidth - 2, kBandHeight - 2}, "Выйти в Демо", exit);
+  BBtn_Exit.Create({.parent = Pan_Btn.hwnd(),
+                    .bounds = {1, 1, kClientWidth - 2, kBandHeight - 2},
+                    .text = "Выйти в Демо",
+                    .font = UiFont(Arial(16, true)),
+                    .id = IDOK,
+                    .name = "BBtn_Exit"},
+                   exit);
   BBtn_Exit.onClick = [this] { BBtn_ExitClick(); };
   Pan_Btn.AlignControls({{BBtn_Exit.hwnd(), AlignFill()}});
   AlignControls();

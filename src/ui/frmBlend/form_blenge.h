@@ -16,11 +16,6 @@ class FormBlenge : public Form {
   // Created hidden; its first showing centres it over the main window.
   void CreateWindowed(HWND mainWindow);
 
-  const Panel& Pan_UpPanel() const { return Pan_Up; }
-  const Picture& Img_WerkerPicture() const { return Img_Werker; }
-  const Panel& Pan_BtnPanel() const { return Pan_Btn; }
-  const PictureButton& BBtn_ExitButton() const { return BBtn_Exit; }
-
  protected:
   void PlaceAtFirstShowing() override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
