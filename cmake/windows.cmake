@@ -7,6 +7,12 @@ set(WINDOWS_DEFINITIONS UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 NOMIN
     WIN32_LEAN_AND_MEAN)
 target_compile_definitions(demodisc_core PUBLIC ${WINDOWS_DEFINITIONS})
 
+# The start-up marks (src/base/startup_marks_win.h) record only in the
+# profiling variant that tools/profile-startup.sh builds; never in the product.
+option(DEMODISC_STARTUP_PROFILE "Record the start-up marks (profiling variant only)" OFF)
+if(DEMODISC_STARTUP_PROFILE)
+  target_compile_definitions(demodisc_core PUBLIC DEMODISC_STARTUP_PROFILE)
+endif()
 
 # Statically linked, subsystem 5.01 so that Windows XP SP3 starts it.
 set(STATIC_LINK -static -static-libgcc -static-libstdc++

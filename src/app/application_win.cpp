@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/startup_marks_win.h"
 #include "ui/message_loop_win.h"
 
 namespace demodisc {
@@ -9,20 +10,27 @@ namespace demodisc {
 Application::Application() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
+  StartupMark("common controls loaded");
 }
 
 void Application::CreateForms() {
   window_.CreateWindowed();
+  StartupMark("application window created");
   main_.CreateWindowed(window_.hwnd());
+  StartupMark("main window created");
   window_.SetMainForm(&main_);
   photo_.CreateWindowed(main_.hwnd());
+  StartupMark("photo window created");
   video_.CreateWindowed(main_.hwnd());
+  StartupMark("video window created");
   notice_.CreateWindowed(main_.hwnd());
+  StartupMark("notice window created");
   main_.SetSecondaryForms({&photo_, &video_, &notice_});
 }
 
 int Application::Run() {
   main_.Show();
+  StartupMark("main window shown");
   return RunMessageLoop();
 }
 

@@ -6,10 +6,12 @@
 // ones.
 #include "app/delay_load_win.h"
 #include "base/dll_search_win.h"
+#include "base/startup_marks_win.h"
 
 extern "C" int WinMainCRTStartup();
 
 extern "C" int DemoDiscStartup() {
+  demodisc::StartupMark("process entry");
   demodisc::RestrictDllSearch();
   return WinMainCRTStartup();
 }

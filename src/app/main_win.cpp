@@ -2,14 +2,17 @@
 #include <windows.h>
 
 #include "app/application_win.h"
+#include "base/startup_marks_win.h"
 #include "ui/dispatch.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  demodisc::StartupMark("wWinMain");
   int exitCode = 0;
   demodisc::Guarded([&] {
     demodisc::Application app;
     app.CreateForms();
     exitCode = app.Run();
   });
+  demodisc::WriteStartupMarks();
   return exitCode;
 }

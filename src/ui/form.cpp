@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "base/startup_marks_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/thread_windows_win.h"
 
@@ -112,6 +113,7 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
         return 0;
       }
+      StartupMark("first activation");
       if (activatePending_) {
         activatePending_ = false;
         PostMessageW(hwnd(), kFormActivateMessage, 0, 0);
@@ -119,8 +121,13 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (!HIWORD(wp)) RestoreFocus();
       return 0;
     case kFormActivateMessage:
+      StartupMark("activation handler starts");
       FormActivate();
+      StartupMark("activation handler done");
       return 0;
+    case WM_PAINT:
+      StartupMark("first paint of a window");
+      break;
     case WM_CLOSE:
       if (!FormCloseQuery()) return 0;
       FormClose();

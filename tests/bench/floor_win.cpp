@@ -1,6 +1,13 @@
 // The floor of the start-up benchmark: a bare Win32 program built with the
 // same toolchain that opens one empty window, paints it and runs its loop.
+// Built a second time with FLOOR_COMMON_CONTROLS (floor_cc6.exe): it also
+// carries DemoDisc's manifest and loads common controls version 6 from the
+// system as DemoDisc does before its first window, a cost that is Wine's own.
 #include <windows.h>
+
+#ifdef FLOOR_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
@@ -19,6 +26,10 @@ static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+#ifdef FLOOR_COMMON_CONTROLS
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+#endif
   WNDCLASSW wc{};
   wc.lpfnWndProc = Proc;
   wc.hInstance = instance;

@@ -1,8 +1,9 @@
-// Start-up benchmark: starts a program repeatedly in a given folder, times
-// each start from CreateProcess to the moment the program first waits for
-// input with its window up (WaitForInputIdle: created, shown, activated,
-// painted, its posted activation work done), then closes it and reads its
-// peak working set. Prints the median, minimum and maximum of each.
+// Start-up benchmark: starts programs in a given folder in turn, times each
+// start from CreateProcess to the first moment its window is visible and to
+// the moment it first waits for input with its window up (start_watch_win.h),
+// then closes it and reads its peak working set. Prints the median, minimum
+// and maximum of each, and the ratios of the first program's medians to each
+// other program's.
 //   startup_bench.exe <runs> <folder> <program> [<program> ...]
 #include <windows.h>
 #include <psapi.h>
@@ -12,59 +13,35 @@
 #include <string>
 #include <vector>
 
+#include "start_watch_win.h"
+
 namespace {
 
-struct Run {
-  double ms;
-  double peakKb;
+struct Figures {
+  std::vector<double> visible, ready, peakKb;
 };
 
-BOOL CALLBACK FindTopWindow(HWND hwnd, LPARAM lp) {
-  auto* found = reinterpret_cast<std::pair<DWORD, HWND>*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == found->first && IsWindowVisible(hwnd) && !GetWindow(hwnd, GW_OWNER)) {
-    found->second = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-bool StartOnce(const std::wstring& folder, const std::wstring& program, Run& run) {
-  std::wstring cmd = L"\"" + folder + L"\\" + program + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  LARGE_INTEGER freq, t0, t1;
-  QueryPerformanceFrequency(&freq);
-  QueryPerformanceCounter(&t0);
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
-                      &pi))
-    return false;
-  WaitForInputIdle(pi.hProcess, 30000);
-  std::pair<DWORD, HWND> found{pi.dwProcessId, nullptr};
-  for (int i = 0; i < 3000 && !found.second; ++i) {
-    EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&found));
-    if (!found.second) Sleep(1);
-  }
-  QueryPerformanceCounter(&t1);
-  run.ms =
-      1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart);
+bool RunOnce(const std::wstring& folder, const std::wstring& program, Figures* figures) {
+  startwatch::Start start;
+  const bool up = startwatch::StartAndWatch(folder, program, nullptr, start);
+  // Read while it runs: Wine reports nothing for an ended process.
   PROCESS_MEMORY_COUNTERS pmc{};
   pmc.cb = sizeof pmc;
-  GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
-  run.peakKb = static_cast<double>(pmc.PeakWorkingSetSize) / 1024.0;
-  if (found.second) PostMessageW(found.second, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return found.second != nullptr;
+  GetProcessMemoryInfo(start.process.hProcess, &pmc, sizeof pmc);
+  startwatch::Close(start);
+  startwatch::Release(start);
+  if (up && figures) {
+    figures->visible.push_back(start.visibleMs);
+    figures->ready.push_back(start.readyMs);
+    figures->peakKb.push_back(static_cast<double>(pmc.PeakWorkingSetSize) / 1024.0);
+  }
+  return up;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+void PrintLine(const wchar_t* program, const char* what, const std::vector<double>& v) {
+  std::printf("%-16ls %-8s median %7.1f  min %7.1f  max %7.1f\n", program, what,
+              startwatch::Median(v), *std::min_element(v.begin(), v.end()),
+              *std::max_element(v.begin(), v.end()));
 }
 
 }  // namespace
@@ -77,28 +54,35 @@ int wmain(int argc, wchar_t** argv) {
   const int runs = _wtoi(argv[1]);
   const std::wstring folder = argv[2];
   const int programs = argc - 3;
-  std::vector<std::vector<double>> ms(programs), kb(programs);
+  std::vector<Figures> figures(static_cast<std::size_t>(programs));
   // One warm-up start each, then the programs take turns run by run, so that
   // a noisy moment of the machine falls on all of them alike.
-  Run run{};
-  for (int p = 0; p < programs; ++p) StartOnce(folder, argv[3 + p], run);
+  for (int p = 0; p < programs; ++p) RunOnce(folder, argv[3 + p], nullptr);
   for (int i = 0; i < runs; ++i) {
     for (int p = 0; p < programs; ++p) {
-      if (!StartOnce(folder, argv[3 + p], run)) {
+      if (!RunOnce(folder, argv[3 + p], &figures[static_cast<std::size_t>(p)])) {
         std::fwprintf(stderr, L"%ls: no window came up\n", argv[3 + p]);
         return 1;
       }
-      ms[p].push_back(run.ms);
-      kb[p].push_back(run.peakKb);
     }
   }
-  for (int p = 0; p < programs; ++p)
-    std::printf(
-        "%-16ls start-up ms: median %.1f min %.1f max %.1f   peak working set KB: median %.0f\n",
-        argv[3 + p], Median(ms[p]), *std::min_element(ms[p].begin(), ms[p].end()),
-        *std::max_element(ms[p].begin(), ms[p].end()), Median(kb[p]));
-  if (programs >= 2)
-    std::printf("ratio of medians (first / last): start-up %.2f, peak working set %.2f\n",
-                Median(ms[0]) / Median(ms[programs - 1]), Median(kb[0]) / Median(kb[programs - 1]));
+  std::printf(
+      "ms from CreateProcess (visible: the window first visible; ready: first waiting "
+      "for input), peak working set in KB, %d runs each\n",
+      runs);
+  for (int p = 0; p < programs; ++p) {
+    const Figures& f = figures[static_cast<std::size_t>(p)];
+    PrintLine(argv[3 + p], "visible", f.visible);
+    PrintLine(argv[3 + p], "ready", f.ready);
+    PrintLine(argv[3 + p], "peak KB", f.peakKb);
+  }
+  const Figures& first = figures[0];
+  for (int p = 1; p < programs; ++p) {
+    const Figures& other = figures[static_cast<std::size_t>(p)];
+    std::printf("ratio %ls / %ls: ready %.2f, visible %.2f, peak working set %.2f\n", argv[3],
+                argv[3 + p], startwatch::Median(first.ready) / startwatch::Median(other.ready),
+                startwatch::Median(first.visible) / startwatch::Median(other.visible),
+                startwatch::Median(first.peakKb) / startwatch::Median(other.peakKb));
+  }
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "ui/MainDemo/main_form.h"
 
 #include "base/files_win.h"
+#include "base/startup_marks_win.h"
 #include "ui/controls/fonts.h"
 #include "ui/NewVideo/new_video_form.h"
 #include "ui/PicUnit/view_pic_form.h"
@@ -20,6 +21,7 @@ void MainForm::CreateWindowed(HWND applicationWindow) {
                             .font = UiFont(SansSerif(11)),
                             .style = kStyle,
                             .exStyle = kExStyle});
+  StartupMark("main window: frame created");
   BuildLayout();
   FormCreate();
 }
@@ -31,6 +33,7 @@ void MainForm::FormActivate() {
   activated_ = true;
   // An error in the publications leaves the window on the layout's page.
   PreparePublications();
+  StartupMark("publication list loaded");
   PgCtrl_disk.SetCurrent(kPresent);
 }
 

@@ -1,6 +1,7 @@
 // The main window's layout: the page control with the five pages, the
 // control panel on the right and the contact panel at the bottom. Controls
 // are created in tab order; their places come from their alignment.
+#include "base/startup_marks_win.h"
 #include "ui/MainDemo/publication_grid.h"
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
@@ -24,6 +25,7 @@ HFONT MemoFont() { return UiFont(Arial(11, false, true)); }
 
 void MainForm::BuildLayout() {
   ImgLst_Demo.Load(IDB_CATALOGUE, kCatalogueImageSize, kCatalogueImageSize);
+  StartupMark("main window: catalogue pictures loaded");
 
   // The page control first: the keyboard starts on its tab row.
   PgCtrl_disk.Create(
@@ -31,9 +33,13 @@ void MainForm::BuildLayout() {
        .bounds = {0, 0, kClientWidth - kControlWidth, kClientHeight - kContactHeight},
        .font = TabFont(),
        .name = "PgCtrl_disk"});
+  StartupMark("main window: tab row created");
   BuildPages();
+  StartupMark("main window: pages built");
   BuildControlPanel();
+  StartupMark("main window: control panel built");
   BuildContactPanel();
+  StartupMark("main window: contacts built");
 
   PlaceAligned(hwnd(), 0,
                {{Pan_About.hwnd(), AlignBottom(kContactHeight)},

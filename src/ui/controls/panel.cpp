@@ -1,5 +1,6 @@
 #include "ui/controls/panel.h"
 
+#include "base/startup_marks_win.h"
 #include "base/wide_win.h"
 #include "ui/controls/visual_styles.h"
 #include "ui/gdi.h"
@@ -53,6 +54,7 @@ LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
+      StartupMark("first panel paint");
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd(), &ps);
       Paint(dc);

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Prints DemoDisc's start-up profile on the sample disc under Wine: builds
+# the profiling variant (DEMODISC_STARTUP_PROFILE, its own tree, never the
+# product), starts it [runs] times and prints each phase's median time from
+# CreateProcess and from the mark before it.
+#   profile-startup.sh [runs]      # default 15
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-15}
+"$root/tools/install-deps.sh"
+base=${DEMODISC_BUILD_DIR:-$root/build}
+tree=$base/windows-profile
+(cd "$root" && cmake --preset windows -B "$tree" -DDEMODISC_STARTUP_PROFILE=ON >/dev/null)
+cmake --build "$tree" -j"$(nproc)" --target DemoDisc startup_profile sample_disc >/dev/null
+
+. "$root/tools/wine-env.sh"
+demodisc_start_xvfb
+demodisc_wine_session
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1
+echo "== start-up profile of DemoDisc.exe on the sample disc ($runs starts, Wine, Xvfb)"
+wine "$tree/bench/startup_profile.exe" "$runs" "$(winepath -w "$tree/disc")" DemoDisc.exe
