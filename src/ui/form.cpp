@@ -40,7 +40,14 @@ BOOL CALLBACK MatchName(HWND child, LPARAM lp) {
 }
 }  // namespace
 
+void Form::EnsureControls() const {
+  if (controlsMade_) return;
+  controlsMade_ = true;
+  const_cast<Form*>(this)->CreateControls();
+}
+
 Window* Form::Named(std::string_view name) const {
+  EnsureControls();
   NameSearch search{name};
   EnumChildWindows(hwnd(), MatchName, reinterpret_cast<LPARAM>(&search));
   return search.found;
@@ -61,6 +68,7 @@ void Form::MoveTo(int left, int top) {
 }
 
 void Form::PrepareShowing() {
+  EnsureControls();
   if (!placed_) {
     placed_ = true;
     PlaceAtFirstShowing();

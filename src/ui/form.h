@@ -24,7 +24,8 @@ class Form : public Window {
   // Ends a modal showing with a result and hides the window.
   void EndModal(int result);
 
-  // The window among this one's descendants created with the name; null for none.
+  // The window among this one's descendants created with the name; null for
+  // none. Looking one up makes the window's controls if they are not made yet.
   Window* Named(std::string_view name) const;
   // The same window as the class it was created as; null when it is another.
   template <class W>
@@ -35,6 +36,12 @@ class Form : public Window {
  protected:
   // Creates the window hidden, with the arguments' bounds as its client size.
   void CreateForm(const WindowClass& windowClass, const CreateArgs& args);
+
+  // Makes the window's controls. A window hidden at start makes them at its
+  // first showing, or when one is first looked up, so that until then it
+  // costs only its frame; a window may also make them itself at its creation.
+  virtual void CreateControls() {}
+  void EnsureControls() const;
 
   // Where the window goes when it is first shown; the default centres it on
   // the desktop. Later showings keep the last position.
@@ -63,6 +70,7 @@ class Form : public Window {
 
   HWND lastFocus_ = nullptr;
   bool placed_ = false;
+  mutable bool controlsMade_ = false;
   bool activatePending_ = false;
   int modalResult_ = 0;
   bool inModal_ = false;

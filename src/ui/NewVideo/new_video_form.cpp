@@ -40,7 +40,6 @@ void NewVideoForm::CreateWindowed(HWND mainWindow) {
               .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN});
   // The devices' completion notices come to this window, and nothing reacts to them.
   mediaPlayer1_.SetNotifyWindow(hwnd());
-  CreateControls();
   FormCreate();
 }
 
@@ -125,7 +124,7 @@ void NewVideoForm::FormClose() { playback_.FormClose(); }
 LRESULT NewVideoForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SIZE:
-      ArrangeControls();
+      if (toolBar1_.hwnd()) ArrangeControls();
       return 0;
     case WM_PAINT:
       PaintToolBarEdges();
@@ -177,6 +176,7 @@ LRESULT CALLBACK NewVideoForm::ToolBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
 }
 
 void NewVideoForm::SetButtonDown(VideoButton button) {
+  EnsureControls();
   const int id = button == VideoButton::kPlay    ? kIdPlay
                  : button == VideoButton::kPause ? kIdPause
                                                  : kIdStop;
@@ -190,7 +190,10 @@ void NewVideoForm::SetTimerEnabled(bool enabled) {
     KillTimer(hwnd(), kTimer1);
 }
 
-void NewVideoForm::SetTimeText(const Text& text) { SetWindowTextUtf8(panTime_.hwnd(), text); }
+void NewVideoForm::SetTimeText(const Text& text) {
+  EnsureControls();
+  SetWindowTextUtf8(panTime_.hwnd(), text);
+}
 
 void NewVideoForm::ShowErrorMessage(const Text& text) { demodisc::ShowErrorMessage(text); }
 

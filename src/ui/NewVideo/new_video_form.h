@@ -34,9 +34,9 @@ class NewVideoForm : public Form, private VideoView {
   void FormActivate() override;
   void FormClose() override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void CreateControls() override;
 
  private:
-  void CreateControls();
   void CreateToolBar(HFONT font);
   void ArrangeControls();
   void PaintToolBarEdges();

@@ -21,23 +21,28 @@ constexpr int kFontHeight = 11;
 
 void ViewPicForm::CreateWindowed(HWND mainWindow) {
   const int dpi = ScreenDpi();
-  const HFONT font = UiFont(SansSerif(ScaledTo(dpi, kFontHeight)));
   // The class's navy background brush lasts as long as the program.
   static const HBRUSH navy = CreateSolidBrush(RGB(0, 0, 128));
   CreateForm({kClassName, 0, navy},
              {.parent = mainWindow,
               .bounds = {0, 0, ScaledTo(dpi, kClientWidth), ScaledTo(dpi, kClientHeight)},
               .text = "Просмотр рекламных фото",
-              .font = font,
+              .font = UiFont(SansSerif(ScaledTo(dpi, kFontHeight))),
               .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
               .exStyle = WS_EX_DLGMODALFRAME});
+  fileListBox1_.ReadCurrentDirectory();
+}
+
+void ViewPicForm::CreateControls() {
+  const int dpi = ScreenDpi();
+  RECT client;
+  GetClientRect(hwnd(), &client);
   labInfo_.CreateControl(
       L"STATIC", {.parent = hwnd(),
-                  .bounds = {0, 0, ScaledTo(dpi, kClientWidth), ScaledTo(dpi, kLabelHeight)},
-                  .font = font,
+                  .bounds = {0, 0, static_cast<int>(client.right), ScaledTo(dpi, kLabelHeight)},
+                  .font = UiFont(SansSerif(ScaledTo(dpi, kFontHeight))),
                   .style = WS_VISIBLE | SS_CENTER,
                   .name = "LabInfo"});
-  fileListBox1_.ReadCurrentDirectory();
 }
 
 LRESULT ViewPicForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -19,6 +19,7 @@ class ViewPicForm : public Form, private PhotoTimer {
   void FormActivate() override { cycle_.FormActivate(); }
   void FormClose() override { cycle_.FormClose(); }
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void CreateControls() override;
 
  private:
   void SetTimerEnabled(bool enabled) override;

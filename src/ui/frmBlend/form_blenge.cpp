@@ -21,7 +21,9 @@ void FormBlenge::CreateWindowed(HWND mainWindow) {
                             .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
                                      WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
                             .exStyle = WS_EX_CONTROLPARENT});
+}
 
+void FormBlenge::CreateControls() {
   PanelLook up;
   up.colour = kMoneyGreen;
   up.textColour = kRed;

@@ -17,6 +17,7 @@ class FormBlenge : public Form {
   void CreateWindowed(HWND mainWindow);
 
  protected:
+  void CreateControls() override;
   void PlaceAtFirstShowing() override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
