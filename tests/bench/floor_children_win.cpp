@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
+
 namespace {
 
 HINSTANCE gInstance;
