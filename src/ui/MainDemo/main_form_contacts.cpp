@@ -95,15 +95,14 @@ void MainForm::BuildContactPanel() {
                       ContactLook(kRed, TextAlign::Centre, true));
   Lab_hendy.Create(ContactLine(pers, "+7 000 000-00-00 моб.", "Lab_hendy"),
                    ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Right));
-  PictureButtonLook print;
-  print.pictureId = IDB_ENVELOPE;
-  print.pictureWidth = print.pictureHeight = 32;
-  print.side = PictureSide::Left;
   BBtn_PrintContact.Create({.parent = pers,
                             .text = "Печатать контакт",
                             .font = UiFont(Arial(12, true)),
                             .name = "BBtn_PrintContact"},
-                           print);
+                           {.pictureId = IDB_ENVELOPE,
+                            .pictureWidth = 32,
+                            .pictureHeight = 32,
+                            .side = PictureSide::Left});
   BBtn_PrintContact.onClick = [this] { BBtn_PrintContactClick(); };
   Pan_AboutPers.AlignControls({{Lab_HPers.hwnd(), Line()},
                                {Lab_Director.hwnd(), Line()},

@@ -86,13 +86,12 @@ void MainForm::BuildPages() {
   StrGrd_Bibl.onSelectCell = [this](int col, int row) { return StrGrd_BiblSelectCell(col, row); };
   Pan_Publ.Create({.parent = Artikel->hwnd(), .name = "Pan_Publ"}, PanelLook{});
   Mm_artikel.Create({.parent = Pan_Publ.hwnd(), .font = MemoFont(), .name = "Mm_artikel"});
-  PictureButtonLook read;
-  read.pictureId = IDB_READ_DOC;
-  read.pictureWidth = read.pictureHeight = 32;
-  read.side = PictureSide::Above;
   BBtn_ReadDoc.Create(
       {.parent = Pan_Publ.hwnd(), .text = "Читать ", .font = TabFont(), .name = "BBtn_ReadDoc"},
-      read);
+      {.pictureId = IDB_READ_DOC,
+       .pictureWidth = 32,
+       .pictureHeight = 32,
+       .side = PictureSide::Above});
   BBtn_ReadDoc.onClick = [this] { BBtn_ReadDocClick(); };
   Artikel->AlignControls({{Pan_Publ.hwnd(), AlignBottom(94)}, {StrGrd_Bibl.hwnd(), AlignFill(3)}});
   Pan_Publ.AlignControls(
@@ -130,13 +129,9 @@ void MainForm::BuildPages() {
 void MainForm::BuildControlPanel() {
   Pan_Ctrl.Create({.parent = hwnd(), .name = "Pan_Ctrl"}, PanelLook{});
 
-  PictureButtonLook close;
-  close.pictureId = IDB_CLOSE;
-  close.pictureWidth = close.pictureHeight = 22;
-  close.side = PictureSide::Left;
   BBtn_Close.Create(
       {.parent = Pan_Ctrl.hwnd(), .text = "Закрыть", .font = TabFont(), .name = "BBtn_Close"},
-      close);
+      {.pictureId = IDB_CLOSE, .pictureWidth = 22, .pictureHeight = 22, .side = PictureSide::Left});
   BBtn_Close.onClick = [this] { BBtn_CloseClick(); };
 
   LabelLook install;
@@ -149,15 +144,14 @@ void MainForm::BuildControlPanel() {
                        .name = "Lab_HInstall"},
                       install);
 
-  PictureButtonLook acrobat;
-  acrobat.pictureId = IDB_READER;
-  acrobat.pictureWidth = acrobat.pictureHeight = 48;
-  acrobat.side = PictureSide::Above;
   BBtn_InstallAcrobat.Create({.parent = Pan_Ctrl.hwnd(),
                               .text = "Acrobat Reader",
                               .font = TabFont(),
                               .name = "BBtn_InstallAcrobat"},
-                             acrobat);
+                             {.pictureId = IDB_READER,
+                              .pictureWidth = 48,
+                              .pictureHeight = 48,
+                              .side = PictureSide::Above});
   BBtn_InstallAcrobat.onClick = [this] { BBtn_InstallAcrobatClick(); };
 
   Pan_Ctrl.AlignControls({{BBtn_Close.hwnd(), AlignTop(40, 5)},

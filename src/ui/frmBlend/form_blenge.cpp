@@ -43,17 +43,16 @@ void FormBlenge::CreateControls() {
                   .name = "Pan_Btn"},
                  PanelLook{});
 
-  PictureButtonLook exit;
-  exit.pictureId = IDB_ARROW_LEFT;
-  exit.pictureWidth = exit.pictureHeight = 32;
-  exit.side = PictureSide::Left;
   BBtn_Exit.Create({.parent = Pan_Btn.hwnd(),
                     .bounds = {1, 1, kClientWidth - 2, kBandHeight - 2},
                     .text = "Выйти в Демо",
                     .font = UiFont(Arial(16, true)),
                     .id = IDOK,
                     .name = "BBtn_Exit"},
-                   exit);
+                   {.pictureId = IDB_ARROW_LEFT,
+                    .pictureWidth = 32,
+                    .pictureHeight = 32,
+                    .side = PictureSide::Left});
   BBtn_Exit.onClick = [this] { BBtn_ExitClick(); };
   Pan_Btn.AlignControls({{BBtn_Exit.hwnd(), AlignFill()}});
   AlignControls();
