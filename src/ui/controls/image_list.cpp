@@ -20,11 +20,13 @@ COLORREF LowerLeftColour(HBITMAP bitmap) {
 }
 
 void ImageList::Load(UINT resourceId, int width, int height) {
-  const OwnedBitmap owned(
+  const OwnedBitmap bitmap(
       static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  const HBITMAP bitmap = owned.get();
-  if (!bitmap) return;
+  if (bitmap) Load(bitmap.get(), width, height);
+}
+
+void ImageList::Load(HBITMAP bitmap, int width, int height) {
   BITMAP info{};
   GetObjectW(bitmap, sizeof info, &info);
   const int count = width > 0 ? info.bmWidth / width : 0;

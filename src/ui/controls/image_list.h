@@ -18,6 +18,9 @@ class ImageList {
   ImageList& operator=(const ImageList&) = delete;
 
   void Load(UINT resourceId, int width, int height);
+  // The same from a bitmap the caller keeps; the system may turn its pixels
+  // of the transparent colour black.
+  void Load(HBITMAP bitmap, int width, int height);
   HIMAGELIST handle() const { return list_; }
   int width() const { return width_; }
   int height() const { return height_; }

@@ -11,7 +11,7 @@ void Picture::Create(const CreateArgs& args, UINT resourceId, bool transparent) 
   if (bitmap_ && transparent) {
     BITMAP info{};
     GetObjectW(bitmap_.get(), sizeof info, &info);
-    masked_.Load(resourceId, info.bmWidth, info.bmHeight);
+    masked_.Load(bitmap_.get(), info.bmWidth, info.bmHeight);
   }
   CreateArgs picture = args;
   picture.style |= WS_VISIBLE | SS_OWNERDRAW;
