@@ -1,7 +1,7 @@
 #include "ui/window.h"
 
-#include "ui/dispatch.h"
 #include "base/wide_win.h"
+#include "ui/dispatch.h"
 
 namespace demodisc {
 
@@ -61,6 +61,7 @@ HWND Window::CreateControl(const wchar_t* systemClass, const CreateArgs& args) {
 
 HWND Window::CreateHandle(const wchar_t* className, const CreateArgs& args) {
   name_ = args.name;
+  font_ = args.font;
   const HWND hwnd = CreateWindowExW(
       args.exStyle, className, Wide(args.text).c_str(), args.style, args.bounds.x, args.bounds.y,
       args.bounds.width, args.bounds.height, args.parent,

@@ -42,6 +42,11 @@ class Window {
 
   HWND hwnd() const { return hwnd_; }
   const std::string& name() const { return name_; }
+  // The font a window of ours draws its own text in: the arguments' font,
+  // or the GUI font when they gave none.
+  HFONT font() const {
+    return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }
   void Destroy();
 
   // The object of a window created through this base; null for any other.
@@ -73,6 +78,7 @@ class Window {
 
   HWND hwnd_ = nullptr;
   std::string name_;
+  HFONT font_ = nullptr;
 };
 
 // Hands a notification to the window object it comes from; false when it is

@@ -20,27 +20,26 @@ constexpr int kFontHeight = 11;
 }  // namespace
 
 void ViewPicForm::CreateWindowed(HWND mainWindow) {
-  const int dpi = ScreenDpi();
+  dpi_ = ScreenDpi();
   // The class's navy background brush lasts as long as the program.
   static const HBRUSH navy = CreateSolidBrush(RGB(0, 0, 128));
   CreateForm({kClassName, 0, navy},
              {.parent = mainWindow,
-              .bounds = {0, 0, ScaledTo(dpi, kClientWidth), ScaledTo(dpi, kClientHeight)},
+              .bounds = {0, 0, ScaledTo(dpi_, kClientWidth), ScaledTo(dpi_, kClientHeight)},
               .text = "Просмотр рекламных фото",
-              .font = UiFont(SansSerif(ScaledTo(dpi, kFontHeight))),
+              .font = UiFont(SansSerif(ScaledTo(dpi_, kFontHeight))),
               .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
               .exStyle = WS_EX_DLGMODALFRAME});
   fileListBox1_.ReadCurrentDirectory();
 }
 
 void ViewPicForm::CreateControls() {
-  const int dpi = ScreenDpi();
   RECT client;
   GetClientRect(hwnd(), &client);
   labInfo_.CreateControl(
       L"STATIC", {.parent = hwnd(),
-                  .bounds = {0, 0, static_cast<int>(client.right), ScaledTo(dpi, kLabelHeight)},
-                  .font = UiFont(SansSerif(ScaledTo(dpi, kFontHeight))),
+                  .bounds = {0, 0, static_cast<int>(client.right), ScaledTo(dpi_, kLabelHeight)},
+                  .font = font(),
                   .style = WS_VISIBLE | SS_CENTER,
                   .name = "LabInfo"});
 }

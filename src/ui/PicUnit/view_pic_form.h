@@ -26,6 +26,7 @@ class ViewPicForm : public Form, private PhotoTimer {
 
   FileListBox fileListBox1_;
   PhotoCycle cycle_{fileListBox1_, *this};
+  int dpi_ = 96;
   Window labInfo_;
 };
 

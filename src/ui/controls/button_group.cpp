@@ -3,9 +3,9 @@
 #include <windowsx.h>
 
 #include "base/wide_win.h"
+#include "control_rules/button_group_rules.h"
 #include "ui/controls/colours.h"
 #include "ui/gdi.h"
-#include "control_rules/button_group_rules.h"
 
 namespace demodisc {
 
@@ -18,10 +18,8 @@ constexpr int kCaptionLeftWithoutPicture = 6;
 
 void ButtonGroup::Create(const CreateArgs& args, const ImageList* images, std::vector<Item> items) {
   items_ = std::move(items);
-  font_ = args.font;
   images_ = images;
   CreateArgs group = args;
-  group.font = nullptr;
   group.style |= WS_CHILD | WS_VISIBLE | WS_TABSTOP;
   group.exStyle |= WS_EX_CLIENTEDGE;
   Window::Create({kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr}, group);
@@ -181,7 +179,7 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
     captionLeft = x + images_->width() + kCaptionGap;
   }
 
-  HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont = SelectObject(dc, font());
   SIZE wg{};
   GetTextExtentPoint32W(dc, L"Wg", 2, &wg);
   const int top = r.top + (r.bottom - r.top - wg.cy) / 2;

@@ -74,7 +74,6 @@ class ButtonGroup final : public Window, private AccessibleElements {
   void KeyDown(WPARAM key);
 
   std::vector<Item> items_;
-  HFONT font_ = nullptr;
   const ImageList* images_ = nullptr;
   int hot_ = -1;
   int focus_ = -1;

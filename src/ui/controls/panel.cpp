@@ -10,7 +10,6 @@ namespace demodisc {
 void Panel::Create(const CreateArgs& args, const PanelLook& look, const wchar_t* className) {
   look_ = look;
   caption_ = args.text;
-  font_ = args.font;
   CreateArgs panel = args;
   panel.style |= WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   panel.exStyle |= WS_EX_CONTROLPARENT;
@@ -40,7 +39,7 @@ void Panel::Paint(HDC dc) {
   if (!caption_.empty()) {
     RECT text = r;
     InflateRect(&text, -Inset(), -Inset());
-    HGDIOBJ old = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look_.textColour);
     DrawTextW(dc, Wide(caption_).c_str(), -1, &text,

@@ -37,7 +37,6 @@ class Panel : public Window {
 
   PanelLook look_;
   Text caption_;
-  HFONT font_ = nullptr;
   std::vector<PlacedChild> aligned_;
 };
 

@@ -51,7 +51,6 @@ PictureAndCaption CentredTogether(const RECT& button, SIZE picture, SIZE caption
 
 void PictureButton::Create(const CreateArgs& args, const PictureButtonLook& look) {
   look_ = look;
-  font_ = args.font;
   if (look.pictureId) picture_.Load(look.pictureId, look.pictureWidth, look.pictureHeight);
   CreateArgs button = args;
   button.style |= WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
@@ -85,7 +84,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
   }
 
   const std::wstring caption = Wide(WindowTextUtf8(hwnd()));
-  HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont = SelectObject(dc, font());
   SIZE text{};
   if (!caption.empty())
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);

@@ -33,7 +33,6 @@ class PictureButton final : public Window {
   void Draw(const DRAWITEMSTRUCT& item);
 
   PictureButtonLook look_;
-  HFONT font_ = nullptr;
   ImageList picture_;
 };
 

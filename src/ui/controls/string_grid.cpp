@@ -30,9 +30,8 @@ void StringGrid::Create(const CreateArgs& args, const StringGridLayout& layout) 
   colWidths_.assign(static_cast<std::size_t>(layout.colCount), layout.defaultColWidth);
   current_ = anchor_ = {layout.fixedCols, layout.fixedRows};
   topRow_ = layout.fixedRows;
-  font_ = args.font ? args.font : UiFont(SansSerif(11));
   CreateArgs grid = args;
-  grid.font = nullptr;
+  if (!grid.font) grid.font = UiFont(SansSerif(11));
   grid.style |= WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS;
   grid.exStyle |= WS_EX_CLIENTEDGE;
   // No CS_DBLCLKS: a double click is two presses.
@@ -324,7 +323,7 @@ void StringGrid::Paint(HDC target, const RECT& client) {
   BufferedDc buffer(target, client);
   const HDC dc = buffer.dc();
   FillColor(dc, client, GetSysColor(COLOR_WINDOW));
-  const HGDIOBJ oldFont = SelectObject(dc, font_);
+  const HGDIOBJ oldFont = SelectObject(dc, font());
   for (int row = 0; row < layout_.rowCount; ++row) {
     if (row >= layout_.fixedRows && row < topRow_) continue;
     for (int col = 0; col < layout_.colCount; ++col) {
@@ -425,7 +424,7 @@ LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(font_);
+      return reinterpret_cast<LRESULT>(font());
     case WM_KEYDOWN:
       KeyDown(wp);
       return 0;

@@ -143,7 +143,6 @@ class StringGrid final : public Window, private AccessibleElements {
   StringGridLayout layout_;
   std::vector<Text> cells_;
   std::vector<int> colWidths_;
-  HFONT font_ = nullptr;
   Coord current_{1, 1};
   Coord anchor_{1, 1};
   int topRow_ = 1;
