@@ -5,11 +5,12 @@
 
 #include <map>
 
-#include "ui/message_loop_win.h"
 #include "base/wide_win.h"
+#include "control_rules/button_group_rules.h"
+#include "support/named_control.h"
 #include "ui/controls/button_group.h"
 #include "ui/controls/string_grid.h"
-#include "control_rules/button_group_rules.h"
+#include "ui/message_loop_win.h"
 
 namespace demodisc::testing {
 
@@ -36,8 +37,7 @@ void MainWindowTest::SetUp() {
 }
 
 HWND MainWindowTest::Named(std::string_view name) const {
-  const Window* window = app_->mainForm().Named(name);
-  return window ? window->hwnd() : nullptr;
+  return NamedControl(app_->mainForm(), name);
 }
 
 StringGrid& MainWindowTest::Grid() const { return Control<StringGrid>("StrGrd_Bibl"); }

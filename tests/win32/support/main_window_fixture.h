@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "app/application_win.h"
-#include "ui/controls/string_grid.h"
 #include "support/test_support.h"
+#include "ui/controls/string_grid.h"
 
 namespace demodisc::testing {
 

@@ -6,6 +6,7 @@
 #include "base/files_win.h"
 #include "support/clip_disc.h"
 #include "support/current_directory.h"
+#include "support/named_control.h"
 #include "support/show_modal_until.h"
 #include "ui/NewVideo/new_video_form.h"
 #include "ui/screen_scale_win.h"
@@ -35,10 +36,7 @@ class VideoWindowTest : public ::testing::Test {
     PumpMessages(3000, [&] { return Time() != "PanTime" || !watcher.seen().empty(); });
   }
   // A control of the window by its name.
-  HWND Control(std::string_view name) const {
-    const Window* control = form.Named(name);
-    return control ? control->hwnd() : nullptr;
-  }
+  HWND Control(std::string_view name) const { return testing::NamedControl(form, name); }
   Text Time() const { return WindowTextUtf8(Control("PanTime")); }
   bool Down(int id) const {
     return SendMessageW(Control("ToolBar1"), TB_ISBUTTONCHECKED, id, 0) != 0;

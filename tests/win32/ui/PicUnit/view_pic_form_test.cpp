@@ -5,6 +5,7 @@
 #include "base/errors.h"
 #include "base/files_win.h"
 #include "support/current_directory.h"
+#include "support/named_control.h"
 #include "support/show_modal_until.h"
 #include "support/test_support.h"
 #include "ui/PicUnit/view_pic_form.h"
@@ -130,10 +131,10 @@ TEST_F(PhotoWindowTest, LayoutAt96Dpi) {
   EXPECT_EQ(client.bottom, 279);
   EXPECT_EQ(WindowTextUtf8(form.hwnd()), "Просмотр рекламных фото");
   EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
-  GetWindowRect(form.Named("LabInfo")->hwnd(), &label);
+  GetWindowRect(testing::NamedControl(form, "LabInfo"), &label);
   EXPECT_EQ(label.right - label.left, 341);
   EXPECT_EQ(label.bottom - label.top, 13);
-  EXPECT_EQ(WindowTextUtf8(form.Named("LabInfo")->hwnd()), "");
+  EXPECT_EQ(WindowTextUtf8(testing::NamedControl(form, "LabInfo")), "");
   EXPECT_EQ(form.FileListBox1().ListDir(), disc.path());
 }
 

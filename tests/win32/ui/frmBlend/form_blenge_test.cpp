@@ -5,6 +5,7 @@
 #include "base/wide_win.h"
 #include "launcher/hint_texts.h"
 #include "support/main_window_fixture.h"
+#include "support/named_control.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/frmBlend/form_blenge.h"
 
@@ -17,10 +18,7 @@ using testing::TimedSteps;
 class NoticeTest : public MainWindowTest {
  protected:
   HWND Button() { return NoticeControl("BBtn_Exit"); }
-  HWND NoticeControl(std::string_view name) {
-    const Window* control = notice().Named(name);
-    return control ? control->hwnd() : nullptr;
-  }
+  HWND NoticeControl(std::string_view name) { return testing::NamedControl(notice(), name); }
   // Points at a demo item, then clicks it (real mouse messages); the notice
   // window's own modal loop runs inside the click.
   void PointAtDemoItem(int button) {
