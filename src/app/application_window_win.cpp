@@ -1,7 +1,7 @@
 #include "app/application_window_win.h"
 
-#include "ui/error_display_win.h"
 #include "resource_ids.h"
+#include "ui/error_display_win.h"
 #include "ui/form.h"
 
 namespace demodisc {

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "ui/dispatch.h"
 #include "base/dll_search_win.h"
-#include "ui/error_display_win.h"
 #include "base/wide_win.h"
+#include "ui/dispatch.h"
+#include "ui/error_display_win.h"
 
 namespace demodisc {
 

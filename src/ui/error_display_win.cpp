@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "ui/dispatch.h"
-#include "ui/thread_windows_win.h"
 #include "base/app_title.h"
 #include "base/errors.h"
 #include "base/files_win.h"
 #include "base/wide_win.h"
+#include "ui/dispatch.h"
+#include "ui/thread_windows_win.h"
 
 namespace demodisc {
 

@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "ui/error_display_win.h"
 #include "base/wide_win.h"
 #include "ui/controls/fonts.h"
+#include "ui/error_display_win.h"
 #include "ui/form.h"
 
 namespace demodisc {

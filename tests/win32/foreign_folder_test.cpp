@@ -6,12 +6,12 @@
 #include "base/wide_win.h"
 #include "launcher/hint_texts.h"
 #include "publications/pdf_reader_win.h"
-#include "ui/MainDemo/read_publication.h"
 #include "publications/publication_list.h"
 #include "support/main_window_fixture.h"
 #include "support/reader_registration.h"
 #include "support/recorder.h"
 #include "ui/MainDemo/main_form.h"
+#include "ui/MainDemo/read_publication.h"
 
 namespace demodisc {
 namespace {

@@ -2,9 +2,9 @@
 
 #include "base/files_win.h"
 #include "base/startup_marks_win.h"
-#include "ui/controls/fonts.h"
 #include "ui/NewVideo/new_video_form.h"
 #include "ui/PicUnit/view_pic_form.h"
+#include "ui/controls/fonts.h"
 
 namespace demodisc {
 

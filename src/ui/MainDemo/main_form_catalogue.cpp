@@ -2,10 +2,10 @@
 // in the external player, and the notice window for items not on the disc.
 #include <exception>
 
-#include "ui/message_dialogs_win.h"
 #include "launcher/run_and_wait_win.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/frmBlend/form_blenge.h"
+#include "ui/message_dialogs_win.h"
 
 namespace demodisc {
 

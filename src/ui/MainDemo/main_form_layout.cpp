@@ -2,9 +2,9 @@
 // control panel on the right and the contact panel at the bottom. Controls
 // are created in tab order; their places come from their alignment.
 #include "base/startup_marks_win.h"
-#include "ui/MainDemo/publication_grid.h"
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
+#include "ui/MainDemo/publication_grid.h"
 #include "ui/controls/alignment.h"
 #include "ui/controls/colours.h"
 #include "ui/controls/fonts.h"

@@ -1,11 +1,11 @@
 #include "ui/NewVideo/new_video_form.h"
 
-#include "ui/dispatch.h"
-#include "ui/message_dialogs_win.h"
 #include "base/files_win.h"
 #include "launcher/disc_folders.h"
 #include "resource_ids.h"
 #include "ui/controls/fonts.h"
+#include "ui/dispatch.h"
+#include "ui/message_dialogs_win.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {

@@ -4,8 +4,8 @@
 #include <oleacc.h>
 
 #include "base/wide_win.h"
-#include "ui/controls/button_group.h"
 #include "control_rules/button_group_rules.h"
+#include "ui/controls/button_group.h"
 
 namespace demodisc {
 

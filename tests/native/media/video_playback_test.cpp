@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "base/errors.h"
-#include "support/fake_media_device.h"
 #include "media/video_playback.h"
 #include "media/video_time.h"
+#include "support/fake_media_device.h"
 
 namespace demodisc {
 namespace {

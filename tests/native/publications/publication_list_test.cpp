@@ -5,8 +5,8 @@
 #include <map>
 
 #include "base/errors.h"
-#include "support/memory_source.h"
 #include "publications/publication_line.h"
+#include "support/memory_source.h"
 
 namespace demodisc {
 namespace {

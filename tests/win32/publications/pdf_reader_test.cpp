@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/error_display_win.h"
 #include "base/errors.h"
 #include "support/reader_registration.h"
 #include "support/recorder.h"
 #include "support/test_support.h"
+#include "ui/error_display_win.h"
 
 namespace demodisc {
 namespace {

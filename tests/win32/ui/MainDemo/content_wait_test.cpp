@@ -6,10 +6,10 @@
 #include <map>
 
 #include "base/wide_win.h"
+#include "control_rules/button_group_rules.h"
 #include "launcher/hint_texts.h"
 #include "support/input.h"
 #include "support/main_window_fixture.h"
-#include "control_rules/button_group_rules.h"
 
 namespace demodisc {
 namespace {

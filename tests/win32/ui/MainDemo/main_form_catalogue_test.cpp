@@ -2,7 +2,6 @@
 // clicks with real mouse messages, real batch files and programs.
 #include <gtest/gtest.h>
 
-#include "ui/error_display_win.h"
 #include "base/wide_win.h"
 #include "launcher/catalogue.h"
 #include "launcher/hint_texts.h"
@@ -10,6 +9,7 @@
 #include "support/recorder.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/button_group.h"
+#include "ui/error_display_win.h"
 #include "ui/frmBlend/form_blenge.h"
 
 namespace demodisc {

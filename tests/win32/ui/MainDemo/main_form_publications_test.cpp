@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "ui/error_display_win.h"
 #include "support/input.h"
 #include "support/main_window_fixture.h"
 #include "support/pixels.h"
@@ -15,6 +14,7 @@
 #include "support/recorder.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/string_grid.h"
+#include "ui/error_display_win.h"
 
 namespace demodisc {
 namespace {

@@ -8,9 +8,9 @@
 #include <cstdio>
 
 #include "base/wide_win.h"
-#include "ui/MainDemo/publication_grid.h"
 #include "support/main_window_fixture.h"
 #include "support/timing.h"
+#include "ui/MainDemo/publication_grid.h"
 
 namespace demodisc {
 namespace {
