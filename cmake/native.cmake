@@ -19,32 +19,65 @@ if(DEMODISC_FUZZ)
   add_subdirectory(tests/fuzz)
 endif()
 
+# The Windows-side suites to run: win32 (the PE32 under the 32-bit Wine),
+# win64 (the PE32+ test build under the 64-bit Wine). The test command sets
+# them from what the machine runs (tools/wine-env.sh); a suite left out is
+# reported as skipped, with DEMODISC_SKIPPED_WHY as its reason.
+set(DEMODISC_WINDOWS_SUITES "win32;win64" CACHE STRING "Windows-side suites: win32, win64")
+set(DEMODISC_SKIPPED_WHY "not chosen in DEMODISC_WINDOWS_SUITES" CACHE STRING
+    "Why the Windows-side suites left out of DEMODISC_WINDOWS_SUITES do not run")
+
 if(DEMODISC_WITH_WINDOWS)
   include(ExternalProject)
-  # The product tree first: the tests tree runs its tests against its exe.
+  # demodisc_windows_tree(<name> <preset> <binary-dir> [DEPENDS <tree>] [<configure arg>...])
+  function(demodisc_windows_tree name preset dir)
+    cmake_parse_arguments(tree "" "" "DEPENDS;ARGS" ${ARGN})
+    ExternalProject_Add(${name}
+      SOURCE_DIR ${PROJECT_SOURCE_DIR}
+      BINARY_DIR ${dir}
+      CONFIGURE_COMMAND ${CMAKE_COMMAND} --preset ${preset} -S ${PROJECT_SOURCE_DIR} -B ${dir}
+                        ${tree_ARGS}
+      DEPENDS ${tree_DEPENDS}
+      BUILD_ALWAYS ON
+      INSTALL_COMMAND ""
+      USES_TERMINAL_BUILD ON)
+  endfunction()
+
+  # The PE32 that ships is built on every machine, and checked without
+  # running it (tests/disc).
   set(PRODUCT_BINARY_DIR ${CMAKE_BINARY_DIR}/windows)
-  set(WINDOWS_TESTS_BINARY_DIR ${CMAKE_BINARY_DIR}/windows-tests)
-  ExternalProject_Add(windows
-    SOURCE_DIR ${PROJECT_SOURCE_DIR}
-    BINARY_DIR ${PRODUCT_BINARY_DIR}
-    CONFIGURE_COMMAND ${CMAKE_COMMAND} --preset windows -S ${PROJECT_SOURCE_DIR}
-                      -B ${PRODUCT_BINARY_DIR}
-    BUILD_ALWAYS ON
-    INSTALL_COMMAND ""
-    USES_TERMINAL_BUILD ON)
-  ExternalProject_Add(windows_tests
-    SOURCE_DIR ${PROJECT_SOURCE_DIR}
-    BINARY_DIR ${WINDOWS_TESTS_BINARY_DIR}
-    CONFIGURE_COMMAND ${CMAKE_COMMAND} --preset windows-tests -S ${PROJECT_SOURCE_DIR}
-                      -B ${WINDOWS_TESTS_BINARY_DIR}
-                      -DDEMODISC_EXE=${PRODUCT_BINARY_DIR}/DemoDisc.exe
-    DEPENDS windows
-    BUILD_ALWAYS ON
-    INSTALL_COMMAND ""
-    USES_TERMINAL_BUILD ON)
-  # One ctest run counts both suites: the Windows tests tree's tests are included.
-  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES
-               ${WINDOWS_TESTS_BINARY_DIR}/tests/win32/CTestTestfile.cmake
-               ${WINDOWS_TESTS_BINARY_DIR}/tests/disc/CTestTestfile.cmake
-               ${WINDOWS_TESTS_BINARY_DIR}/tests/e2e/CTestTestfile.cmake)
+  demodisc_windows_tree(windows windows ${PRODUCT_BINARY_DIR})
+  set(DEMODISC_EXE ${PRODUCT_BINARY_DIR}/DemoDisc.exe)
+  set(DEMODISC_MAP ${PRODUCT_BINARY_DIR}/DemoDisc.map)
+  add_subdirectory(tests/disc)
+
+  # Each suite: its product tree, then the tests tree that runs against its
+  # exe. One ctest run counts every suite.
+  foreach(arch IN ITEMS win32 win64)
+    if(arch STREQUAL "win32")
+      set(product windows)
+      set(tests windows-tests)
+      set(what "the PE32's Windows-side and end-to-end tests (32-bit Wine)")
+    else()
+      set(product windows64)
+      set(tests windows64-tests)
+      set(what "the PE32+ build's Windows-side and end-to-end tests (64-bit Wine)")
+    endif()
+    if(NOT arch IN_LIST DEMODISC_WINDOWS_SUITES)
+      add_test(NAME ${arch}.Suite COMMAND ${CMAKE_COMMAND} -E echo
+               "skipped: ${what}: ${DEMODISC_SKIPPED_WHY}")
+      set_tests_properties(${arch}.Suite PROPERTIES SKIP_REGULAR_EXPRESSION "skipped: ")
+      continue()
+    endif()
+    if(NOT arch STREQUAL "win32")
+      demodisc_windows_tree(${product} ${product} ${CMAKE_BINARY_DIR}/${product})
+    endif()
+    string(REPLACE "-" "_" tests_target ${tests})
+    demodisc_windows_tree(${tests_target} ${tests} ${CMAKE_BINARY_DIR}/${tests}
+      DEPENDS ${product}
+      ARGS -DDEMODISC_EXE=${CMAKE_BINARY_DIR}/${product}/DemoDisc.exe)
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES
+                 ${CMAKE_BINARY_DIR}/${tests}/tests/win32/CTestTestfile.cmake
+                 ${CMAKE_BINARY_DIR}/${tests}/tests/e2e/CTestTestfile.cmake)
+  endforeach()
 endif()

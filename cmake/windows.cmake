@@ -1,8 +1,10 @@
-# The Windows builds, two trees from the same sources:
+# The Windows builds, trees from the same sources:
 #  - the product (cmake/mingw-i686.cmake): DemoDisc.exe (PE32, i686, static),
 #    the sample disc and the benchmark programs;
 #  - its tests (cmake/mingw-i686-tests.cmake), run under Wine against the
-#    product's exe, which DEMODISC_EXE names.
+#    product's exe, which DEMODISC_EXE names;
+#  - the same two for x86_64 (cmake/mingw-x86_64*.cmake): a PE32+ build that
+#    is only tested, under the 64-bit Wine, where no 32-bit code runs.
 set(WINDOWS_DEFINITIONS UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 NOMINMAX
     WIN32_LEAN_AND_MEAN)
 target_compile_definitions(demodisc_core PUBLIC ${WINDOWS_DEFINITIONS})
@@ -19,6 +21,16 @@ set(STATIC_LINK -static -static-libgcc -static-libstdc++
     -Wl,--major-subsystem-version,5,--minor-subsystem-version,1
     -Wl,--major-os-version,5,--minor-os-version,1)
 
+# C names carry a leading underscore on i686 only.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  set(C_SYMBOL_PREFIX _)
+else()
+  set(C_SYMBOL_PREFIX "")
+endif()
+# The entry point that restricts the DLL search before the C runtime starts
+# (src/app/entry_win.cpp).
+set(DEMODISC_ENTRY -Wl,-e,${C_SYMBOL_PREFIX}DemoDiscStartup)
+
 # The system DLLs that are not known DLLs: DemoDisc.exe delay-loads them, so
 # that they come after its DLL search is restricted, from the system folder
 # or the side-by-side store (src/app/delay_load_win.cpp); the tests import
@@ -26,13 +38,26 @@ set(STATIC_LINK -static -static-libgcc -static-libstdc++
 set(DELAY_LOADED_DLLS comctl32 winmm oleacc)
 # demodisc_delay_load(<target> <file.def>...): <target> delay-loads the
 # functions each .def file lists, through a delay-import library that
-# dlltool makes. Each function is also kept by name: ld drops the jump stub
-# of an import-library member that only its __imp_ pointer reaches, and
-# with it the address the delay-import table starts out with.
+# dlltool makes. A .def names each function with its i686 stdcall
+# decoration (name@bytes of arguments); for x86_64, whose functions carry
+# none, the decorations are cut from a copy. Each function is also kept by
+# name: ld drops the jump stub of an import-library member that only its
+# __imp_ pointer reaches, and with it the address the delay-import table
+# starts out with.
 function(demodisc_delay_load target)
   foreach(def IN LISTS ARGN)
     get_filename_component(name ${def} NAME_WE)
     set(lib ${CMAKE_BINARY_DIR}/delay_load/libdelay_${name}.a)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+    file(STRINGS ${def} functions REGEX "^[A-Za-z_][A-Za-z0-9_]*@[0-9]+$")
+    if(NOT C_SYMBOL_PREFIX)
+      list(TRANSFORM functions REPLACE "@[0-9]+$" "")
+      file(READ ${def} text)
+      string(REGEX REPLACE "([A-Za-z0-9_])@[0-9]+" "\\1" text "${text}")
+      set(def ${CMAKE_BINARY_DIR}/delay_load/${name}.def)
+      file(WRITE ${def}.new "${text}")
+      file(COPY_FILE ${def}.new ${def} ONLY_IF_DIFFERENT)
+    endif()
     if(NOT TARGET delay_import_${name})
       add_custom_command(OUTPUT ${lib}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delay_load
@@ -44,10 +69,8 @@ function(demodisc_delay_load target)
     endif()
     add_dependencies(${target} delay_import_${name})
     target_link_libraries(${target} PRIVATE ${lib})
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
-    file(STRINGS ${def} functions REGEX "^[A-Za-z_][A-Za-z0-9_]*@[0-9]+$")
     foreach(function IN LISTS functions)
-      target_link_options(${target} PRIVATE -Wl,--undefined=_${function})
+      target_link_options(${target} PRIVATE -Wl,--undefined=${C_SYMBOL_PREFIX}${function})
     endforeach()
   endforeach()
 endfunction()
@@ -65,7 +88,6 @@ if(DEMODISC_WINDOWS_TESTS)
   endif()
   target_link_libraries(demodisc_app PUBLIC ${DELAY_LOADED_DLLS})
   add_subdirectory(tests/win32)
-  add_subdirectory(tests/disc)
   add_subdirectory(tests/e2e)
   return()
 endif()
@@ -78,7 +100,10 @@ target_link_libraries(DemoDisc PRIVATE demodisc_app demodisc_warnings)
 foreach(dll IN LISTS DELAY_LOADED_DLLS)
   demodisc_delay_load(DemoDisc ${PROJECT_SOURCE_DIR}/src/app/delay_load/${dll}.def)
 endforeach()
-target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s -Wl,-e,_DemoDiscStartup)
+# The link map names the stripped exe's functions for the check of its entry
+# point (tests/disc); it stays in the build tree.
+target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s ${DEMODISC_ENTRY}
+                    -Wl,-Map=${CMAKE_BINARY_DIR}/DemoDisc.map)
 set_target_properties(DemoDisc PROPERTIES OUTPUT_NAME DemoDisc)
 
 # The sample disc beside the exe: build/windows/disc with DemoDisc.exe at its root.

@@ -18,17 +18,21 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
 "$root/tools/install-deps.sh"
 base=${DEMODISC_BUILD_DIR:-$root/build}
-build=$base/windows tests=$base/windows-tests
-. "$root/tools/windows-build.sh"
-demodisc_build_product "$build" DemoDisc floor floor_cc6 floor_children startup_bench sample_disc >/dev/null
-demodisc_build_tests "$tests" "$build/DemoDisc.exe" win32_tests >/dev/null
-
 . "$root/tools/wine-env.sh"
+demodisc_choose_wine bench.sh
+arch=${DEMODISC_ARCHES%% *}
+echo "bench.sh: measuring $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
+demodisc_trees "$arch"
+build=$DEMODISC_PRODUCT_TREE tests=$DEMODISC_TESTS_TREE
+. "$root/tools/windows-build.sh"
+demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$build" DemoDisc floor floor_cc6 floor_children \
+  startup_bench sample_disc >/dev/null
+demodisc_build_tests "$DEMODISC_TESTS_PRESET" "$tests" "$build/DemoDisc.exe" win32_tests >/dev/null
+
 demodisc_start_xvfb
-demodisc_wine_session
+demodisc_wine_session "$arch"
 # One server for the whole run, started and warmed before any timing.
-wineserver -p
-wine cmd /c exit >/dev/null 2>&1
+demodisc_warm_prefix "$arch" "$WINEPREFIX"
 disc=$build/disc
 floors=(floor.exe floor_cc6.exe floor_children.exe)
 for f in "${floors[@]}"; do cp "$build/bench/$f" "$disc/$f"; done

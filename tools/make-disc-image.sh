@@ -13,7 +13,7 @@ disc=${2:-}
 if [ -z "$disc" ]; then
   build=${DEMODISC_BUILD_DIR:-$root/build}/windows
   . "$root/tools/windows-build.sh"
-  demodisc_build_product "$build" sample_disc >/dev/null
+  demodisc_build_product windows "$build" sample_disc >/dev/null
   disc=$build/disc
 fi
 [ -f "$disc/DemoDisc.exe" ] || { echo "no DemoDisc.exe at the root of $disc" >&2; exit 1; }

@@ -9,14 +9,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
 "$root/tools/install-deps.sh"
 base=${DEMODISC_BUILD_DIR:-$root/build}
-tree=$base/windows-profile
-(cd "$root" && cmake --preset windows -B "$tree" -DDEMODISC_STARTUP_PROFILE=ON >/dev/null)
+. "$root/tools/wine-env.sh"
+demodisc_choose_wine profile-startup.sh
+arch=${DEMODISC_ARCHES%% *}
+echo "profile-startup.sh: $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
+demodisc_trees "$arch"
+tree=$base/${DEMODISC_PRODUCT_PRESET}-profile
+(cd "$root" && cmake --preset "$DEMODISC_PRODUCT_PRESET" -B "$tree" -DDEMODISC_STARTUP_PROFILE=ON >/dev/null)
 cmake --build "$tree" -j"$(nproc)" --target DemoDisc startup_profile sample_disc >/dev/null
 
-. "$root/tools/wine-env.sh"
 demodisc_start_xvfb
-demodisc_wine_session
-wineserver -p
-wine cmd /c exit >/dev/null 2>&1
+demodisc_wine_session "$arch"
+demodisc_warm_prefix "$arch" "$WINEPREFIX"
 echo "== start-up profile of DemoDisc.exe on the sample disc ($runs starts, Wine, Xvfb)"
 wine "$tree/bench/startup_profile.exe" "$runs" "$(winepath -w "$tree/disc")" DemoDisc.exe

@@ -2,35 +2,51 @@
 # Builds DemoDisc.exe, lays out the sample disc and starts the program from
 # the disc's root under Wine, in the project's own prefix. Without a display
 # it runs in a virtual X server and saves a screenshot of the window.
+# Where the machine runs no 32-bit code (or DEMODISC_WINE_ARCH=win64), it
+# starts the PE32+ test build of the same sources under the 64-bit Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 
-build=${DEMODISC_BUILD_DIR:-$root/build}
-# The product's tree alone (the test command's native build may share $build).
-. "$root/tools/windows-build.sh"
-demodisc_build_product "$build/windows" DemoDisc
-demodisc_build_product "$build/windows" sample_disc >/dev/null
-disc=$build/windows/disc
-
+base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
+demodisc_choose_wine run.sh
+arch=${DEMODISC_ARCHES%% *}
+echo "run.sh: starting $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
+demodisc_trees "$arch"
+
+# The product's tree alone (the test command's native build may share $base).
+. "$root/tools/windows-build.sh"
+demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$DEMODISC_PRODUCT_TREE" DemoDisc sample_disc >/dev/null
+disc=$DEMODISC_PRODUCT_TREE/disc
+
 headless=0
 if [ -z "${DISPLAY:-}" ]; then headless=1; demodisc_start_xvfb; fi
-demodisc_wine_session "$build/wineprefix"
+# One prefix per Wine: a win32 prefix cannot be turned into a win64 one.
+prefix=$base/wineprefix
+[ "$arch" = win64 ] && prefix=$base/wineprefix64
+demodisc_wine_session "$arch" "$prefix"
 
 cd "$disc"
 if [ $headless -eq 0 ]; then
   wine DemoDisc.exe
   exit 0
 fi
-wine DemoDisc.exe &
+wine DemoDisc.exe >"$base/run.log" 2>&1 &
 pid=$!
-shot=$build/screenshot.png
+shot=$base/screenshot.png
 for _ in $(seq 60); do
   sleep 0.5
-  if xwininfo -root -tree 2>/dev/null | grep -q 'Wine desktop'; then break; fi
+  xwininfo -root -tree 2>/dev/null | grep -q 'Wine desktop' && break
+  kill -0 $pid 2>/dev/null || break
 done
 sleep 4
+if ! kill -0 $pid 2>/dev/null; then
+  rc=0
+  wait $pid || rc=$?
+  demodisc_fail "run.sh: DemoDisc.exe ended at its start (status $rc, Wine's output in" \
+    "$base/run.log): check that Wine runs a program there (wine cmd /c ver)"
+fi
 import -window root "$shot"
 echo "The program runs in a virtual display; screenshot: $shot"
 wineserver -k 2>/dev/null || true

@@ -7,13 +7,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs}
 "$root/tools/install-deps.sh"
 base=${DEMODISC_BUILD_DIR:-$root/build}
-build=$base/windows tests=$base/windows-tests
-. "$root/tools/windows-build.sh"
-demodisc_build_product "$build" DemoDisc >/dev/null
-demodisc_build_tests "$tests" "$build/DemoDisc.exe" window_probe >/dev/null
-
 . "$root/tools/wine-env.sh"
+demodisc_choose_wine screenshots.sh
+arch=${DEMODISC_ARCHES%% *}
+echo "screenshots.sh: $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
+demodisc_trees "$arch"
+build=$DEMODISC_PRODUCT_TREE tests=$DEMODISC_TESTS_TREE
+. "$root/tools/windows-build.sh"
+demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$build" DemoDisc >/dev/null
+demodisc_build_tests "$DEMODISC_TESTS_PRESET" "$tests" "$build/DemoDisc.exe" window_probe >/dev/null
+
 demodisc_start_xvfb
-demodisc_wine_session
+demodisc_wine_session "$arch"
 python3 "$root/tests/e2e/screenshots.py" "$build/DemoDisc.exe" "$tests/tests-bin" \
   "$root/tools/make-sample-disc.sh" "$base/screenshots" "$out"

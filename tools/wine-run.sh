@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# The tests' emulator: runs one Windows program under Wine. The test command
-# sets up one display and one prefix for the whole run; run on its own, this
-# makes a session of its own.
+# The tests' emulator: runs a Windows program under the given arch's Wine
+# (tools/wine-env.sh), in the prefix that the test command made for it
+# (DEMODISC_WINEPREFIX_<arch>) and its display.
+#   wine-run.sh <win32|win64> <program.exe> [args]
+#   wine-run.sh <win32|win64> -- <command> [args]   the command itself, in that Wine's environment
+# Run on its own, without the test command, it makes a session of its own.
 set -euo pipefail
-if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
-  . "$(dirname "$0")/wine-env.sh"
-  [ -n "${DISPLAY:-}" ] || demodisc_start_xvfb
-  demodisc_wine_session "${TMPDIR:-/tmp}/demodisc-wine-$(id -u)"
-  trap - EXIT
-  rc=0
-  wine "$@" || rc=$?
-  [ -n "${DEMODISC_XVFB_PID:-}" ] && { wineserver -k 2>/dev/null || true; kill "$DEMODISC_XVFB_PID"; }
-  exit $rc
+arch=$1
+shift
+. "$(dirname "$0")/wine-env.sh"
+run=(wine "$@")
+if [ "${1:-}" = "--" ]; then shift; run=("$@"); fi
+prefix_var=DEMODISC_WINEPREFIX_$arch
+if [ -n "${!prefix_var:-}" ] && [ -n "${DISPLAY:-}" ]; then
+  demodisc_use_wine "$arch"
+  export WINEPREFIX=${!prefix_var}
+  exec "${run[@]}"
 fi
-export WINEDEBUG=${WINEDEBUG:--all}
-exec wine "$@"
+[ -n "${DISPLAY:-}" ] || demodisc_start_xvfb
+demodisc_wine_session "$arch" "${TMPDIR:-/tmp}/demodisc-wine-$(id -u)-$arch"
+export "$prefix_var=$WINEPREFIX"
+"${run[@]}"

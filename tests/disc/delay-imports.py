@@ -15,46 +15,16 @@ import re
 import struct
 import sys
 
+from pe_image import Image
+
 DLL_NAME = re.compile(rb"[A-Za-z0-9_.-]+\.dll", re.IGNORECASE)
 FUNCTION_NAME = re.compile(rb"[A-Za-z_][A-Za-z0-9_@?$]*")
 
 
-class Image:
-    def __init__(self, data):
-        self.data = data
-        pe = struct.unpack_from("<I", data, 0x3C)[0]
-        if data[pe:pe + 4] != b"PE\0\0":
-            raise SystemExit("delay-imports: not a PE image")
-        sections, optional_size = struct.unpack_from("<H12xH", data, pe + 6)
-        optional = pe + 24
-        if struct.unpack_from("<H", data, optional)[0] != 0x10B:
-            raise SystemExit("delay-imports: not a PE32 image")
-        self.image_base, = struct.unpack_from("<I", data, optional + 28)
-        self.image_size, = struct.unpack_from("<I", data, optional + 56)
-        self.sections = []
-        for i in range(sections):
-            entry = optional + optional_size + 40 * i
-            vsize, rva, raw_size, raw = struct.unpack_from("<4I", data, entry + 8)
-            self.sections.append((rva, max(vsize, raw_size), raw, raw_size))
-
-    def offset(self, rva):
-        """The file offset of an RVA, or None when no section's file data holds it."""
-        for start, size, raw, raw_size in self.sections:
-            if start <= rva < start + min(size, raw_size):
-                return raw + rva - start
-        return None
-
-    def dword(self, rva):
-        at = self.offset(rva)
-        return None if at is None or at + 4 > len(self.data) else struct.unpack_from("<I", self.data, at)[0]
-
-    def string(self, rva, pattern):
-        at = self.offset(rva)
-        if at is None:
-            return None
-        end = self.data.find(b"\0", at)
-        match = pattern.fullmatch(self.data[at:end]) if end > at else None
-        return match.group(0).decode() if match else None
+class DelayImports:
+    def __init__(self, image):
+        self.image = image
+        self.data = image.data
 
     def descriptor(self, at):
         """The DLL, the functions and the functions with an empty address
@@ -62,32 +32,32 @@ class Image:
         attrs, name, handle, iat, names, bound, unload, stamp = struct.unpack_from("<8I", self.data, at)
         if attrs != 1 or bound or unload or stamp:
             return None
-        if not all(0 < rva < self.image_size for rva in (name, handle, iat, names)):
+        if not all(0 < rva < self.image.image_size for rva in (name, handle, iat, names)):
             return None
-        dll = self.string(name, DLL_NAME)
+        dll = self.image.string(name, DLL_NAME)
         if dll is None:
             return None
         functions, empty = [], []
         for i in range(65536):
-            entry, slot = self.dword(names + 4 * i), self.dword(iat + 4 * i)
+            entry, slot = self.image.dword(names + 4 * i), self.image.dword(iat + 4 * i)
             if entry is None or slot is None:
                 return None
             if entry == 0:
                 break
-            function = f"#{entry & 0xFFFF}" if entry & 0x80000000 else self.string(entry + 2, FUNCTION_NAME)
+            function = f"#{entry & 0xFFFF}" if entry & 0x80000000 else self.image.string(entry + 2, FUNCTION_NAME)
             if function is None:
                 return None
             functions.append(function)
             # The address slot starts out pointing into the image, at the
             # code that loads the DLL on the first call.
-            if not 0 <= slot - self.image_base < self.image_size:
+            if not 0 <= slot - self.image.image_base < self.image.image_size:
                 empty.append(function)
         return (dll.lower(), functions, empty) if functions else None
 
     def delay_imports(self):
         """The DLL:function lines, and the same for functions whose first call would jump nowhere."""
         found, broken = set(), set()
-        for _, _, raw, raw_size in self.sections:
+        for _, _, raw, raw_size in self.image.sections:
             for at in range(raw, raw + raw_size - 31, 4):
                 descriptor = self.descriptor(at)
                 if descriptor:
@@ -100,7 +70,7 @@ class Image:
 def main():
     with open(sys.argv[1], "rb") as f:
         image = Image(f.read())
-    found, broken = image.delay_imports()
+    found, broken = DelayImports(image).delay_imports()
     for line in found:
         print(line)
     if broken:
