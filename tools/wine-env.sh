@@ -131,15 +131,16 @@ demodisc_make_prefix() {
     demodisc_use_wine "$arch"
     export WINEPREFIX=$prefix
     mkdir -p "$prefix"
-    local rc=0
-    wine wineboot -i >"$prefix/boot.log" 2>&1 || rc=$?
-    if [ $rc -ne 0 ] || [ ! -f "$prefix/system.reg" ]; then
-      demodisc_fail "wine-env: the $arch prefix $prefix did not boot (wineboot status $rc," \
-        "output in $prefix/boot.log): remove the folder and run again"
-    fi
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    local rc=0 log=${TMPDIR:-/tmp}/demodisc-wineboot-$arch.log
+    wine wineboot -i >"$log" 2>&1 || rc=$?
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 || rc=$?
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 || rc=$?
     wineserver -w
+    if [ $rc -ne 0 ] || [ ! -f "$prefix/system.reg" ]; then
+      demodisc_fail "wine-env: the $arch prefix $prefix did not boot (status $rc, Wine's output" \
+        "in $log): check that $(demodisc_exe_name "$arch" | sed 's/.* under the //') runs here"
+    fi
+    rm -f "$log"
     touch "$prefix/.demodisc-ready"
   )
 }

@@ -23,7 +23,7 @@ bool AccessibleHost::Answer(HWND window, WPARAM wp, LPARAM lp, LRESULT& result) 
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     object_ = new AccessibleObject(window, elements_);
   }
-  result = LresultFromObject(IID_IAccessible, wp, static_cast<IAccessible*>(object_));
+  result = LresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(object_));
   return true;
 }
 

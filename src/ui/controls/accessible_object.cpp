@@ -141,7 +141,7 @@ HRESULT AccessibleObject::Element(const VARIANT& child, int& index) const {
 IAccessible* AccessibleObject::Standard() {
   if (!standard_ && elements_) {
     void* object = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(window_, OBJID_CLIENT, IID_IAccessible, &object)))
+    if (SUCCEEDED(CreateStdAccessibleObject(window_, OBJID_CLIENT, __uuidof(IAccessible), &object)))
       standard_ = static_cast<IAccessible*>(object);
   }
   return standard_;
@@ -162,7 +162,9 @@ HRESULT AccessibleObject::ForChild(const VARIANT& child, Own own, Std standardCa
 
 HRESULT AccessibleObject::QueryInterface(REFIID iid, void** object) {
   if (!object) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+  // __uuidof, never IID_IAccessible: x86_64 MinGW's liboleacc.a defines that
+  // name as an import stub, whose bytes are code, not the interface's GUID.
+  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
     *object = static_cast<IAccessible*>(this);
   } else if (iid == IID_IOleWindow) {
     *object = static_cast<IOleWindow*>(this);

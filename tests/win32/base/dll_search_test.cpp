@@ -146,7 +146,7 @@ TEST(DllSearch, TheProgramComesUpWithNoPlantedDllAndNoModuleFromItsFolder) {
   ASSERT_NE(group, nullptr);
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   IAccessible* accessible = nullptr;
-  AccessibleObjectFromWindow(group, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+  AccessibleObjectFromWindow(group, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                              reinterpret_cast<void**>(&accessible));
   if (accessible) accessible->Release();
   if (SUCCEEDED(com)) CoUninitialize();

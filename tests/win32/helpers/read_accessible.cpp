@@ -17,8 +17,9 @@ int wmain(int argc, wchar_t** argv) {
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 3;
   std::wstring out;
   IAccessible* a = nullptr;
-  const HRESULT hr = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                                IID_IAccessible, reinterpret_cast<void**>(&a));
+  const HRESULT hr =
+      AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                 reinterpret_cast<void**>(&a));
   if (FAILED(hr)) {
     out = L"error " + std::to_wstring(static_cast<unsigned long>(hr)) + L"\n";
   } else {

@@ -52,7 +52,7 @@ class AccessibilityTest : public MainWindowTest {
   static Accessible ClientOf(HWND window) {
     void* object = nullptr;
     const HRESULT hr = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                                  IID_IAccessible, &object);
+                                                  __uuidof(IAccessible), &object);
     EXPECT_EQ(hr, S_OK);
     return Accessible(static_cast<IAccessible*>(object));
   }
@@ -296,9 +296,9 @@ TEST_F(AccessibilityTest, AnObjectOutlivingItsWindowFailsAndIsFreedByItsLastRele
 TEST_F(AccessibilityTest, OtherObjectsOfTheGroupAreTheSystemsOwn) {
   HWND group = Named("BGrp_present");
   void* object = nullptr;
-  ASSERT_EQ(
-      AccessibleObjectFromWindow(group, static_cast<DWORD>(OBJID_WINDOW), IID_IAccessible, &object),
-      S_OK);
+  ASSERT_EQ(AccessibleObjectFromWindow(group, static_cast<DWORD>(OBJID_WINDOW),
+                                       __uuidof(IAccessible), &object),
+            S_OK);
   Accessible window(static_cast<IAccessible*>(object));
   Accessible client = ClientOf(group);
   EXPECT_NE(window.get(), client.get());
