@@ -40,6 +40,9 @@ cd "$base"
 set +e
 ctest --output-on-failure -j"$(nproc)" --timeout 600 "$@" 2>&1 | tee "$base/ctest.log"
 rc=${PIPESTATUS[0]}
+for arch in win32 win64; do
+  case " $DEMODISC_ARCHES " in *" $arch "*) ;; *) echo "test.sh: $arch.Suite skipped: $DEMODISC_WHY" ;; esac
+done
 # The output ends with ctest's summary line.
 grep -E '^[0-9]+% tests passed' "$base/ctest.log" | tail -n 1
 exit "$rc"
