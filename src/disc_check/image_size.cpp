@@ -7,10 +7,11 @@ namespace demodisc {
 namespace {
 
 constexpr std::uint64_t kSector = 2048;
-// The system area (16 sectors), the primary and Joliet volume descriptors
-// and their terminator, four path tables of each tree, autorun.inf, and the
-// 300 KB that xorriso pads an image with.
-constexpr std::uint64_t kFixedSectors = 16 + 3 + 8 + 1 + 150;
+// What the image takes beside the folders and files: the system area, the
+// volume descriptors, the path tables, the 300 KB of padding xorriso adds
+// and the rest of its own (its image of a folder with one file in a
+// subfolder takes 224 sectors), and autorun.inf.
+constexpr std::uint64_t kFixedSectors = 218 + 1;
 // A directory record: 33 bytes and the name (one byte a character in the
 // ISO tree, two in the Joliet tree), padded to an even length.
 constexpr std::uint64_t kRecord = 34;
