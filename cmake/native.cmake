@@ -11,6 +11,11 @@ endif()
 
 option(DEMODISC_FUZZ "Build the libFuzzer targets (clang)" OFF)
 
+# check_disc: the disc check (src/disc_check) on a folder of this machine
+# (tools/check-disc.sh).
+add_executable(check_disc ${PROJECT_SOURCE_DIR}/src/disc_check/check_disc_main.cpp)
+target_link_libraries(check_disc PRIVATE demodisc_core demodisc_warnings)
+
 find_package(GTest REQUIRED)
 include(GoogleTest)
 add_subdirectory(tests/native)

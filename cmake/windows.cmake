@@ -106,11 +106,14 @@ target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s ${DEMODISC_ENTR
                     -Wl,-Map=${CMAKE_BINARY_DIR}/DemoDisc.map)
 set_target_properties(DemoDisc PROPERTIES OUTPUT_NAME DemoDisc)
 
-# The sample disc beside the exe: build/windows/disc with DemoDisc.exe at its root.
+# The sample disc beside the exe: build/windows/disc with DemoDisc.exe at its
+# root and the stand-ins of its player and reader installer.
+add_subdirectory(${PROJECT_SOURCE_DIR}/tools/sample-disc/stand-ins
+                 ${CMAKE_BINARY_DIR}/tools/sample-disc/stand-ins)
 add_custom_target(sample_disc
   COMMAND ${PROJECT_SOURCE_DIR}/tools/make-sample-disc.sh ${CMAKE_BINARY_DIR}/disc
           $<TARGET_FILE:DemoDisc>
-  DEPENDS DemoDisc
+  DEPENDS DemoDisc player_stand_in installer_stand_in
   COMMENT "Laying out the sample disc"
   VERBATIM)
 

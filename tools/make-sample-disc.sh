@@ -2,8 +2,10 @@
 # Lays out the sample disc: every folder the program expects, sample
 # descriptions and a publication list in cp1251 with CR LF, batch files that
 # print a line and pause, small PDF documents, the video window's clip and a
-# few photos. Everything on it is plainly sample content. LA.exe and the
-# reader installer stay absent on purpose.
+# few photos, and the stand-ins of the video player and the reader installer
+# (tiny programs that only say what they stand in for), which it takes from
+# the stand-ins folder beside the exe (the product tree builds them there).
+# Everything on it is plainly sample content.
 #   make-sample-disc.sh <disc-folder> [DemoDisc.exe]
 set -euo pipefail
 export LC_ALL=C.UTF-8
@@ -94,4 +96,15 @@ for i in 1 2 3; do
 done
 
 if [ -n "$exe" ]; then cp "$exe" "$disc/DemoDisc.exe"; fi
+
+# The stand-ins, when they are there: without them the disc lacks its player
+# and installer, and the disc check says so.
+stand_ins=${exe:+$(dirname "$exe")/stand-ins}
+for stand_in in "LA20K/LA.exe" "Acrobat Reader/AdbeRdr812_ru_RU.exe"; do
+  if [ -n "$stand_ins" ] && [ -f "$stand_ins/${stand_in#*/}" ]; then
+    cp "$stand_ins/${stand_in#*/}" "$disc/$stand_in"
+  else
+    echo "make-sample-disc.sh: no stand-in ${stand_in#*/} beside the exe; $stand_in left out" >&2
+  fi
+done
 echo "sample disc: $disc"

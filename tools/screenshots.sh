@@ -14,7 +14,8 @@ echo "screenshots.sh: $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
 demodisc_trees "$arch"
 build=$DEMODISC_PRODUCT_TREE tests=$DEMODISC_TESTS_TREE
 . "$root/tools/windows-build.sh"
-demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$build" DemoDisc >/dev/null
+demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$build" DemoDisc player_stand_in \
+  installer_stand_in >/dev/null
 demodisc_build_tests "$DEMODISC_TESTS_PRESET" "$tests" "$build/DemoDisc.exe" window_probe >/dev/null
 
 demodisc_start_xvfb

@@ -98,6 +98,14 @@ constexpr std::array<std::string_view, 10> kPresentationFiles{
     "play_dental.bat", "play_spinal.bat", "play_dynamic.bat", "play_use_mm.bat", "play_in_work.bat",
 };
 
+const std::array<DiscPage, 5> kPages{{
+    {"Презентации", "Present", Category::Present},
+    {"Публикации", "Artikel", std::nullopt},
+    {"Демо-версии", "Demo", Category::Demo},
+    {"Видео", "Video", Category::Video},
+    {"Применения", "Gebit_Benutzt", Category::User},
+}};
+
 }  // namespace
 
 std::span<const CatalogueAction> CatalogueActions() { return kActions; }
@@ -130,9 +138,27 @@ Text ShownCaption(const CatalogueItem& item) {
 
 std::span<const std::string_view> PresentationFiles() { return kPresentationFiles; }
 
-std::optional<Text> PresentationFile(int index) {
+std::span<const DiscPage> DiscPages() { return kPages; }
+
+std::optional<DiscFile> PresentationContent(int index) {
   if (index < 0 || index >= static_cast<int>(kPresentationFiles.size())) return std::nullopt;
-  return Text(kPresentationFiles[static_cast<std::size_t>(index)]);
+  return DiscFile{DiscFolder::Presentation, kPresentationFiles[static_cast<std::size_t>(index)]};
+}
+
+ActionContentFiles ActionContent(const CatalogueAction& action) {
+  switch (action.effect) {
+    case Effect::Presentation:
+      return {PresentationContent(action.presentation), std::nullopt};
+    case Effect::Ostravilenka:
+      return {kOstravilenkaProgram, std::nullopt};
+    case Effect::Vortan4:
+      return {kVortan4Program, std::nullopt};
+    case Effect::Video:
+      return {kVideoPlayer, VideoClip(action.clip)};
+    case Effect::Notice:
+      break;
+  }
+  return {};
 }
 
 }  // namespace demodisc

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/text.h"
+#include "launcher/disc_folders.h"
 
 namespace demodisc {
 
@@ -15,10 +16,10 @@ enum class Category { Present, Demo, Video, User };
 // What executing an action does.
 enum class Effect {
   Presentation,  // StartAllPresent(presentation)
-  Ostravilenka,  // Act_v1_5Execute: Ostravilenka15Dir + "Rolik.bat"
-  Vortan4,       // Go_Vortan4: Vortan4Dir + "1.bat"
+  Ostravilenka,  // Act_v1_5Execute: kOstravilenkaProgram
+  Vortan4,       // Go_Vortan4: kVortan4Program
   Notice,        // the notice window
-  Video,         // PlayVideo(clip)
+  Video,         // PlayVideo(clip): kVideoPlayer with the clip
 };
 
 struct CatalogueAction {
@@ -51,9 +52,36 @@ std::span<const CatalogueItem> CatalogueItems(Category page);
 // What a button shows: the item's own caption, else its action's.
 Text ShownCaption(const CatalogueItem& item);
 
+// The page control's five pages in tab order: the tab's caption, the page's
+// name and, for the four catalogue pages, the category they list.
+struct DiscPage {
+  std::string_view caption;
+  std::string_view name;
+  std::optional<Category> category;  // none for the publications page
+};
+std::span<const DiscPage> DiscPages();
+
 // The presentation batch files of the Presentation folder, by index (10).
 std::span<const std::string_view> PresentationFiles();
 // The batch file of a presentation; nothing for an index outside the table.
-std::optional<Text> PresentationFile(int index);
+std::optional<DiscFile> PresentationContent(int index);
+
+// What the demo items and the video items run.
+inline constexpr DiscFile kOstravilenkaProgram{DiscFolder::Ostravilenka15, "Rolik.bat"};
+inline constexpr DiscFile kVortan4Program{DiscFolder::Vortan4, "1.bat"};
+inline constexpr DiscFile kVideoPlayer{DiscFolder::LA20K, "LA.exe"};
+// What a video item shows when the player cannot be started.
+inline constexpr char kPlayerStartFailed[] = "Ошибка запуска медиа-плейера ...";
+// A clip of the Video folder.
+constexpr DiscFile VideoClip(std::string_view fileName) { return {DiscFolder::Video, fileName}; }
+
+// What executing an action starts from the disc: a program or batch file,
+// and for the player the clip it is given. Nothing for the notice items and
+// for a presentation outside the table.
+struct ActionContentFiles {
+  std::optional<DiscFile> program;
+  std::optional<DiscFile> clip;
+};
+ActionContentFiles ActionContent(const CatalogueAction& action);
 
 }  // namespace demodisc

@@ -8,11 +8,15 @@
 
 #include "base/text.h"
 #include "base/text_reader.h"
+#include "launcher/catalogue.h"
 
 namespace demodisc {
 
 // The page whose memo shows a description.
 enum HintPage { hpDemo = 0, hpPresent = 1, hpUser = 2, hpVideo = 3 };
+
+// The page whose memo shows the descriptions of a category's items.
+HintPage HintPageOf(Category category);
 
 // The description files of a page, by button index; empty for a value that
 // is no page.

@@ -32,7 +32,7 @@ void FileListBox::ChangeListDir(const Text& relative) {
 void FileListBox::ReadEntries() {
   entries_.clear();
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(Wide(InFolder(listDir_, "*.jpg")).c_str(), &found);
+  const HANDLE search = FindFirstFileW(Wide(InFolder(listDir_, kPhotoMask)).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return;
   do {
     const Text name = FromWide(found.cFileName);

@@ -8,6 +8,9 @@
 
 namespace demodisc {
 
+// The file list's mask.
+inline constexpr char kPhotoMask[] = "*.jpg";
+
 // True for a name ending in ".jpg" in any case (the mask "*.jpg" taken
 // exactly, without the short-name matches of the system's search).
 bool MatchesJpgMask(const Text& name);

@@ -1,9 +1,12 @@
 #include "photos/photo_cycle.h"
 
+#include "launcher/disc_folders.h"
+
 namespace demodisc {
 
 void PhotoCycle::FormActivate() {
-  list_.ChangeListDir(kPhotoFolder);
+  // The disc's photo folder, below the current directory.
+  list_.ChangeListDir(Text(DiscFolderName(DiscFolder::PicRec)) + "\\");
   inFolder_ = true;
   picIndex_ = 0;
   timer_.SetTimerEnabled(true);

@@ -8,9 +8,6 @@
 
 namespace demodisc {
 
-// The folder the photo window enters below the current directory.
-inline constexpr char kPhotoFolder[] = "PicRec\\";
-
 // A list of the file names of one folder that is also the process's current
 // directory.
 class PhotoFileList {

@@ -3,9 +3,9 @@
 real pointer input, and the proof that it wrote nothing.
 
 The session: every page, every description (the pointer comes onto each
-catalogue button), every item (each is clicked; batch files run, the notice
-window and the player message are dismissed), a publication opened in a test
-reader, and the close box. Afterwards no file of the disc has changed, no
+catalogue button), every item (each is clicked; batch files and the sample
+disc's stand-in of the video player run, the notice windows are dismissed),
+a publication opened in a test reader, and the close box. Afterwards no file of the disc has changed, no
 file has appeared or changed anywhere outside the Wine prefix's own
 housekeeping, and no registry key or value was created or changed.
 
@@ -184,8 +184,12 @@ def main():
     failures = []
     if sum(1 for o in outcomes.values() if o == "TFormBlenge") != 4:
         failures.append(f"expected 4 notice windows, got {outcomes}")
-    if sum(1 for o in outcomes.values() if o == "TMessageForm") != 7:
-        failures.append(f"expected 7 player messages, got {outcomes}")
+    # Each video item runs the player's stand-in, and none shows the player's
+    # start-failure message.
+    if sum(1 for o in outcomes.values() if o == "ran la") != 7:
+        failures.append(f"expected 7 player runs, got {outcomes}")
+    if any(o == "TMessageForm" for o in outcomes.values()):
+        failures.append(f"expected no message box, got {outcomes}")
     record = open(READER_RECORD, "rb").read().decode("utf-16-le") if os.path.exists(READER_RECORD) else ""
     if "sample01.pdf" not in record:
         failures.append(f"the test reader did not get the document: {record!r}")

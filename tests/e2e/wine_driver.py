@@ -112,9 +112,10 @@ def find(p, cls, text=None):
 STARTED_PROGRAMS = ("cmd", "ping", "la", "acrord32", "record_args")
 
 
-def started_program_running():
-    """True while a program that an item started runs: the program answers
-    meanwhile, so only the processes tell that it still waits."""
+def started_program():
+    """The name of a program that an item started while it runs, else None:
+    the program answers meanwhile, so only the processes tell that it still
+    waits."""
     for pid in os.listdir("/proc"):
         if not pid.isdigit():
             continue
@@ -123,17 +124,20 @@ def started_program_running():
                 first = f.read().split(b"\0")[0].decode("utf-8", "replace")
         except OSError:
             continue
-        name = first.replace("\\", "/").rsplit("/", 1)[-1].lower()
-        if name.removesuffix(".exe") in STARTED_PROGRAMS:
-            return True
-    return False
+        name = first.replace("\\", "/").rsplit("/", 1)[-1].lower().removesuffix(".exe")
+        if name in STARTED_PROGRAMS:
+            return name
+    return None
 
 
 def after_click():
     """Waits until what a click started has ended: a dialog or the notice
-    window is dismissed with Enter, a started program is waited for."""
+    window is dismissed with Enter (its class is returned), a started program
+    is waited for ("ran", and the names of the programs seen running, as in
+    "ran cmd+ping")."""
     time.sleep(0.5)
     end = time.time() + 60
+    seen = set()
     while time.time() < end:
         for dialog in ("TMessageForm", "TFormBlenge"):
             _, code = probe(dialog)
@@ -141,11 +145,13 @@ def after_click():
                 key("Return")
                 wait_gone(dialog)
                 return dialog
-        if started_program_running():
+        running = started_program()
+        if running:
+            seen.add(running)
             time.sleep(0.3)
             continue
         p, code = probe("TMainForm")
         if code == 0 and not any(probe(d)[1] == 0 for d in ("TMessageForm", "TFormBlenge")):
-            return "ran"
+            return " ".join(["ran"] + (["+".join(sorted(seen))] if seen else []))
         time.sleep(0.3)
     raise SystemExit("e2e: the main window does not come back")

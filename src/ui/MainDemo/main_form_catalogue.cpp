@@ -1,5 +1,7 @@
 // The catalogue's item actions: presentations, demo programs, video clips
 // in the external player, and the notice window for items not on the disc.
+// What each starts comes from the catalogue's table of content (ActionContent),
+// which the disc check reads too.
 #include <exception>
 
 #include "launcher/run_and_wait_win.h"
@@ -9,48 +11,49 @@
 
 namespace demodisc {
 
-void MainForm::ExecuteAction(const CatalogueAction& action) {
-  switch (action.effect) {
-    case Effect::Presentation:
-      StartAllPresent(action.presentation);
-      break;
-    case Effect::Ostravilenka:
-      Act_v1_5Execute();
-      break;
-    case Effect::Vortan4:
-      Go_Vortan4();
-      break;
-    case Effect::Notice:
-      ShowNotice();
-      break;
-    case Effect::Video:
-      PlayVideo(Text(action.clip));
-      break;
-  }
+namespace {
+
+// A presentation or demo batch file: one that cannot be started shows nothing.
+void RunContent(const Text& rootDir, const DiscFile& program) {
+  RunAndWait(DiscPath(rootDir, program), Text(), 1);
 }
 
-void MainForm::StartAllPresent(int index) {
-  const std::optional<Text> file = PresentationFile(index);
-  if (!file) return;
-  // A presentation that cannot be started shows nothing.
-  RunAndWait(folders_.PresentationDir + *file, Text(), 1);
-}
-
-void MainForm::PlayVideo(const Text& fileName) {
+// The external player on a clip; a player that cannot be started, or an
+// error on the way, shows the player's start-failure message.
+void RunPlayer(const Text& rootDir, const DiscFile& player, const DiscFile& clip) {
   bool started = false;
   try {
-    started = RunAndWait(folders_.LA20KDir + "LA.exe", folders_.VideoDir + fileName, 1);
+    started = RunAndWait(DiscPath(rootDir, player), DiscPath(rootDir, clip), 1);
   } catch (const std::exception&) {
     started = false;
   }
-  if (!started) ShowPlainMessage("Ошибка запуска медиа-плейера ...");
+  if (!started) ShowPlainMessage(kPlayerStartFailed);
 }
 
-void MainForm::Go_Vortan4() { RunAndWait(folders_.Vortan4Dir + "1.bat", Text(), 1); }
+}  // namespace
 
-void MainForm::Act_v1_5Execute() {
-  RunAndWait(folders_.Ostravilenka15Dir + "Rolik.bat", Text(), 1);
+void MainForm::ExecuteAction(const CatalogueAction& action) {
+  if (action.effect == Effect::Notice) return ShowNotice();
+  const ActionContentFiles content = ActionContent(action);
+  if (!content.program) return;
+  if (content.clip)
+    RunPlayer(folders_.RootDir, *content.program, *content.clip);
+  else
+    RunContent(folders_.RootDir, *content.program);
 }
+
+void MainForm::StartAllPresent(int index) {
+  if (const std::optional<DiscFile> file = PresentationContent(index))
+    RunContent(folders_.RootDir, *file);
+}
+
+void MainForm::PlayVideo(const Text& fileName) {
+  RunPlayer(folders_.RootDir, kVideoPlayer, VideoClip(fileName));
+}
+
+void MainForm::Go_Vortan4() { RunContent(folders_.RootDir, kVortan4Program); }
+
+void MainForm::Act_v1_5Execute() { RunContent(folders_.RootDir, kOstravilenkaProgram); }
 
 void MainForm::ShowNotice() {
   if (secondary_.notice) secondary_.notice->ShowModal();

@@ -2,6 +2,8 @@
 // control panel on the right and the contact panel at the bottom. Controls
 // are created in tab order; their places come from their alignment.
 #include "base/startup_marks_win.h"
+#include "launcher/hint_memos.h"
+#include "launcher/hint_texts.h"
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/MainDemo/publication_grid.h"
@@ -15,11 +17,13 @@ namespace {
 
 constexpr int kContactHeight = 115;
 constexpr int kControlWidth = 102;
-constexpr int kPageWidth = 546;
+constexpr int kPageWidth = kCataloguePageWidth;
 
 HFONT WindowFont() { return UiFont(SansSerif(11)); }
 HFONT TabFont() { return UiFont(Arial(11, true)); }
-HFONT MemoFont() { return UiFont(Arial(11, false, true)); }
+HFONT MemoFont() { return UiFont(Arial(kHintMemoFontHeight, false, true)); }
+// A catalogue page's description memo.
+int MemoHeight(Category category) { return HintMemoHeight(HintPageOf(category)); }
 
 }  // namespace
 
@@ -69,15 +73,21 @@ void MainForm::BuildCataloguePage(Panel& page, ButtonGroup& group, std::string_v
 }
 
 void MainForm::BuildPages() {
-  Present = &PgCtrl_disk.AddPage("Презентации", 0, "Present");
-  Artikel = &PgCtrl_disk.AddPage("Публикации", 1, "Artikel");
-  Demo = &PgCtrl_disk.AddPage("Демо-версии", 2, "Demo");
-  Video = &PgCtrl_disk.AddPage("Видео", 3, "Video");
-  Gebit_Benutzt = &PgCtrl_disk.AddPage("Применения", 4, "Gebit_Benutzt");
+  const auto pages = DiscPages();
+  const auto addPage = [&](int index) {
+    const DiscPage& page = pages[static_cast<std::size_t>(index)];
+    return &PgCtrl_disk.AddPage(Text(page.caption), index, page.name);
+  };
+  Present = addPage(kPresent);
+  Artikel = addPage(kArtikel);
+  Demo = addPage(kDemo);
+  Video = addPage(kVideo);
+  Gebit_Benutzt = addPage(kGebitBenutzt);
 
   BuildCataloguePage(*Present, BGrp_present, "BGrp_present", Category::Present, Mm_Hint, "Mm_Hint",
                      &MainForm::BGrp_presentHotButton);
-  Present->AlignControls({{Mm_Hint.hwnd(), AlignBottom(94)}, {BGrp_present.hwnd(), AlignFill(3)}});
+  Present->AlignControls({{Mm_Hint.hwnd(), AlignBottom(MemoHeight(Category::Present))},
+                          {BGrp_present.hwnd(), AlignFill(3)}});
 
   StrGrd_Bibl.Create(
       {.parent = Artikel->hwnd(), .font = PublicationGridFont(), .name = "StrGrd_Bibl"},
@@ -112,17 +122,18 @@ void MainForm::BuildPages() {
   BuildCataloguePage(*Demo, ButGrp_demo, "ButGrp_demo", Category::Demo, Mm_Demo, "Mm_Demo",
                      &MainForm::ButGrp_demoHotButton);
   Demo->AlignControls({{Lab_AttentDemo.hwnd(), AlignTop(45)},
-                       {Mm_Demo.hwnd(), AlignBottom(110)},
+                       {Mm_Demo.hwnd(), AlignBottom(MemoHeight(Category::Demo))},
                        {ButGrp_demo.hwnd(), AlignFill(3)}});
 
   BuildCataloguePage(*Video, ButGrp_Video, "ButGrp_Video", Category::Video, Mm_Video, "Mm_Video",
                      &MainForm::ButGrp_VideoHotButton);
-  Video->AlignControls({{Mm_Video.hwnd(), AlignBottom(110)}, {ButGrp_Video.hwnd(), AlignFill()}});
+  Video->AlignControls({{Mm_Video.hwnd(), AlignBottom(MemoHeight(Category::Video))},
+                        {ButGrp_Video.hwnd(), AlignFill()}});
 
   BuildCataloguePage(*Gebit_Benutzt, But_Grp_user, "But_Grp_user", Category::User, Mm_use, "Mm_use",
                      &MainForm::But_Grp_userHotButton);
-  Gebit_Benutzt->AlignControls(
-      {{Mm_use.hwnd(), AlignBottom(118)}, {But_Grp_user.hwnd(), AlignFill()}});
+  Gebit_Benutzt->AlignControls({{Mm_use.hwnd(), AlignBottom(MemoHeight(Category::User))},
+                                {But_Grp_user.hwnd(), AlignFill()}});
   static_assert(kPageWidth == kClientWidth - kControlWidth - 2 * PageControl::kSideMargin);
 }
 

@@ -7,15 +7,14 @@
 #include "launcher/command_line.h"
 #include "launcher/run_and_wait_win.h"
 #include "publications/pdf_reader_win.h"
+#include "publications/reader_installer.h"
 #include "ui/message_dialogs_win.h"
 
 namespace demodisc {
 
 namespace {
 
-constexpr char kInstallerFile[] = "AdbeRdr812_ru_RU.exe";
 constexpr char kInstallQuestion[] = "Установить Acrobat Reader?";
-constexpr char kStartFailed[] = "Ошибка запуска Acrobat Reader ...";
 
 // Starts the reader or its installer; a start that fails, or an error on
 // the way, shows the one start-failure message.
@@ -27,7 +26,7 @@ void StartReaderProgram(Start start) {
   } catch (const std::exception&) {
     started = false;
   }
-  if (!started) ShowPlainMessage(kStartFailed);
+  if (!started) ShowPlainMessage(kReaderStartFailed);
 }
 
 }  // namespace
@@ -47,7 +46,7 @@ void ReadPublication(const DiscFolders& folders, Text& readerExePath, const TPub
 
 void InstallAcrobatReader(const DiscFolders& folders) {
   StartReaderProgram([&] {
-    const Text program = Cut255(folders.AcrobatReaderDir + kInstallerFile);
+    const Text program = Cut255(DiscPath(folders.RootDir, kReaderInstaller));
     return RunAndWait(program, Text(), SW_SHOWNORMAL);
   });
 }

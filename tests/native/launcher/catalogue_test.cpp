@@ -106,50 +106,50 @@ TEST(Catalogue, ActionListHoldsEachActionOnceAndEveryPictureOnce) {
 struct EffectRow {
   const char* action;
   Effect effect;
-  int presentation;
-  const char* clip;
+  const char* program;  // what it starts below the disc root
+  const char* clip;     // the player's clip
 };
 
-TEST(Catalogue, EachActionHasItsEffect) {
+TEST(Catalogue, EachActionHasItsEffectAndContent) {
   const EffectRow rows[] = {
-      {"Act_About", Effect::Presentation, 0, ""},
-      {"Act_BaseMod", Effect::Presentation, 1, ""},
-      {"Act_IntMod", Effect::Presentation, 2, ""},
-      {"Act_ther", Effect::Presentation, 3, ""},
-      {"Act_internet", Effect::Presentation, 4, ""},
-      {"Act_dental", Effect::Presentation, 5, ""},
-      {"Act_spinal", Effect::Presentation, 6, ""},
-      {"Act_dymanic", Effect::Presentation, 7, ""},
-      {"Act_v1_5", Effect::Ostravilenka, -1, ""},
-      {"Act_ZOZE", Effect::Vortan4, -1, ""},
-      {"Act_v6_1", Effect::Notice, -1, ""},
-      {"Act_HRV", Effect::Notice, -1, ""},
-      {"Act_Vrtn_prof", Effect::Notice, -1, ""},
-      {"Act_Cmpx_report", Effect::Notice, -1, ""},
-      {"Act_video_1flay", Effect::Video, -1, "SpaceKL5_mjpeg.avi"},
-      {"Act_video2flay", Effect::Video, -1, "SpaceMini_mjpeg.avi"},
-      {"Act_Varnik", Effect::Video, -1, "Null_video.avi"},
-      {"Act_Medica", Effect::Video, -1, "Null_video.avi"},
-      {"Act_BBaden", Effect::Video, -1, "Null_video.avi"},
-      {"Act_WSchwang", Effect::Video, -1, "Null_video.avi"},
-      {"Act_Astral", Effect::Video, -1, "Null_video.avi"},
-      {"Act_UseMm", Effect::Presentation, 8, ""},
-      {"Act_narko", Effect::Presentation, 9, ""},
-      {"Act_LR", Effect::Presentation, 9, ""},
-      {"Act_Heilpraktiker", Effect::Presentation, 9, ""},
-      {"Act_EndoEco", Effect::Presentation, 9, ""},
+      {"Act_About", Effect::Presentation, "Presentation\\play_about.bat", ""},
+      {"Act_BaseMod", Effect::Presentation, "Presentation\\play_bm.bat", ""},
+      {"Act_IntMod", Effect::Presentation, "Presentation\\play_int.bat", ""},
+      {"Act_ther", Effect::Presentation, "Presentation\\play_ther.bat", ""},
+      {"Act_internet", Effect::Presentation, "Presentation\\play_net.bat", ""},
+      {"Act_dental", Effect::Presentation, "Presentation\\play_dental.bat", ""},
+      {"Act_spinal", Effect::Presentation, "Presentation\\play_spinal.bat", ""},
+      {"Act_dymanic", Effect::Presentation, "Presentation\\play_dynamic.bat", ""},
+      {"Act_v1_5", Effect::Ostravilenka, "Ostravilenka_1_5\\Rolik.bat", ""},
+      {"Act_ZOZE", Effect::Vortan4, "Vortan4\\1.bat", ""},
+      {"Act_v6_1", Effect::Notice, "", ""},
+      {"Act_HRV", Effect::Notice, "", ""},
+      {"Act_Vrtn_prof", Effect::Notice, "", ""},
+      {"Act_Cmpx_report", Effect::Notice, "", ""},
+      {"Act_video_1flay", Effect::Video, "LA20K\\LA.exe", "Video\\SpaceKL5_mjpeg.avi"},
+      {"Act_video2flay", Effect::Video, "LA20K\\LA.exe", "Video\\SpaceMini_mjpeg.avi"},
+      {"Act_Varnik", Effect::Video, "LA20K\\LA.exe", "Video\\Null_video.avi"},
+      {"Act_Medica", Effect::Video, "LA20K\\LA.exe", "Video\\Null_video.avi"},
+      {"Act_BBaden", Effect::Video, "LA20K\\LA.exe", "Video\\Null_video.avi"},
+      {"Act_WSchwang", Effect::Video, "LA20K\\LA.exe", "Video\\Null_video.avi"},
+      {"Act_Astral", Effect::Video, "LA20K\\LA.exe", "Video\\Null_video.avi"},
+      {"Act_UseMm", Effect::Presentation, "Presentation\\play_use_mm.bat", ""},
+      {"Act_narko", Effect::Presentation, "Presentation\\play_in_work.bat", ""},
+      {"Act_LR", Effect::Presentation, "Presentation\\play_in_work.bat", ""},
+      {"Act_Heilpraktiker", Effect::Presentation, "Presentation\\play_in_work.bat", ""},
+      {"Act_EndoEco", Effect::Presentation, "Presentation\\play_in_work.bat", ""},
+  };
+  const auto path = [](const std::optional<DiscFile>& file) {
+    return file ? DiscPath("", *file) : Text();
   };
   for (const EffectRow& r : rows) {
     SCOPED_TRACE(r.action);
     const CatalogueAction* a = FindAction(r.action);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->effect, r.effect);
-    if (r.effect == Effect::Presentation) {
-      EXPECT_EQ(a->presentation, r.presentation);
-    }
-    if (r.effect == Effect::Video) {
-      EXPECT_EQ(Text(a->clip), r.clip);
-    }
+    const ActionContentFiles content = ActionContent(*a);
+    EXPECT_EQ(path(content.program), r.program);
+    EXPECT_EQ(path(content.clip), r.clip);
   }
 }
 
@@ -159,11 +159,10 @@ TEST(Catalogue, PresentationTableHasTenFilesAndNothingOutside) {
                          "play_spinal.bat", "play_dynamic.bat", "play_use_mm.bat",
                          "play_in_work.bat"};
   ASSERT_EQ(PresentationFiles().size(), 10u);
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(PresentationFile(i), Text(files[i]));
-  EXPECT_EQ(PresentationFile(-1), std::nullopt);
-  EXPECT_EQ(PresentationFile(10), std::nullopt);
-  // The healer-certification item plays the shared "work" presentation.
-  EXPECT_EQ(PresentationFile(FindAction("Act_Heilpraktiker")->presentation), "play_in_work.bat");
+  for (int i = 0; i < 10; ++i)
+    EXPECT_EQ(DiscPath("", *PresentationContent(i)), Text("Presentation\\") + files[i]);
+  EXPECT_FALSE(PresentationContent(-1));
+  EXPECT_FALSE(PresentationContent(10));
 }
 
 TEST(Catalogue, EveryPageHasOneDescriptionPerButton) {

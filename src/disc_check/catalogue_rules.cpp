@@ -1,0 +1,93 @@
+#include "disc_check/catalogue_rules.h"
+
+#include "control_rules/memo_text.h"
+#include "disc_check/text_file_rules.h"
+#include "launcher/hint_memos.h"
+#include "launcher/hint_texts.h"
+
+namespace demodisc {
+
+namespace {
+
+// A program or clip the item starts: there, and a file.
+void CheckContentFile(DiscNames& names, const DiscFile& file, std::string_view consequence,
+                      std::vector<Finding>& findings) {
+  const Text path = DiscPath("", file);
+  const Lookup lookup = names.Find(path, findings);
+  if (!lookup.found || lookup.folder)
+    findings.push_back({Severity::Error, path, NotAFileText(lookup) + ": " + Text(consequence)});
+}
+
+// Descriptions are short texts; a larger one is most likely another file.
+constexpr std::size_t kLargeDescription = 64 * 1024;
+
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+void CheckDescription(DiscNames& names, int hintPage, std::string_view file,
+                      std::vector<Finding>& findings) {
+  const Text path = DiscPath("", {DiscFolder::Hints, file});
+  const Lookup lookup = names.Find(path, findings);
+  if (!lookup.found || lookup.folder) {
+    findings.push_back({Severity::Error, path,
+                        NotAFileText(lookup) + ": pointing at the item shows \"" +
+                            OpenFailureMessage(lookup) + "\""});
+    return;
+  }
+  std::optional<std::string> bytes = names.tree().Bytes(lookup.path);
+  if (!bytes) {
+    findings.push_back({Severity::Error, path, "cannot be read"});
+    return;
+  }
+  if (bytes->size() > kLargeDescription)
+    findings.push_back({Severity::Warning, path,
+                        "is " + std::to_string(bytes->size() / 1024) +
+                            " KB, over the 64 KB a description is expected to hold"});
+  CheckCp1251Bytes(*bytes, path, findings);
+  // The memo's text, read as the program reads it.
+  TextReader reader;
+  Text text;
+  ReadHintText(reader, std::make_unique<BytesSource>(std::move(*bytes)), text);
+  if (IsBlank(text)) {
+    findings.push_back({Severity::Warning, path, "is empty: the memo stays blank"});
+    return;
+  }
+  const MemoCapacity memo = HintMemoCapacity(hintPage);
+  const int lines = WrappedLineCount(MemoDisplayText(text), memo.charsPerLine);
+  if (lines > memo.lines)
+    findings.push_back({Severity::Warning, path,
+                        "takes about " + std::to_string(lines) + " lines; the memo shows " +
+                            std::to_string(memo.lines) + " without scrolling (an estimate at " +
+                            std::to_string(memo.charsPerLine) + " characters a line)"});
+}
+
+}  // namespace
+
+ReportSection CheckCataloguePage(DiscNames& names, const DiscPage& page) {
+  ReportSection section{Text(page.caption), {}};
+  if (!page.category) return section;
+  const HintPage hintPage = HintPageOf(*page.category);
+  const auto items = CatalogueItems(*page.category);
+  const auto hints = HintFiles(hintPage);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    ReportLine line{ShownCaption(items[i]), {}};
+    if (const CatalogueAction* action = FindAction(items[i].action)) {
+      const ActionContentFiles content = ActionContent(*action);
+      if (content.program)
+        CheckContentFile(names, *content.program,
+                         content.clip
+                             ? "clicking the item shows \"" + Text(kPlayerStartFailed) + "\""
+                             : "clicking the item does nothing",
+                         line.findings);
+      if (content.clip)
+        CheckContentFile(names, *content.clip, "the player is started on a clip that is not there",
+                         line.findings);
+    }
+    if (i < hints.size()) CheckDescription(names, hintPage, hints[i], line.findings);
+    section.lines.push_back(std::move(line));
+  }
+  return section;
+}
+
+}  // namespace demodisc

@@ -1,0 +1,13 @@
+// The four catalogue pages: for each item, what clicking it starts and the
+// description that pointing at it shows.
+#pragma once
+
+#include "disc_check/disc_names.h"
+#include "launcher/catalogue.h"
+
+namespace demodisc {
+
+// One line per item, in button order, with the caption the button shows.
+ReportSection CheckCataloguePage(DiscNames& names, const DiscPage& page);
+
+}  // namespace demodisc

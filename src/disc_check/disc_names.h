@@ -1,0 +1,52 @@
+// Finds the names the program asks for as Windows finds them on a disc:
+// letter case ignored. A name found under other letter case is reported
+// once, as a warning; every name found counts as used by the program.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string_view>
+
+#include "disc_check/disc_report.h"
+#include "disc_check/disc_tree.h"
+
+namespace demodisc {
+
+struct Lookup {
+  bool found = false;
+  bool folder = false;
+  Text path;           // when found: the tree path with the names as they are on the disc
+  Text missingFolder;  // when a folder on the way is missing: its path as the program names it
+};
+
+class DiscNames {
+ public:
+  explicit DiscNames(const DiscTree& tree) : tree_(tree) {}
+
+  const DiscTree& tree() const { return tree_; }
+
+  // A path as the program names it, its names separated by "\" (or "/"),
+  // relative to the disc's root. Warnings for names whose case differs go
+  // to `findings`.
+  Lookup Find(std::string_view programPath, std::vector<Finding>& findings);
+
+  // A folder's entries as listed once; nothing when it is no folder.
+  const std::optional<std::vector<DiscEntry>>& Entries(const Text& folder);
+
+  bool IsUsed(const Text& treePath) const { return used_.count(treePath) > 0; }
+
+ private:
+  const DiscTree& tree_;
+  std::map<Text, std::optional<std::vector<DiscEntry>>> listings_;
+  std::set<Text> caseReported_;  // program paths, lower case
+  std::set<Text> used_;
+};
+
+// Why a path that had to be a file is not: "is missing", "is missing (no
+// folder Hints)", "is a folder".
+Text NotAFileText(const Lookup& lookup);
+
+// Names are the same to Windows when they are equal with case ignored.
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace demodisc

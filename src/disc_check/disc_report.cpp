@@ -1,0 +1,42 @@
+#include "disc_check/disc_report.h"
+
+#include <algorithm>
+
+namespace demodisc {
+
+Severity ReportLine::Status() const {
+  Severity worst = Severity::Ok;
+  for (const Finding& f : findings) worst = std::max(worst, f.severity);
+  return worst;
+}
+
+int DiscReport::Count(Severity severity) const {
+  int n = 0;
+  for (const ReportSection& section : sections)
+    for (const ReportLine& line : section.lines)
+      n +=
+          static_cast<int>(std::count_if(line.findings.begin(), line.findings.end(),
+                                         [&](const Finding& f) { return f.severity == severity; }));
+  return n;
+}
+
+int ExitCode(const DiscReport& report, bool strict) {
+  if (!report.isDisc) return 2;
+  if (report.Count(Severity::Error) > 0) return 1;
+  if (strict && report.Count(Severity::Warning) > 0) return 1;
+  return 0;
+}
+
+const char* SeverityName(Severity severity) {
+  switch (severity) {
+    case Severity::Ok:
+      return "ok";
+    case Severity::Warning:
+      return "warning";
+    case Severity::Error:
+      return "error";
+  }
+  return "ok";
+}
+
+}  // namespace demodisc

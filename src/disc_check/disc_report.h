@@ -1,0 +1,50 @@
+// What the disc check found: the program's pages in their order, one line
+// per item or publication row, then the disc as a whole; each line with its
+// findings, errors and warnings.
+#pragma once
+
+#include <vector>
+
+#include "base/text.h"
+
+namespace demodisc {
+
+// Ok findings are notes (the size of the image, the number of rows).
+enum class Severity { Ok, Warning, Error };
+
+struct Finding {
+  Severity severity;
+  Text path;  // the file or folder as the program names it ("Hints\about.txt"); may be empty
+  Text message;
+};
+
+struct ReportLine {
+  Text subject;  // the caption the program shows, "row 3: ...", "image", ...
+  std::vector<Finding> findings;
+  // The worst of its findings; Ok without any.
+  Severity Status() const;
+};
+
+struct ReportSection {
+  Text title;
+  std::vector<ReportLine> lines;
+};
+
+struct DiscReport {
+  Text disc;  // the folder checked, as it was given
+  // False for a folder that is no disc; `notDisc` then says why, and there
+  // are no sections.
+  bool isDisc = true;
+  Text notDisc;
+  std::vector<ReportSection> sections;
+
+  int Count(Severity severity) const;
+};
+
+// 2 for a folder that is no disc; 1 with errors, or with warnings when
+// `strict`; 0 otherwise.
+int ExitCode(const DiscReport& report, bool strict);
+
+const char* SeverityName(Severity severity);
+
+}  // namespace demodisc

@@ -1,0 +1,24 @@
+// The disc check: what the program looks for on its disc, checked over a
+// folder tree before the disc is burnt. The pages come in the program's
+// order, each item or publication row on a line of its own; the disc as a
+// whole (its start program, folders, the reader installer, the two windows
+// no control opens, files nothing uses, names the image would cut, the
+// image's size) last.
+#pragma once
+
+#include "disc_check/disc_report.h"
+#include "disc_check/disc_tree.h"
+
+namespace demodisc {
+
+// The start program at the root of the disc, which autorun.inf starts.
+inline constexpr char kStartProgram[] = "DemoDisc.exe";
+// The file tools/make-disc-image.sh adds at the root.
+inline constexpr char kAutorunFile[] = "autorun.inf";
+// Joliet keeps names of up to 64 UTF-16 characters.
+inline constexpr std::size_t kJolietNameLimit = 64;
+
+// `disc` names the folder in the report.
+DiscReport CheckDisc(const DiscTree& tree, const Text& disc);
+
+}  // namespace demodisc

@@ -1,0 +1,12 @@
+// The publications page: the list file, then one line per row the grid
+// shows, with the document the row opens.
+#pragma once
+
+#include "disc_check/disc_names.h"
+#include "launcher/catalogue.h"
+
+namespace demodisc {
+
+ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page);
+
+}  // namespace demodisc

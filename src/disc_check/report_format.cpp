@@ -1,0 +1,131 @@
+#include "disc_check/report_format.h"
+
+#include <cstdio>
+
+namespace demodisc {
+
+namespace {
+
+// Subjects longer than this (long publication entries) are cut in the text
+// form; the longest caption of an item has 79 characters.
+constexpr std::size_t kSubjectChars = 80;
+
+Text Counts(const DiscReport& report) {
+  const int errors = report.Count(Severity::Error);
+  const int warnings = report.Count(Severity::Warning);
+  return std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
+         std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings");
+}
+
+Text FindingText(const Finding& f, const ReportLine& line, Severity lineStatus) {
+  Text text = f.path.empty() || f.path == line.subject ? f.message : f.path + " " + f.message;
+  if (f.severity < lineStatus && f.severity != Severity::Ok)
+    text += " (" + Text(SeverityName(f.severity)) + ")";
+  return text;
+}
+
+Text Padded(const char* word) {
+  Text text(word);
+  text.resize(9, ' ');
+  return text;
+}
+
+// A JSON string; a byte that starts no UTF-8 character (a file name may
+// hold one) becomes U+FFFD.
+void AppendJsonString(Text& out, std::string_view text) {
+  out += '"';
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextChar(text, i);
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (c < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+          out += escaped;
+        } else {
+          AppendChar(out, c);
+        }
+    }
+  }
+  out += '"';
+}
+
+// "key": "text"
+void AppendField(Text& out, const char* key, std::string_view text) {
+  AppendJsonString(out, key);
+  out += ": ";
+  AppendJsonString(out, text);
+}
+
+}  // namespace
+
+Text ReportText(const DiscReport& report) {
+  Text out = "Disc check of " + report.disc + "\n";
+  if (!report.isDisc) return out + "not a disc: " + report.disc + " " + report.notDisc + "\n";
+  for (const ReportSection& section : report.sections) {
+    out += section.title + "\n";
+    for (const ReportLine& line : section.lines) {
+      const Severity status = line.Status();
+      const std::string_view subject = FirstChars(line.subject, kSubjectChars);
+      out += "  " + Padded(SeverityName(status)) + Text(subject);
+      if (subject.size() < line.subject.size()) out += "...";
+      for (std::size_t i = 0; i < line.findings.size(); ++i)
+        out += (i == 0 ? ": " : "; ") + FindingText(line.findings[i], line, status);
+      out += "\n";
+    }
+  }
+  return out + Counts(report) + "\n";
+}
+
+Text ReportJson(const DiscReport& report) {
+  Text out = "{";
+  AppendField(out, "disc", report.disc);
+  out += ", \"is_disc\": " + Text(report.isDisc ? "true" : "false") + ", ";
+  AppendField(out, "not_disc", report.notDisc);
+  out += ", \"errors\": " + std::to_string(report.Count(Severity::Error));
+  out += ", \"warnings\": " + std::to_string(report.Count(Severity::Warning));
+  out += ",\n \"sections\": [";
+  for (std::size_t s = 0; s < report.sections.size(); ++s) {
+    const ReportSection& section = report.sections[s];
+    out += s == 0 ? "\n  {" : ",\n  {";
+    AppendField(out, "title", section.title);
+    out += ", \"lines\": [";
+    for (std::size_t l = 0; l < section.lines.size(); ++l) {
+      const ReportLine& line = section.lines[l];
+      out += l == 0 ? "\n   {" : ",\n   {";
+      AppendField(out, "subject", line.subject);
+      out += ", ";
+      AppendField(out, "status", SeverityName(line.Status()));
+      out += ", \"findings\": [";
+      for (std::size_t f = 0; f < line.findings.size(); ++f) {
+        out += f == 0 ? "{" : ", {";
+        AppendField(out, "severity", SeverityName(line.findings[f].severity));
+        out += ", ";
+        AppendField(out, "path", line.findings[f].path);
+        out += ", ";
+        AppendField(out, "message", line.findings[f].message);
+        out += "}";
+      }
+      out += "]}";
+    }
+    out += "]}";
+  }
+  return out + "]}\n";
+}
+
+}  // namespace demodisc

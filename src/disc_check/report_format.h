@@ -1,0 +1,19 @@
+// The disc check's report as text for a reader and as JSON for tools.
+#pragma once
+
+#include "disc_check/disc_report.h"
+
+namespace demodisc {
+
+// A header line; per section its title and one line per subject: its
+// status, the subject, and its findings after a colon, separated by "; "
+// (a finding milder than the line's status says its own severity); last
+// the counts of errors and warnings.
+Text ReportText(const DiscReport& report);
+
+// {"disc", "is_disc", "not_disc", "errors", "warnings", "sections": [{"title",
+// "lines": [{"subject", "status", "findings": [{"severity", "path",
+// "message"}]}]}]}
+Text ReportJson(const DiscReport& report);
+
+}  // namespace demodisc

@@ -1,0 +1,300 @@
+// The disc check over a disc in memory: the intact layout passes; each file
+// the program names, taken away, is an error naming it; what would show
+// otherwise than meant is a warning; a folder that is no disc is told apart.
+#include <gtest/gtest.h>
+
+#include "base/cp1251.h"
+#include "disc_check/disc_rules.h"
+#include "launcher/catalogue.h"
+#include "support/fake_disc_tree.h"
+
+namespace demodisc {
+namespace {
+
+// Every file the program looks for, by its path below the root.
+const char* const kLayout[] = {
+    "DemoDisc.exe",
+    "Presentation/play_about.bat",
+    "Presentation/play_bm.bat",
+    "Presentation/play_int.bat",
+    "Presentation/play_ther.bat",
+    "Presentation/play_net.bat",
+    "Presentation/play_dental.bat",
+    "Presentation/play_spinal.bat",
+    "Presentation/play_dynamic.bat",
+    "Presentation/play_use_mm.bat",
+    "Presentation/play_in_work.bat",
+    "Presentation/about/Тамрит_КЛ5 (2 полет).avi",
+    "Vortan4/1.bat",
+    "Ostravilenka_1_5/Rolik.bat",
+    "LA20K/LA.exe",
+    "Video/SpaceKL5_mjpeg.avi",
+    "Video/SpaceMini_mjpeg.avi",
+    "Video/Null_video.avi",
+    "Acrobat Reader/AdbeRdr812_ru_RU.exe",
+    "Publication/vortan_lit.txt",
+    "Publication/paper01.pdf",
+    "Hints/about.txt",
+    "Hints/base_mod.txt",
+    "Hints/int_mod.txt",
+    "Hints/ther_mod.txt",
+    "Hints/net_mod.txt",
+    "Hints/dental_mod.txt",
+    "Hints/spinal_mod.txt",
+    "Hints/dynamic_mod.txt",
+    "Hints/demo_v15.txt",
+    "Hints/demo_ZOZE.txt",
+    "Hints/demo_v61.txt",
+    "Hints/demo_hrv.txt",
+    "Hints/demo_annot_prof.txt",
+    "Hints/demo_ annot_report.txt",
+    "Hints/video_1fly.txt",
+    "Hints/video_2fly.txt",
+    "Hints/video_varnik.txt",
+    "Hints/video_medica.txt",
+    "Hints/video_baden.txt",
+    "Hints/video_w_schwan.txt",
+    "Hints/video_astral.txt",
+    "Hints/use_mm_ter.txt",
+    "Hints/use_narko.txt",
+    "Hints/use_lr.txt",
+    "Hints/use_heilpraktik.txt",
+    "Hints/use_ja_zory.txt",
+};
+
+std::string Cp1251(std::string_view text) {
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size();)
+    bytes += static_cast<char>(Cp1251ByteOf(NextChar(text, i)));
+  return bytes;
+}
+
+Text ProgramPath(Text path) {
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+struct Seen {
+  Severity severity;
+  Text section, subject, path, message;
+};
+
+class DiscCheckTest : public ::testing::Test {
+ protected:
+  DiscCheckTest() {
+    for (const char* path : kLayout) disc.files[path] = "x";
+    disc.files["PicRec/photo.jpg"] = "x";
+    for (auto& [path, bytes] : disc.files)
+      if (path.rfind("Hints/", 0) == 0) bytes = Cp1251("Описание пункта.\r\nВторая строка.\r\n");
+    disc.files["Publication/vortan_lit.txt"] =
+        Cp1251("rus#paper01.pdf#1.  Статья.\r\neng##2.  Paper without a document.\r\n");
+  }
+
+  DiscReport Check() { return CheckDisc(disc, "disc"); }
+  std::vector<Seen> Findings(Severity severity) {
+    std::vector<Seen> seen;
+    for (const ReportSection& s : Check().sections)
+      for (const ReportLine& l : s.lines)
+        for (const Finding& f : l.findings)
+          if (f.severity == severity)
+            seen.push_back({f.severity, s.title, l.subject, f.path, f.message});
+    return seen;
+  }
+  // The one warning the disc gets, and no error.
+  Seen OneWarning() {
+    EXPECT_TRUE(Findings(Severity::Error).empty());
+    const auto warnings = Findings(Severity::Warning);
+    EXPECT_EQ(warnings.size(), 1u);
+    return warnings.empty() ? Seen{} : warnings[0];
+  }
+
+  testing::FakeDiscTree disc;
+};
+
+TEST_F(DiscCheckTest, TheWholeLayoutPassesPageByPageWithTheCaptionsTheProgramShows) {
+  const DiscReport report = Check();
+  EXPECT_EQ(report.Count(Severity::Error), 0);
+  EXPECT_EQ(report.Count(Severity::Warning), 0);
+  EXPECT_EQ(ExitCode(report, true), 0);
+  ASSERT_EQ(report.sections.size(), 6u);
+  const auto pages = DiscPages();
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    const ReportSection& section = report.sections[p];
+    EXPECT_EQ(section.title, pages[p].caption);
+    if (!pages[p].category) {
+      // The list, then its two rows.
+      ASSERT_EQ(section.lines.size(), 3u);
+      EXPECT_EQ(section.lines[1].subject, "row 1: 1.  Статья");
+      continue;
+    }
+    const auto items = CatalogueItems(*pages[p].category);
+    ASSERT_EQ(section.lines.size(), items.size());
+    for (std::size_t i = 0; i < items.size(); ++i)
+      EXPECT_EQ(section.lines[i].subject, ShownCaption(items[i]));
+  }
+}
+
+TEST_F(DiscCheckTest, EachFileTheProgramNamesTakenAwayIsAnErrorNamingIt) {
+  for (const char* path : kLayout) {
+    SCOPED_TRACE(path);
+    const std::string bytes = disc.files[path];
+    disc.Remove(path);
+    const Text folder(path);
+    if (folder.find('/') != Text::npos)
+      disc.emptyFolders.insert(folder.substr(0, folder.rfind('/')));
+    const auto errors = Findings(Severity::Error);
+    ASSERT_FALSE(errors.empty());
+    EXPECT_EQ(errors[0].path, ProgramPath(path));
+    EXPECT_NE(errors[0].message.find("is missing"), Text::npos) << errors[0].message;
+    EXPECT_EQ(ExitCode(Check(), false), 1);
+    disc.files[path] = bytes;
+  }
+}
+
+TEST_F(DiscCheckTest, AMissingFolderIsAnErrorAndTheFilesInItSayWhy) {
+  disc.Remove("Hints");
+  const auto errors = Findings(Severity::Error);
+  ASSERT_EQ(errors.size(), 1u + 26u);
+  EXPECT_EQ(errors[0].message,
+            "is missing (no folder Hints): pointing at the item shows \"Invalid filename.\"");
+  EXPECT_EQ(errors.back().subject, "folders");
+  EXPECT_EQ(errors.back().path, "Hints");
+
+  disc.Remove("PicRec");
+  EXPECT_EQ(Findings(Severity::Error).back().path, "PicRec");
+}
+
+struct Fault {
+  const char* name;
+  const char* file;
+  std::string bytes;
+  const char* message;  // the start of the warning's message
+};
+
+TEST_F(DiscCheckTest, TextFilesThatWouldShowOtherwiseThanMeantAreWarnings) {
+  const Fault faults[] = {
+      {"UTF-8 description", "Hints/about.txt", "Описание\r\n", "looks like UTF-8, not cp1251"},
+      {"UTF-8 list", "Publication/vortan_lit.txt", "rus#paper01.pdf#1.  Статья.\r\n",
+       "looks like UTF-8, not cp1251: the program shows \"rus#paper01.pdf#1.  РЎС‚...\""},
+      {"zero byte", "Hints/about.txt", std::string("abc\0def", 7), "holds zero bytes"},
+      {"unused byte", "Hints/about.txt", "abc\x98", "is not cp1251 text"},
+      {"early end", "Hints/about.txt",
+       "abc\x1A"
+       "def",
+       "has a byte 0x1A at offset 3"},
+      {"empty description", "Hints/about.txt", "\r\n", "is empty"},
+      {"long description", "Hints/about.txt", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8",
+       "takes about 8 lines; the memo shows 7"},
+      {"large description", "Hints/demo_v15.txt", std::string(65 * 1024, '\n'),
+       "is 65 KB, over the 64 KB"},
+      {"oversized list", "Publication/vortan_lit.txt", "",
+       "has 45 lines: the grid shows the first 39"},
+      {"line without two #", "Publication/vortan_lit.txt", "rus#paper01.pdf#1.  A.\r\neng#2. B",
+       "has one \"#\""},
+      {"empty line", "Publication/vortan_lit.txt", "rus#paper01.pdf#1.  A.\r\n\r\n",
+       "is an empty line"},
+  };
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    const std::string good = disc.files[fault.file];
+    disc.files[fault.file] = fault.bytes;
+    if (std::string_view(fault.name) == "oversized list")
+      for (int i = 0; i < 45; ++i) disc.files[fault.file] += "rus#paper01.pdf#1.  A.\r\n";
+    if (std::string_view(fault.name) == "large description") {
+      // Mostly blank lines: over 64 KB, and also far too long for its memo.
+      EXPECT_EQ(Findings(Severity::Warning).size(), 2u);
+    } else {
+      const Seen warning = OneWarning();
+      EXPECT_EQ(warning.message.rfind(fault.message, 0), 0u) << warning.message;
+    }
+    EXPECT_EQ(ExitCode(Check(), false), 0);
+    EXPECT_EQ(ExitCode(Check(), true), 1);
+    disc.files[fault.file] = good;
+  }
+}
+
+TEST_F(DiscCheckTest, ANameInOtherLetterCaseIsFoundWithOneWarning) {
+  disc.files["Hints/ABOUT.txt"] = disc.files["Hints/about.txt"];
+  disc.Remove("Hints/about.txt");
+  Seen warning = OneWarning();
+  EXPECT_EQ(warning.path, "Hints\\about.txt");
+  EXPECT_EQ(warning.message.rfind("is named \"ABOUT.txt\" on the disc", 0), 0u);
+
+  // A folder in other case is reported once, not for each of its files.
+  disc.files["Hints/about.txt"] = disc.files["Hints/ABOUT.txt"];
+  disc.Remove("Hints/ABOUT.txt");
+  for (const auto& [path, bytes] : std::map(disc.files))
+    if (path.rfind("Presentation/", 0) == 0) {
+      disc.files["presentation" + path.substr(12)] = bytes;
+      disc.Remove(path);
+    }
+  warning = OneWarning();
+  EXPECT_EQ(warning.path, "Presentation");
+  EXPECT_EQ(warning.subject, "folders");
+}
+
+TEST_F(DiscCheckTest, NamesLongerThanJolietKeepsAreWarnings) {
+  disc.files["Presentation/" + std::string(64, 'x')] = "x";
+  EXPECT_TRUE(Findings(Severity::Warning).empty());
+  // 65 UTF-16 characters in 130 bytes of UTF-8.
+  Text name;
+  for (int i = 0; i < 65; ++i) name += "ж";
+  disc.files["Presentation/" + name] = "x";
+  const Seen warning = OneWarning();
+  EXPECT_EQ(warning.path, "Presentation\\" + name);
+  EXPECT_EQ(warning.message.rfind("has a name of 65 UTF-16 characters", 0), 0u);
+}
+
+TEST_F(DiscCheckTest, FilesNothingRefersToAreWarnings) {
+  struct Extra {
+    const char* path;
+    const char* message;
+  };
+  const Extra extras[] = {
+      {"Hints/demo_annot_report.txt", "no item shows it"},
+      {"Video/other.avi", "no item plays it"},
+      {"Publication/old.pdf", "no row of the publication list names it"},
+      {"PicRec/notes.txt", "the photo window lists only *.jpg files"},
+      {"readme.txt", "nothing refers to it"},
+  };
+  for (const Extra& extra : extras) {
+    SCOPED_TRACE(extra.path);
+    disc.files[extra.path] = "x";
+    const Seen warning = OneWarning();
+    EXPECT_EQ(warning.path, ProgramPath(extra.path));
+    EXPECT_EQ(warning.message, extra.message);
+    disc.Remove(extra.path);
+  }
+  // What the batch files and the player bring along is theirs.
+  disc.files["Presentation/about/slides.dat"] = "x";
+  disc.files["LA20K/player.dll"] = "x";
+  disc.files["autorun.inf"] = "x";
+  EXPECT_TRUE(Findings(Severity::Warning).empty());
+}
+
+TEST_F(DiscCheckTest, APhotoFolderWithoutPhotosIsAWarning) {
+  disc.Remove("PicRec/photo.jpg");
+  disc.emptyFolders.insert("PicRec");
+  const Seen warning = OneWarning();
+  EXPECT_EQ(warning.path, "PicRec");
+  EXPECT_EQ(warning.message.rfind("holds no *.jpg file", 0), 0u);
+}
+
+TEST(DiscCheck, AFolderThatIsNoDiscIsToldApart) {
+  testing::FakeDiscTree unrelated;
+  unrelated.files["notes/today.txt"] = "x";
+  testing::FakeDiscTree empty;
+  for (const testing::FakeDiscTree* tree : {&unrelated, &empty}) {
+    const DiscReport report = CheckDisc(*tree, "somewhere");
+    EXPECT_FALSE(report.isDisc);
+    EXPECT_TRUE(report.sections.empty());
+    EXPECT_EQ(ExitCode(report, false), 2);
+  }
+  // Any one of the disc's names makes it a disc, with all the rest missing.
+  testing::FakeDiscTree hintsOnly;
+  hintsOnly.emptyFolders.insert("hints");
+  EXPECT_EQ(ExitCode(CheckDisc(hintsOnly, "disc"), false), 1);
+}
+
+}  // namespace
+}  // namespace demodisc

@@ -1,0 +1,62 @@
+// A disc folder in memory for the disc check's tests: files by their tree
+// path ("Hints/about.txt"), the folders on their way implied, and empty
+// folders of their own.
+#pragma once
+
+#include <map>
+#include <set>
+
+#include "disc_check/disc_tree.h"
+
+namespace demodisc::testing {
+
+class FakeDiscTree final : public DiscTree {
+ public:
+  std::map<Text, std::string> files;
+  std::set<Text> emptyFolders;
+
+  // Removes a file, or a folder with everything in it.
+  void Remove(const Text& path) {
+    files.erase(path);
+    emptyFolders.erase(path);
+    for (auto it = files.begin(); it != files.end();)
+      it = it->first.rfind(path + "/", 0) == 0 ? files.erase(it) : std::next(it);
+  }
+
+  std::optional<std::vector<DiscEntry>> List(const Text& folder) const override {
+    if (!folder.empty() && !IsFolder(folder)) return std::nullopt;
+    const Text prefix = folder.empty() ? "" : folder + "/";
+    std::map<Text, bool> children;  // name -> is a folder
+    const auto add = [&](const Text& path, bool isFile) {
+      if (path.rfind(prefix, 0) != 0 || path.size() == prefix.size()) return;
+      const Text rest = path.substr(prefix.size());
+      const auto slash = rest.find('/');
+      children[rest.substr(0, slash)] |= !isFile || slash != Text::npos;
+    };
+    for (const auto& [path, bytes] : files) add(path, true);
+    for (const Text& path : emptyFolders) add(path, false);
+    std::vector<DiscEntry> entries;
+    for (const auto& [name, isFolder] : children) entries.push_back({name, isFolder});
+    return entries;
+  }
+  std::optional<std::uint64_t> Size(const Text& file) const override {
+    const auto it = files.find(file);
+    if (it == files.end()) return std::nullopt;
+    return it->second.size();
+  }
+  std::optional<std::string> Bytes(const Text& file) const override {
+    const auto it = files.find(file);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+  }
+
+ private:
+  bool IsFolder(const Text& path) const {
+    if (emptyFolders.count(path)) return true;
+    for (const auto& [file, bytes] : files)
+      if (file.rfind(path + "/", 0) == 0) return true;
+    return false;
+  }
+};
+
+}  // namespace demodisc::testing
