@@ -19,10 +19,7 @@ runs=${1:-15}
 "$root/tools/install-deps.sh"
 base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
-demodisc_choose_wine bench.sh
-arch=${DEMODISC_ARCHES%% *}
-echo "bench.sh: measuring $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
-demodisc_trees "$arch"
+demodisc_one_exe bench.sh "measuring"
 build=$DEMODISC_PRODUCT_TREE tests=$DEMODISC_TESTS_TREE
 . "$root/tools/windows-build.sh"
 demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$build" DemoDisc floor floor_cc6 floor_children \

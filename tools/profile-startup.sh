@@ -10,10 +10,7 @@ runs=${1:-15}
 "$root/tools/install-deps.sh"
 base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
-demodisc_choose_wine profile-startup.sh
-arch=${DEMODISC_ARCHES%% *}
-echo "profile-startup.sh: $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
-demodisc_trees "$arch"
+demodisc_one_exe profile-startup.sh "profiling"
 tree=$base/${DEMODISC_PRODUCT_PRESET}-profile
 (cd "$root" && cmake --preset "$DEMODISC_PRODUCT_PRESET" -B "$tree" -DDEMODISC_STARTUP_PROFILE=ON >/dev/null)
 cmake --build "$tree" -j"$(nproc)" --target DemoDisc startup_profile sample_disc >/dev/null

@@ -10,10 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
-demodisc_choose_wine run.sh
-arch=${DEMODISC_ARCHES%% *}
-echo "run.sh: starting $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
-demodisc_trees "$arch"
+demodisc_one_exe run.sh "starting"
 
 # The product's tree alone (the test command's native build may share $base).
 . "$root/tools/windows-build.sh"

@@ -8,10 +8,7 @@ out=${1:-$root/docs}
 "$root/tools/install-deps.sh"
 base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
-demodisc_choose_wine screenshots.sh
-arch=${DEMODISC_ARCHES%% *}
-echo "screenshots.sh: $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
-demodisc_trees "$arch"
+demodisc_one_exe screenshots.sh "taking the screenshots of"
 build=$DEMODISC_PRODUCT_TREE tests=$DEMODISC_TESTS_TREE
 . "$root/tools/windows-build.sh"
 demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$build" DemoDisc player_stand_in \

@@ -11,6 +11,10 @@
 #                                 win64 forces one
 #   demodisc_trees <arch>         sets DEMODISC_PRODUCT_PRESET/_TREE and
 #                                 DEMODISC_TESTS_PRESET/_TREE under $base
+#   demodisc_one_exe <tool> <verb>
+#                                 for the tools that run one exe: chooses the
+#                                 Wine (the PE32's where it runs), says so,
+#                                 sets arch and the trees
 #   demodisc_start_xvfb           a virtual X server; exports DISPLAY
 #   demodisc_wine_session <arch> [prefix-dir]
 #                                 a prefix with a 1024x768 virtual desktop
@@ -87,6 +91,13 @@ demodisc_trees() {
   DEMODISC_PRODUCT_TREE=$base/windows$suffix
   DEMODISC_TESTS_PRESET=windows$suffix-tests
   DEMODISC_TESTS_TREE=$base/windows$suffix-tests
+}
+
+demodisc_one_exe() {
+  demodisc_choose_wine "$1"
+  arch=${DEMODISC_ARCHES%% *}
+  echo "$1: $2 $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
+  demodisc_trees "$arch"
 }
 
 # Exports the environment under which `wine` is the given arch's Wine. The
