@@ -1,6 +1,7 @@
 #include "ui/form.h"
 
 #include "base/startup_marks_win.h"
+#include "ui/gdi.h"
 #include "ui/message_loop_win.h"
 #include "ui/thread_windows_win.h"
 
@@ -30,6 +31,7 @@ namespace {
 struct NameSearch {
   std::string_view name;
   Window* found = nullptr;
+  GraphicElement* element = nullptr;
 };
 
 BOOL CALLBACK MatchName(HWND child, LPARAM lp) {
@@ -37,6 +39,14 @@ BOOL CALLBACK MatchName(HWND child, LPARAM lp) {
   Window* window = Window::FromHwnd(child);
   if (window && window->name() == search->name) search->found = window;
   return search->found ? FALSE : TRUE;
+}
+
+BOOL CALLBACK MatchElementName(HWND child, LPARAM lp) {
+  auto* search = reinterpret_cast<NameSearch*>(lp);
+  Window* window = Window::FromHwnd(child);
+  ElementHost* host = window ? window->Elements() : nullptr;
+  if (host) search->element = host->Named(search->name);
+  return search->element ? FALSE : TRUE;
 }
 }  // namespace
 
@@ -51,6 +61,14 @@ Window* Form::Named(std::string_view name) const {
   NameSearch search{name};
   EnumChildWindows(hwnd(), MatchName, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+GraphicElement* Form::NamedElement(std::string_view name) const {
+  EnsureControls();
+  if (GraphicElement* own = elements_.Named(name)) return own;
+  NameSearch search{name};
+  EnumChildWindows(hwnd(), MatchElementName, reinterpret_cast<LPARAM>(&search));
+  return search.element;
 }
 
 void Form::PlaceAtFirstShowing() {
@@ -113,7 +131,24 @@ void Form::RestoreFocus() {
   SetFocus(lastFocus_ ? lastFocus_ : hwnd());
 }
 
+void Form::PaintElements() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd(), &ps);
+  PaintFace(dc, ps.rcPaint);
+  EndPaint(hwnd(), &ps);
+}
+
+void Form::PaintFace(HDC target, const RECT& dirty) {
+  if (IsRectEmpty(&dirty)) return;
+  const BufferedDc buffer(target, dirty);
+  auto background = reinterpret_cast<HBRUSH>(GetClassLongPtrW(hwnd(), GCLP_HBRBACKGROUND));
+  if (background) FillRect(buffer.dc(), &dirty, background);
+  elements_.Paint(buffer.dc(), dirty);
+}
+
 LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (elements_.HandleMessage(hwnd(), msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_ACTIVATE:
       if (LOWORD(wp) == WA_INACTIVE) {
@@ -135,7 +170,20 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_PAINT:
       StartupMark("first paint of a window");
-      break;
+      if (elements_.empty()) break;
+      PaintElements();
+      return 0;
+    case WM_ERASEBKGND:
+      if (elements_.empty()) break;
+      return 1;  // painted with the elements
+    case WM_PRINTCLIENT:
+      if (elements_.empty()) break;
+      {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        PaintFace(reinterpret_cast<HDC>(wp), client);
+      }
+      return 0;
     case WM_CLOSE:
       if (!FormCloseQuery()) return 0;
       FormClose();

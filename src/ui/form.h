@@ -2,6 +2,10 @@
 // placement, modal showing and the close request.
 #pragma once
 
+#include <type_traits>
+
+#include "ui/element_host.h"
+#include "ui/graphic_element.h"
 #include "ui/window.h"
 
 namespace demodisc {
@@ -27,11 +31,19 @@ class Form : public Window {
   // The window among this one's descendants created with the name; null for
   // none. Looking one up makes the window's controls if they are not made yet.
   Window* Named(std::string_view name) const;
-  // The same window as the class it was created as; null when it is another.
+  // The same for the graphic elements of this window and its descendants.
+  GraphicElement* NamedElement(std::string_view name) const;
+  // The window or element as the class it was created as; null when it is
+  // another.
   template <class W>
   W* Named(std::string_view name) const {
-    return dynamic_cast<W*>(Named(name));
+    if constexpr (std::is_base_of_v<GraphicElement, W>)
+      return dynamic_cast<W*>(NamedElement(name));
+    else
+      return dynamic_cast<W*>(Named(name));
   }
+
+  ElementHost* Elements() override { return &elements_; }
 
  protected:
   // Creates the window hidden, with the arguments' bounds as its client size.
@@ -63,11 +75,16 @@ class Form : public Window {
 
  private:
   void PrepareShowing();
+  // The window's face with its graphic elements, through one buffer: the
+  // class's background, then the elements that meet `dirty`.
+  void PaintElements();
+  void PaintFace(HDC target, const RECT& dirty);
 
   // The keyboard focus goes back where it was when the window is activated
   // again; at first it goes to the first control that takes it.
   void RestoreFocus();
 
+  ElementHost elements_;
   HWND lastFocus_ = nullptr;
   bool placed_ = false;
   mutable bool controlsMade_ = false;

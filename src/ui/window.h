@@ -14,6 +14,8 @@
 
 namespace demodisc {
 
+class ElementHost;
+
 struct CreateArgs {
   HWND parent = nullptr;  // a child's parent, a top-level window's owner
   Bounds bounds;          // a top-level window's: its client size
@@ -22,7 +24,7 @@ struct CreateArgs {
   DWORD style = 0;       // added to what the window's kind sets itself
   DWORD exStyle = 0;
   int id = 0;
-  std::string_view name;  // how Form::Named finds the window
+  std::string_view name;  // how Form::Named finds the window or element
 };
 
 // A window class of our own; registered when its first window is created.
@@ -61,6 +63,9 @@ class Window {
   // (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM or a WM_CTLCOLOR message); true when
   // it was handled, and `result` is then returned.
   virtual bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+  // The graphic elements this window paints; null for a window that hosts none.
+  virtual ElementHost* Elements() { return nullptr; }
 
  protected:
   // A window of our own class: this object receives every message from

@@ -58,8 +58,7 @@ void MainForm::BuildContactPanel() {
                      .font = UiFont(SansSerif(11)),
                      .name = "Lab_koresp"},
                     koresp);
-  Pan_AboutAdress.AlignControls(
-      {{Lab_HMaker.hwnd(), Line()}, {Lab_koresp.hwnd(), AlignBottom(13)}});
+  Pan_AboutAdress.AlignControls({{Lab_HMaker, Line()}, {Lab_koresp, AlignBottom(13)}});
 
   // Internet box.
   Pan_AboutInter.Create({.parent = box, .name = "Pan_AboutInter"}, PanelLook{});
@@ -71,12 +70,12 @@ void MainForm::BuildContactPanel() {
   Lab_email_1.Create(ContactLine(inter, "info@example.ru", "Lab_email_1"), ContactLook());
   Lab_email_2.Create(ContactLine(inter, "old@example.ru (стар.)", "Lab_email_2"), ContactLook());
   Lab_email_3.Create(ContactLine(inter, "demo@example.ru", "Lab_email_3"), ContactLook());
-  Pan_AboutInter.AlignControls({{Lab_HInter.hwnd(), Line()},
-                                {Lab_www.hwnd(), Line()},
-                                {Lab_HEmails.hwnd(), Line()},
-                                {Lab_email_1.hwnd(), Line()},
-                                {Lab_email_2.hwnd(), Line()},
-                                {Lab_email_3.hwnd(), Line()}});
+  Pan_AboutInter.AlignControls({{Lab_HInter, Line()},
+                                {Lab_www, Line()},
+                                {Lab_HEmails, Line()},
+                                {Lab_email_1, Line()},
+                                {Lab_email_2, Line()},
+                                {Lab_email_3, Line()}});
 
   // Telephone box.
   Pan_AboutPhone.Create({.parent = box, .name = "Pan_AboutPhone"}, PanelLook{});
@@ -84,8 +83,7 @@ void MainForm::BuildContactPanel() {
   Lab_HTel.Create(ContactLine(phone, "Телефоны:", "Lab_HTel"), ContactLook());
   Lab_tel_1.Create(ContactLine(phone, "(000) 000-00-01 пр-во", "Lab_tel_1"), ContactLook());
   Lab_tel_2.Create(ContactLine(phone, "(000) 000-00-02 дир.", "Lab_tel_2"), ContactLook());
-  Pan_AboutPhone.AlignControls(
-      {{Lab_HTel.hwnd(), Line()}, {Lab_tel_1.hwnd(), Line()}, {Lab_tel_2.hwnd(), Line()}});
+  Pan_AboutPhone.AlignControls({{Lab_HTel, Line()}, {Lab_tel_1, Line()}, {Lab_tel_2, Line()}});
 
   // Director box.
   Pan_AboutPers.Create({.parent = box, .name = "Pan_AboutPers"}, PanelLook{});
@@ -104,9 +102,9 @@ void MainForm::BuildContactPanel() {
                             .pictureHeight = 32,
                             .side = PictureSide::Left});
   BBtn_PrintContact.onClick = [this] { BBtn_PrintContactClick(); };
-  Pan_AboutPers.AlignControls({{Lab_HPers.hwnd(), Line()},
-                               {Lab_Director.hwnd(), Line()},
-                               {Lab_hendy.hwnd(), Line()},
+  Pan_AboutPers.AlignControls({{Lab_HPers, Line()},
+                               {Lab_Director, Line()},
+                               {Lab_hendy, Line()},
                                {BBtn_PrintContact.hwnd(), AlignBottom(36, 3)}});
 
   // The slogan strip comes last in the tab order but first in the alignment.

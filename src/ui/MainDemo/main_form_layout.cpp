@@ -121,7 +121,7 @@ void MainForm::BuildPages() {
       attention);
   BuildCataloguePage(*Demo, ButGrp_demo, "ButGrp_demo", Category::Demo, Mm_Demo, "Mm_Demo",
                      &MainForm::ButGrp_demoHotButton);
-  Demo->AlignControls({{Lab_AttentDemo.hwnd(), AlignTop(45)},
+  Demo->AlignControls({{Lab_AttentDemo, AlignTop(45)},
                        {Mm_Demo.hwnd(), AlignBottom(MemoHeight(Category::Demo))},
                        {ButGrp_demo.hwnd(), AlignFill(3)}});
 
@@ -167,7 +167,7 @@ void MainForm::BuildControlPanel() {
 
   Pan_Ctrl.AlignControls({{BBtn_Close.hwnd(), AlignTop(40, 5)},
                           {BBtn_InstallAcrobat.hwnd(), AlignBottom(71, 3)},
-                          {Lab_HInstall.hwnd(), AlignBottom(65)}});
+                          {Lab_HInstall, AlignBottom(65)}});
 }
 
 }  // namespace demodisc

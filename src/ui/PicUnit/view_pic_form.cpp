@@ -36,12 +36,14 @@ void ViewPicForm::CreateWindowed(HWND mainWindow) {
 void ViewPicForm::CreateControls() {
   RECT client;
   GetClientRect(hwnd(), &client);
-  labInfo_.CreateControl(
-      L"STATIC", {.parent = hwnd(),
-                  .bounds = {0, 0, static_cast<int>(client.right), ScaledTo(dpi_, kLabelHeight)},
-                  .font = font(),
-                  .style = WS_VISIBLE | SS_CENTER,
-                  .name = "LabInfo"});
+  LabelLook look;
+  look.align = TextAlign::Centre;
+  look.colour = GetSysColor(COLOR_BTNFACE);
+  labInfo_.Create({.parent = hwnd(),
+                   .bounds = {0, 0, static_cast<int>(client.right), ScaledTo(dpi_, kLabelHeight)},
+                   .font = font(),
+                   .name = "LabInfo"},
+                  look);
 }
 
 LRESULT ViewPicForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -49,19 +51,11 @@ LRESULT ViewPicForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == kTimer1) cycle_.Timer1Timer();
       return 0;
-    case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lp) == labInfo_.hwnd()) {
-        SetBkColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-      }
-      break;
     case WM_SIZE: {
-      if (!labInfo_.hwnd()) break;
+      if (!labInfo_.parent()) break;
       RECT client;
       GetClientRect(hwnd(), &client);
-      RECT label;
-      GetWindowRect(labInfo_.hwnd(), &label);
-      MoveWindow(labInfo_.hwnd(), 0, 0, client.right, label.bottom - label.top, TRUE);
+      labInfo_.SetBounds({0, 0, static_cast<int>(client.right), labInfo_.bounds().height});
       return 0;
     }
     default:

@@ -4,6 +4,7 @@
 
 #include "photos/file_list_box_win.h"
 #include "photos/photo_cycle.h"
+#include "ui/controls/label.h"
 #include "ui/form.h"
 
 namespace demodisc {
@@ -27,7 +28,7 @@ class ViewPicForm : public Form, private PhotoTimer {
   FileListBox fileListBox1_;
   PhotoCycle cycle_{fileListBox1_, *this};
   int dpi_ = 96;
-  Window labInfo_;
+  Label labInfo_;
 };
 
 }  // namespace demodisc

@@ -133,8 +133,38 @@ HRESULT AccessibleObject::Element(const VARIANT& child, int& index) const {
     index = -1;
     return S_OK;
   }
-  if (child.lVal < 1 || child.lVal > elements_->ElementCount()) return E_INVALIDARG;
+  if (child.lVal < 1 || child.lVal > elements_->ElementCount() + ChildWindowCount())
+    return E_INVALIDARG;
   index = static_cast<int>(child.lVal - 1);
+  return S_OK;
+}
+
+std::vector<HWND> AccessibleObject::ChildWindows() const {
+  std::vector<HWND> windows;
+  for (HWND w = ::GetWindow(window_, GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT))
+    windows.push_back(w);
+  return windows;
+}
+
+int AccessibleObject::ChildWindowCount() const { return static_cast<int>(ChildWindows().size()); }
+
+HWND AccessibleObject::ChildWindow(int index) const {
+  const int k = index - elements_->ElementCount();
+  const std::vector<HWND> windows = ChildWindows();
+  return k >= 0 && k < static_cast<int>(windows.size()) ? windows[static_cast<std::size_t>(k)]
+                                                        : nullptr;
+}
+
+HRESULT AccessibleObject::WindowObject(HWND child, REFIID iid, void** object) {
+  return AccessibleObjectFromWindow(child, static_cast<DWORD>(OBJID_WINDOW), iid, object);
+}
+
+HRESULT AccessibleObject::WindowDispatch(HWND child, VARIANT* out) {
+  void* object = nullptr;
+  const HRESULT hr = WindowObject(child, IID_IDispatch, &object);
+  if (FAILED(hr)) return hr;
+  out->vt = VT_DISPATCH;
+  out->pdispVal = static_cast<IDispatch*>(object);
   return S_OK;
 }
 
@@ -147,17 +177,28 @@ IAccessible* AccessibleObject::Standard() {
   return standard_;
 }
 
-// Answers for an element with `own`, for the window itself through the
-// standard object.
-template <class Own, class Std>
-HRESULT AccessibleObject::ForChild(const VARIANT& child, Own own, Std standardCall) {
+// Answers for an element with `own`; for the window itself through the
+// standard object, for a child window through that window's own object.
+template <class Own, class Other>
+HRESULT AccessibleObject::ForChild(const VARIANT& child, Own own, Other other) {
   int index;
   if (const HRESULT hr = Element(child, index); FAILED(hr)) return hr;
   if (index < 0) {
     IAccessible* standard = Standard();
-    return standard ? standardCall(standard) : E_FAIL;
+    return standard ? other(standard, child) : E_FAIL;
   }
-  return Safely([&]() -> HRESULT { return own(index); });
+  if (index < elements_->ElementCount()) return Safely([&]() -> HRESULT { return own(index); });
+  void* object = nullptr;
+  if (const HRESULT hr = WindowObject(ChildWindow(index), __uuidof(IAccessible), &object);
+      FAILED(hr))
+    return hr;
+  auto* window = static_cast<IAccessible*>(object);
+  VARIANT self;
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  const HRESULT hr = other(window, self);
+  window->Release();
+  return hr;
 }
 
 HRESULT AccessibleObject::QueryInterface(REFIID iid, void** object) {
@@ -213,7 +254,7 @@ HRESULT AccessibleObject::get_accChildCount(long* count) {
   if (!count) return E_POINTER;
   *count = 0;
   if (const HRESULT hr = Connected(); FAILED(hr)) return hr;
-  *count = elements_->ElementCount();
+  *count = elements_->ElementCount() + ChildWindowCount();
   return S_OK;
 }
 
@@ -222,8 +263,13 @@ HRESULT AccessibleObject::get_accChild(VARIANT child, IDispatch** dispatch) {
   *dispatch = nullptr;
   int index;
   if (const HRESULT hr = Element(child, index); FAILED(hr)) return hr;
+  if (index < 0) return E_INVALIDARG;
   // The elements are simple: the caller talks to them through this object.
-  return index < 0 ? E_INVALIDARG : S_FALSE;
+  if (index < elements_->ElementCount()) return S_FALSE;
+  void* object = nullptr;
+  const HRESULT hr = WindowObject(ChildWindow(index), IID_IDispatch, &object);
+  *dispatch = static_cast<IDispatch*>(object);
+  return hr;
 }
 
 HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
@@ -231,7 +277,7 @@ HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
   *name = nullptr;
   return ForChild(
       child, [&](int index) { return SetString(name, elements_->ElementName(index)); },
-      [&](IAccessible* standard) { return standard->get_accName(child, name); });
+      [&](IAccessible* object, VARIANT id) { return object->get_accName(id, name); });
 }
 
 HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
@@ -239,7 +285,7 @@ HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
   *value = nullptr;
   return ForChild(
       child, [](int) -> HRESULT { return DISP_E_MEMBERNOTFOUND; },
-      [&](IAccessible* standard) { return standard->get_accValue(child, value); });
+      [&](IAccessible* object, VARIANT id) { return object->get_accValue(id, value); });
 }
 
 HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
@@ -247,7 +293,7 @@ HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
   *description = nullptr;
   return ForChild(
       child, [](int) -> HRESULT { return S_FALSE; },
-      [&](IAccessible* standard) { return standard->get_accDescription(child, description); });
+      [&](IAccessible* object, VARIANT id) { return object->get_accDescription(id, description); });
 }
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
@@ -255,13 +301,17 @@ HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
   SetEmpty(role);
   int index;
   if (const HRESULT hr = Element(child, index); FAILED(hr)) return hr;
-  const long own = index < 0 ? elements_->ClientRole() : elements_->ElementRole(index);
-  if (own) {
-    SetI4(role, own);
+  if (index < 0 && elements_->ClientRole()) {
+    SetI4(role, elements_->ClientRole());
     return S_OK;
   }
-  IAccessible* standard = Standard();
-  return standard ? standard->get_accRole(child, role) : E_FAIL;
+  return ForChild(
+      child,
+      [&](int element) -> HRESULT {
+        SetI4(role, elements_->ElementRole(element));
+        return S_OK;
+      },
+      [&](IAccessible* object, VARIANT id) { return object->get_accRole(id, role); });
 }
 
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
@@ -273,7 +323,7 @@ HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
         SetI4(state, static_cast<long>(elements_->ElementState(index)));
         return S_OK;
       },
-      [&](IAccessible* standard) { return standard->get_accState(child, state); });
+      [&](IAccessible* object, VARIANT id) { return object->get_accState(id, state); });
 }
 
 HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) {
@@ -281,7 +331,7 @@ HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) {
   *help = nullptr;
   return ForChild(
       child, [](int) -> HRESULT { return S_FALSE; },
-      [&](IAccessible* standard) { return standard->get_accHelp(child, help); });
+      [&](IAccessible* object, VARIANT id) { return object->get_accHelp(id, help); });
 }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) {
@@ -290,7 +340,7 @@ HRESULT AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, long* topi
   *topic = 0;
   return ForChild(
       child, [](int) -> HRESULT { return S_FALSE; },
-      [&](IAccessible* standard) { return standard->get_accHelpTopic(file, child, topic); });
+      [&](IAccessible* object, VARIANT id) { return object->get_accHelpTopic(file, id, topic); });
 }
 
 HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
@@ -298,17 +348,24 @@ HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
   *shortcut = nullptr;
   return ForChild(
       child, [](int) -> HRESULT { return S_FALSE; },
-      [&](IAccessible* standard) { return standard->get_accKeyboardShortcut(child, shortcut); });
+      [&](IAccessible* object, VARIANT id) {
+        return object->get_accKeyboardShortcut(id, shortcut);
+      });
 }
 
 HRESULT AccessibleObject::get_accFocus(VARIANT* focus) {
   if (!focus) return E_POINTER;
   SetEmpty(focus);
   if (const HRESULT hr = Connected(); FAILED(hr)) return hr;
-  if (GetFocus() != window_) return S_FALSE;
-  const int index = elements_->FocusedElement();
-  SetI4(focus, index >= 0 ? ChildId(index) : CHILDID_SELF);
-  return S_OK;
+  HWND at = GetFocus();
+  if (at == window_) {
+    const int index = elements_->FocusedElement();
+    SetI4(focus, index >= 0 ? ChildId(index) : CHILDID_SELF);
+    return S_OK;
+  }
+  // The focus in a child window, or deeper: the child window that holds it.
+  while (at && GetParent(at) != window_) at = GetParent(at);
+  return at ? WindowDispatch(at, focus) : S_FALSE;
 }
 
 HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {
@@ -333,7 +390,7 @@ HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
   *action = nullptr;
   return ForChild(
       child, [&](int index) { return SetString(action, elements_->DefaultAction(index)); },
-      [&](IAccessible* standard) { return standard->get_accDefaultAction(child, action); });
+      [&](IAccessible* object, VARIANT id) { return object->get_accDefaultAction(id, action); });
 }
 
 HRESULT AccessibleObject::accSelect(long flags, VARIANT child) {
@@ -342,7 +399,7 @@ HRESULT AccessibleObject::accSelect(long flags, VARIANT child) {
       [&](int index) -> HRESULT {
         return elements_->Select(index, flags) ? S_OK : DISP_E_MEMBERNOTFOUND;
       },
-      [&](IAccessible* standard) { return standard->accSelect(flags, child); });
+      [&](IAccessible* object, VARIANT id) { return object->accSelect(flags, id); });
 }
 
 HRESULT AccessibleObject::accLocation(long* left, long* top, long* width, long* height,
@@ -361,9 +418,17 @@ HRESULT AccessibleObject::accLocation(long* left, long* top, long* width, long* 
         *height = r.bottom - r.top;
         return S_OK;
       },
-      [&](IAccessible* standard) {
-        return standard->accLocation(left, top, width, height, child);
+      [&](IAccessible* object, VARIANT id) {
+        return object->accLocation(left, top, width, height, id);
       });
+}
+
+HRESULT AccessibleObject::SetChild(VARIANT* out, int index) {
+  if (index < elements_->ElementCount()) {
+    SetI4(out, ChildId(index));
+    return S_OK;
+  }
+  return WindowDispatch(ChildWindow(index), out);
 }
 
 HRESULT AccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* end) {
@@ -371,21 +436,28 @@ HRESULT AccessibleObject::accNavigate(long direction, VARIANT start, VARIANT* en
   SetEmpty(end);
   int index;
   if (const HRESULT hr = Element(start, index); FAILED(hr)) return hr;
-  const int count = elements_->ElementCount();
+  const int elements = elements_->ElementCount();
+  const int count = elements + ChildWindowCount();
   if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD) {
-    if (index >= 0) return E_INVALIDARG;  // an element has no children
+    if (index >= 0) return E_INVALIDARG;  // a simple element has no children
     if (count == 0) return S_FALSE;
-    SetI4(end, direction == NAVDIR_FIRSTCHILD ? ChildId(0) : ChildId(count - 1));
-    return S_OK;
+    return SetChild(end, direction == NAVDIR_FIRSTCHILD ? 0 : count - 1);
   }
   if (index < 0) {
     IAccessible* standard = Standard();
     return standard ? standard->accNavigate(direction, start, end) : E_FAIL;
   }
-  const int to = elements_->Navigate(index, direction);
+  int to = index < elements ? elements_->Navigate(index, direction) : -1;
+  // Next and previous go on from the last element to the child windows and
+  // among them.
+  if (to < 0) {
+    if (direction == NAVDIR_NEXT && index + 1 < count && index + 1 >= elements)
+      to = index + 1;
+    else if (direction == NAVDIR_PREVIOUS && index >= elements)
+      to = index - 1;
+  }
   if (to < 0) return S_FALSE;
-  SetI4(end, ChildId(to));
-  return S_OK;
+  return SetChild(end, to);
 }
 
 HRESULT AccessibleObject::accHitTest(long x, long y, VARIANT* child) {
@@ -397,6 +469,9 @@ HRESULT AccessibleObject::accHitTest(long x, long y, VARIANT* child) {
   RECT client;
   GetClientRect(window_, &client);
   if (!PtInRect(&client, p)) return S_FALSE;
+  // Child windows lie over what the window paints.
+  const HWND under = ChildWindowFromPointEx(window_, p, CWP_SKIPINVISIBLE);
+  if (under && under != window_) return WindowDispatch(under, child);
   const int index = elements_->ElementAt(p);
   SetI4(child, index >= 0 ? ChildId(index) : CHILDID_SELF);
   return S_OK;
@@ -408,7 +483,7 @@ HRESULT AccessibleObject::accDoDefaultAction(VARIANT child) {
       [&](int index) -> HRESULT {
         return elements_->DoDefaultAction(index) ? S_OK : DISP_E_MEMBERNOTFOUND;
       },
-      [&](IAccessible* standard) { return standard->accDoDefaultAction(child); });
+      [&](IAccessible* object, VARIANT id) { return object->accDoDefaultAction(id); });
 }
 
 HRESULT AccessibleObject::put_accName(VARIANT, BSTR) { return E_NOTIMPL; }

@@ -1,10 +1,13 @@
 // The IAccessible object of one of our own windows' client area: the window
 // itself is answered by the system's standard client object, its simple
-// elements (child ids 1..n) by an AccessibleElements.
+// elements (child ids 1..n) by an AccessibleElements, and its child windows,
+// which follow them (ids n+1..), by their own objects.
 #pragma once
 
 #include <oleacc.h>
 #include <windows.h>
+
+#include <vector>
 
 namespace demodisc {
 
@@ -76,6 +79,17 @@ class AccessibleObject final : public IAccessible, public IOleWindow {
   HRESULT ForChild(const VARIANT& child, Own own, Std standardCall);
   // The standard client object, made on first use.
   IAccessible* Standard();
+
+  // The direct child windows, in their z-order.
+  std::vector<HWND> ChildWindows() const;
+  int ChildWindowCount() const;
+  // The child window of a 0-based child index past the elements.
+  HWND ChildWindow(int index) const;
+  static HRESULT WindowObject(HWND child, REFIID iid, void** object);
+  static HRESULT WindowDispatch(HWND child, VARIANT* out);
+  // A child as navigation and hit tests hand it out: an element by its id,
+  // a child window as its object.
+  HRESULT SetChild(VARIANT* out, int index);
 
   LONG refs_ = 1;
   HWND window_;

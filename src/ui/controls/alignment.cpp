@@ -1,7 +1,5 @@
 #include "ui/controls/alignment.h"
 
-#include "ui/controls/label.h"
-
 namespace demodisc {
 
 void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& children) {
@@ -17,20 +15,23 @@ void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& childr
   bool grown = false;
   for (std::size_t i = 0; i < children.size(); ++i) {
     AlignedChild& spec = specs[i];
-    if (!children[i].hwnd ||
+    if (!children[i].element ||
         (spec.align != Align::Top && spec.align != Align::Bottom && spec.align != Align::None))
       continue;
-    const int needed = LabelTextHeight(children[i].hwnd, placed[i].width);
+    const int needed = children[i].element->NeededHeight(placed[i].width);
     if (needed > spec.design.height) {
       spec.design.height = needed;
       grown = true;
     }
   }
   if (grown) placed = AlignChildren(area, specs);
-  for (std::size_t i = 0; i < children.size(); ++i)
-    if (children[i].hwnd)
-      MoveWindow(children[i].hwnd, placed[i].x, placed[i].y, placed[i].width, placed[i].height,
-                 FALSE);
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    const Bounds& b = placed[i];
+    if (children[i].element)
+      children[i].element->SetBounds(b);
+    else if (children[i].hwnd)
+      MoveWindow(children[i].hwnd, b.x, b.y, b.width, b.height, FALSE);
+  }
 }
 
 }  // namespace demodisc

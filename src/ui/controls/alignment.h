@@ -1,4 +1,5 @@
-// Places child windows by their alignment within their parent's client area.
+// Places child windows and graphic elements by their alignment within their
+// parent's client area.
 #pragma once
 
 #include <windows.h>
@@ -6,11 +7,16 @@
 #include <vector>
 
 #include "control_rules/align_layout.h"
+#include "ui/graphic_element.h"
 
 namespace demodisc {
 
+// A child window or an element of the parent, with its alignment.
 struct PlacedChild {
-  HWND hwnd;
+  PlacedChild(HWND window, AlignedChild a) : hwnd(window), alignment(a) {}
+  PlacedChild(GraphicElement& e, AlignedChild a) : element(&e), alignment(a) {}
+  HWND hwnd = nullptr;
+  GraphicElement* element = nullptr;
   AlignedChild alignment;
 };
 

@@ -1,10 +1,11 @@
-// A label: a STATIC control with its alignment, word wrap and colours. Its
-// background is its own colour (or its parent's) while visual styles are off.
+// A label: text with its alignment, word wrap and colours, drawn by its
+// parent. Its background is its own colour (or its parent's) while visual
+// styles are off; with them on, what its parent painted beneath shows through.
 #pragma once
 
 #include <optional>
 
-#include "ui/gdi.h"
+#include "ui/graphic_element.h"
 #include "ui/window.h"
 
 namespace demodisc {
@@ -18,22 +19,24 @@ struct LabelLook {
   std::optional<COLORREF> colour;  // none: the parent's colour
 };
 
-// The height a label's text needs at a width in the label's font: for a
-// word-wrapped label all its lines, for an unwrapped one a single line; 0 for
-// a window that is no text label.
-int LabelTextHeight(HWND label, int width);
-
 // A label is as high as its layout makes it, and higher when its text needs
 // more room: then it grows away from the edge it is aligned to (downward when
 // it is not aligned).
-class Label final : public Window {
+class Label final : public GraphicElement {
  public:
   void Create(const CreateArgs& args, const LabelLook& look);
-  bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+  // For a word-wrapped label (and a centred or right-aligned one, which wrap
+  // too) all the lines of its text at the width; for an unwrapped one a
+  // single line.
+  int NeededHeight(int width) const override;
+  void Paint(HDC dc) const override;
+  long AccessibleRole() const override;
 
  private:
+  UINT Format() const;
+
   LabelLook look_;
-  OwnedBrush brush_;
 };
 
 }  // namespace demodisc

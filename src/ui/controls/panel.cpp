@@ -26,9 +26,13 @@ void Panel::AlignControls(std::vector<PlacedChild> children) {
   PlaceAligned(hwnd(), Inset(), aligned_);
 }
 
-void Panel::Paint(HDC dc) {
+void Panel::Paint(HDC target, const RECT& dirty) {
   RECT r;
   GetClientRect(hwnd(), &r);
+  RECT area;
+  if (!IntersectRect(&area, &r, &dirty)) return;
+  const BufferedDc buffer(target, area);
+  const HDC dc = buffer.dc();
   if (VisualStylesActive()) {
     DrawParentBackground(hwnd(), dc);
   } else {
@@ -46,9 +50,12 @@ void Panel::Paint(HDC dc) {
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
   }
+  elements_.Paint(dc, area);
 }
 
 LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = 0;
+  if (elements_.HandleMessage(hwnd(), msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
@@ -56,13 +63,16 @@ LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       StartupMark("first panel paint");
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd(), &ps);
-      Paint(dc);
+      Paint(dc, ps.rcPaint);
       EndPaint(hwnd(), &ps);
       return 0;
     }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wp));
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(hwnd(), &client);
+      Paint(reinterpret_cast<HDC>(wp), client);
       return 0;
+    }
     case WM_SIZE:
       if (!aligned_.empty()) PlaceAligned(hwnd(), Inset(), aligned_);
       return 0;

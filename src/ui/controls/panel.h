@@ -1,6 +1,7 @@
 // A panel: a container with a colour, a 1-pixel raised bevel and a centred
 // caption. Its colour is painted only while visual styles are off; with them
 // on, what lies beneath shows through and only the caption's colour remains.
+// It paints its graphic elements over its face, through one buffer.
 #pragma once
 
 #include <optional>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "ui/controls/alignment.h"
+#include "ui/element_host.h"
 #include "ui/window.h"
 
 namespace demodisc {
@@ -28,14 +30,16 @@ class Panel : public Window {
   // Keeps the children aligned inside the bevel, now and whenever the panel's
   // size changes.
   void AlignControls(std::vector<PlacedChild> children);
+  ElementHost* Elements() override { return &elements_; }
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc, const RECT& dirty);
 
   PanelLook look_;
+  ElementHost elements_;
   Text caption_;
   std::vector<PlacedChild> aligned_;
 };

@@ -1,5 +1,7 @@
 #include "ui/controls/picture.h"
 
+#include <oleacc.h>
+
 #include "ui/controls/visual_styles.h"
 
 namespace demodisc {
@@ -13,34 +15,29 @@ void Picture::Create(const CreateArgs& args, UINT resourceId, bool transparent) 
     GetObjectW(bitmap_.get(), sizeof info, &info);
     masked_.Load(bitmap_.get(), info.bmWidth, info.bmHeight);
   }
-  CreateArgs picture = args;
-  picture.style |= WS_VISIBLE | SS_OWNERDRAW;
-  CreateControl(L"STATIC", picture);
+  Attach(args);
 }
 
-bool Picture::Reflected(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
-  if (msg != WM_DRAWITEM) return false;
-  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-  HDC dc = item->hDC;
-  if (VisualStylesActive()) {
-    DrawParentBackground(hwnd(), dc);
-  } else {
-    const OwnedBrush brush(CreateSolidBrush(BackColourOf(GetParent(hwnd()))));
-    FillRect(dc, &item->rcItem, brush.get());
+void Picture::Paint(HDC dc) const {
+  const Bounds& b = bounds();
+  if (!VisualStylesActive()) {
+    const RECT r{b.x, b.y, b.x + b.width, b.y + b.height};
+    const OwnedBrush brush(CreateSolidBrush(BackColourOf(parent())));
+    FillRect(dc, &r, brush.get());
   }
   if (masked_) {
-    masked_.Draw(0, dc, 0, 0);
+    masked_.Draw(0, dc, b.x, b.y);
   } else if (bitmap_) {
     BITMAP info{};
     GetObjectW(bitmap_.get(), sizeof info, &info);
     HDC src = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(src, bitmap_.get());
-    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, src, 0, 0, SRCCOPY);
+    BitBlt(dc, b.x, b.y, info.bmWidth, info.bmHeight, src, 0, 0, SRCCOPY);
     SelectObject(src, old);
     DeleteDC(src);
   }
-  result = TRUE;
-  return true;
 }
+
+long Picture::AccessibleRole() const { return ROLE_SYSTEM_GRAPHIC; }
 
 }  // namespace demodisc

@@ -62,7 +62,7 @@ void FormBlenge::AlignControls() {
   PlaceAligned(hwnd(), 0,
                {{Pan_Up.hwnd(), AlignTop(kBandHeight)},
                 {Pan_Btn.hwnd(), AlignBottom(kBandHeight)},
-                {Img_Werker.hwnd(), AlignFill()}});
+                {Img_Werker, AlignFill()}});
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/wide_win.h"
 #include "support/main_window_fixture.h"
+#include "support/named_control.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/label.h"
 #include "ui/controls/page_control.h"
@@ -67,18 +68,19 @@ const Place kLayout[] = {
 TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
   for (const Place& p : kLayout) {
     SCOPED_TRACE(p.name);
-    HWND h = Named(p.name);
-    ASSERT_NE(h, nullptr);
+    const std::optional<Bounds> placed = testing::NamedBounds(main(), p.name);
+    ASSERT_TRUE(placed.has_value());
     // A label whose text needs more lines in the fonts at hand than the
     // layout gives grows to them: a bottom-aligned one upward.
     Bounds expected = p.bounds;
-    const int needed = LabelTextHeight(h, expected.width);
+    const Label* label = main().Named<Label>(p.name);
+    const int needed = label ? label->NeededHeight(expected.width) : 0;
     if (needed > expected.height) {
       const std::string_view name = p.name;
       if (name == "Lab_HInstall" || name == "Lab_koresp") expected.y -= needed - expected.height;
       expected.height = needed;
     }
-    EXPECT_EQ(BoundsInParent(h), expected);
+    EXPECT_EQ(*placed, expected);
   }
   // Each page's client area is 546 x 398, below the tab row.
   for (const char* page : {"Present", "Artikel", "Demo", "Video", "Gebit_Benutzt"}) {
@@ -142,9 +144,9 @@ TEST_F(MainWindowTest, ReturningFromTheNoticeWindowKeepsThePageAndRunsNoActivati
   EXPECT_EQ(SendMessageW(Named("PgCtrl_disk"), TCM_GETCURSEL, 0, 0), MainForm::kVideo);
 }
 
-LOGFONTW FontOf(HWND h) {
+LOGFONTW FontOf(HFONT font) {
   LOGFONTW lf{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  GetObjectW(font, sizeof lf, &lf);
   return lf;
 }
 
@@ -174,7 +176,7 @@ TEST_F(MainWindowTest, ControlsUseTheirFonts) {
   };
   for (const FontRow& r : rows) {
     SCOPED_TRACE(r.name);
-    const LOGFONTW lf = FontOf(Named(r.name));
+    const LOGFONTW lf = FontOf(testing::NamedFont(main(), r.name));
     EXPECT_STREQ(lf.lfFaceName, r.face);
     EXPECT_EQ(lf.lfHeight, -r.height);
     EXPECT_EQ(lf.lfWeight >= FW_BOLD, r.bold);

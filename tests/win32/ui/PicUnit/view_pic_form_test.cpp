@@ -125,16 +125,16 @@ class PhotoWindowTest : public ::testing::Test {
 
 TEST_F(PhotoWindowTest, LayoutAt96Dpi) {
   CreateOn({});
-  RECT client, label;
+  RECT client;
   GetClientRect(form.hwnd(), &client);
   EXPECT_EQ(client.right, 341);
   EXPECT_EQ(client.bottom, 279);
   EXPECT_EQ(WindowTextUtf8(form.hwnd()), "Просмотр рекламных фото");
   EXPECT_FALSE(GetWindowLongW(form.hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
-  GetWindowRect(testing::NamedControl(form, "LabInfo"), &label);
-  EXPECT_EQ(label.right - label.left, 341);
-  EXPECT_EQ(label.bottom - label.top, 13);
-  EXPECT_EQ(WindowTextUtf8(testing::NamedControl(form, "LabInfo")), "");
+  const Label* label = form.Named<Label>("LabInfo");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->bounds(), (Bounds{0, 0, 341, 13}));
+  EXPECT_EQ(label->text(), "");
   EXPECT_EQ(form.FileListBox1().ListDir(), disc.path());
 }
 

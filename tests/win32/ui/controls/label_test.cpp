@@ -43,7 +43,7 @@ class LabelHeightTest : public ::testing::Test {
   void SetUp() override {
     Label one;
     host.Add(one, Lines(1));
-    line = LabelTextHeight(one.hwnd(), 200);
+    line = one.NeededHeight(200);
     ASSERT_GT(line, 0);
   }
   LabelHost host;
@@ -57,14 +57,13 @@ TEST_F(LabelHeightTest, ABottomLabelWhoseTextNeedsMoreLinesGrowsUpward) {
   Window fillerControl;
   const HWND filler =
       fillerControl.CreateControl(L"EDIT", {.parent = host.panel.hwnd(), .style = WS_VISIBLE});
-  host.panel.AlignControls({{fits.hwnd(), AlignBottom(2 * line)},
-                            {needsMore.hwnd(), AlignBottom(2 * line)},
-                            {filler, AlignFill()}});
+  host.panel.AlignControls(
+      {{fits, AlignBottom(2 * line)}, {needsMore, AlignBottom(2 * line)}, {filler, AlignFill()}});
   // Exactly the lines the layout gives: it stays.
-  EXPECT_EQ(BoundsInParent(fits.hwnd()), (Bounds{0, 300 - 2 * line, 200, 2 * line}));
+  EXPECT_EQ(fits.bounds(), (Bounds{0, 300 - 2 * line, 200, 2 * line}));
   // Twice as many: it grows upward from the same bottom, and what fills the
   // rest gives up the room.
-  EXPECT_EQ(BoundsInParent(needsMore.hwnd()), (Bounds{0, 300 - 6 * line, 200, 4 * line}));
+  EXPECT_EQ(needsMore.bounds(), (Bounds{0, 300 - 6 * line, 200, 4 * line}));
   EXPECT_EQ(BoundsInParent(filler), (Bounds{0, 0, 200, 300 - 6 * line}));
 }
 
@@ -72,15 +71,15 @@ TEST_F(LabelHeightTest, ATopLabelGrowsDownwardAndTheNextMovesDown) {
   Label first, second;
   host.Add(first, Lines(3));
   host.Add(second, Lines(1));
-  host.panel.AlignControls({{first.hwnd(), AlignTop(line)}, {second.hwnd(), AlignTop(line)}});
-  EXPECT_EQ(BoundsInParent(first.hwnd()), (Bounds{0, 0, 200, 3 * line}));
-  EXPECT_EQ(BoundsInParent(second.hwnd()), (Bounds{0, 3 * line, 200, line}));
+  host.panel.AlignControls({{first, AlignTop(line)}, {second, AlignTop(line)}});
+  EXPECT_EQ(first.bounds(), (Bounds{0, 0, 200, 3 * line}));
+  EXPECT_EQ(second.bounds(), (Bounds{0, 3 * line, 200, line}));
 }
 
 TEST_F(LabelHeightTest, ALongWrappedTextTakesTheLinesItNeedsAtTheLabelsWidth) {
   Label narrow;
   host.Add(narrow, "слово слово слово слово слово слово слово слово", {10, 20, 60, line});
-  const Bounds placed = BoundsInParent(narrow.hwnd());
+  const Bounds placed = narrow.bounds();
   EXPECT_EQ(placed.x, 10);
   EXPECT_EQ(placed.y, 20);
   EXPECT_EQ(placed.width, 60);
@@ -89,7 +88,7 @@ TEST_F(LabelHeightTest, ALongWrappedTextTakesTheLinesItNeedsAtTheLabelsWidth) {
   // A label placed by its bounds whose text fits keeps them.
   Label roomy;
   host.Add(roomy, "слово", {10, 200, 150, 3 * line});
-  EXPECT_EQ(BoundsInParent(roomy.hwnd()), (Bounds{10, 200, 150, 3 * line}));
+  EXPECT_EQ(roomy.bounds(), (Bounds{10, 200, 150, 3 * line}));
 }
 
 }  // namespace

@@ -52,7 +52,11 @@ TEST_F(NoticeTest, LayoutOfTheWindow) {
   EXPECT_TRUE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);
   EXPECT_EQ(BoundsInParent(NoticeControl("Pan_Up")), (Bounds{0, 0, 273, 41}));
-  EXPECT_EQ(BoundsInParent(NoticeControl("Img_Werker")), (Bounds{0, 41, 273, 270}));
+  EXPECT_EQ(testing::NamedBounds(notice(), "Img_Werker"), (Bounds{0, 41, 273, 270}));
+  // The picture is drawn by the window itself.
+  EXPECT_EQ(NoticeControl("Img_Werker"), nullptr);
+  ASSERT_NE(notice().Named<Picture>("Img_Werker"), nullptr);
+  EXPECT_TRUE(notice().Named<Picture>("Img_Werker")->HasPicture());
   EXPECT_EQ(BoundsInParent(NoticeControl("Pan_Btn")), (Bounds{0, 311, 273, 41}));
   EXPECT_EQ(BoundsInParent(Button()), (Bounds{1, 1, 271, 39}));
   EXPECT_EQ(WindowTextUtf8(Button()), "Выйти в Демо");

@@ -1,0 +1,56 @@
+// The graphic elements of one window: kept in creation order, painted by the
+// window into its own drawing, found by name and shown to screen readers as
+// the children of the window's client object, before its child windows.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+#include "ui/controls/accessible_elements.h"
+#include "ui/controls/accessible_host.h"
+
+namespace demodisc {
+
+class GraphicElement;
+
+class ElementHost final : private AccessibleElements {
+ public:
+  ElementHost() : accessible_(*this) {}
+  // Elements that outlive their host stay unattached.
+  ~ElementHost();
+  ElementHost(const ElementHost&) = delete;
+  ElementHost& operator=(const ElementHost&) = delete;
+
+  bool empty() const { return elements_.empty(); }
+  void Add(GraphicElement& element);
+  void Remove(GraphicElement& element);
+  GraphicElement* Named(std::string_view name) const;
+
+  // Paints the elements that meet `dirty` into `dc` (client coordinates),
+  // each clipped to its bounds.
+  void Paint(HDC dc, const RECT& dirty) const;
+  // Tells screen readers that an element's name changed.
+  void NameChanged(const GraphicElement& element) const;
+  // The host's part of the window's messages: while it holds elements it
+  // answers WM_GETOBJECT for the client area. True when `result` is the answer.
+  bool HandleMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+ private:
+  int IndexOf(const GraphicElement& element) const;
+
+  // AccessibleElements
+  int ElementCount() const override { return static_cast<int>(elements_.size()); }
+  long ElementRole(int index) const override;
+  std::wstring ElementName(int index) const override;
+  RECT ElementRect(int index) const override;
+  DWORD ElementState(int index) const override;
+  int ElementAt(POINT client) const override;
+  int FocusedElement() const override { return -1; }
+
+  std::vector<GraphicElement*> elements_;
+  AccessibleHost accessible_;
+};
+
+}  // namespace demodisc

@@ -1,0 +1,70 @@
+// A control without a window of its own: a label or a picture, which takes no
+// input and never has the focus. It lives in its parent window's element
+// host; the parent lays it out like a child window, paints it in its own
+// WM_PAINT and shows it to screen readers.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "base/text.h"
+#include "control_rules/align_layout.h"
+
+namespace demodisc {
+
+struct CreateArgs;
+class ElementHost;
+
+class GraphicElement {
+ public:
+  GraphicElement() = default;
+  virtual ~GraphicElement();
+  GraphicElement(const GraphicElement&) = delete;
+  GraphicElement& operator=(const GraphicElement&) = delete;
+
+  const std::string& name() const { return name_; }
+  // The window that paints it; null before it is created.
+  HWND parent() const { return parent_; }
+  // In the parent's client coordinates.
+  const Bounds& bounds() const { return bounds_; }
+  // Moves it; what it covered and what it covers now are painted again.
+  void SetBounds(const Bounds& bounds);
+  const Text& text() const { return text_; }
+  void SetText(const Text& text);
+  // The arguments' font, or the GUI font when they gave none.
+  HFONT font() const;
+
+  // The height its content needs at a width; 0 for content of a fixed size.
+  virtual int NeededHeight(int) const { return 0; }
+  // Draws it into `dc`, whose origin is the parent's client origin and whose
+  // clipping keeps the drawing inside the element; what the parent painted
+  // beneath it is already there.
+  virtual void Paint(HDC dc) const = 0;
+  // Its ROLE_SYSTEM_* role and name for screen readers.
+  virtual long AccessibleRole() const = 0;
+  virtual std::wstring AccessibleName() const;
+
+ protected:
+  // Takes the arguments' parent, bounds, text, font and name and joins the
+  // parent's element host. The parent must be a window of ours that hosts
+  // elements.
+  void Attach(const CreateArgs& args);
+  void Invalidate() const;
+
+ private:
+  friend class ElementHost;
+  void HostGone() {
+    host_ = nullptr;
+    parent_ = nullptr;
+  }
+
+  ElementHost* host_ = nullptr;
+  HWND parent_ = nullptr;
+  std::string name_;
+  Bounds bounds_;
+  Text text_;
+  HFONT font_ = nullptr;
+};
+
+}  // namespace demodisc
