@@ -13,6 +13,9 @@
 #     lines;
 #   - the size of DemoDisc.exe.
 #   bench.sh [runs]
+# DEMODISC_BENCH_COMPARE=<another DemoDisc.exe> adds that exe to the start-up
+# runs as DemoDisc_compared.exe (an earlier build, say), so that a change is
+# measured against the program before it in the same run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
@@ -33,6 +36,10 @@ demodisc_warm_prefix "$arch" "$WINEPREFIX"
 disc=$build/disc
 floors=(floor.exe floor_cc6.exe floor_children.exe)
 for f in "${floors[@]}"; do cp "$build/bench/$f" "$disc/$f"; done
+if [ -n "${DEMODISC_BENCH_COMPARE:-}" ]; then
+  cp "$DEMODISC_BENCH_COMPARE" "$disc/DemoDisc_compared.exe"
+  floors+=(DemoDisc_compared.exe)
+fi
 echo "== start-up: window visible, and ready for input ($runs runs each, Wine, Xvfb)"
 wine "$build/bench/startup_bench.exe" "$runs" "$(winepath -w "$disc")" DemoDisc.exe "${floors[@]}"
 for f in "${floors[@]}"; do rm -f "$disc/$f"; done

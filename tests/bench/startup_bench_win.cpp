@@ -1,6 +1,7 @@
 // Start-up benchmark: starts programs in a given folder in turn, times each
 // start from CreateProcess to the first moment its window is visible and to
 // the moment it first waits for input with its window up (start_watch_win.h),
+// and, once ready, counts the windows under its window and its GDI objects;
 // then closes it and reads its peak working set. Prints the median, minimum
 // and maximum of each, and the ratios of the first program's medians to each
 // other program's.
@@ -18,12 +19,26 @@
 namespace {
 
 struct Figures {
-  std::vector<double> visible, ready, peakKb;
+  std::vector<double> visible, ready, peakKb, windows, gdiObjects;
 };
+
+BOOL CALLBACK CountWindow(HWND, LPARAM lp) {
+  ++*reinterpret_cast<int*>(lp);
+  return TRUE;
+}
+
+// The windows under a window, its descendants at every depth.
+int DescendantWindows(HWND window) {
+  int count = 0;
+  EnumChildWindows(window, CountWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
 
 bool RunOnce(const std::wstring& folder, const std::wstring& program, Figures* figures) {
   startwatch::Start start;
   const bool up = startwatch::StartAndWatch(folder, program, nullptr, start);
+  const int windows = up ? DescendantWindows(start.window) : 0;
+  const DWORD gdiObjects = GetGuiResources(start.process.hProcess, GR_GDIOBJECTS);
   // Read while it runs: Wine reports nothing for an ended process.
   PROCESS_MEMORY_COUNTERS pmc{};
   pmc.cb = sizeof pmc;
@@ -34,6 +49,8 @@ bool RunOnce(const std::wstring& folder, const std::wstring& program, Figures* f
     figures->visible.push_back(start.visibleMs);
     figures->ready.push_back(start.readyMs);
     figures->peakKb.push_back(static_cast<double>(pmc.PeakWorkingSetSize) / 1024.0);
+    figures->windows.push_back(windows);
+    figures->gdiObjects.push_back(gdiObjects);
   }
   return up;
 }
@@ -68,13 +85,16 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::printf(
       "ms from CreateProcess (visible: the window first visible; ready: first waiting "
-      "for input), peak working set in KB, %d runs each\n",
+      "for input), peak working set in KB, windows under the main window and GDI objects "
+      "when ready (0: not reported by this system), %d runs each\n",
       runs);
   for (int p = 0; p < programs; ++p) {
     const Figures& f = figures[static_cast<std::size_t>(p)];
     PrintLine(argv[3 + p], "visible", f.visible);
     PrintLine(argv[3 + p], "ready", f.ready);
     PrintLine(argv[3 + p], "peak KB", f.peakKb);
+    PrintLine(argv[3 + p], "windows", f.windows);
+    PrintLine(argv[3 + p], "GDI obj", f.gdiObjects);
   }
   const Figures& first = figures[0];
   for (int p = 1; p < programs; ++p) {

@@ -1,0 +1,194 @@
+// Labels and pictures have no window: their parent paints them, repaints only
+// what they cover when they change, and finds them by name.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+#include "resource_ids.h"
+#include "support/pixels.h"
+#include "support/test_support.h"
+#include "ui/controls/fonts.h"
+#include "ui/controls/label.h"
+#include "ui/controls/panel.h"
+#include "ui/controls/picture.h"
+#include "ui/form.h"
+
+namespace demodisc {
+namespace {
+
+using testing::ClientPixels;
+
+constexpr COLORREF kPanelColour = RGB(10, 120, 200);
+constexpr COLORREF kOwnColour = RGB(250, 240, 20);
+constexpr COLORREF kTextColour = RGB(200, 0, 0);
+
+class ElementHostForm final : public Form {
+ public:
+  ElementHostForm() {
+    CreateForm({L"TElementHost"}, {.bounds = {0, 0, 300, 200},
+                                   .text = "Elements",
+                                   .style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN});
+    PanelLook look;
+    look.bevel = false;
+    look.colour = kPanelColour;
+    panel.Create({.parent = hwnd(), .bounds = {0, 0, 300, 200}, .name = "Panel"}, look);
+  }
+  Panel panel;
+};
+
+LabelLook Look(std::optional<COLORREF> colour) {
+  LabelLook look;
+  look.textColour = kTextColour;
+  look.colour = colour;
+  return look;
+}
+
+RECT RectOf(const Bounds& b) { return {b.x, b.y, b.x + b.width, b.y + b.height}; }
+std::array<long, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+class GraphicElementTest : public ::testing::Test {
+ protected:
+  void Add(Label& label, const Text& text, const Bounds& bounds, std::optional<COLORREF> colour,
+           std::string_view name = {}) {
+    label.Create({.parent = host.panel.hwnd(),
+                  .bounds = bounds,
+                  .text = text,
+                  .font = UiFont(Arial(14, true)),
+                  .name = name},
+                 Look(colour));
+  }
+  // Shows the window and paints it, so that nothing is left to repaint.
+  void ShowPainted() {
+    host.Show();
+    UpdateWindow(host.hwnd());
+    UpdateWindow(host.panel.hwnd());
+    testing::PumpMessages(50);
+    RedrawWindow(host.panel.hwnd(), nullptr, nullptr, RDW_UPDATENOW);
+  }
+  std::array<long, 4> UpdateBox() const {
+    RECT box{};
+    GetUpdateRect(host.panel.hwnd(), &box, FALSE);
+    return Corners(box);
+  }
+  static constexpr std::array<long, 4> kNothing{0, 0, 0, 0};
+
+  ElementHostForm host;
+};
+
+TEST_F(GraphicElementTest, TheParentPaintsALabelInItsOwnColourOrTheParentsAndClipsItsText) {
+  Label own, inherits, clipped;
+  Add(own, "Текст", {10, 10, 120, 20}, kOwnColour);
+  Add(inherits, "Текст", {10, 50, 120, 20}, std::nullopt);
+  // An unwrapped line far longer than its label: nothing of it past the edge.
+  Add(clipped, "ШШШШШШШШШШШШШШШШШШШШШШШШШШШШШШ", {10, 90, 60, 20}, kOwnColour);
+  const ClientPixels px(host.panel.hwnd());
+  // Beyond the text's end the label's background shows.
+  EXPECT_TRUE(px.AllOf({110, 10, 130, 30}, kOwnColour));
+  EXPECT_TRUE(px.Holds({10, 10, 60, 30}, kTextColour));
+  EXPECT_TRUE(px.AllOf({110, 50, 130, 70}, kPanelColour));
+  EXPECT_TRUE(px.Holds({10, 50, 60, 70}, kTextColour));
+  EXPECT_TRUE(px.Holds({10, 90, 70, 110}, kTextColour));
+  EXPECT_TRUE(px.AllOf({70, 85, 300, 115}, kPanelColour));
+  // Around the labels the panel is untouched.
+  EXPECT_TRUE(px.AllOf({0, 0, 300, 10}, kPanelColour));
+  EXPECT_TRUE(px.AllOf({130, 10, 300, 80}, kPanelColour));
+}
+
+TEST_F(GraphicElementTest, CentredAndRightAlignedTextsKeepToTheirSide) {
+  Label centre, right;
+  LabelLook look = Look(kOwnColour);
+  look.align = TextAlign::Centre;
+  centre.Create({.parent = host.panel.hwnd(),
+                 .bounds = {0, 10, 300, 20},
+                 .text = "ШШ",
+                 .font = UiFont(Arial(14, true))},
+                look);
+  look.align = TextAlign::Right;
+  right.Create({.parent = host.panel.hwnd(),
+                .bounds = {0, 40, 300, 20},
+                .text = "ШШ",
+                .font = UiFont(Arial(14, true))},
+               look);
+  const ClientPixels px(host.panel.hwnd());
+  EXPECT_TRUE(px.AllOf({0, 10, 100, 30}, kOwnColour));
+  EXPECT_TRUE(px.Holds({120, 10, 180, 30}, kTextColour));
+  EXPECT_TRUE(px.AllOf({200, 10, 300, 30}, kOwnColour));
+  EXPECT_TRUE(px.AllOf({0, 40, 200, 60}, kOwnColour));
+  EXPECT_TRUE(px.Holds({240, 40, 300, 60}, kTextColour));
+}
+
+TEST_F(GraphicElementTest, APictureIsDrawnAtItsTopLeftCornerOverTheParentsColour) {
+  Picture picture;
+  picture.Create({.parent = host.panel.hwnd(), .bounds = {20, 30, 100, 100}}, IDB_MAGNIFIER, true);
+  ASSERT_TRUE(picture.HasPicture());
+  const ClientPixels px(host.panel.hwnd());
+  // The 36-pixel magnifier: something of its own inside its square, the
+  // panel's colour in its transparent lower-left corner and past it.
+  bool drawn = false;
+  for (int y = 30; y < 66 && !drawn; ++y)
+    for (int x = 20; x < 56 && !drawn; ++x) drawn = px.At(x, y) != kPanelColour;
+  EXPECT_TRUE(drawn);
+  EXPECT_EQ(px.At(20, 65), kPanelColour);
+  EXPECT_TRUE(px.AllOf({56, 30, 120, 130}, kPanelColour));
+  EXPECT_TRUE(px.AllOf({20, 66, 120, 130}, kPanelColour));
+}
+
+TEST_F(GraphicElementTest, AChangeRepaintsOnlyWhatTheElementCovers) {
+  Label label;
+  Add(label, "Один", {10, 20, 100, 20}, kOwnColour);
+  ShowPainted();
+  ASSERT_EQ(UpdateBox(), kNothing);
+
+  label.SetText("Два");
+  EXPECT_EQ(UpdateBox(), Corners({10, 20, 110, 40}));
+  ValidateRect(host.panel.hwnd(), nullptr);
+  // The same text again changes nothing.
+  label.SetText("Два");
+  EXPECT_EQ(UpdateBox(), kNothing);
+
+  // A move repaints where it was and where it goes.
+  label.SetBounds({150, 100, 100, 20});
+  EXPECT_EQ(UpdateBox(), Corners({10, 20, 250, 120}));
+  ValidateRect(host.panel.hwnd(), nullptr);
+  const ClientPixels px(host.panel.hwnd());
+  EXPECT_TRUE(px.AllOf(RectOf({10, 20, 100, 20}), kPanelColour));
+  EXPECT_TRUE(px.Holds(RectOf({150, 100, 100, 20}), kTextColour));
+}
+
+TEST_F(GraphicElementTest, TheFormFindsElementsByNameUntilTheyGo) {
+  auto label = std::make_unique<Label>();
+  Add(*label, "Метка", {0, 0, 100, 20}, std::nullopt, "Lab_Test");
+  EXPECT_EQ(host.Named<Label>("Lab_Test"), label.get());
+  EXPECT_EQ(host.NamedElement("Lab_Test")->text(), "Метка");
+  EXPECT_EQ(host.NamedElement("Lab_Test")->bounds(), (Bounds{0, 0, 100, 20}));
+  // It is no window, and no picture.
+  EXPECT_EQ(host.Named("Lab_Test"), nullptr);
+  EXPECT_EQ(host.Named<Picture>("Lab_Test"), nullptr);
+  label.reset();
+  EXPECT_EQ(host.NamedElement("Lab_Test"), nullptr);
+}
+
+TEST_F(GraphicElementTest, AnElementOutlivingItsParentIsNoLongerFoundAndDrawsNowhere) {
+  auto parent = std::make_unique<Panel>();
+  parent->Create({.parent = host.hwnd(), .bounds = {0, 0, 100, 100}}, PanelLook{});
+  Label label;
+  label.Create({.parent = parent->hwnd(), .text = "Метка", .name = "Lab_Test"}, LabelLook{});
+  ASSERT_EQ(host.NamedElement("Lab_Test"), &label);
+  parent.reset();
+  EXPECT_EQ(host.NamedElement("Lab_Test"), nullptr);
+  EXPECT_EQ(label.parent(), nullptr);
+  label.SetText("Другая");
+  label.SetBounds({5, 5, 50, 10});
+  EXPECT_EQ(label.text(), "Другая");
+}
+
+TEST_F(GraphicElementTest, AParentThatHostsNoElementsIsRefused) {
+  Window edit;
+  ASSERT_NE(edit.CreateControl(L"EDIT", {.parent = host.hwnd()}), nullptr);
+  Label label;
+  EXPECT_THROW(label.Create({.parent = edit.hwnd(), .text = "x"}, LabelLook{}), std::logic_error);
+}
+
+}  // namespace
+}  // namespace demodisc
