@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/controls/visual_styles.h"
 #include "ui/graphic_element.h"
 
 namespace demodisc {
@@ -42,6 +43,15 @@ void ElementHost::Paint(HDC dc, const RECT& dirty) const {
     IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     element->Paint(dc);
     RestoreDC(dc, saved);
+  }
+}
+
+void ElementHost::ExcludeFrom(HDC dc) const {
+  // With visual styles what lies beneath shows through the elements.
+  if (VisualStylesActive()) return;
+  for (const GraphicElement* element : elements_) {
+    const Bounds& b = element->bounds();
+    ExcludeClipRect(dc, b.x, b.y, b.x + b.width, b.y + b.height);
   }
 }
 

@@ -31,6 +31,10 @@ class ElementHost final : private AccessibleElements {
   // Paints the elements that meet `dirty` into `dc` (client coordinates),
   // each clipped to its bounds.
   void Paint(HDC dc, const RECT& dirty) const;
+  // Takes the elements' rectangles out of the clipping of `dc` while they
+  // paint their own background (visual styles off), so that the window's
+  // face is painted around them and nothing twice.
+  void ExcludeFrom(HDC dc) const;
   // Tells screen readers that an element's name changed.
   void NameChanged(const GraphicElement& element) const;
   // The host's part of the window's messages: while it holds elements it

@@ -1,7 +1,6 @@
 #include "ui/form.h"
 
 #include "base/startup_marks_win.h"
-#include "ui/gdi.h"
 #include "ui/message_loop_win.h"
 #include "ui/thread_windows_win.h"
 
@@ -138,12 +137,15 @@ void Form::PaintElements() {
   EndPaint(hwnd(), &ps);
 }
 
-void Form::PaintFace(HDC target, const RECT& dirty) {
-  if (IsRectEmpty(&dirty)) return;
-  const BufferedDc buffer(target, dirty);
+void Form::PaintFace(HDC dc, const RECT& dirty) {
   auto background = reinterpret_cast<HBRUSH>(GetClassLongPtrW(hwnd(), GCLP_HBRBACKGROUND));
-  if (background) FillRect(buffer.dc(), &dirty, background);
-  elements_.Paint(buffer.dc(), dirty);
+  if (background) {
+    const int saved = SaveDC(dc);
+    elements_.ExcludeFrom(dc);
+    FillRect(dc, &dirty, background);
+    RestoreDC(dc, saved);
+  }
+  elements_.Paint(dc, dirty);
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

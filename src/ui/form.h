@@ -75,8 +75,8 @@ class Form : public Window {
 
  private:
   void PrepareShowing();
-  // The window's face with its graphic elements, through one buffer: the
-  // class's background, then the elements that meet `dirty`.
+  // The window's face with its graphic elements: the class's background
+  // around the elements, then the elements that meet `dirty`.
   void PaintElements();
   void PaintFace(HDC target, const RECT& dirty);
 

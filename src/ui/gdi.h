@@ -40,16 +40,13 @@ using OwnedBitmap = GdiObject<HBITMAP>;
 using OwnedRegion = GdiObject<HRGN>;
 
 // A memory bitmap the size of an area, drawn into instead of the target and
-// copied to it at the end, so that a repaint does not flicker. It is drawn
-// into in the target's coordinates.
+// copied to it at the end, so that a repaint does not flicker.
 class BufferedDc {
  public:
   BufferedDc(HDC target, const RECT& area)
       : target_(target), area_(area), dc_(CreateCompatibleDC(target)),
         bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
-        old_(SelectObject(dc_, bitmap_.get())) {
-    SetViewportOrgEx(dc_, -area.left, -area.top, nullptr);
-  }
+        old_(SelectObject(dc_, bitmap_.get())) {}
   ~BufferedDc() {
     BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_,
            0, 0, SRCCOPY);

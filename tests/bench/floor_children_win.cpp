@@ -1,9 +1,10 @@
-// A floor that pays Wine's cost of DemoDisc's main window: floor_cc6 (the
-// manifest and common controls 6) plus the 46 child windows the main window
-// makes at start, of the same kinds, sizes and fonts, laid out and painted by
-// trivial code of their own: a tab control with 5 sheets (4 hidden), 4
-// button groups, 5 memos, a grid, 8 panels, 17 text labels and a picture, 4
-// owner-drawn buttons. What DemoDisc takes beyond this is its own work.
+// A floor that pays Wine's cost of the main window's specified window tree:
+// floor_cc6 (the manifest and common controls 6) plus its 46 child windows,
+// of the same kinds, sizes and fonts, laid out and painted by trivial code of
+// their own: a tab control with 5 sheets (4 hidden), 4 button groups, 5
+// memos, a grid, 8 panels, 17 text labels and a picture, 4 owner-drawn
+// buttons. DemoDisc draws the labels and the picture in their panels instead
+// of making windows of them; what it takes beyond this floor is its own work.
 #include <windows.h>
 #include <commctrl.h>
 

@@ -1,10 +1,9 @@
 // Start-up benchmark: starts programs in a given folder in turn, times each
 // start from CreateProcess to the first moment its window is visible and to
 // the moment it first waits for input with its window up (start_watch_win.h),
-// and, once ready, counts the windows under its window and its GDI objects;
-// then closes it and reads its peak working set. Prints the median, minimum
-// and maximum of each, and the ratios of the first program's medians to each
-// other program's.
+// and, once ready, counts the windows under its window; then closes it and reads its peak working
+// set. Prints the median, minimum and maximum of each, and the ratios of the first program's
+// medians to each other program's.
 //   startup_bench.exe <runs> <folder> <program> [<program> ...]
 #include <windows.h>
 #include <psapi.h>
@@ -19,7 +18,7 @@
 namespace {
 
 struct Figures {
-  std::vector<double> visible, ready, peakKb, windows, gdiObjects;
+  std::vector<double> visible, ready, peakKb, windows;
 };
 
 BOOL CALLBACK CountWindow(HWND, LPARAM lp) {
@@ -38,7 +37,6 @@ bool RunOnce(const std::wstring& folder, const std::wstring& program, Figures* f
   startwatch::Start start;
   const bool up = startwatch::StartAndWatch(folder, program, nullptr, start);
   const int windows = up ? DescendantWindows(start.window) : 0;
-  const DWORD gdiObjects = GetGuiResources(start.process.hProcess, GR_GDIOBJECTS);
   // Read while it runs: Wine reports nothing for an ended process.
   PROCESS_MEMORY_COUNTERS pmc{};
   pmc.cb = sizeof pmc;
@@ -50,7 +48,6 @@ bool RunOnce(const std::wstring& folder, const std::wstring& program, Figures* f
     figures->ready.push_back(start.readyMs);
     figures->peakKb.push_back(static_cast<double>(pmc.PeakWorkingSetSize) / 1024.0);
     figures->windows.push_back(windows);
-    figures->gdiObjects.push_back(gdiObjects);
   }
   return up;
 }
@@ -85,8 +82,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::printf(
       "ms from CreateProcess (visible: the window first visible; ready: first waiting "
-      "for input), peak working set in KB, windows under the main window and GDI objects "
-      "when ready (0: not reported by this system), %d runs each\n",
+      "for input), peak working set in KB, windows under the window when ready, %d runs "
+      "each\n",
       runs);
   for (int p = 0; p < programs; ++p) {
     const Figures& f = figures[static_cast<std::size_t>(p)];
@@ -94,7 +91,6 @@ int wmain(int argc, wchar_t** argv) {
     PrintLine(argv[3 + p], "ready", f.ready);
     PrintLine(argv[3 + p], "peak KB", f.peakKb);
     PrintLine(argv[3 + p], "windows", f.windows);
-    PrintLine(argv[3 + p], "GDI obj", f.gdiObjects);
   }
   const Figures& first = figures[0];
   for (int p = 1; p < programs; ++p) {

@@ -26,13 +26,11 @@ void Panel::AlignControls(std::vector<PlacedChild> children) {
   PlaceAligned(hwnd(), Inset(), aligned_);
 }
 
-void Panel::Paint(HDC target, const RECT& dirty) {
+void Panel::Paint(HDC dc, const RECT& dirty) {
   RECT r;
   GetClientRect(hwnd(), &r);
-  RECT area;
-  if (!IntersectRect(&area, &r, &dirty)) return;
-  const BufferedDc buffer(target, area);
-  const HDC dc = buffer.dc();
+  const int saved = SaveDC(dc);
+  elements_.ExcludeFrom(dc);
   if (VisualStylesActive()) {
     DrawParentBackground(hwnd(), dc);
   } else {
@@ -43,14 +41,14 @@ void Panel::Paint(HDC target, const RECT& dirty) {
   if (!caption_.empty()) {
     RECT text = r;
     InflateRect(&text, -Inset(), -Inset());
-    HGDIOBJ old = SelectObject(dc, font());
+    SelectObject(dc, font());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, look_.textColour);
     DrawTextW(dc, Wide(caption_).c_str(), -1, &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
   }
-  elements_.Paint(dc, area);
+  RestoreDC(dc, saved);
+  elements_.Paint(dc, dirty);
 }
 
 LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,7 +1,7 @@
 // A panel: a container with a colour, a 1-pixel raised bevel and a centred
 // caption. Its colour is painted only while visual styles are off; with them
 // on, what lies beneath shows through and only the caption's colour remains.
-// It paints its graphic elements over its face, through one buffer.
+// It paints its graphic elements, its face around them.
 #pragma once
 
 #include <optional>

@@ -6,6 +6,7 @@
 #include "base/files_win.h"
 #include "support/current_directory.h"
 #include "support/named_control.h"
+#include "support/pixels.h"
 #include "support/show_modal_until.h"
 #include "support/test_support.h"
 #include "ui/PicUnit/view_pic_form.h"
@@ -135,6 +136,10 @@ TEST_F(PhotoWindowTest, LayoutAt96Dpi) {
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->bounds(), (Bounds{0, 0, 341, 13}));
   EXPECT_EQ(label->text(), "");
+  // The window draws the label's band in the button face over its navy.
+  const testing::ClientPixels px(form.hwnd());
+  EXPECT_TRUE(px.AllOf({0, 0, 341, 13}, GetSysColor(COLOR_BTNFACE)));
+  EXPECT_TRUE(px.AllOf({0, 13, 341, 279}, RGB(0, 0, 128)));
   EXPECT_EQ(form.FileListBox1().ListDir(), disc.path());
 }
 

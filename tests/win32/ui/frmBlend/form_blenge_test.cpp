@@ -4,8 +4,11 @@
 
 #include "base/wide_win.h"
 #include "launcher/hint_texts.h"
+#include "resource_ids.h"
 #include "support/main_window_fixture.h"
 #include "support/named_control.h"
+#include "support/pixels.h"
+#include "ui/gdi.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/frmBlend/form_blenge.h"
 
@@ -40,6 +43,37 @@ class NoticeTest : public MainWindowTest {
     for (const auto& f : HintFiles(hpDemo)) WriteHint(Text(f), "");
   }
 };
+
+// The worker picture is drawn by the window, unscaled at its place below the
+// band, with the button face around it.
+TEST_F(NoticeTest, TheWindowDrawsTheWorkerPictureBelowTheBand) {
+  ASSERT_NE(notice().Named<Picture>("Img_Werker"), nullptr);
+  const OwnedBitmap worker(static_cast<HBITMAP>(LoadImageW(
+      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_WORKER), IMAGE_BITMAP, 0, 0, 0)));
+  ASSERT_TRUE(worker);
+  BITMAP info{};
+  GetObjectW(worker.get(), sizeof info, &info);
+  ASSERT_LE(info.bmWidth, 273);
+  const HDC screen = GetDC(nullptr);
+  const HDC dc = CreateCompatibleDC(screen);
+  const HGDIOBJ old = SelectObject(dc, worker.get());
+  const testing::ClientPixels px(notice().hwnd());
+  int differing = 0;
+  for (int y = 0; y < info.bmHeight && y < 270; ++y)
+    for (int x = 0; x < info.bmWidth; ++x)
+      if (px.At(x, 41 + y) != GetPixel(dc, x, y)) ++differing;
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(differing, 0);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  if (info.bmWidth < 273) {
+    EXPECT_TRUE(px.AllOf({info.bmWidth, 41, 273, 311}, face));
+  }
+  if (info.bmHeight < 270) {
+    EXPECT_TRUE(px.AllOf({0, 41 + info.bmHeight, 273, 311}, face));
+  }
+}
 
 TEST_F(NoticeTest, LayoutOfTheWindow) {
   RECT rc;
