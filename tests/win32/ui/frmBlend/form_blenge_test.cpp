@@ -48,8 +48,8 @@ class NoticeTest : public MainWindowTest {
 // band, with the button face around it.
 TEST_F(NoticeTest, TheWindowDrawsTheWorkerPictureBelowTheBand) {
   ASSERT_NE(notice().Named<Picture>("Img_Werker"), nullptr);
-  const OwnedBitmap worker(static_cast<HBITMAP>(LoadImageW(
-      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_WORKER), IMAGE_BITMAP, 0, 0, 0)));
+  const OwnedBitmap worker(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_WORKER), IMAGE_BITMAP, 0, 0, 0)));
   ASSERT_TRUE(worker);
   BITMAP info{};
   GetObjectW(worker.get(), sizeof info, &info);
