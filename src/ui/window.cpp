@@ -1,15 +1,22 @@
 #include "ui/window.h"
 
+#include <unordered_set>
+
 #include "base/wide_win.h"
 #include "ui/dispatch.h"
 
 namespace demodisc {
 
 namespace {
-// Every window object is found from its handle through this property; the
-// procedure of our own classes keeps it in GWLP_USERDATA too, which is
-// cheaper to read on every message.
-constexpr wchar_t kObjectProperty[] = L"DemoDisc.Window";
+// Every window object is found from its handle through GWLP_USERDATA, which
+// belongs to the program that creates a window, for system controls too,
+// and is read without a call to the server that window properties cost under
+// Wine. A value there counts only when it is one of the live objects and
+// that object holds the handle.
+std::unordered_set<const Window*>& LiveObjects() {
+  static std::unordered_set<const Window*> live;
+  return live;
+}
 }  // namespace
 
 Window::~Window() { Destroy(); }
@@ -21,18 +28,28 @@ void Window::Destroy() {
     Detach();
     DestroyWindow(hwnd);
   }
+  // A system control that went with its parent is still counted live.
+  LiveObjects().erase(this);
   hwnd_ = nullptr;
 }
 
+void Window::Attach(HWND hwnd) {
+  hwnd_ = hwnd;
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  LiveObjects().insert(this);
+}
+
 void Window::Detach() {
-  RemovePropW(hwnd_, kObjectProperty);
   if (GetWindowLongPtrW(hwnd_, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  LiveObjects().erase(this);
   hwnd_ = nullptr;
 }
 
 Window* Window::FromHwnd(HWND hwnd) {
-  return hwnd ? static_cast<Window*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+  if (!hwnd) return nullptr;
+  auto* object = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return object && LiveObjects().contains(object) && object->hwnd_ == hwnd ? object : nullptr;
 }
 
 HWND Window::Create(const WindowClass& windowClass, const CreateArgs& args) {
@@ -68,10 +85,7 @@ HWND Window::CreateHandle(const wchar_t* className, const CreateArgs& args) {
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr), this);
   if (!hwnd) return nullptr;
   // Our own classes have done this from WM_NCCREATE on.
-  if (!hwnd_) {
-    hwnd_ = hwnd;
-    SetPropW(hwnd, kObjectProperty, this);
-  }
+  if (!hwnd_) Attach(hwnd);
   if (args.font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
   return hwnd;
 }
@@ -86,12 +100,8 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    SetPropW(hwnd, kObjectProperty, self);
-  }
+  if (msg == WM_NCCREATE)
+    static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams)->Attach(hwnd);
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {

@@ -78,6 +78,7 @@ class Window {
 
  private:
   HWND CreateHandle(const wchar_t* className, const CreateArgs& args);
+  void Attach(HWND hwnd);
   void Detach();
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
