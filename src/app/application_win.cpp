@@ -14,11 +14,20 @@ Application::Application() {
 }
 
 void Application::CreateForms() {
+  CreateMainForms();
+  window_.ShowTaskbarEntry();
+  CreateSecondaryForms();
+}
+
+void Application::CreateMainForms() {
   window_.CreateWindowed();
   StartupMark("application window created");
   main_.CreateWindowed(window_.hwnd());
   StartupMark("main window created");
   window_.SetMainForm(&main_);
+}
+
+void Application::CreateSecondaryForms() {
   photo_.CreateWindowed(main_.hwnd());
   StartupMark("photo window created");
   video_.CreateWindowed(main_.hwnd());
@@ -31,6 +40,15 @@ void Application::CreateForms() {
 int Application::Run() {
   main_.Show();
   StartupMark("main window shown");
+  return RunMessageLoop();
+}
+
+int Application::Start() {
+  CreateMainForms();
+  main_.Show();
+  StartupMark("main window shown");
+  window_.ShowTaskbarEntry();
+  CreateSecondaryForms();
   return RunMessageLoop();
 }
 

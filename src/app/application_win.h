@@ -21,6 +21,10 @@ class Application {
   void CreateForms();
   // Shows the main window and runs messages until it has closed.
   int Run();
+  // The program's run: the windows in their order, the main window shown as
+  // soon as it is made (the three hidden ones after it), then the messages
+  // until it has closed.
+  int Start();
 
   MainForm& mainForm() { return main_; }
   ViewPicForm& photoForm() { return photo_; }
@@ -28,6 +32,9 @@ class Application {
   FormBlenge& noticeForm() { return notice_; }
 
  private:
+  void CreateMainForms();
+  void CreateSecondaryForms();
+
   // Declared in the order of creation, so that the windows go in the reverse order.
   ApplicationWindow window_;
   MainForm main_;

@@ -22,8 +22,9 @@ void ApplicationWindow::CreateWindowed() {
          {.bounds = {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0},
           .text = AppTitle(),
           .style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX});
-  ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
+
+void ApplicationWindow::ShowTaskbarEntry() { ShowWindow(hwnd(), SW_SHOWNOACTIVATE); }
 
 void ApplicationWindow::ActivateLastPopup() {
   HWND target = GetLastActivePopup(hwnd());

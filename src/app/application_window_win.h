@@ -12,8 +12,10 @@ class Form;
 
 class ApplicationWindow final : public Window {
  public:
-  // Creates and shows the window.
+  // Creates the window hidden.
   void CreateWindowed();
+  // Shows it, which gives the program its taskbar entry.
+  void ShowTaskbarEntry();
   // The window that gets the close requests and the activation that come to
   // this one from the taskbar.
   void SetMainForm(Form* mainForm) { mainForm_ = mainForm; }

@@ -10,8 +10,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int exitCode = 0;
   demodisc::Guarded([&] {
     demodisc::Application app;
-    app.CreateForms();
-    exitCode = app.Run();
+    exitCode = app.Start();
   });
   demodisc::WriteStartupMarks();
   return exitCode;

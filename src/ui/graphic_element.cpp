@@ -49,10 +49,9 @@ HFONT GraphicElement::font() const {
 std::wstring GraphicElement::AccessibleName() const { return Wide(text_); }
 
 void GraphicElement::Invalidate() const {
-  // A hidden parent is painted whole when it is shown.
-  if (!parent_ || bounds_.width <= 0 || bounds_.height <= 0 || !IsWindowVisible(parent_)) return;
+  if (!parent_ || bounds_.width <= 0 || bounds_.height <= 0) return;
   const RECT r{bounds_.x, bounds_.y, bounds_.x + bounds_.width, bounds_.y + bounds_.height};
-  InvalidateRect(parent_, &r, FALSE);
+  RepaintShown(parent_, &r);
 }
 
 }  // namespace demodisc

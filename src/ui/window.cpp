@@ -138,6 +138,10 @@ COLORREF BackColourOf(HWND window) {
   return static_cast<COLORREF>(SendMessageW(window, kQueryBackColour, 0, 0));
 }
 
+void RepaintShown(HWND window, const RECT* area) {
+  if (IsWindowVisible(window)) InvalidateRect(window, area, FALSE);
+}
+
 Bounds BoundsInParent(HWND window) {
   RECT r;
   GetWindowRect(window, &r);

@@ -97,6 +97,11 @@ bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 inline constexpr UINT kQueryBackColour = WM_APP + 0x101;
 COLORREF BackColourOf(HWND window);
 
+// Marks an area of a window (all of it for null) to be painted again. Nothing
+// is marked while the window is not shown: it is painted whole when it is,
+// and under Wine each mark costs a call to the server.
+void RepaintShown(HWND window, const RECT* area);
+
 // A window's rectangle relative to its parent's client area.
 Bounds BoundsInParent(HWND window);
 

@@ -41,7 +41,7 @@ RECT ButtonGroup::ButtonRect(int index) const {
 void ButtonGroup::RepaintButton(int index) {
   if (index < 0) return;
   const RECT r = ButtonRect(index);
-  InvalidateRect(hwnd(), &r, FALSE);
+  RepaintShown(hwnd(), &r);
 }
 
 void ButtonGroup::MoveFocus(int index) {

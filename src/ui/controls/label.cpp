@@ -34,9 +34,18 @@ UINT Label::Format() const {
   return format;
 }
 
+namespace {
+// Text is measured in one memory DC like the screen's, kept for the run: a
+// window's DC would cost a call to the server under Wine for each label.
+HDC MeasuringDc() {
+  static const HDC dc = CreateCompatibleDC(nullptr);
+  return dc;
+}
+}  // namespace
+
 int Label::NeededHeight(int width) const {
   const std::wstring wide = Wide(text());
-  HDC dc = GetDC(parent());
+  const HDC dc = MeasuringDc();
   HGDIOBJ old = SelectObject(dc, font());
   int height = 0;
   if (!(Format() & DT_WORDBREAK) || wide.empty()) {
@@ -49,7 +58,6 @@ int Label::NeededHeight(int width) const {
                        DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   }
   SelectObject(dc, old);
-  ReleaseDC(parent(), dc);
   return height;
 }
 

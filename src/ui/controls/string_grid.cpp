@@ -50,7 +50,7 @@ int StringGrid::ColWidth(int col) const {
 void StringGrid::SetColWidth(int col, int width) {
   if (col < 0 || col >= layout_.colCount) return;
   colWidths_[static_cast<std::size_t>(col)] = std::max(0, width);
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  RepaintShown(hwnd(), nullptr);
 }
 
 int StringGrid::OuterWidth() const {
@@ -67,7 +67,7 @@ void StringGrid::SetCell(int col, int row, const Text& text) {
   if (!ValidCell(col, row)) return;
   cells_[static_cast<std::size_t>(CellIndex(col, row))] = text;
   const RECT r = CellRect(col, row);
-  if (!IsRectEmpty(&r)) InvalidateRect(hwnd(), &r, FALSE);
+  if (!IsRectEmpty(&r)) RepaintShown(hwnd(), &r);
   AccessibleHost::Changed(hwnd(), EVENT_OBJECT_NAMECHANGE, CellIndex(col, row));
 }
 
@@ -197,7 +197,7 @@ bool StringGrid::MoveCurrent(Coord to, bool keepAnchor) {
   current_ = to;
   if (!keepAnchor) anchor_ = to;
   ShowRow(to.row);
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  RepaintShown(hwnd(), nullptr);
   AccessibleHost::FocusMoved(hwnd(), CellIndex(to.col, to.row));
   if (keepAnchor)
     NotifyWinEvent(EVENT_OBJECT_SELECTIONWITHIN, hwnd(), OBJID_CLIENT, CHILDID_SELF);
@@ -209,7 +209,7 @@ bool StringGrid::MoveCurrent(Coord to, bool keepAnchor) {
 void StringGrid::MoveAnchor(Coord to) {
   anchor_ = to;
   ShowRow(to.row);
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  RepaintShown(hwnd(), nullptr);
   NotifyWinEvent(EVENT_OBJECT_SELECTIONWITHIN, hwnd(), OBJID_CLIENT, CHILDID_SELF);
 }
 
@@ -226,7 +226,7 @@ void StringGrid::SetTopRow(int row) {
   if (row == topRow_) return;
   topRow_ = row;
   UpdateScrollBar();
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  RepaintShown(hwnd(), nullptr);
 }
 
 void StringGrid::UpdateScrollBar() {
@@ -412,14 +412,14 @@ LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       UpdateScrollBar();
       SetTopRow(topRow_);
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      RepaintShown(hwnd(), nullptr);
       return 0;
     case WM_SETFOCUS:
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      RepaintShown(hwnd(), nullptr);
       AccessibleHost::FocusMoved(hwnd(), CellIndex(current_.col, current_.row));
       return 0;
     case WM_KILLFOCUS:
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      RepaintShown(hwnd(), nullptr);
       return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
