@@ -44,6 +44,10 @@ HDC MeasuringDc() {
 }  // namespace
 
 int Label::NeededHeight(int width) const {
+  // A parent not laid out yet gives no width to measure at.
+  if (width <= 0) return 0;
+  // Layouts ask again at the same width when their parent's size changes.
+  if (width == measured_.width && text() == measured_.text) return measured_.height;
   const std::wstring wide = Wide(text());
   const HDC dc = MeasuringDc();
   HGDIOBJ old = SelectObject(dc, font());
@@ -58,6 +62,7 @@ int Label::NeededHeight(int width) const {
                        DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
   }
   SelectObject(dc, old);
+  measured_ = {width, text(), height};
   return height;
 }
 

@@ -37,6 +37,13 @@ class Label final : public GraphicElement {
   UINT Format() const;
 
   LabelLook look_;
+  // The last measuring: the width, the text and the height it needs.
+  struct Measured {
+    int width = -1;
+    Text text;
+    int height = 0;
+  };
+  mutable Measured measured_;
 };
 
 }  // namespace demodisc

@@ -1,7 +1,5 @@
 #include "ui/controls/picture_button.h"
 
-#include <commctrl.h>
-
 #include "base/wide_win.h"
 #include "ui/controls/visual_styles.h"
 
@@ -10,18 +8,21 @@ namespace demodisc {
 namespace {
 constexpr int kSpacing = 4;
 
+// The system's procedure of the BUTTON class, which the buttons' own one
+// hands every message on to.
+WNDPROC gButtonProc = nullptr;
+
 // An owner-drawn BUTTON tells the dialog manager only that it is a button,
 // so Enter would go to the window's default command. Like a standard push
 // button, which becomes the default one while it has the focus, it asks for
-// Enter while focused; the dialog manager then presses it.
-LRESULT CALLBACK PushButtonKeys(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
-  if (msg == WM_GETDLGCODE) {
-    const LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
-    const LRESULT push = GetFocus() == hwnd ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
-    return (code & ~(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) | push;
-  }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, PushButtonKeys, id);
-  return DefSubclassProc(hwnd, msg, wp, lp);
+// Enter while focused; the dialog manager then presses it. (A procedure of
+// its own rather than comctl32's subclassing, which looks its list up in a
+// window property on every message: a call to the server under Wine.)
+LRESULT CALLBACK PushButtonKeys(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  const LRESULT result = CallWindowProcW(gButtonProc, hwnd, msg, wp, lp);
+  if (msg != WM_GETDLGCODE) return result;
+  const LRESULT push = GetFocus() == hwnd ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
+  return (result & ~(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) | push;
 }
 }  // namespace
 
@@ -54,8 +55,12 @@ void PictureButton::Create(const CreateArgs& args, const PictureButtonLook& look
   if (look.pictureId) picture_.Load(look.pictureId, look.pictureWidth, look.pictureHeight);
   CreateArgs button = args;
   button.style |= WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
-  CreateControl(L"BUTTON", button);
-  SetWindowSubclass(hwnd(), PushButtonKeys, 0, 0);
+  if (!CreateControl(L"BUTTON", button)) return;
+  const auto own = reinterpret_cast<LONG_PTR>(PushButtonKeys);
+  const auto system = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd(), GWLP_WNDPROC));
+  // Every BUTTON of the program has the one class procedure.
+  if (!gButtonProc) gButtonProc = system;
+  if (system == gButtonProc) SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, own);
 }
 
 bool PictureButton::Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
