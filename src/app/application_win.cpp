@@ -17,6 +17,7 @@ void Application::CreateForms() {
   CreateMainForms();
   window_.ShowTaskbarEntry();
   CreateSecondaryForms();
+  main_.SetSecondaryForms({&photo_, &video_, &notice_});
 }
 
 void Application::CreateMainForms() {
@@ -34,7 +35,6 @@ void Application::CreateSecondaryForms() {
   StartupMark("video window created");
   notice_.CreateWindowed(main_.hwnd());
   StartupMark("notice window created");
-  main_.SetSecondaryForms({&photo_, &video_, &notice_});
 }
 
 int Application::Run() {
@@ -45,10 +45,10 @@ int Application::Run() {
 
 int Application::Start() {
   CreateMainForms();
+  main_.SetSecondaryForms({&photo_, &video_, &notice_, [this] { CreateSecondaryForms(); }});
   main_.Show();
   StartupMark("main window shown");
   window_.ShowTaskbarEntry();
-  CreateSecondaryForms();
   return RunMessageLoop();
 }
 

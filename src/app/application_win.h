@@ -21,9 +21,9 @@ class Application {
   void CreateForms();
   // Shows the main window and runs messages until it has closed.
   int Run();
-  // The program's run: the windows in their order, the main window shown as
-  // soon as it is made (the three hidden ones after it), then the messages
-  // until it has closed.
+  // The program's run: the application's window and the main window, shown
+  // as soon as it is made; the three hidden ones are made in their order at
+  // the first use of any; the messages until the main window has closed.
   int Start();
 
   MainForm& mainForm() { return main_; }

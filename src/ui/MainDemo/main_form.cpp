@@ -37,12 +37,17 @@ void MainForm::FormActivate() {
   PgCtrl_disk.SetCurrent(kPresent);
 }
 
+const SecondaryForms& MainForm::Secondary() {
+  if (secondary_.make) std::exchange(secondary_.make, nullptr)();
+  return secondary_;
+}
+
 void MainForm::abcPicSpeedBtn1Click() {
-  if (secondary_.video) secondary_.video->ShowModal();
+  if (NewVideoForm* video = Secondary().video) video->ShowModal();
 }
 
 void MainForm::abcPicSpeedBtn2Click() {
-  if (secondary_.photo) secondary_.photo->ShowModal();
+  if (ViewPicForm* photo = Secondary().photo) photo->ShowModal();
 }
 
 }  // namespace demodisc

@@ -2,6 +2,7 @@
 // the maker's contacts.
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -27,11 +28,14 @@ class FormBlenge;
 class NewVideoForm;
 class ViewPicForm;
 
-// The three secondary windows, created after the main window.
+// The three secondary windows, created after the main window: at once, or,
+// when `make` is given, by it at the first use of any of them, so that the
+// program is ready for input without them.
 struct SecondaryForms {
   ViewPicForm* photo = nullptr;
   NewVideoForm* video = nullptr;
   FormBlenge* notice = nullptr;
+  std::function<void()> make;
 };
 
 class MainForm : public Form {
@@ -45,7 +49,7 @@ class MainForm : public Form {
   // Creates the window hidden with all its controls; computes the disc
   // folders from the current directory.
   void CreateWindowed(HWND applicationWindow);
-  void SetSecondaryForms(const SecondaryForms& forms) { secondary_ = forms; }
+  void SetSecondaryForms(SecondaryForms forms) { secondary_ = std::move(forms); }
 
   const DiscFolders& folders() const { return folders_; }
 
@@ -81,6 +85,9 @@ class MainForm : public Form {
                           void (MainForm::*hotHandler)(int));
   void BuildControlPanel();
   void BuildContactPanel();
+
+  // The secondary windows, made first if they are not yet.
+  const SecondaryForms& Secondary();
 
   // Catalogue.
   void ExecuteAction(const CatalogueAction& action);

@@ -56,7 +56,7 @@ void MainForm::Go_Vortan4() { RunContent(folders_.RootDir, kVortan4Program); }
 void MainForm::Act_v1_5Execute() { RunContent(folders_.RootDir, kOstravilenkaProgram); }
 
 void MainForm::ShowNotice() {
-  if (secondary_.notice) secondary_.notice->ShowModal();
+  if (FormBlenge* notice = Secondary().notice) notice->ShowModal();
 }
 
 }  // namespace demodisc

@@ -23,7 +23,10 @@ COLORREF Panel::Colour() const {
 
 void Panel::AlignControls(std::vector<PlacedChild> children) {
   aligned_ = std::move(children);
-  PlaceAligned(hwnd(), Inset(), aligned_);
+  // A panel not laid out yet places its children when it gets its size.
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  if (!IsRectEmpty(&client)) PlaceAligned(hwnd(), Inset(), aligned_);
 }
 
 void Panel::Paint(HDC dc, const RECT& dirty) {

@@ -27,8 +27,8 @@ class Panel : public Window {
   // The width of the bevel: children are aligned inside it.
   int Inset() const { return look_.bevel ? 1 : 0; }
   COLORREF Colour() const;
-  // Keeps the children aligned inside the bevel, now and whenever the panel's
-  // size changes.
+  // Keeps the children aligned inside the bevel, now (once the panel has a
+  // size) and whenever the panel's size changes.
   void AlignControls(std::vector<PlacedChild> children);
   ElementHost* Elements() override { return &elements_; }
 

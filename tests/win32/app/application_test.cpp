@@ -5,6 +5,7 @@
 #include "app/application_win.h"
 #include "base/files_win.h"
 #include "base/wide_win.h"
+#include "support/current_directory.h"
 #include "support/main_window_fixture.h"
 #include "support/test_support.h"
 #include "ui/error_display_win.h"
@@ -54,6 +55,53 @@ TEST(Application, CreatesTheFourWindowsInOrderAndTakesTheFoldersFromTheCurrentDi
     EXPECT_EQ(rc.bottom, 545);
   }
   SetCurrentDirectoryW(old);
+}
+
+void CALLBACK EndTheLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
+
+std::vector<std::wstring> SecondaryWindowsCreated() {
+  std::vector<std::wstring> made;
+  for (const auto& name : gCreated)
+    if (name == L"TViewPicForm" || name == L"TNewVideoForm" || name == L"TFormBlenge")
+      made.push_back(name);
+  return made;
+}
+
+// The program's own run: the main window is up before the three hidden
+// windows are made; the first use of any makes all three in their order,
+// from the folder the program started in.
+TEST(Application, StartMakesTheHiddenWindowsInTheirOrderAtTheFirstUseOfAny) {
+  testing::TempDir dir;
+  const testing::CurrentDirectoryScope cwd(dir.path());
+  Application app;
+  gCreated.clear();
+  HHOOK hook = SetWindowsHookExW(WH_CBT, RecordCreation, nullptr, GetCurrentThreadId());
+  bool shownFirst = false;
+  std::vector<std::wstring> beforeUse, afterUse;
+  testing::TimedSteps steps({
+      [&] {
+        shownFirst = app.mainForm().IsShown();
+        beforeUse = SecondaryWindowsCreated();
+        app.mainForm().ShowNotice();
+        afterUse = SecondaryWindowsCreated();
+        app.mainForm().ShowNotice();
+        PostMessageW(app.mainForm().hwnd(), WM_CLOSE, 0, 0);
+      },
+      [&] { PostMessageW(app.noticeForm().hwnd(), WM_CLOSE, 0, 0); },
+      [&] { PostMessageW(app.noticeForm().hwnd(), WM_CLOSE, 0, 0); },
+  });
+  // Should the steps not close it, the guard ends the loop with 99.
+  const UINT_PTR guard = SetTimer(nullptr, 0, 10000, EndTheLoop);
+  EXPECT_EQ(app.Start(), 0);
+  KillTimer(nullptr, guard);
+  UnhookWindowsHookEx(hook);
+  EXPECT_TRUE(shownFirst);
+  EXPECT_TRUE(beforeUse.empty());
+  EXPECT_EQ(afterUse,
+            (std::vector<std::wstring>{L"TViewPicForm", L"TNewVideoForm", L"TFormBlenge"}));
+  // Made once: the second use made nothing more.
+  EXPECT_EQ(SecondaryWindowsCreated(), afterUse);
+  EXPECT_EQ(app.videoForm().RootDir(), dir.path() + "\\");
 }
 
 // The windows the taskbar shows an entry for: visible, with no owner and not
