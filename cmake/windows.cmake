@@ -33,9 +33,10 @@ set(DEMODISC_ENTRY -Wl,-e,${C_SYMBOL_PREFIX}DemoDiscStartup)
 
 # The system DLLs that are not known DLLs: DemoDisc.exe delay-loads them, so
 # that they come after its DLL search is restricted, from the system folder
-# or the side-by-side store (src/app/delay_load_win.cpp); the tests import
-# them as usual.
-set(DELAY_LOADED_DLLS comctl32 winmm oleacc)
+# or the side-by-side store (src/app/delay_load_win.cpp); so too ole32 and
+# oleaut32, known DLLs that only an accessibility client's first request
+# needs, so that start-up does not load them. The tests import them as usual.
+set(DELAY_LOADED_DLLS comctl32 winmm oleacc ole32 oleaut32)
 # demodisc_delay_load(<target> <file.def>...): <target> delay-loads the
 # functions each .def file lists, through a delay-import library that
 # dlltool makes. A .def names each function with its i686 stdcall
