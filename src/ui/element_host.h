@@ -28,13 +28,19 @@ class ElementHost final : private AccessibleElements {
   void Remove(GraphicElement& element);
   GraphicElement* Named(std::string_view name) const;
 
-  // Paints the elements that meet `dirty` into `dc` (client coordinates),
-  // each clipped to its bounds.
-  void Paint(HDC dc, const RECT& dirty) const;
-  // Takes the elements' rectangles out of the clipping of `dc` while they
-  // paint their own background (visual styles off), so that the window's
-  // face is painted around them and nothing twice.
-  void ExcludeFrom(HDC dc) const;
+  // Paints a window's face and then its elements into `dc` (client
+  // coordinates). `face()` draws the face with the elements' rectangles
+  // clipped out while they paint their own background (visual styles off),
+  // so that nothing is painted twice; then each element that meets `dirty`
+  // paints itself, clipped to its bounds.
+  template <class Face>
+  void PaintWithFace(HDC dc, const RECT& dirty, Face face) const {
+    const int saved = SaveDC(dc);
+    ExcludeFrom(dc);
+    face();
+    RestoreDC(dc, saved);
+    Paint(dc, dirty);
+  }
   // Tells screen readers that an element's name changed.
   void NameChanged(const GraphicElement& element) const;
   // The host's part of the window's messages: while it holds elements it
@@ -43,6 +49,8 @@ class ElementHost final : private AccessibleElements {
 
  private:
   int IndexOf(const GraphicElement& element) const;
+  void Paint(HDC dc, const RECT& dirty) const;
+  void ExcludeFrom(HDC dc) const;
 
   // AccessibleElements
   int ElementCount() const override { return static_cast<int>(elements_.size()); }

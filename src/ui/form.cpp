@@ -139,13 +139,9 @@ void Form::PaintElements() {
 
 void Form::PaintFace(HDC dc, const RECT& dirty) {
   auto background = reinterpret_cast<HBRUSH>(GetClassLongPtrW(hwnd(), GCLP_HBRBACKGROUND));
-  if (background) {
-    const int saved = SaveDC(dc);
-    elements_.ExcludeFrom(dc);
-    FillRect(dc, &dirty, background);
-    RestoreDC(dc, saved);
-  }
-  elements_.Paint(dc, dirty);
+  elements_.PaintWithFace(dc, dirty, [&] {
+    if (background) FillRect(dc, &dirty, background);
+  });
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -32,26 +32,24 @@ void Panel::AlignControls(std::vector<PlacedChild> children) {
 void Panel::Paint(HDC dc, const RECT& dirty) {
   RECT r;
   GetClientRect(hwnd(), &r);
-  const int saved = SaveDC(dc);
-  elements_.ExcludeFrom(dc);
-  if (VisualStylesActive()) {
-    DrawParentBackground(hwnd(), dc);
-  } else {
-    const OwnedBrush brush(CreateSolidBrush(Colour()));
-    FillRect(dc, &r, brush.get());
-  }
-  if (look_.bevel) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-  if (!caption_.empty()) {
-    RECT text = r;
-    InflateRect(&text, -Inset(), -Inset());
-    SelectObject(dc, font());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, look_.textColour);
-    DrawTextW(dc, Wide(caption_).c_str(), -1, &text,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  }
-  RestoreDC(dc, saved);
-  elements_.Paint(dc, dirty);
+  elements_.PaintWithFace(dc, dirty, [&] {
+    if (VisualStylesActive()) {
+      DrawParentBackground(hwnd(), dc);
+    } else {
+      const OwnedBrush brush(CreateSolidBrush(Colour()));
+      FillRect(dc, &r, brush.get());
+    }
+    if (look_.bevel) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    if (!caption_.empty()) {
+      RECT text = r;
+      InflateRect(&text, -Inset(), -Inset());
+      SelectObject(dc, font());
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, look_.textColour);
+      DrawTextW(dc, Wide(caption_).c_str(), -1, &text,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+  });
 }
 
 LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
