@@ -37,10 +37,11 @@ class ElementHostForm final : public Form {
   Panel panel;
 };
 
-LabelLook Look(std::optional<COLORREF> colour) {
+LabelLook Look(std::optional<COLORREF> colour, TextAlign align = TextAlign::Left) {
   LabelLook look;
   look.textColour = kTextColour;
   look.colour = colour;
+  look.align = align;
   return look;
 }
 
@@ -49,14 +50,14 @@ std::array<long, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.b
 
 class GraphicElementTest : public ::testing::Test {
  protected:
-  void Add(Label& label, const Text& text, const Bounds& bounds, std::optional<COLORREF> colour,
+  void Add(Label& label, const Text& text, const Bounds& bounds, const LabelLook& look,
            std::string_view name = {}) {
     label.Create({.parent = host.panel.hwnd(),
                   .bounds = bounds,
                   .text = text,
                   .font = UiFont(Arial(14, true)),
                   .name = name},
-                 Look(colour));
+                 look);
   }
   // Shows the window and paints it, so that nothing is left to repaint.
   void ShowPainted() {
@@ -78,10 +79,10 @@ class GraphicElementTest : public ::testing::Test {
 
 TEST_F(GraphicElementTest, TheParentPaintsALabelInItsOwnColourOrTheParentsAndClipsItsText) {
   Label own, inherits, clipped;
-  Add(own, "Текст", {10, 10, 120, 20}, kOwnColour);
-  Add(inherits, "Текст", {10, 50, 120, 20}, std::nullopt);
+  Add(own, "Текст", {10, 10, 120, 20}, Look(kOwnColour));
+  Add(inherits, "Текст", {10, 50, 120, 20}, Look(std::nullopt));
   // An unwrapped line far longer than its label: nothing of it past the edge.
-  Add(clipped, "ШШШШШШШШШШШШШШШШШШШШШШШШШШШШШШ", {10, 90, 60, 20}, kOwnColour);
+  Add(clipped, "ШШШШШШШШШШШШШШШШШШШШШШШШШШШШШШ", {10, 90, 60, 20}, Look(kOwnColour));
   const ClientPixels px(host.panel.hwnd());
   // Beyond the text's end the label's background shows.
   EXPECT_TRUE(px.AllOf({110, 10, 130, 30}, kOwnColour));
@@ -97,19 +98,8 @@ TEST_F(GraphicElementTest, TheParentPaintsALabelInItsOwnColourOrTheParentsAndCli
 
 TEST_F(GraphicElementTest, CentredAndRightAlignedTextsKeepToTheirSide) {
   Label centre, right;
-  LabelLook look = Look(kOwnColour);
-  look.align = TextAlign::Centre;
-  centre.Create({.parent = host.panel.hwnd(),
-                 .bounds = {0, 10, 300, 20},
-                 .text = "ШШ",
-                 .font = UiFont(Arial(14, true))},
-                look);
-  look.align = TextAlign::Right;
-  right.Create({.parent = host.panel.hwnd(),
-                .bounds = {0, 40, 300, 20},
-                .text = "ШШ",
-                .font = UiFont(Arial(14, true))},
-               look);
+  Add(centre, "ШШ", {0, 10, 300, 20}, Look(kOwnColour, TextAlign::Centre));
+  Add(right, "ШШ", {0, 40, 300, 20}, Look(kOwnColour, TextAlign::Right));
   const ClientPixels px(host.panel.hwnd());
   EXPECT_TRUE(px.AllOf({0, 10, 100, 30}, kOwnColour));
   EXPECT_TRUE(px.Holds({120, 10, 180, 30}, kTextColour));
@@ -136,7 +126,7 @@ TEST_F(GraphicElementTest, APictureIsDrawnAtItsTopLeftCornerOverTheParentsColour
 
 TEST_F(GraphicElementTest, AChangeRepaintsOnlyWhatTheElementCovers) {
   Label label;
-  Add(label, "Один", {10, 20, 100, 20}, kOwnColour);
+  Add(label, "Один", {10, 20, 100, 20}, Look(kOwnColour));
   ShowPainted();
   ASSERT_EQ(UpdateBox(), kNothing);
 
@@ -158,7 +148,7 @@ TEST_F(GraphicElementTest, AChangeRepaintsOnlyWhatTheElementCovers) {
 
 TEST_F(GraphicElementTest, TheFormFindsElementsByNameUntilTheyGo) {
   auto label = std::make_unique<Label>();
-  Add(*label, "Метка", {0, 0, 100, 20}, std::nullopt, "Lab_Test");
+  Add(*label, "Метка", {0, 0, 100, 20}, Look(std::nullopt), "Lab_Test");
   EXPECT_EQ(host.Named<Label>("Lab_Test"), label.get());
   EXPECT_EQ(host.NamedElement("Lab_Test")->text(), "Метка");
   EXPECT_EQ(host.NamedElement("Lab_Test")->bounds(), (Bounds{0, 0, 100, 20}));
