@@ -52,7 +52,8 @@ void BringToFront(HWND topLevel) {
   ShowWindow(topLevel, SW_SHOW);
   SetForegroundWindow(topLevel);
   SetActiveWindow(topLevel);
-  PumpMessages(300, [&] { return GetForegroundWindow() == topLevel; });
+  // Wine hands the foreground over through the X server, slowly on a loaded machine.
+  PumpMessages(2000, [&] { return GetForegroundWindow() == topLevel; });
   PumpMessages(50);
 }
 

@@ -93,9 +93,14 @@ void MainWindowTest::Click(HWND group, int button) {
 }
 
 void MainWindowTest::RunMessages(int ms) {
+  RunMessages(ms, [] { return false; });
+}
+
+void MainWindowTest::RunMessages(int ms, const std::function<bool()>& done) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  // The timer wakes the loop to look at the clock and at `done`.
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, nullptr);
-  RunMessagesUntil([&] { return static_cast<LONG>(end - GetTickCount()) <= 0; });
+  RunMessagesUntil([&] { return done() || static_cast<LONG>(end - GetTickCount()) <= 0; });
   KillTimer(nullptr, timer);
 }
 

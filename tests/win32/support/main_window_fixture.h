@@ -58,6 +58,8 @@ class MainWindowTest : public ::testing::Test {
   void Click(HWND group, int button);
   // Runs the program's own message loop (dialog keys included) for a while.
   void RunMessages(int ms);
+  // The same until `done` says so, at most for `ms`.
+  void RunMessages(int ms, const std::function<bool()>& done);
 
   TempDir disc_;
   // The disc's root: the temporary folder unless a test's constructor sets
