@@ -244,12 +244,14 @@ TEST_F(PublicationsPageTest, EnterAndSpacePressTheFocusedPictureButton) {
     testing::BringToFront(main().hwnd());
     SetFocus(Named(focus));
     ASSERT_EQ(GetFocus(), Named(focus));
+    const bool inFront = GetForegroundWindow() == main().hwnd();
     const std::size_t messages = watcher_.seen().size();
     testing::InjectKey(vk);
     RunMessages(waitMs, [&] {
       return recorder_.Runs().size() >= runs || watcher_.seen().size() > messages;
     });
-    EXPECT_EQ(recorder_.Runs().size(), runs) << focus << ", key " << vk;
+    EXPECT_EQ(recorder_.Runs().size(), runs)
+        << focus << ", key " << vk << (inFront ? "" : ", the window not in front");
     for (std::size_t i = messages; i < watcher_.seen().size(); ++i)
       ADD_FAILURE() << "message: " << watcher_.seen()[i].text;
   };
