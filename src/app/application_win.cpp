@@ -40,16 +40,15 @@ void Application::CreateSecondaryForms() {
 int Application::Run() {
   main_.Show();
   StartupMark("main window shown");
+  // Nothing to do when CreateForms has shown it.
+  window_.ShowTaskbarEntry();
   return RunMessageLoop();
 }
 
 int Application::Start() {
   CreateMainForms();
   main_.SetSecondaryForms({&photo_, &video_, &notice_, [this] { CreateSecondaryForms(); }});
-  main_.Show();
-  StartupMark("main window shown");
-  window_.ShowTaskbarEntry();
-  return RunMessageLoop();
+  return Run();
 }
 
 }  // namespace demodisc

@@ -19,7 +19,8 @@ class Application {
 
   // Creates the windows: the application's own, then main, photo, video, notice.
   void CreateForms();
-  // Shows the main window and runs messages until it has closed.
+  // Shows the main window, then the application's taskbar entry, and runs
+  // messages until the main window has closed.
   int Run();
   // The program's run: the application's window and the main window, shown
   // as soon as it is made; the three hidden ones are made in their order at
