@@ -57,8 +57,6 @@ TEST(Application, CreatesTheFourWindowsInOrderAndTakesTheFoldersFromTheCurrentDi
   SetCurrentDirectoryW(old);
 }
 
-void CALLBACK EndTheLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
-
 std::vector<std::wstring> SecondaryWindowsCreated() {
   std::vector<std::wstring> made;
   for (const auto& name : gCreated)
@@ -91,9 +89,7 @@ TEST(Application, StartMakesTheHiddenWindowsInTheirOrderAtTheFirstUseOfAny) {
       [&] { PostMessageW(app.noticeForm().hwnd(), WM_CLOSE, 0, 0); },
   });
   // Should the steps not close it, the guard ends the loop with 99.
-  const UINT_PTR guard = SetTimer(nullptr, 0, 10000, EndTheLoop);
-  EXPECT_EQ(app.Start(), 0);
-  KillTimer(nullptr, guard);
+  EXPECT_EQ(testing::RunLoopAtMost(10000, [&] { return app.Start(); }), 0);
   UnhookWindowsHookEx(hook);
   EXPECT_TRUE(shownFirst);
   EXPECT_TRUE(beforeUse.empty());

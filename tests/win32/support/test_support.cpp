@@ -125,6 +125,17 @@ Text TestProgramDir() {
   return p.substr(0, p.find_last_of('\\'));
 }
 
+namespace {
+void CALLBACK EndTheLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
+}  // namespace
+
+int RunLoopAtMost(int ms, const std::function<int()>& loop) {
+  const UINT_PTR guard = SetTimer(nullptr, 0, static_cast<UINT>(ms), EndTheLoop);
+  const int exitCode = loop();
+  KillTimer(nullptr, guard);
+  return exitCode;
+}
+
 void PumpMessages(int ms, const std::function<bool()>& done) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
   while (!done()) {

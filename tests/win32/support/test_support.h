@@ -49,6 +49,10 @@ Text TestProgramDir();
 void PumpMessages(
     int ms, const std::function<bool()>& done = [] { return false; });
 
+// Runs a message loop (`loop` returns its exit code) under a guard: should
+// the loop not have ended after `ms`, a timer ends it with 99.
+int RunLoopAtMost(int ms, const std::function<int()>& loop);
+
 // A message box or dialog that came up while a watcher was installed.
 struct SeenDialog {
   Text caption;

@@ -261,13 +261,9 @@ TEST_F(PublicationsPageTest, EnterAndSpacePressTheFocusedPictureButton) {
   press("PgCtrl_disk", VK_RETURN, 2, 500);
 }
 
-void CALLBACK EndTheLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
-
 TEST_F(PublicationsPageTest, TheCloseRequestReleasesTheRecordsAndKeepsTheTexts) {
   PostMessageW(main().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  const UINT_PTR guard = SetTimer(nullptr, 0, 5000, EndTheLoop);
-  EXPECT_EQ(app_->Run(), 0);
-  KillTimer(nullptr, guard);
+  EXPECT_EQ(testing::RunLoopAtMost(5000, [&] { return app_->Run(); }), 0);
   // Without records every row is drawn in the grid's standard colours.
   const ClientPixels px(Grid().hwnd());
   const RECT fixedCell = Grid().CellRect(0, 3);

@@ -219,8 +219,6 @@ TEST_F(MainWindowTest, PrintContactChangesNothing) {
   EXPECT_EQ(main().CurrentPage(), MainForm::kPresent);
 }
 
-void CALLBACK EndTheLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
-
 // Each way of closing the window ends the program's message loop.
 class ClosingTest : public MainWindowTest, public ::testing::WithParamInterface<int> {};
 
@@ -239,9 +237,7 @@ TEST_P(ClosingTest, EndsTheProgram) {
       break;
   }
   // Should the close fail, the guard ends the loop with 99.
-  const UINT_PTR guard = SetTimer(nullptr, 0, 5000, EndTheLoop);
-  EXPECT_EQ(app_->Run(), 0);
-  KillTimer(nullptr, guard);
+  EXPECT_EQ(testing::RunLoopAtMost(5000, [&] { return app_->Run(); }), 0);
   EXPECT_FALSE(main().IsShown());
 }
 
