@@ -16,10 +16,18 @@ option(DEMODISC_FUZZ "Build the libFuzzer targets (clang)" OFF)
 add_executable(check_disc ${PROJECT_SOURCE_DIR}/src/disc_check/check_disc_main.cpp)
 target_link_libraries(check_disc PRIVATE demodisc_core demodisc_warnings)
 
+# Without the tests (tools/check-disc.sh), g++ and cmake alone build the
+# checker: no GoogleTest, clang, MinGW or Wine.
+option(DEMODISC_TESTS "Build the native tests (GoogleTest) and the tools' tests" ON)
+if(NOT DEMODISC_TESTS)
+  return()
+endif()
+
 find_package(GTest REQUIRED)
 include(GoogleTest)
 add_subdirectory(tests/native)
 add_subdirectory(tests/layers)
+add_subdirectory(tests/tools)
 if(DEMODISC_FUZZ)
   add_subdirectory(tests/fuzz)
 endif()

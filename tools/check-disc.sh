@@ -3,9 +3,9 @@
 # burnt: every catalogue item's content and description, the publication
 # list and its documents, the disc's folders, start program and reader
 # installer, names the image would cut, its size. Writes nothing to the
-# folder. Builds the checker first when needed (a native tree of its own,
-# build/check-disc; its output goes to build/check-disc.log);
-# DEMODISC_CHECK_DISC names a checker to run instead.
+# folder. Builds the checker first when needed, with g++, gcc, make and cmake
+# alone (a native tree of its own, build/check-disc; its output goes to
+# build/check-disc.log); DEMODISC_CHECK_DISC names a checker to run instead.
 #   check-disc.sh <disc-folder> [--json] [--strict]
 # Ends with 0 when there is no error (warnings allowed, unless --strict),
 # 1 with errors, 2 for a folder that is no disc, 3 when the checker does
@@ -14,13 +14,25 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 checker=${DEMODISC_CHECK_DISC:-}
 if [ -z "$checker" ]; then
+  for tool in cmake:cmake g++:g++ gcc:gcc make:make; do
+    command -v "${tool%%:*}" >/dev/null || {
+      echo "check-disc.sh: ${tool%%:*} is missing, which builds the checker: install the Debian" \
+        "package ${tool#*:} (apt-get install ${tool#*:})" >&2
+      exit 3
+    }
+  done
   tree=${DEMODISC_BUILD_DIR:-$root/build}/check-disc
   log=$tree.log
   mkdir -p "$(dirname "$tree")"
+  # A tree configured otherwise (by an earlier version of this command) is made anew.
+  if [ -f "$tree/CMakeCache.txt" ] && ! grep -qx 'DEMODISC_TESTS:BOOL=OFF' "$tree/CMakeCache.txt"; then
+    rm -rf -- "$tree"
+  fi
   if ! {
     if [ ! -f "$tree/CMakeCache.txt" ]; then
-      (cd "$root" && cmake --preset native -B "$tree" -DDEMODISC_WITH_WINDOWS=OFF \
-        -DDEMODISC_SANITIZE=OFF -DDEMODISC_FUZZ=OFF)
+      cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=gcc \
+        -DCMAKE_CXX_COMPILER=g++ -DDEMODISC_TESTS=OFF -DDEMODISC_WITH_WINDOWS=OFF \
+        -DDEMODISC_SANITIZE=OFF -DDEMODISC_FUZZ=OFF
     fi
     cmake --build "$tree" -j"$(nproc)" --target check_disc
   } >"$log" 2>&1; then

@@ -6,15 +6,49 @@
 # (tiny programs that only say what they stand in for), which it takes from
 # the stand-ins folder beside the exe (the product tree builds them there).
 # Everything on it is plainly sample content.
-#   make-sample-disc.sh <disc-folder> [DemoDisc.exe]
+#   make-sample-disc.sh [--replace] <disc-folder> [DemoDisc.exe]
+# The folder may be new, empty, or a sample disc laid out before (it holds
+# nothing that the sample disc does not): then it is laid out afresh.
+# Any other folder is left untouched, unless --replace says to replace it.
 set -euo pipefail
 export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "$0")" && pwd)
 src=$here/sample-disc
-disc=$1
-exe=${2:-}
 
-rm -rf "$disc"
+usage() {
+  echo "usage: make-sample-disc.sh [--replace] <disc-folder> [DemoDisc.exe]" >&2
+  echo "  lays out the sample disc in <disc-folder>, a new or empty folder or a sample disc" \
+    "laid out before; --replace replaces a folder that holds anything else" >&2
+  exit 2
+}
+replace=0
+args=()
+for arg in "$@"; do
+  case $arg in
+    --replace) replace=1 ;;
+    -h | --help) usage ;;
+    -*) echo "make-sample-disc.sh: unknown option $arg" >&2; usage ;;
+    *) args+=("$arg") ;;
+  esac
+done
+[ ${#args[@]} -ge 1 ] && [ ${#args[@]} -le 2 ] && [ -n "${args[0]}" ] || usage
+target=${args[0]%/}
+target=${target:-/}
+exe=${args[1]:-}
+if [ -n "$exe" ] && [ ! -f "$exe" ]; then
+  echo "make-sample-disc.sh: $exe is no file" >&2
+  usage
+fi
+if [ -e "$target" ] && [ ! -d "$target" ]; then
+  echo "make-sample-disc.sh: $target is no folder; it is left as it is" >&2
+  exit 1
+fi
+
+# Laid out in a new folder beside the target, which it then replaces.
+mkdir -p "$(dirname "$target")"
+disc=$(mktemp -d "$(dirname "$target")/.sample-disc.XXXXXX")
+trap 'rm -rf -- "$disc"' EXIT
+chmod "$(printf '%o' $((0777 & ~0$(umask))))" "$disc"
 mkdir -p "$disc"/{Presentation/about,Hints,Publication,"Acrobat Reader",LA20K,Video,Vortan4,Ostravilenka_1_5,PicRec}
 
 # UTF-8 text on stdin -> cp1251 with CR LF line ends, into $1.
@@ -107,4 +141,23 @@ for stand_in in "LA20K/LA.exe" "Acrobat Reader/AdbeRdr812_ru_RU.exe"; do
     echo "make-sample-disc.sh: no stand-in ${stand_in#*/} beside the exe; $stand_in left out" >&2
   fi
 done
-echo "sample disc: $disc"
+# What the target holds that a sample disc does not, with or without the exe
+# and the stand-ins: the first of it, if any.
+foreign() {
+  comm -23 <(cd "$target" && find . -mindepth 1 | LC_ALL=C sort) \
+           <({ cd "$disc" && find . -mindepth 1
+               printf './%s\n' DemoDisc.exe "LA20K/LA.exe" "Acrobat Reader/AdbeRdr812_ru_RU.exe"
+             } | LC_ALL=C sort -u) | head -n 1
+}
+if [ -d "$target" ]; then
+  other=$(foreign)
+  if [ -n "$other" ] && [ $replace -eq 0 ]; then
+    echo "make-sample-disc.sh: $target holds what is not the sample disc's (${other#./}, ...);" \
+      "it is left as it is: choose a new or empty folder, or pass --replace to replace it" >&2
+    exit 1
+  fi
+  rm -rf -- "$target"
+fi
+mv -- "$disc" "$target"
+trap - EXIT
+echo "sample disc: $target"

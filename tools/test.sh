@@ -11,13 +11,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
-demodisc_choose_wine test.sh
-suites=${DEMODISC_ARCHES// /;}
+demodisc_choose_wine test.sh installed
+suites=$(IFS=';'; echo "${DEMODISC_ARCHES[*]}")
 for arch in win32 win64; do
-  case " $DEMODISC_ARCHES " in
-    *" $arch "*) echo "test.sh: testing $(demodisc_exe_name $arch): $DEMODISC_WHY" ;;
-    *) echo "test.sh: not testing $(demodisc_exe_name $arch), reported as skipped: $DEMODISC_WHY" ;;
-  esac
+  if demodisc_has_arch "$arch"; then
+    echo "test.sh: testing $(demodisc_exe_name "$arch"): $DEMODISC_WHY"
+  else
+    echo "test.sh: not testing $(demodisc_exe_name "$arch"), reported as skipped: $DEMODISC_WHY"
+  fi
 done
 echo "test.sh: the PE32 itself is built and checked without running it (imports, delay loads," \
   "entry point, resources)"
@@ -31,7 +32,7 @@ cmake --build "$base" -j"$(nproc)"
 # One display, and one prefix and persistent Wine server for each suite: the
 # Windows-side tests take the display one at a time (tools/wine-run.sh).
 demodisc_start_xvfb
-for arch in $DEMODISC_ARCHES; do
+for arch in "${DEMODISC_ARCHES[@]}"; do
   demodisc_throwaway_prefix "$arch"
   demodisc_warm_prefix "$arch" "$DEMODISC_PREFIX"
   export "DEMODISC_WINEPREFIX_$arch=$DEMODISC_PREFIX"
@@ -41,7 +42,7 @@ set +e
 ctest --output-on-failure -j"$(nproc)" --timeout 600 "$@" 2>&1 | tee "$base/ctest.log"
 rc=${PIPESTATUS[0]}
 for arch in win32 win64; do
-  case " $DEMODISC_ARCHES " in *" $arch "*) ;; *) echo "test.sh: $arch.Suite skipped: $DEMODISC_WHY" ;; esac
+  demodisc_has_arch "$arch" || echo "test.sh: $arch.Suite skipped: $DEMODISC_WHY"
 done
 # The output ends with ctest's summary line.
 grep -E '^[0-9]+% tests passed' "$base/ctest.log" | tail -n 1

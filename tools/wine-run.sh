@@ -4,7 +4,9 @@
 # (DEMODISC_WINEPREFIX_<arch>) and its display.
 #   wine-run.sh <win32|win64> <program.exe> [args]
 #   wine-run.sh <win32|win64> -- <command> [args]   the command itself, in that Wine's environment
-# Run on its own, without the test command, it makes a session of its own.
+# Run on its own, without the test command, it makes a session of its own:
+# an X server of its own when there is no display, and the prefix
+# build/wineprefix-run-<arch> of this clone.
 set -euo pipefail
 arch=$1
 shift
@@ -18,6 +20,6 @@ if [ -n "${!prefix_var:-}" ] && [ -n "${DISPLAY:-}" ]; then
   exec "${run[@]}"
 fi
 [ -n "${DISPLAY:-}" ] || demodisc_start_xvfb
-demodisc_wine_session "$arch" "${TMPDIR:-/tmp}/demodisc-wine-$(id -u)-$arch"
+demodisc_wine_session "$arch" "$(demodisc_build_dir)/wineprefix-run-$arch"
 export "$prefix_var=$WINEPREFIX"
 "${run[@]}"
