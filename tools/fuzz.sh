@@ -22,9 +22,9 @@ cmake --build "$build" -j"$(nproc)" --target "${targets[@]/%/_fuzz}" >/dev/null
 
 work=$build/fuzz
 for t in "${targets[@]}"; do
-  rm -rf "$work/$t"
+  rm -rf "${work:?}/$t"
   mkdir -p "$work/$t/found"
-  (cd "$work/$t" && ASAN_OPTIONS=detect_leaks=1 "$build/tests/fuzz/${t}_fuzz" \
+  (cd "$work/$t" || exit; ASAN_OPTIONS=detect_leaks=1 "$build/tests/fuzz/${t}_fuzz" \
      -max_total_time="$seconds" -runs="$runs" -rss_limit_mb=2048 -max_len=65536 \
      -print_final_stats=1 found "$root/tests/fuzz/corpus/$t" >log.txt 2>&1 || true) &
 done
@@ -34,7 +34,7 @@ printf '%-18s %14s %10s %6s %9s %9s %8s\n' target executions exec/s cov features
 for t in "${targets[@]}"; do
   log=$work/$t/log.txt
   stat() { grep -E "^stat::$1:" "$log" | awk '{print $2}'; }
-  done_line=$(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1 || true)
+  done_line=$(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1) || done_line=""
   cov=$(sed -nE 's/.* cov: ([0-9]+).*/\1/p' <<<"$done_line")
   ft=$(sed -nE 's/.* ft: ([0-9]+).*/\1/p' <<<"$done_line")
   crashes=$(find "$work/$t" -maxdepth 1 -name 'crash-*' -o -maxdepth 1 -name 'leak-*' \
@@ -48,6 +48,6 @@ for t in "${targets[@]}"; do
   cp -r "$work/$t/merged" "$root/tests/fuzz/corpus/$t"
   printf '%-18s %14s %10s %6s %9s %9s %8s\n' "$t" "$(stat number_of_executed_units)" \
     "$(stat average_exec_per_sec)" "${cov:-?}" "${ft:-?}" \
-    "$(ls "$root/tests/fuzz/corpus/$t" | wc -l)" "$crashes"
+    "$(find "$root/tests/fuzz/corpus/$t" -mindepth 1 -maxdepth 1 | wc -l)" "$crashes"
   grep -hE '^==[0-9]+==ERROR|SUMMARY:' "$log" | head -n 3 || true
 done

@@ -31,7 +31,7 @@ for arg in "$@"; do
     *) args+=("$arg") ;;
   esac
 done
-[ ${#args[@]} -ge 1 ] && [ ${#args[@]} -le 2 ] && [ -n "${args[0]}" ] || usage
+if [ ${#args[@]} -lt 1 ] || [ ${#args[@]} -gt 2 ] || [ -z "${args[0]}" ]; then usage; fi
 target=${args[0]%/}
 target=${target:-/}
 exe=${args[1]:-}
@@ -103,7 +103,7 @@ endstream"
   body+="trailer"$'\n'"<< /Size $n /Root 1 0 R >>"$'\n'"startxref"$'\n'"$xref"$'\n'"%%EOF"$'\n'
   printf '%s' "$body" > "$out"
 }
-for pdf in $(cut -d'#' -f2 "$src/publications.txt" | grep .); do
+cut -d'#' -f2 "$src/publications.txt" | grep . | while read -r pdf; do
   make_pdf "$disc/Publication/$pdf" "Sample publication ${pdf%.pdf}"
 done
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the tools that need the Windows builds (see cmake/windows.cmake):
 #   demodisc_build_product <preset> <tree> <target>...              a product tree
 #   demodisc_build_tests <preset> <tree> <DemoDisc.exe> <target>...  a tests tree

@@ -36,6 +36,7 @@ probe_not_executable() {
 # the prefix's registry file. A name given is left out (a Wine missing).
 fake_wine() {
   local dir=$BATS_TEST_TMPDIR/wine name
+  rm -rf "$dir"
   mkdir -p "$dir"
   for name in wine wine64 wineserver32 wineserver64; do
     case " $* " in *" $name "*) continue ;; esac
@@ -64,6 +65,7 @@ stand_in() {
 # A PATH of everything this machine has but the named commands.
 path_without() {
   local dir=$BATS_TEST_TMPDIR/path-without f name
+  rm -rf "$dir"
   mkdir -p "$dir"
   for f in /usr/local/bin/* /usr/bin/* /bin/*; do
     name=${f##*/}

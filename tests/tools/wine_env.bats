@@ -4,6 +4,7 @@
 
 bats_require_minimum_version 1.5.0
 load support
+stderr=""  # set by bats' run --separate-stderr
 
 setup() {
   export DEMODISC_BUILD_DIR=$BATS_TEST_TMPDIR/build

@@ -1,0 +1,91 @@
+#!/usr/bin/env bats
+# The disc maker's commands with what a disc maker has: the disc check built
+# with g++ and cmake alone, and the sample disc laid out without ever
+# removing a folder of the user's.
+
+bats_require_minimum_version 1.5.0
+load support
+stderr=""  # set by bats' run --separate-stderr
+
+setup() {
+  export DEMODISC_BUILD_DIR=$BATS_TEST_TMPDIR/build
+  unset DEMODISC_CHECK_DISC
+}
+
+@test "check-disc builds its checker with g++ and cmake alone, without clang" {
+  PATH=$(path_without clang clang++ clang-14 clang++-14) run "$TOOLS/check-disc.sh" "$BATS_TEST_TMPDIR"
+  # An empty folder is no disc (2), which only a checker that built can say.
+  [ "$status" -eq 2 ] || { echo "$output"; cat "$DEMODISC_BUILD_DIR/check-disc.log"; false; }
+  cache=$DEMODISC_BUILD_DIR/check-disc/CMakeCache.txt
+  grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*g++' "$cache"
+  run ! grep -q '^GTest_DIR' "$cache"
+  run ! grep -q mingw32 "$cache"
+}
+
+@test "check-disc names the package of each tool it lacks, in one line" {
+  for tool in cmake g++ gcc make; do
+    PATH=$(path_without "$tool") run --separate-stderr "$TOOLS/check-disc.sh" "$BATS_TEST_TMPDIR"
+    [ "$status" -eq 3 ]
+    [ "$stderr" = "check-disc.sh: $tool is missing, which builds the checker: install the Debian package $tool (apt-get install $tool)" ]
+  done
+}
+
+@test "make-sample-disc without a folder, or with a wrong argument, prints its usage" {
+  for args in "" "--force x" "a b c" "--replace"; do
+    # shellcheck disable=SC2086 # the words of each case
+    run --separate-stderr "$TOOLS/make-sample-disc.sh" $args
+    [ "$status" -eq 2 ] || { echo "[$args] $status $stderr"; false; }
+    [[ $stderr == *"usage: make-sample-disc.sh [--replace] <disc-folder> [DemoDisc.exe]"* ]]
+  done
+  run --separate-stderr "$TOOLS/make-sample-disc.sh" "$BATS_TEST_TMPDIR/d" "$BATS_TEST_TMPDIR/no.exe"
+  [ "$status" -eq 2 ]
+  [[ $stderr == "make-sample-disc.sh: $BATS_TEST_TMPDIR/no.exe is no file"* ]]
+  [ ! -e "$BATS_TEST_TMPDIR/d" ]
+}
+
+# The folder's files with their checksums.
+digest() { (cd "$1" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0r sha256sum); }
+
+@test "make-sample-disc leaves a disc maker's own folder untouched and says so, unless --replace" {
+  disc="$BATS_TEST_TMPDIR/My Disc"
+  mkdir -p "$disc/Publication" "$disc/Video"
+  echo "my paper" >"$disc/Publication/paper.pdf"
+  echo "my clip" >"$disc/Video/clip.avi"
+  before=$(digest "$disc")
+  run --separate-stderr "$TOOLS/make-sample-disc.sh" "$disc"
+  [ "$status" -eq 1 ]
+  [[ $stderr == *"make-sample-disc.sh: $disc holds what is not the sample disc's (Publication/paper.pdf, ...); it is left as it is: choose a new or empty folder, or pass --replace to replace it" ]]
+  [ "$(digest "$disc")" = "$before" ]
+  # Nothing is left beside it either.
+  [ "$(ls -A "$BATS_TEST_TMPDIR")" = "$(printf 'My Disc\nbuild')" ] || ls -A "$BATS_TEST_TMPDIR"
+
+  run "$TOOLS/make-sample-disc.sh" --replace "$disc"
+  [ "$status" -eq 0 ]
+  [ ! -e "$disc/Publication/paper.pdf" ]
+  [ -f "$disc/Publication/vortan_lit.txt" ]
+}
+
+@test "make-sample-disc lays out a new or empty folder, and a sample disc again" {
+  disc=$BATS_TEST_TMPDIR/disc
+  run "$TOOLS/make-sample-disc.sh" "$disc"
+  [ "$status" -eq 0 ]
+  [ "${lines[-1]}" = "sample disc: $disc" ]
+  [ -f "$disc/Publication/vortan_lit.txt" ] && [ -f "$disc/Video/Null_video.avi" ]
+  # A sample disc is laid out afresh: what was removed from it comes back.
+  rm "$disc/Publication/vortan_lit.txt"
+  run "$TOOLS/make-sample-disc.sh" "$disc/"
+  [ "$status" -eq 0 ]
+  [ -f "$disc/Publication/vortan_lit.txt" ]
+  mkdir "$BATS_TEST_TMPDIR/empty"
+  run "$TOOLS/make-sample-disc.sh" "$BATS_TEST_TMPDIR/empty"
+  [ "$status" -eq 0 ]
+  [ "$(stat -c %a "$BATS_TEST_TMPDIR/empty")" = "$(stat -c %a "$disc")" ]
+}
+
+@test "make-sample-disc refuses a file in place of the folder" {
+  echo "mine" >"$BATS_TEST_TMPDIR/notes.txt"
+  run --separate-stderr "$TOOLS/make-sample-disc.sh" "$BATS_TEST_TMPDIR/notes.txt"
+  [ "$status" -eq 1 ]
+  [ "$stderr" = "make-sample-disc.sh: $BATS_TEST_TMPDIR/notes.txt is no folder; it is left as it is" ]
+  [ "$(cat "$BATS_TEST_TMPDIR/notes.txt")" = mine ]
+}
