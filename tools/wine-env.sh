@@ -59,11 +59,11 @@ DEMODISC_RUN_THROWAWAY=()  # folders this run made and removes
 demodisc_end_run() {
   local entry
   for entry in "${DEMODISC_RUN_PREFIXES[@]}"; do
-    WINEPREFIX=${entry#* } "$(demodisc_server "${entry%% *}")" -k >/dev/null 2>&1
+    WINEPREFIX=${entry#* } "$(demodisc_server "${entry%% *}")" -k >/dev/null 2>&1 || true
   done
   if [ -n "$DEMODISC_RUN_XVFB_PID" ]; then
-    kill "$DEMODISC_RUN_XVFB_PID" 2>/dev/null
-    wait "$DEMODISC_RUN_XVFB_PID" 2>/dev/null
+    kill "$DEMODISC_RUN_XVFB_PID" 2>/dev/null || true
+    wait "$DEMODISC_RUN_XVFB_PID" 2>/dev/null || true
   fi
   for entry in "${DEMODISC_RUN_THROWAWAY[@]}"; do rm -rf -- "$entry"; done
   return 0
@@ -226,7 +226,7 @@ demodisc_start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
   DEMODISC_RUN_XVFB_PID=$!
   for _ in $(seq 100); do
-    read -r n 2>/dev/null <"$dir/display"
+    read -r n 2>/dev/null <"$dir/display" || true
     [ -n "$n" ] && break
     kill -0 "$DEMODISC_RUN_XVFB_PID" 2>/dev/null || break
     sleep 0.1

@@ -4,11 +4,12 @@
 
 TOOLS=$(cd "$BATS_TEST_DIRNAME/../../tools" && pwd)
 
-# Runs a command in a shell of its own that has sourced tools/wine-env.sh;
-# functions the command needs are exported (export -f) by the test.
+# Runs a command in a shell of its own that has sourced tools/wine-env.sh
+# with the tools' own shell options; functions the command needs are
+# exported (export -f) by the test.
 in_tools() {
   # shellcheck disable=SC2016 # expanded by that shell
-  bash -c '. "$1"; shift; "$@"' in_tools "$TOOLS/wine-env.sh" "$@"
+  bash -c 'set -euo pipefail; . "$1"; shift; "$@"' in_tools "$TOOLS/wine-env.sh" "$@"
 }
 
 # The probe's answers, as the kernel gives them: a program that exits with

@@ -236,3 +236,12 @@ TABLE
   [ -z "$output" ]
   [ "$stderr" = "wine-env: the virtual X server (Xvfb) did not come up: (EE) Cannot establish any listening sockets" ]
 }
+
+@test "the exit removes the throwaway prefixes also when no server of theirs is left to end" {
+  fake_wine
+  printf '#!/bin/sh\nexit 1\n' >"$DEMODISC_WINE_DIR/wineserver64"
+  run in_tools throwaway_session
+  throwaway=${lines[0]}
+  [[ $throwaway == */demodisc-wine-win64.* ]]
+  [ ! -e "$throwaway" ]
+}
