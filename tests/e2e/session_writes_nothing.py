@@ -5,15 +5,21 @@ real pointer input, and the proof that it wrote nothing.
 The session: every page, every description (the pointer comes onto each
 catalogue button), every item (each is clicked; batch files and the sample
 disc's stand-in of the video player run, the notice windows are dismissed),
-a publication opened in a test reader, and the close box. Afterwards no file of the disc has changed, no
-file has appeared or changed anywhere outside the Wine prefix's own
-housekeeping, and no registry key or value was created or changed.
+a publication opened in a test reader, and the close box. The program runs
+under strace -f (write_watch.py), which follows every process it starts and
+the Wine server it starts for them, so each change to the file system is
+known with the process that made it: the session made none, wherever it
+would land, outside the Wine prefix's registry files, and another program's
+writes meanwhile count for nothing. No file of the disc has changed, and no
+registry key or value was created or changed.
+
+Before the session, a test program that writes a file runs under the same
+watch: the watch must see its write, or the session's result proves nothing.
 
 Runs inside the display and the Wine prefix that the test command set up
 (DISPLAY, WINEPREFIX); nothing else may run in that prefix meanwhile.
 
   session_writes_nothing.py <DemoDisc.exe> <tests-bin folder> <sample-disc script> <work folder>
-                            [<folder whose files the test runner itself writes> ...]
 """
 
 import hashlib
@@ -25,13 +31,14 @@ import time
 
 from wine_driver import (BUTTON_HEIGHT, after_click, centre, configure, find, log, pointer,
                          settle, wait_for, wine)
+from write_watch import WriteWatch
 
 EXE, TESTS_BIN, MAKE_DISC, WORK = sys.argv[1:5]
 configure(TESTS_BIN, WORK)
-RUNNER_FOLDERS = tuple(os.path.abspath(p) + "/" for p in sys.argv[5:])
 PREFIX = os.environ["WINEPREFIX"]
 DISC = os.path.join(WORK, "disc")
 READER_RECORD = os.path.join(WORK, "reader-record.txt")
+CANARY_RECORD = os.path.join(WORK, "canary-record.txt")
 # Wine shows the machine's classes through HKEY_CLASSES_ROOT, not the user's.
 READER_KEY = r"HKLM\Software\Classes\Applications\AcroRd32.exe\shell\read\command"
 
@@ -88,30 +95,47 @@ def registry_entries():
     return entries
 
 
-def changed_files_since(marker):
-    """Files anywhere on this file system changed after the marker file."""
-    # Wine's server keeps its socket and lock under /tmp/.wine-<uid> (or
-    # /tmp/wine-*); the X server its sockets and locks under /tmp/.X*.
-    skip = ("/proc", "/sys", "/dev", "/run", "/tmp/.X", "/tmp/.wine-", "/tmp/wine-")
-    skip += RUNNER_FOLDERS
-    result = subprocess.run(
-        ["find", "/", "-xdev", "-newer", marker, "-type", "f"],
-        capture_output=True, text=True, check=False)
-    out = []
-    for path in result.stdout.splitlines():
-        if path.startswith(skip) or path.startswith(WORK):
-            continue
-        if path.startswith(PREFIX + "/") and os.path.basename(path) in HOUSEKEEPING_FILES:
-            continue
-        out.append(path)
-    return out
+def wine_housekeeping(path):
+    """What Wine itself keeps up to date whichever program runs: the prefix's
+    registry files, which the registry comparison reads (saved through a
+    temporary file beside them), and its server's socket and lock folder."""
+    if path.startswith(("/tmp/.wine-", "/tmp/wine-")):
+        return True
+    folder, name = os.path.split(path)
+    return folder == PREFIX and (name in HOUSEKEEPING_FILES or name.startswith(
+        tuple(f + "." for f in HOUSEKEEPING_FILES)) or name.startswith("reg"))
+
+
+def session_watch():
+    # The test reader's record is the test's own instrument.
+    return WriteWatch(os.path.join(WORK, "trace"),
+                      ignore=lambda path: wine_housekeeping(path) or path == READER_RECORD)
+
+
+def watch_sees_writes():
+    """A Windows program that writes a file, under the watch the session runs
+    under: its write is seen, with the process that made it."""
+    watch = WriteWatch(os.path.join(WORK, "canary-trace"), ignore=wine_housekeeping)
+    settle()
+    env = dict(os.environ, DEMODISC_RECORD=CANARY_RECORD)
+    code = watch.start(["wine", os.path.join(TESTS_BIN, "record_args.exe"), "canary"], cwd=WORK,
+                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).wait(timeout=120)
+    settle()
+    seen = [c for c in watch.changes() if c.path == CANARY_RECORD]
+    if code != 0 or not os.path.exists(CANARY_RECORD) or not seen:
+        raise SystemExit(f"e2e: the watch does not see a Windows program's write (status {code}, "
+                         f"record written: {os.path.exists(CANARY_RECORD)}, seen: {watch.changes()})")
+    log(f"the watch saw the test program's write: {seen[0]}")
 
 
 # ---------------------------------------------------------------- the session
 
-def run_session():
-    proc = subprocess.Popen(["wine", "DemoDisc.exe"], cwd=DISC,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+def run_session(watch):
+    # The prefix's server is ended first, so that the program starts the one
+    # that opens its files, under the watch.
+    settle()
+    proc = watch.start(["wine", "DemoDisc.exe"], cwd=DISC,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     main = wait_for("TMainForm")
     tabs = main.tabs
     if len(tabs) != len(PAGES):
@@ -139,8 +163,11 @@ def run_session():
     # The close box of the title bar.
     pointer(right - 14, top + 12, click=True)
     try:
-        proc.wait(timeout=20)
+        # strace ends with the last process it follows: the program, what it
+        # started, and the Wine server, a few seconds after its last client.
+        proc.wait(timeout=60)
     except subprocess.TimeoutExpired:
+        settle()
         proc.kill()
         raise SystemExit("e2e: the program did not end by its close box")
     return outcomes
@@ -169,15 +196,13 @@ def main():
     wine("reg", "add", READER_KEY, "/ve", "/d", '"C:\\TestReader\\AcroRd32.exe" "%1"', "/f")
     os.environ["DEMODISC_RECORD"] = wine("winepath", "-w", READER_RECORD).stdout.strip() or READER_RECORD
     settle()
+    watch_sees_writes()
 
     disc_before = disc_digest()
     registry_before = registry_entries()
-    marker = os.path.join(WORK, "marker")
-    open(marker, "w").close()
-    time.sleep(1.1)
-
+    watch = session_watch()
     try:
-        outcomes = run_session()
+        outcomes = run_session(watch)
     finally:
         settle()
 
@@ -197,9 +222,9 @@ def main():
     if disc_after != disc_before:
         changed = sorted(set(disc_after.items()) ^ set(disc_before.items()))
         failures.append(f"the disc changed: {changed}")
-    written = changed_files_since(marker)
+    written = watch.changes()
     if written:
-        failures.append(f"files written: {written}")
+        failures.append(f"files written: {written[:20]}")
     registry_after = registry_entries()
     added = sorted(registry_after - registry_before, key=str)
     removed = sorted(registry_before - registry_after, key=str)
@@ -214,7 +239,8 @@ def main():
             log("FAIL", f)
         return 1
     log(f"{len(outcomes)} items run, a publication read, the close box: disc unchanged, "
-        f"no file written, registry unchanged ({len(registry_before)} entries compared)")
+        f"no file written by the program or what it started ({len(os.listdir(watch.folder))} "
+        f"processes watched), registry unchanged ({len(registry_before)} entries compared)")
     return 0
 
 
