@@ -130,16 +130,32 @@ def watch_sees_writes():
 
 # ---------------------------------------------------------------- the session
 
-def run_session(watch):
+def page_tabs():
+    """The places of the page tabs, from a start of the program outside the
+    watch: the probe reads them from the program's memory through the Wine
+    server, which cannot reach a process that strace follows. The places
+    depend only on the layout, the same in the watched session."""
+    proc = subprocess.Popen(["wine", "DemoDisc.exe"], cwd=DISC,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    end = time.time() + 30
+    tabs = []
+    while len(tabs) != len(PAGES) and time.time() < end:
+        tabs = wait_for("TMainForm").tabs
+        time.sleep(0.2)
+    settle()
+    proc.wait(timeout=30)
+    if len(tabs) != len(PAGES):
+        raise SystemExit(f"e2e: {len(tabs)} tabs, expected {len(PAGES)}")
+    return tabs
+
+
+def run_session(watch, tabs):
     # The prefix's server is ended first, so that the program starts the one
     # that opens its files, under the watch.
     settle()
     proc = watch.start(["wine", "DemoDisc.exe"], cwd=DISC,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    main = wait_for("TMainForm")
-    tabs = main.tabs
-    if len(tabs) != len(PAGES):
-        raise SystemExit(f"e2e: {len(tabs)} tabs, expected {len(PAGES)}")
+    wait_for("TMainForm")
     outcomes = {}
     for index, (page, buttons) in enumerate(PAGES):
         pointer(*centre(tabs[index]), click=True)
@@ -200,9 +216,10 @@ def main():
 
     disc_before = disc_digest()
     registry_before = registry_entries()
+    tabs = page_tabs()
     watch = session_watch()
     try:
-        outcomes = run_session(watch)
+        outcomes = run_session(watch, tabs)
     finally:
         settle()
 

@@ -112,6 +112,17 @@ def find(p, cls, text=None):
 STARTED_PROGRAMS = ("cmd", "ping", "la", "acrord32", "record_args")
 
 
+def in_this_prefix(pid):
+    """True for a process of this test's Wine prefix: other runs on the
+    machine, in prefixes of their own, start the same programs."""
+    try:
+        with open(f"/proc/{pid}/environ", "rb") as f:
+            env = f.read().split(b"\0")
+    except OSError:
+        return False
+    return ("WINEPREFIX=" + os.environ.get("WINEPREFIX", "")).encode() in env
+
+
 def started_program():
     """The name of a program that an item started while it runs, else None:
     the program answers meanwhile, so only the processes tell that it still
@@ -125,8 +136,9 @@ def started_program():
         except OSError:
             continue
         name = first.replace("\\", "/").rsplit("/", 1)[-1].lower().removesuffix(".exe")
-        if name in STARTED_PROGRAMS:
-            return name
+        if name not in STARTED_PROGRAMS or not in_this_prefix(pid):
+            continue
+        return name
     return None
 
 
