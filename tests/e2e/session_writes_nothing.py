@@ -30,7 +30,7 @@ import sys
 import time
 
 from wine_driver import (BUTTON_HEIGHT, after_click, centre, configure, find, log, pointer,
-                         settle, wait_for, wine)
+                         running_programs, settle, wait_for, wine)
 from write_watch import WriteWatch
 
 EXE, TESTS_BIN, MAKE_DISC, WORK = sys.argv[1:5]
@@ -98,8 +98,9 @@ def registry_entries():
 def wine_housekeeping(path):
     """What Wine itself keeps up to date whichever program runs: the prefix's
     registry files, which the registry comparison reads (saved through a
-    temporary file beside them), and its server's socket and lock folder."""
-    if path.startswith(("/tmp/.wine-", "/tmp/wine-")):
+    temporary file beside them), the drive and port links that its mount
+    manager refreshes as its services start, and its server's folder."""
+    if path.startswith(("/tmp/.wine-", "/tmp/wine-", os.path.join(PREFIX, "dosdevices") + "/")):
         return True
     folder, name = os.path.split(path)
     return folder == PREFIX and (name in HOUSEKEEPING_FILES or name.startswith(
@@ -117,14 +118,18 @@ def watch_sees_writes():
     under: its write is seen, with the process that made it."""
     watch = WriteWatch(os.path.join(WORK, "canary-trace"), ignore=wine_housekeeping)
     settle()
+    server = watch.start_server()
     env = dict(os.environ, DEMODISC_RECORD=CANARY_RECORD)
-    code = watch.start(["wine", os.path.join(TESTS_BIN, "record_args.exe"), "canary"], cwd=WORK,
-                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).wait(timeout=120)
-    settle()
+    proc = watch.start(["wine", os.path.join(TESTS_BIN, "record_args.exe"), "canary"], cwd=WORK,
+                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    end = time.time() + 60
+    while not os.path.exists(CANARY_RECORD) and time.time() < end:
+        time.sleep(0.2)
+    wait_ended("record_args", proc, server)
     seen = [c for c in watch.changes() if c.path == CANARY_RECORD]
-    if code != 0 or not os.path.exists(CANARY_RECORD) or not seen:
-        raise SystemExit(f"e2e: the watch does not see a Windows program's write (status {code}, "
-                         f"record written: {os.path.exists(CANARY_RECORD)}, seen: {watch.changes()})")
+    if not os.path.exists(CANARY_RECORD) or not seen:
+        raise SystemExit(f"e2e: the watch does not see a Windows program's write (record written: "
+                         f"{os.path.exists(CANARY_RECORD)}, seen: {watch.changes()})")
     log(f"the watch saw the test program's write: {seen[0]}")
 
 
@@ -149,10 +154,30 @@ def page_tabs():
     return tabs
 
 
-def run_session(watch, tabs):
-    # The prefix's server is ended first, so that the program starts the one
-    # that opens its files, under the watch.
+def wait_ended(name, *watched, timeout=20.0):
+    """Waits until the program of that name has ended in this prefix, then
+    ends the prefix's server and with it Wine's system processes, which the
+    watch follows too, and waits for the watch to end. False when the
+    program was still running."""
+    time.sleep(0.5)
+    end = time.time() + timeout
+    while name in running_programs() and time.time() < end:
+        time.sleep(0.2)
+    ended = name not in running_programs()
     settle()
+    for p in watched:
+        try:
+            p.wait(timeout=60)
+        except subprocess.TimeoutExpired:
+            p.kill()
+    return ended
+
+
+def run_session(watch, tabs):
+    # The prefix's server is ended first, and a new one started under the
+    # watch: it opens the files of the program and of what it starts.
+    settle()
+    server = watch.start_server()
     proc = watch.start(["wine", "DemoDisc.exe"], cwd=DISC,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     wait_for("TMainForm")
@@ -178,13 +203,7 @@ def run_session(watch, tabs):
     left, top, right, _ = main.windows[0]["rect"]
     # The close box of the title bar.
     pointer(right - 14, top + 12, click=True)
-    try:
-        # strace ends with the last process it follows: the program, what it
-        # started, and the Wine server, a few seconds after its last client.
-        proc.wait(timeout=60)
-    except subprocess.TimeoutExpired:
-        settle()
-        proc.kill()
+    if not wait_ended("demodisc", proc, server):
         raise SystemExit("e2e: the program did not end by its close box")
     return outcomes
 
@@ -256,7 +275,7 @@ def main():
             log("FAIL", f)
         return 1
     log(f"{len(outcomes)} items run, a publication read, the close box: disc unchanged, "
-        f"no file written by the program or what it started ({len(os.listdir(watch.folder))} "
+        f"no file written by the program or what it started ({watch.processes()} "
         f"processes watched), registry unchanged ({len(registry_before)} entries compared)")
     return 0
 

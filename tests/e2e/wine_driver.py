@@ -123,10 +123,9 @@ def in_this_prefix(pid):
     return ("WINEPREFIX=" + os.environ.get("WINEPREFIX", "")).encode() in env
 
 
-def started_program():
-    """The name of a program that an item started while it runs, else None:
-    the program answers meanwhile, so only the processes tell that it still
-    waits."""
+def running_programs():
+    """The names of the programs running in this test's prefix, lower case,
+    without ".exe"."""
     for pid in os.listdir("/proc"):
         if not pid.isdigit():
             continue
@@ -135,11 +134,15 @@ def started_program():
                 first = f.read().split(b"\0")[0].decode("utf-8", "replace")
         except OSError:
             continue
-        name = first.replace("\\", "/").rsplit("/", 1)[-1].lower().removesuffix(".exe")
-        if name not in STARTED_PROGRAMS or not in_this_prefix(pid):
-            continue
-        return name
-    return None
+        if in_this_prefix(pid):
+            yield first.replace("\\", "/").rsplit("/", 1)[-1].lower().removesuffix(".exe")
+
+
+def started_program():
+    """The name of a program that an item started while it runs, else None:
+    the program answers meanwhile, so only the processes tell that it still
+    waits."""
+    return next((name for name in running_programs() if name in STARTED_PROGRAMS), None)
 
 
 def after_click():
