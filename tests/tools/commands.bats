@@ -127,3 +127,22 @@ TABLE
     run ! grep -qE '^(apt-get|cmake)' "$BATS_TEST_TMPDIR/commands.log"
   done
 }
+
+@test "the tests' emulator runs in the test command's prefix and display, and starts nothing" {
+  DEMODISC_WINEPREFIX_win64=/their/prefix DISPLAY=:77 run "$TOOLS/wine-run.sh" win64 prog.exe a
+  [ "$status" -eq 0 ]
+  run cat "$BATS_TEST_TMPDIR/calls.log"
+  [ "$output" = "wine64 WINEPREFIX=/their/prefix prog.exe a" ]
+}
+
+@test "the tests' emulator run alone makes its own display and this clone's prefix, and ends them" {
+  command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+  # shellcheck disable=SC2016 # expanded by the command's shell
+  env -u DISPLAY -u DEMODISC_WINEPREFIX_win64 "$TOOLS/wine-run.sh" win64 -- \
+    bash -c 'echo "$DISPLAY $WINEPREFIX" >"$1/session"' _ "$BATS_TEST_TMPDIR"
+  read -r display prefix <"$BATS_TEST_TMPDIR/session"
+  [ "$prefix" = "$DEMODISC_BUILD_DIR/wineprefix-run-win64" ]
+  [ -f "$prefix/.demodisc-ready" ]
+  run ! xdpyinfo -display "$display"
+  [ "$(tail -n 1 "$BATS_TEST_TMPDIR/calls.log")" = "wineserver64 WINEPREFIX=$prefix -k" ]
+}
