@@ -18,7 +18,8 @@ for arg in "$@"; do
 done
 image=${args[0]:?usage: make-disc-image.sh <image.iso> [disc-folder] [--force]}
 disc=${args[1]:-}
-"$root/tools/install-deps.sh"
+# The dependency installer only when the image tool is missing.
+command -v xorriso >/dev/null || "$root/tools/install-deps.sh"
 
 if [ -z "$disc" ]; then
   build=${DEMODISC_BUILD_DIR:-$root/build}/windows

@@ -1,6 +1,7 @@
 #include "disc_check/catalogue_rules.h"
 
 #include "control_rules/memo_text.h"
+#include "disc_check/content_rules.h"
 #include "disc_check/text_file_rules.h"
 #include "launcher/hint_memos.h"
 #include "launcher/hint_texts.h"
@@ -9,13 +10,16 @@ namespace demodisc {
 
 namespace {
 
-// A program or clip the item starts: there, and a file.
+// A program or clip the item starts: there, a file, and one that can work.
 void CheckContentFile(DiscNames& names, const DiscFile& file, std::string_view consequence,
                       std::vector<Finding>& findings) {
   const Text path = DiscPath("", file);
   const Lookup lookup = names.Find(path, findings);
   if (!lookup.found || lookup.folder)
-    findings.push_back({Severity::Error, path, NotAFileText(lookup) + ": " + Text(consequence)});
+    findings.push_back({Severity::Error, path, NotAFileText(lookup) + ": " + Text(consequence),
+                        MissingCause(lookup, path)});
+  else
+    CheckContent(names.tree(), lookup.path, path, consequence, findings);
 }
 
 // Descriptions are short texts; a larger one is most likely another file.
@@ -32,7 +36,8 @@ void CheckDescription(DiscNames& names, int hintPage, std::string_view file,
   if (!lookup.found || lookup.folder) {
     findings.push_back({Severity::Error, path,
                         NotAFileText(lookup) + ": pointing at the item shows \"" +
-                            OpenFailureMessage(lookup) + "\""});
+                            OpenFailureMessage(lookup) + "\"",
+                        MissingCause(lookup, path)});
     return;
   }
   std::optional<std::string> bytes = names.tree().Bytes(lookup.path);

@@ -16,6 +16,11 @@ struct Finding {
   Severity severity;
   Text path;  // the file or folder as the program names it ("Hints\about.txt"); may be empty
   Text message;
+  // What is missing behind it (a folder, a file several items share), so
+  // that one cause is counted once; empty for the rest.
+  Text cause;
+  // A warning the disc's maker has accepted: shown, not counted.
+  bool accepted = false;
 };
 
 struct ReportLine {
@@ -38,7 +43,9 @@ struct DiscReport {
   Text notDisc;
   std::vector<ReportSection> sections;
 
+  // Findings of a severity; accepted warnings are not counted.
   int Count(Severity severity) const;
+  int AcceptedCount() const;
 };
 
 // 2 for a folder that is no disc; 1 with errors, or with warnings when

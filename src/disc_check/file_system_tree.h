@@ -14,10 +14,13 @@ class FileSystemTree final : public DiscTree {
   std::optional<std::vector<DiscEntry>> List(const Text& folder) const override;
   std::optional<std::uint64_t> Size(const Text& file) const override;
   std::optional<std::string> Bytes(const Text& file) const override;
+  std::optional<std::string> Head(const Text& file, std::size_t count) const override;
 
  private:
   // A tree path (UTF-8 names joined by "/") below the root.
   std::filesystem::path PathOf(const Text& relative) const;
+  // Where a link below the root stands: inside, outside, on a folder around it.
+  LinkKind KindOfLink(const std::filesystem::path& link, bool folder) const;
 
   std::filesystem::path root_;
 };

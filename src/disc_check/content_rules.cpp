@@ -1,0 +1,67 @@
+#include "disc_check/content_rules.h"
+
+#include "base/text.h"
+
+namespace demodisc {
+
+namespace {
+
+constexpr char kProgramMagic[] = "MZ";
+constexpr char kDocumentMagic[] = "%PDF-";
+
+bool EndsWithIgnoringCase(std::string_view name, std::string_view ending) {
+  return name.size() >= ending.size() &&
+         LowerCaseFrom(name.substr(name.size() - ending.size()), 0) == ending;
+}
+
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+}  // namespace
+
+ContentKind ContentKindOf(std::string_view name) {
+  if (EndsWithIgnoringCase(name, ".exe")) return ContentKind::Program;
+  if (EndsWithIgnoringCase(name, ".bat")) return ContentKind::BatchFile;
+  if (EndsWithIgnoringCase(name, ".pdf")) return ContentKind::Document;
+  return ContentKind::Other;
+}
+
+void CheckContent(const DiscTree& tree, const Text& treePath, const Text& path,
+                  std::string_view consequence, std::vector<Finding>& findings) {
+  const ContentKind kind = ContentKindOf(path);
+  if (kind == ContentKind::Other) return;
+  // A batch file of blanks alone is as empty as one of no bytes.
+  const std::size_t wanted = kind == ContentKind::BatchFile ? 4096 : sizeof kDocumentMagic - 1;
+  const std::optional<std::string> head = tree.Head(treePath, wanted);
+  if (!head) {
+    findings.push_back({Severity::Error, path, "cannot be read: " + Text(consequence)});
+    return;
+  }
+  switch (kind) {
+    case ContentKind::Program:
+      if (head->empty())
+        findings.push_back({Severity::Error, path, "is empty: " + Text(consequence)});
+      else if (!head->starts_with(kProgramMagic))
+        findings.push_back(
+            {Severity::Error, path,
+             "is no Windows program (it does not begin with \"MZ\"): " + Text(consequence)});
+      break;
+    case ContentKind::BatchFile:
+      if (IsBlank(*head) && tree.Size(treePath).value_or(0) <= head->size())
+        findings.push_back({Severity::Warning, path,
+                            "is empty: clicking the item opens a console that closes at once"});
+      break;
+    case ContentKind::Document:
+      if (head->empty())
+        findings.push_back({Severity::Warning, path, "is empty: the reader opens no document"});
+      else if (!head->starts_with(kDocumentMagic))
+        findings.push_back({Severity::Warning, path,
+                            "does not begin with \"%PDF-\": the reader cannot open it as a PDF"});
+      break;
+    case ContentKind::Other:
+      break;
+  }
+}
+
+}  // namespace demodisc

@@ -1,0 +1,29 @@
+// Each entry of the disc as the image and Windows see it: names Windows
+// cannot open, names and paths Joliet cuts or leaves out, names that
+// differ only in letter case, files too large for one piece, names in
+// decomposed Unicode, links. Where the program opens the entry, the visitor
+// meets the failure and it is an error; elsewhere a warning.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "disc_check/disc_report.h"
+#include "disc_check/disc_walk.h"
+
+namespace demodisc {
+
+// Joliet keeps names of up to 64 UTF-16 units, paths of up to 240.
+inline constexpr std::size_t kJolietNameLimit = 64;
+inline constexpr std::size_t kJolietPathLimit = 240;
+// ISO 9660 and Joliet keep a file in one piece only below 4 GiB.
+inline constexpr std::uint64_t kLargestFileBytes = (1ull << 32) - 1;
+
+void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
+                       ReportSection& section);
+
+// The name as it is composed, when it holds characters in decomposed form
+// that compose (a letter and its combining mark); nothing otherwise.
+std::optional<Text> ComposedName(std::string_view name);
+
+}  // namespace demodisc
