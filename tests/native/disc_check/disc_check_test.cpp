@@ -3,6 +3,8 @@
 // otherwise than meant is a warning; a folder that is no disc is told apart.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/cp1251.h"
 #include "disc_check/disc_rules.h"
 #include "launcher/catalogue.h"
@@ -88,7 +90,7 @@ struct Seen {
 };
 
 class DiscCheckTest : public ::testing::Test {
- protected:
+ public:
   DiscCheckTest() { LayOut(); }
 
   // The whole layout, each file with working content.
@@ -346,6 +348,198 @@ TEST_F(DiscCheckTest, APhotoFolderWithoutPhotosIsANote) {
   EXPECT_TRUE(std::any_of(notes.begin(), notes.end(), [](const Seen& s) {
     return s.path == "PicRec" && s.message.rfind("holds no *.jpg file", 0) == 0;
   }));
+}
+
+// One change to the intact disc, and the one finding it must give.
+struct Case {
+  const char* name;
+  std::function<void(testing::FakeDiscTree&)> change;
+  Severity severity;
+  Text path;               // the finding's path ("" for a row's own)
+  Text message;            // the start of its message
+  std::size_t others = 0;  // findings the change also gives, rightly (the image's size)
+};
+
+// A publication list of its own, in place of the one that names paper01.pdf.
+void SetList(testing::FakeDiscTree& d, const std::string& lines) {
+  d.files["Publication/vortan_lit.txt"] = Cp1251(lines);
+  d.Remove("Publication/paper01.pdf");
+}
+
+// A name of n characters ending in ".pdf".
+Text NameOf(std::size_t n) { return std::string(n - 4, 'd') + ".pdf"; }
+
+void RunCases(DiscCheckTest& test, const std::vector<Case>& cases);
+
+TEST_F(DiscCheckTest, NamesAsTheImageAndWindowsSeeThem) {
+  const Text longName = NameOf(80);
+  const Text deep = "LA20K/" + std::string(60, 'a') + "/" + std::string(60, 'b') + "/" +
+                    std::string(60, 'c') + "/" + std::string(60, 'd') + ".dll";
+  const std::vector<Case> cases = {
+      {"listed name Windows cannot use",
+       [](auto& d) {
+         d.files["Publication/a:b?.pdf"] = "%PDF-1.4";
+         SetList(d, "rus#a:b?.pdf#1.  Статья.\r\n");
+       },
+       Severity::Error, "Publication\\a:b?.pdf",
+       "holds \":\", \"?\", which Windows does not allow in a name: the program does not find it"},
+      {"unlisted name Windows cannot use", [](auto& d) { d.files["LA20K/a|b.dll"] = "x"; },
+       Severity::Warning, "LA20K\\a|b.dll", "holds \"|\", which Windows does not allow"},
+      {"device name", [](auto& d) { d.files["LA20K/CON.dll"] = "x"; }, Severity::Warning,
+       "LA20K\\CON.dll", "is named after the device \"CON\": Windows opens the device"},
+      {"device name, lower case", [](auto& d) { d.files["LA20K/lpt1"] = "x"; }, Severity::Warning,
+       "LA20K\\lpt1", "is named after the device \"lpt1\""},
+      {"trailing dot", [](auto& d) { d.files["LA20K/notes."] = "x"; }, Severity::Warning,
+       "LA20K\\notes.", "ends in a dot: Windows drops it"},
+      {"trailing blank", [](auto& d) { d.files["LA20K/notes "] = "x"; }, Severity::Warning,
+       "LA20K\\notes ", "ends in a blank"},
+      {"listed document with a long name",
+       [&](auto& d) {
+         d.files["Publication/" + longName] = "%PDF-1.4";
+         SetList(d, "rus#" + longName + "#1.  Статья.\r\n");
+       },
+       Severity::Error, "Publication\\" + longName,
+       "has a name of 80 UTF-16 characters: Joliet keeps 64, so the image would cut it: the "
+       "program does not find it"},
+      {"path Joliet leaves out", [&](auto& d) { d.files[deep] = "x"; }, Severity::Warning,
+       ProgramPath(deep),
+       "has a path of 254 UTF-16 characters: Joliet keeps paths of up to 240, so the image would "
+       "leave it out"},
+      {"twins in letter case, one opened", [](auto& d) { d.files["LA20K/la.exe"] = "MZ"; },
+       Severity::Error, "LA20K\\LA.exe",
+       "and \"la.exe\" differ only in letter case: Windows opens one of them for either name, "
+       "and the program may get the wrong one"},
+      {"twins in letter case, none opened",
+       [](auto& d) {
+         d.files["LA20K/a.dll"] = "x";
+         d.files["LA20K/A.dll"] = "x";
+       },
+       Severity::Warning, "LA20K\\A.dll", "and \"a.dll\" differ only in letter case"},
+      {"file of 4 GiB",
+       [](auto& d) {
+         d.files["LA20K/big.dat"] = "x";
+         d.sizes["LA20K/big.dat"] = 1ull << 32;
+       },
+       Severity::Error, "LA20K\\big.dat",
+       "is 4.0 GiB: ISO 9660 and Joliet keep a file in one piece only below 4 GiB", 1},
+      {"decomposed name", [](auto& d) { d.files["LA20K/Jose\u0301.dll"] = "x"; }, Severity::Warning,
+       "LA20K\\Jose\u0301.dll",
+       "has a name in decomposed Unicode form, 9 characters, where the composed \"José.dll\" has "
+       "8"},
+      {"link out of the folder",
+       [](auto& d) {
+         d.emptyFolders.insert("LA20K/skins");
+         d.links["LA20K/skins"] = {LinkKind::Outside, "/home/maker/skins"};
+       },
+       Severity::Error, "LA20K\\skins",
+       "is a link to \"/home/maker/skins\", out of the disc folder"},
+      {"link loop",
+       [](auto& d) {
+         d.emptyFolders.insert("LA20K/again");
+         d.links["LA20K/again"] = {LinkKind::Loop, ".."};
+       },
+       Severity::Error, "LA20K\\again", "is a link to \"..\", a folder around itself"},
+      {"folder that cannot be listed",
+       [](auto& d) {
+         d.files["LA20K/codecs/x.dll"] = "x";
+         d.unreadable.insert("LA20K/codecs");
+       },
+       Severity::Warning, "LA20K\\codecs", "cannot be read"},
+  };
+  RunCases(*this, cases);
+}
+
+TEST_F(DiscCheckTest, ContentThatCannotWork) {
+  const std::vector<Case> cases = {
+      {"empty player", [](auto& d) { d.files["LA20K/LA.exe"] = ""; }, Severity::Error,
+       "LA20K\\LA.exe", "is empty: clicking the item shows \"Ошибка запуска медиа-плейера ...\""},
+      {"player that is no program", [](auto& d) { d.files["LA20K/LA.exe"] = "#!/bin/sh"; },
+       Severity::Error, "LA20K\\LA.exe", "is no Windows program (it does not begin with \"MZ\")"},
+      {"empty installer", [](auto& d) { d.files["Acrobat Reader/AdbeRdr812_ru_RU.exe"] = ""; },
+       Severity::Error, "Acrobat Reader\\AdbeRdr812_ru_RU.exe",
+       "is empty: the button \"Acrobat Reader\" shows"},
+      {"start program that is no program", [](auto& d) { d.files["DemoDisc.exe"] = "x"; },
+       Severity::Error, "DemoDisc.exe", "is no Windows program"},
+      {"empty batch file", [](auto& d) { d.files["Vortan4/1.bat"] = " \r\n"; }, Severity::Warning,
+       "Vortan4\\1.bat", "is empty: clicking the item opens a console that closes at once"},
+      {"empty document", [](auto& d) { d.files["Publication/paper01.pdf"] = ""; },
+       Severity::Warning, "Publication\\paper01.pdf", "is empty: the reader opens no document"},
+      {"document that is no PDF", [](auto& d) { d.files["Publication/paper01.pdf"] = "<html>"; },
+       Severity::Warning, "Publication\\paper01.pdf", "does not begin with \"%PDF-\""},
+      {"description with bare CR line ends",
+       [](auto& d) { d.files["Hints/about.txt"] = "one\rtwo\r\n"; }, Severity::Warning,
+       "Hints\\about.txt", "ends lines with a carriage return alone (at offset 3)"},
+      {"list with bare CR line ends",
+       [](auto& d) {
+         d.files["Publication/vortan_lit.txt"] = "rus#paper01.pdf#1.  A.\reng##2.  B.\r\n";
+       },
+       Severity::Warning, "Publication\\vortan_lit.txt", "ends lines with a carriage return alone"},
+  };
+  RunCases(*this, cases);
+}
+
+TEST_F(DiscCheckTest, TheEntryFormatAndTheListsRows) {
+  std::string longList;
+  for (int i = 1; i <= 44; ++i) longList += "rus##" + std::to_string(10 + i) + ". Title.\r\n";
+  const std::vector<Case> cases = {
+      {"number three wide", [](auto& d) { SetList(d, "rus##1. Образец.\r\n"); }, Severity::Warning,
+       "",
+       "has an entry number 3 characters wide, not 4: the grid shows \"1. О\" as its number and "
+       "\"бразец\" as its text"},
+      {"number five wide", [](auto& d) { SetList(d, "rus##1000. Title.\r\n"); }, Severity::Warning,
+       "", "has an entry number 6 characters wide"},
+      {"no final full stop", [](auto& d) { SetList(d, "rus##1.  Образец публикации\r\n"); },
+       Severity::Warning, "",
+       "ends in \"и\" without a full stop: the grid drops that last character and shows the text "
+       "ending in \"Образец публикаци\""},
+      {"document above the folder, resolved as Windows does",
+       [](auto& d) { SetList(d, "rus#..\\Hints\\about.txt#1.  A.\r\n"); }, Severity::Warning, "",
+       ""},
+      {"document above the disc", [](auto& d) { SetList(d, "rus#..\\..\\x.pdf#1.  A.\r\n"); },
+       Severity::Error, "Publication\\..\\..\\x.pdf", "points above the disc's root"},
+      {"document named on a row the program does not read",
+       [&](auto& d) {
+         d.files["Publication/vortan_lit.txt"] = longList + "rus#paper01.pdf#55. A.\r\n";
+       },
+       Severity::Warning, "Publication\\paper01.pdf",
+       "is named only by line 45 of the publication list, past the 39 lines the program reads", 1},
+      {"many unlisted documents",
+       [](auto& d) {
+         for (int i = 0; i < 10000; ++i)
+           d.files["Publication/u" + std::to_string(i) + ".pdf"] = "%PDF-";
+       },
+       Severity::Warning, "Publication",
+       "holds 10000 files that no row of the publication list names (\"u0.pdf\", \"u1.pdf\", "
+       "\"u10.pdf\", ...)"},
+  };
+  RunCases(*this, cases);
+}
+
+void RunCases(DiscCheckTest& test, const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test.LayOut();
+    c.change(test.disc);
+    const DiscReport report = test.Check();
+    std::vector<Seen> all;
+    for (const Severity severity : {Severity::Error, Severity::Warning})
+      for (const Seen& seen : test.Findings(severity)) all.push_back(seen);
+    // A case without a message expects the disc to pass as it is.
+    if (c.message.empty()) {
+      for (const Seen& seen : all) ADD_FAILURE() << seen.path << " " << seen.message;
+      continue;
+    }
+    const auto it = std::find_if(all.begin(), all.end(), [&](const Seen& seen) {
+      return seen.path == c.path && seen.message.rfind(c.message, 0) == 0;
+    });
+    if (it == all.end() || all.size() != 1 + c.others) {
+      ADD_FAILURE() << all.size() << " findings";
+      for (const Seen& seen : all) ADD_FAILURE() << seen.path << " " << seen.message;
+      continue;
+    }
+    EXPECT_EQ(it->severity, c.severity);
+    EXPECT_EQ(ExitCode(report, true), 1);
+  }
 }
 
 TEST(DiscCheck, AFolderThatIsNoDiscIsToldApart) {
