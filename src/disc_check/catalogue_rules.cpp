@@ -48,7 +48,7 @@ void CheckDescription(DiscNames& names, int hintPage, std::string_view file,
   if (bytes->size() > kLargeDescription)
     findings.push_back({Severity::Warning, path,
                         "is " + std::to_string(bytes->size() / 1024) +
-                            " KB, over the 64 KB a description is expected to hold"});
+                            " KiB, over the 64 KiB a description is expected to hold"});
   CheckCp1251Bytes(*bytes, path, findings);
   // The memo's text, read as the program reads it.
   TextReader reader;

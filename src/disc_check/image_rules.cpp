@@ -159,12 +159,13 @@ void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& w
                 "has a name of " + std::to_string(length) + " UTF-16 characters: Joliet keeps " +
                     std::to_string(kJolietNameLimit) + ", so the image would cut it" + consequence);
     const bool below = !tooLongBelow.empty() && entry.path.rfind(tooLongBelow + "/", 0) == 0;
-    const std::size_t pathLength = Utf16FromUtf8(entry.path).size() + 1;  // with the leading "/"
+    const std::size_t pathLength = Utf16FromUtf8(entry.path).size();
     if (!below && pathLength > kJolietPathLimit) {
       lines.Add(entry, severity,
                 "has a path of " + std::to_string(pathLength) +
                     " UTF-16 characters: Joliet keeps paths of up to " +
-                    std::to_string(kJolietPathLimit) + ", so the image would leave it out" +
+                    std::to_string(kJolietPathLimit) +
+                    " (240 bytes), so the image would leave it out" +
                     (entry.folder ? " with all it holds" : "") + consequence);
       if (entry.folder) tooLongBelow = entry.path;
     }

@@ -13,9 +13,11 @@
 
 namespace demodisc {
 
-// Joliet keeps names of up to 64 UTF-16 units, paths of up to 240.
+// Joliet keeps names of up to 64 UTF-16 units, and paths (below the root,
+// without a leading "/") of up to 240 bytes, which are 120 UTF-16 units:
+// xorriso leaves out a path of 121.
 inline constexpr std::size_t kJolietNameLimit = 64;
-inline constexpr std::size_t kJolietPathLimit = 240;
+inline constexpr std::size_t kJolietPathLimit = 120;
 // ISO 9660 and Joliet keep a file in one piece only below 4 GiB.
 inline constexpr std::uint64_t kLargestFileBytes = (1ull << 32) - 1;
 

@@ -13,13 +13,17 @@ constexpr std::size_t kSubjectChars = 80;
 Text Counts(const DiscReport& report) {
   const int errors = report.Count(Severity::Error);
   const int warnings = report.Count(Severity::Warning);
+  const int accepted = report.AcceptedCount();
   return std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
-         std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings");
+         std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings") +
+         (accepted ? " (" + std::to_string(accepted) + " more accepted)" : Text());
 }
 
 Text FindingText(const Finding& f, const ReportLine& line, Severity lineStatus) {
   Text text = f.path.empty() || f.path == line.subject ? f.message : f.path + " " + f.message;
-  if (f.severity < lineStatus && f.severity != Severity::Ok)
+  if (f.accepted)
+    text += " (accepted)";
+  else if (f.severity < lineStatus && f.severity != Severity::Ok)
     text += " (" + Text(SeverityName(f.severity)) + ")";
   return text;
 }

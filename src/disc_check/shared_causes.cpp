@@ -51,7 +51,8 @@ void CountSharedCausesOnce(DiscReport& report) {
         consequences.push_back(consequence);
       if (at.line == keeper.line && at.finding == keeper.finding) continue;
       other.severity = Severity::Ok;
-      other.message += " (counted once, under \"" + keeper.line->subject + "\")";
+      other.message += own ? " (counted once, under \"" + keeper.line->subject + "\")"
+                           : Text(" (counted once, under the first item that needs it)");
     }
     const Text count = std::to_string(items.size()) + (items.size() == 1 ? " item" : " items");
     if (own) {

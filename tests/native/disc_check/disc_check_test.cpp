@@ -254,7 +254,7 @@ TEST_F(DiscCheckTest, TextFilesThatWouldShowOtherwiseThanMeantAreWarnings) {
       {"long description", "Hints/about.txt", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8",
        "takes about 8 lines; the memo shows 7"},
       {"large description", "Hints/demo_v15.txt", std::string(65 * 1024, '\n'),
-       "is 65 KB, over the 64 KB"},
+       "is 65 KiB, over the 64 KiB"},
       {"oversized list", "Publication/vortan_lit.txt", "",
        "has 45 lines: the grid shows the first 39"},
       {"line without two #", "Publication/vortan_lit.txt", "rus#paper01.pdf#1.  A.\r\neng#2. B",
@@ -373,8 +373,8 @@ void RunCases(DiscCheckTest& test, const std::vector<Case>& cases);
 
 TEST_F(DiscCheckTest, NamesAsTheImageAndWindowsSeeThem) {
   const Text longName = NameOf(80);
-  const Text deep = "LA20K/" + std::string(60, 'a') + "/" + std::string(60, 'b') + "/" +
-                    std::string(60, 'c') + "/" + std::string(60, 'd') + ".dll";
+  // 121 characters below the root: one more than Joliet keeps.
+  const Text deep = "LA20K/" + std::string(60, 'a') + "/" + std::string(50, 'b') + ".dll";
   const std::vector<Case> cases = {
       {"listed name Windows cannot use",
        [](auto& d) {
@@ -401,10 +401,14 @@ TEST_F(DiscCheckTest, NamesAsTheImageAndWindowsSeeThem) {
        Severity::Error, "Publication\\" + longName,
        "has a name of 80 UTF-16 characters: Joliet keeps 64, so the image would cut it: the "
        "program does not find it"},
-      {"path Joliet leaves out", [&](auto& d) { d.files[deep] = "x"; }, Severity::Warning,
-       ProgramPath(deep),
-       "has a path of 254 UTF-16 characters: Joliet keeps paths of up to 240, so the image would "
-       "leave it out"},
+      {"path Joliet leaves out",
+       [&](auto& d) {
+         d.files[deep] = "x";
+         d.files["LA20K/" + std::string(60, 'a') + "/" + std::string(49, 'b') + ".dll"] = "x";
+       },
+       Severity::Warning, ProgramPath(deep),
+       "has a path of 121 UTF-16 characters: Joliet keeps paths of up to 120 (240 bytes), so the "
+       "image would leave it out"},
       {"twins in letter case, one opened", [](auto& d) { d.files["LA20K/la.exe"] = "MZ"; },
        Severity::Error, "LA20K\\LA.exe",
        "and \"la.exe\" differ only in letter case: Windows opens one of them for either name, "
