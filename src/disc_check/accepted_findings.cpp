@@ -34,11 +34,11 @@ void AcceptFindings(DiscReport& report, const std::vector<Text>& accepted, const
             used[i] = true;
           }
       }
-  ReportLine note{"accepted findings", {}};
+  ReportLine note{"accepted findings", {}, "accepted_findings"};
   for (std::size_t i = 0; i < accepted.size(); ++i)
     if (!used[i])
-      note.findings.push_back(
-          {Severity::Ok, file, "accepts no warning of this disc: \"" + accepted[i] + "\""});
+      note.findings.push_back({Severity::Ok, "accepted_unused", file,
+                               "accepts no warning of this disc: \"" + accepted[i] + "\""});
   if (!note.findings.empty() && !report.sections.empty())
     report.sections.back().lines.push_back(std::move(note));
 }

@@ -17,6 +17,13 @@ Text NotAFileText(const Lookup& lookup) {
   return "is missing (no folder " + lookup.missingFolder + ")";
 }
 
+Text NotAFileKind(const Lookup& lookup) {
+  if (lookup.found) return "is_folder";
+  if (lookup.outside) return "outside_disc";
+  if (!lookup.unreadableFolder.empty()) return "unreadable";
+  return "missing";
+}
+
 Text MissingCause(const Lookup& lookup, const Text& path) {
   if (!lookup.missingFolder.empty()) return lookup.missingFolder;
   if (!lookup.unreadableFolder.empty()) return lookup.unreadableFolder;
@@ -88,7 +95,7 @@ Lookup DiscNames::Resolve(std::string_view programPath, std::vector<Finding>* fi
     // A name on the way to the file is a missing folder.
     if (!match) return {.missingFolder = n + 1 == names->size() ? Text() : asked};
     if (findings && match->name != name && caseReported_.insert(LowerCaseFrom(asked, 0)).second)
-      findings->push_back({Severity::Warning, asked,
+      findings->push_back({Severity::Warning, "letter_case", asked,
                            "is named \"" + match->name +
                                "\" on the disc: Windows finds it there, but not in a copy of the "
                                "folder on a system that tells letter case apart"});

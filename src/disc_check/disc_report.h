@@ -3,6 +3,8 @@
 // findings, errors and warnings.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "base/text.h"
@@ -14,6 +16,9 @@ enum class Severity { Ok, Warning, Error };
 
 struct Finding {
   Severity severity;
+  // What was found, as a stable key for tools ("missing", "letter_case",
+  // "joliet_name", ...); the message says it in words.
+  Text kind;
   Text path;  // the file or folder as the program names it ("Hints\about.txt"); may be empty
   Text message;
   // What is missing behind it (a folder, a file several items share), so
@@ -21,11 +26,16 @@ struct Finding {
   Text cause;
   // A warning the disc's maker has accepted: shown, not counted.
   bool accepted = false;
+  // The size the finding is about, in bytes (a file's, the image's), if any.
+  std::optional<std::uint64_t> bytes;
 };
 
 struct ReportLine {
   Text subject;  // the caption the program shows, "row 3: ...", "image", ...
   std::vector<Finding> findings;
+  // A stable key for tools: the item's action ("Act_About"), "row 3",
+  // "start_program", ...; empty for a file's own line, whose key is its path.
+  Text key;
   // The worst of its findings; Ok without any.
   Severity Status() const;
 };
@@ -33,6 +43,7 @@ struct ReportLine {
 struct ReportSection {
   Text title;
   std::vector<ReportLine> lines;
+  Text key;  // the page's name in the program ("Present", "Artikel", ...), or "Disc"
 };
 
 struct DiscReport {

@@ -35,13 +35,14 @@ bool IsDiscName(std::string_view name) {
 }
 
 // A file the program needs for something other than a catalogue item.
-ReportLine CheckFile(DiscNames& names, Text subject, const Text& path, Severity severity,
+ReportLine CheckFile(DiscNames& names, Text subject, Text key, const Text& path, Severity severity,
                      const Text& consequence) {
-  ReportLine line{std::move(subject), {}};
+  ReportLine line{std::move(subject), {}, std::move(key)};
   const Lookup lookup = names.Find(path, line.findings);
   if (!lookup.found || lookup.folder)
-    line.findings.push_back(
-        {severity, path, NotAFileText(lookup) + ": " + consequence, MissingCause(lookup, path)});
+    line.findings.push_back({severity, NotAFileKind(lookup), path,
+                             NotAFileText(lookup) + ": " + consequence,
+                             MissingCause(lookup, path)});
   else if (severity != Severity::Ok)
     CheckContent(names.tree(), lookup.path, path, consequence, line.findings);
   return line;
@@ -49,23 +50,23 @@ ReportLine CheckFile(DiscNames& names, Text subject, const Text& path, Severity 
 
 // The photo window's folder matters only to a window no control opens.
 ReportLine CheckFolders(DiscNames& names) {
-  ReportLine line{"folders", {}};
+  ReportLine line{"folders", {}, "folders"};
   for (const DiscFolder folder : AllDiscFolders()) {
     const Text name(DiscFolderName(folder));
     const Severity severity = folder == DiscFolder::PicRec ? Severity::Ok : Severity::Error;
     const Lookup lookup = names.Find(name, line.findings);
     if (!lookup.found)
-      line.findings.push_back({severity, name, "is missing", name});
+      line.findings.push_back({severity, "missing", name, "is missing", name});
     else if (!lookup.folder)
-      line.findings.push_back({severity, name, "is a file, not a folder", name});
+      line.findings.push_back({severity, "not_a_folder", name, "is a file, not a folder", name});
     else if (!names.Entries(lookup.path))
-      line.findings.push_back({severity, name, "cannot be read", name});
+      line.findings.push_back({severity, "unreadable", name, "cannot be read", name});
   }
   return line;
 }
 
 ReportLine CheckPhotos(DiscNames& names) {
-  ReportLine line{"photo window (no control opens it)", {}};
+  ReportLine line{"photo window (no control opens it)", {}, "photo_window"};
   const Text folder(DiscFolderName(DiscFolder::PicRec));
   const Lookup lookup = names.Find(folder, line.findings);
   if (!lookup.found || !lookup.folder) return line;  // the folders' line names it
@@ -77,10 +78,11 @@ ReportLine CheckPhotos(DiscNames& names) {
           : 0;
   if (photos == 0)
     line.findings.push_back(
-        {Severity::Ok, folder,
+        {Severity::Ok, "no_photos", folder,
          "holds no " + Text(kPhotoMask) + " file: the photo window has nothing to step through"});
   else
-    line.findings.push_back({Severity::Ok, folder, "holds " + std::to_string(photos) + " photos"});
+    line.findings.push_back(
+        {Severity::Ok, "photos", folder, "holds " + std::to_string(photos) + " photos"});
   return line;
 }
 
@@ -95,14 +97,15 @@ void AddUnused(const std::vector<const WalkedEntry*>& entries, const Text& folde
                const Unused& why, ReportSection& section) {
   if (entries.size() <= kUnusedListed) {
     for (const WalkedEntry* e : entries)
-      section.lines.push_back({e->programPath, {{Severity::Warning, e->programPath, why.one}}});
+      section.lines.push_back(
+          {e->programPath, {{Severity::Warning, "unused", e->programPath, why.one}}});
     return;
   }
   Text first;
   for (std::size_t i = 0; i < kUnusedNamed; ++i)
     first += (i ? ", " : "") + Text("\"") + entries[i]->name + "\"";
   section.lines.push_back({folder,
-                           {{Severity::Warning, folder,
+                           {{Severity::Warning, "unused_files", folder,
                              "holds " + std::to_string(entries.size()) + " files " + why.many +
                                  " (" + first + ", ...)"}}});
 }
@@ -142,7 +145,7 @@ void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, Repor
       if (const int line = names.UnreadLine(entry.path))
         section.lines.push_back(
             {entry.programPath,
-             {{Severity::Warning, entry.programPath,
+             {{Severity::Warning, "unread_line", entry.programPath,
                "is named only by line " + std::to_string(line) +
                    " of the publication list, past the " + std::to_string(kPublicationDataRows) +
                    " lines the program reads"}}});
@@ -167,7 +170,7 @@ ReportLine CheckImageSize(const std::vector<WalkedEntry>& walked) {
       sizes.push_back(entry.size);
     }
   }
-  return {"image", {ImageSizeFinding(EstimateImageBytes(sizes, folders))}};
+  return {"image", {ImageSizeFinding(EstimateImageBytes(sizes, folders))}, "image"};
 }
 
 }  // namespace
@@ -197,15 +200,16 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
     report.sections.push_back(page.category ? CheckCataloguePage(names, page)
                                             : CheckPublicationPage(names, page));
 
-  ReportSection whole{"Disc", {}};
-  whole.lines.push_back(CheckFile(names, "start program", kStartProgram, Severity::Error,
-                                  "the disc has no start program"));
+  ReportSection whole{"Disc", {}, "Disc"};
+  whole.lines.push_back(CheckFile(names, "start program", "start_program", kStartProgram,
+                                  Severity::Error, "the disc has no start program"));
   whole.lines.push_back(std::move(folders));
-  whole.lines.push_back(
-      CheckFile(names, "reader installer", DiscPath("", kReaderInstaller), Severity::Error,
-                "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\""));
-  whole.lines.push_back(CheckFile(names, "video window (no control opens it)", kVideoClip,
-                                  Severity::Ok, "the video window would report an error"));
+  whole.lines.push_back(CheckFile(
+      names, "reader installer", "reader_installer", DiscPath("", kReaderInstaller),
+      Severity::Error, "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\""));
+  whole.lines.push_back(CheckFile(names, "video window (no control opens it)", "video_window",
+                                  kVideoClip, Severity::Ok,
+                                  "the video window would report an error"));
   whole.lines.push_back(CheckPhotos(names));
   const std::vector<WalkedEntry> walked = WalkDisc(names);
   CheckUnused(names, walked, whole);

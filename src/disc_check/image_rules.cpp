@@ -24,8 +24,13 @@ Text Gibibytes(std::uint64_t bytes) {
   return text;
 }
 
-// What is wrong with a name to Windows; empty when nothing.
-Text WindowsNameFault(std::string_view name) {
+struct NameFault {
+  const char* kind = nullptr;
+  Text text;  // empty when the name is sound
+};
+
+// What is wrong with a name to Windows.
+NameFault WindowsNameFault(std::string_view name) {
   Text chars;
   for (std::size_t i = 0; i < name.size();) {
     const char32_t c = NextChar(name, i);
@@ -38,15 +43,17 @@ Text WindowsNameFault(std::string_view name) {
       if (chars.find(shown) == Text::npos) chars += (chars.empty() ? "" : ", ") + Quoted(shown);
     }
   }
-  if (!chars.empty()) return "holds " + chars + ", which Windows does not allow in a name";
+  if (!chars.empty())
+    return {"forbidden_chars", "holds " + chars + ", which Windows does not allow in a name"};
   const Text base = LowerCaseFrom(name.substr(0, name.find('.')), 0);
   for (const std::string_view device : kDeviceNames)
     if (base == device)
-      return "is named after the device " + Quoted(Text(name.substr(0, device.size()))) +
-             ": Windows opens the device, not the file";
+      return {"device_name", "is named after the device " +
+                                 Quoted(Text(name.substr(0, device.size()))) +
+                                 ": Windows opens the device, not the file"};
   if (!name.empty() && (name.back() == '.' || name.back() == ' '))
-    return Text("ends in a ") + (name.back() == '.' ? "dot" : "blank") +
-           ": Windows drops it and finds the name without it";
+    return {"trailing_char", Text("ends in a ") + (name.back() == '.' ? "dot" : "blank") +
+                                 ": Windows drops it and finds the name without it"};
   return {};
 }
 
@@ -79,11 +86,12 @@ constexpr Combining kCompositions[] = {
 class EntryLines {
  public:
   explicit EntryLines(ReportSection& section) : section_(section) {}
-  void Add(const WalkedEntry& entry, Severity severity, Text message) {
+  Finding& Add(const WalkedEntry& entry, Severity severity, const char* kind, Text message) {
     if (lines_.emplace(entry.path, section_.lines.size()).second)
       section_.lines.push_back({entry.programPath, {}});
-    section_.lines[lines_[entry.path]].findings.push_back(
-        {severity, entry.programPath, std::move(message)});
+    auto& findings = section_.lines[lines_[entry.path]].findings;
+    findings.push_back({severity, kind, entry.programPath, std::move(message)});
+    return findings.back();
   }
 
  private:
@@ -95,15 +103,15 @@ void CheckLink(const WalkedEntry& entry, Severity severity, EntryLines& lines) {
   const Text link = "is a link to " + Quoted(entry.target);
   switch (entry.link) {
     case LinkKind::Outside:
-      lines.Add(entry, Severity::Error,
+      lines.Add(entry, Severity::Error, "link_outside",
                 link + ", out of the disc folder: the image would take in what lies outside it");
       break;
     case LinkKind::Loop:
-      lines.Add(entry, Severity::Error,
+      lines.Add(entry, Severity::Error, "link_loop",
                 link + ", a folder around itself: the image would repeat it without end");
       break;
     case LinkKind::Broken:
-      lines.Add(entry, severity, link + ", which is not there (or a loop of links)");
+      lines.Add(entry, severity, "link_broken", link + ", which is not there (or a loop of links)");
       break;
     case LinkKind::None:
     case LinkKind::Inside:
@@ -151,17 +159,17 @@ void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& w
     byFolderAndName[ParentPath(entry.path) + "/" + LowerCaseFrom(entry.name, 0)].push_back(&entry);
 
     CheckLink(entry, severity, lines);
-    if (const Text fault = WindowsNameFault(entry.name); !fault.empty())
-      lines.Add(entry, severity, fault + consequence);
+    if (const NameFault fault = WindowsNameFault(entry.name); !fault.text.empty())
+      lines.Add(entry, severity, fault.kind, fault.text + consequence);
     const std::size_t length = Utf16FromUtf8(entry.name).size();
     if (length > kJolietNameLimit)
-      lines.Add(entry, severity,
+      lines.Add(entry, severity, "joliet_name",
                 "has a name of " + std::to_string(length) + " UTF-16 characters: Joliet keeps " +
                     std::to_string(kJolietNameLimit) + ", so the image would cut it" + consequence);
     const bool below = !tooLongBelow.empty() && entry.path.rfind(tooLongBelow + "/", 0) == 0;
     const std::size_t pathLength = Utf16FromUtf8(entry.path).size();
     if (!below && pathLength > kJolietPathLimit) {
-      lines.Add(entry, severity,
+      lines.Add(entry, severity, "joliet_path",
                 "has a path of " + std::to_string(pathLength) +
                     " UTF-16 characters: Joliet keeps paths of up to " +
                     std::to_string(kJolietPathLimit) +
@@ -170,18 +178,20 @@ void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& w
       if (entry.folder) tooLongBelow = entry.path;
     }
     if (!entry.folder && entry.size > kLargestFileBytes)
-      lines.Add(entry, Severity::Error,
-                "is " + Gibibytes(entry.size) +
-                    ": ISO 9660 and Joliet keep a file in one piece only below 4 GiB, and not "
-                    "every Windows reads the parts of a larger one");
+      lines
+          .Add(entry, Severity::Error, "large_file",
+               "is " + Gibibytes(entry.size) +
+                   ": ISO 9660 and Joliet keep a file in one piece only below 4 GiB, and not "
+                   "every Windows reads the parts of a larger one")
+          .bytes = entry.size;
     if (const auto composed = ComposedName(entry.name))
-      lines.Add(entry, Severity::Warning,
+      lines.Add(entry, Severity::Warning, "decomposed_name",
                 "has a name in decomposed Unicode form, " + std::to_string(CharCount(entry.name)) +
                     " characters, where the composed " + Quoted(*composed) + " has " +
                     std::to_string(CharCount(*composed)) +
                     ": Windows takes the two for different names");
     if (!entry.readable && entry.link == LinkKind::None)
-      lines.Add(entry, severity, "cannot be read" + consequence);
+      lines.Add(entry, severity, "unreadable", "cannot be read" + consequence);
   }
   for (const auto& [key, twins] : byFolderAndName) {
     if (twins.size() < 2) continue;
@@ -190,7 +200,7 @@ void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& w
     Text others;
     for (std::size_t i = 1; i < twins.size(); ++i)
       others += (i > 1 ? ", " : "") + Quoted(twins[i]->name);
-    lines.Add(*twins[0], opened ? Severity::Error : Severity::Warning,
+    lines.Add(*twins[0], opened ? Severity::Error : Severity::Warning, "case_twins",
               "and " + others +
                   " differ only in letter case: Windows opens one of them for either name" +
                   (opened ? ", and the program may get the wrong one" : ""));

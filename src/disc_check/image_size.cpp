@@ -30,6 +30,18 @@ Text DiscSize(const char* sold, std::uint64_t bytes) {
   return "(" + Text(sold) + ", " + Mebibytes(bytes) + ")";
 }
 
+Finding ImageSizeWords(std::uint64_t imageBytes) {
+  const Text about = "about " + Mebibytes(imageBytes);
+  const Text cd = DiscSize("700 MB", kCdBytes);
+  const Text dvd = DiscSize("4.7 GB", kDvdBytes);
+  if (imageBytes > kDvdBytes)
+    return {Severity::Error, "image_size", "", about + ": more than a DVD holds " + dvd};
+  if (imageBytes > kCdBytes)
+    return {Severity::Warning, "image_size", "",
+            about + ": more than a CD holds " + cd + "; it fits a DVD " + dvd};
+  return {Severity::Ok, "image_size", "", about + ": fits a CD " + cd};
+}
+
 }  // namespace
 
 std::uint64_t EstimateImageBytes(const std::vector<std::uint64_t>& fileSizes,
@@ -48,15 +60,9 @@ std::uint64_t EstimateImageBytes(const std::vector<std::uint64_t>& fileSizes,
 }
 
 Finding ImageSizeFinding(std::uint64_t imageBytes) {
-  const Text about = "about " + Mebibytes(imageBytes);
-  const Text cd = DiscSize("700 MB", kCdBytes);
-  const Text dvd = DiscSize("4.7 GB", kDvdBytes);
-  if (imageBytes > kDvdBytes)
-    return {Severity::Error, "", about + ": more than a DVD holds " + dvd};
-  if (imageBytes > kCdBytes)
-    return {Severity::Warning, "",
-            about + ": more than a CD holds " + cd + "; it fits a DVD " + dvd};
-  return {Severity::Ok, "", about + ": fits a CD " + cd};
+  Finding finding = ImageSizeWords(imageBytes);
+  finding.bytes = imageBytes;
+  return finding;
 }
 
 }  // namespace demodisc

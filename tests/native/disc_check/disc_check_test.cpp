@@ -86,7 +86,7 @@ Text ProgramPath(Text path) {
 
 struct Seen {
   Severity severity;
-  Text section, subject, path, message;
+  Text section, subject, path, message, kind;
 };
 
 class DiscCheckTest : public ::testing::Test {
@@ -111,7 +111,7 @@ class DiscCheckTest : public ::testing::Test {
       for (const ReportLine& l : s.lines)
         for (const Finding& f : l.findings)
           if (f.severity == severity)
-            seen.push_back({f.severity, s.title, l.subject, f.path, f.message});
+            seen.push_back({f.severity, s.title, l.subject, f.path, f.message, f.kind});
     return seen;
   }
   // The one warning the disc gets, and no error.
@@ -542,6 +542,8 @@ void RunCases(DiscCheckTest& test, const std::vector<Case>& cases) {
       continue;
     }
     EXPECT_EQ(it->severity, c.severity);
+    // Every finding has a stable key for tools.
+    for (const Seen& seen : all) EXPECT_FALSE(seen.kind.empty()) << seen.message;
     EXPECT_EQ(ExitCode(report, true), 1);
   }
 }
