@@ -80,6 +80,7 @@ ReportSection CheckCataloguePage(DiscNames& names, const DiscPage& page) {
   const auto hints = HintFiles(hintPage);
   for (std::size_t i = 0; i < items.size(); ++i) {
     ReportLine line{ShownCaption(items[i]), {}, Text(items[i].action)};
+    names.SetAsker(line.key);
     if (const CatalogueAction* action = FindAction(items[i].action)) {
       const ActionContentFiles content = ActionContent(*action);
       if (content.program)

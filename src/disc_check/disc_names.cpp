@@ -104,6 +104,7 @@ Lookup DiscNames::Resolve(std::string_view programPath, std::vector<Finding>* fi
     if (findings) used_.insert(result.path);
   }
   result.found = true;
+  if (findings && !asker_.empty()) askers_.emplace(result.path, asker_);
   return result;
 }
 

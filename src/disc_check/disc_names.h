@@ -41,6 +41,14 @@ class DiscNames {
 
   bool IsUsed(const Text& treePath) const { return used_.count(treePath) > 0; }
 
+  // The report line (its key) whose files the lookups from now on find,
+  // and the first line that found a file.
+  void SetAsker(Text lineKey) { asker_ = std::move(lineKey); }
+  Text AskerOf(const Text& treePath) const {
+    const auto it = askers_.find(treePath);
+    return it == askers_.end() ? Text() : it->second;
+  }
+
   // A file that only a line the program does not read names: its first such line.
   void NoteUnreadLine(const Text& treePath, int line) { unreadLines_.emplace(treePath, line); }
   int UnreadLine(const Text& treePath) const {
@@ -55,6 +63,8 @@ class DiscNames {
   std::map<Text, std::optional<std::vector<DiscEntry>>> listings_;
   std::set<Text> caseReported_;  // program paths, lower case
   std::set<Text> used_;
+  Text asker_;
+  std::map<Text, Text> askers_;
   std::map<Text, int> unreadLines_;
 };
 

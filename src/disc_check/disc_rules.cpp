@@ -38,6 +38,7 @@ bool IsDiscName(std::string_view name) {
 ReportLine CheckFile(DiscNames& names, Text subject, Text key, const Text& path, Severity severity,
                      const Text& consequence) {
   ReportLine line{std::move(subject), {}, std::move(key)};
+  names.SetAsker(line.key);
   const Lookup lookup = names.Find(path, line.findings);
   if (!lookup.found || lookup.folder)
     line.findings.push_back({severity, NotAFileKind(lookup), path,
@@ -156,6 +157,22 @@ void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, Repor
   }
 }
 
+// A finding about a file the program opens goes to the line of the item or
+// row that opens it; where there is none, to a line of the file's own.
+void PlaceWithAskers(DiscReport& report, std::vector<AskedFinding> asked) {
+  for (AskedFinding& a : asked) {
+    ReportLine* target = nullptr;
+    for (ReportSection& section : report.sections)
+      for (ReportLine& line : section.lines)
+        if (!target && line.key == a.asker) target = &line;
+    if (!target) {
+      report.sections.back().lines.push_back({a.finding.path, {}});
+      target = &report.sections.back().lines.back();
+    }
+    target->findings.push_back(std::move(a.finding));
+  }
+}
+
 ReportLine CheckImageSize(const std::vector<WalkedEntry>& walked) {
   std::vector<std::uint64_t> sizes;
   std::vector<ImageFolder> folders(1);  // the root first
@@ -213,9 +230,11 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
   whole.lines.push_back(CheckPhotos(names));
   const std::vector<WalkedEntry> walked = WalkDisc(names);
   CheckUnused(names, walked, whole);
-  CheckImageEntries(names, walked, whole);
+  std::vector<AskedFinding> asked;
+  CheckImageEntries(names, walked, whole, asked);
   whole.lines.push_back(CheckImageSize(walked));
   report.sections.push_back(std::move(whole));
+  PlaceWithAskers(report, std::move(asked));
   CountSharedCausesOnce(report);
   return report;
 }

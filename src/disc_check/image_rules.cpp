@@ -82,20 +82,29 @@ constexpr Combining kCompositions[] = {
     {U'z', 0x30C, U'ž'}, {U'C', 0x30C, U'Č'}, {U'c', 0x30C, U'č'},
 };
 
-// One line per entry that has findings; the line's findings in order.
+// One line per entry that has findings, its findings in order; those of an
+// entry the program opens go to the line that opens it.
 class EntryLines {
  public:
-  explicit EntryLines(ReportSection& section) : section_(section) {}
+  EntryLines(const DiscNames& names, ReportSection& section, std::vector<AskedFinding>& asked)
+      : names_(names), section_(section), asked_(asked) {}
   Finding& Add(const WalkedEntry& entry, Severity severity, const char* kind, Text message) {
+    Finding finding{severity, kind, entry.programPath, std::move(message)};
+    if (const Text asker = names_.AskerOf(entry.path); !asker.empty()) {
+      asked_.push_back({asker, std::move(finding)});
+      return asked_.back().finding;
+    }
     if (lines_.emplace(entry.path, section_.lines.size()).second)
       section_.lines.push_back({entry.programPath, {}});
     auto& findings = section_.lines[lines_[entry.path]].findings;
-    findings.push_back({severity, kind, entry.programPath, std::move(message)});
+    findings.push_back(std::move(finding));
     return findings.back();
   }
 
  private:
+  const DiscNames& names_;
   ReportSection& section_;
+  std::vector<AskedFinding>& asked_;
   std::map<Text, std::size_t> lines_;
 };
 
@@ -147,8 +156,8 @@ std::optional<Text> ComposedName(std::string_view name) {
 }
 
 void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
-                       ReportSection& section) {
-  EntryLines lines(section);
+                       ReportSection& section, std::vector<AskedFinding>& asked) {
+  EntryLines lines(names, section, asked);
   // Names in each folder with case ignored, for the twins that differ only in case.
   std::map<Text, std::vector<const WalkedEntry*>> byFolderAndName;
   Text tooLongBelow;  // a folder whose path is already reported as too long

@@ -21,8 +21,17 @@ inline constexpr std::size_t kJolietPathLimit = 120;
 // ISO 9660 and Joliet keep a file in one piece only below 4 GiB.
 inline constexpr std::uint64_t kLargestFileBytes = (1ull << 32) - 1;
 
+// A finding about a file the program opens, for the report line (its key)
+// of the item or row that opens it.
+struct AskedFinding {
+  Text asker;
+  Finding finding;
+};
+
+// Findings about files nothing opens go to `section`, a line per entry;
+// those about files the program opens, to `asked`.
 void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
-                       ReportSection& section);
+                       ReportSection& section, std::vector<AskedFinding>& asked);
 
 // The name as it is composed, when it holds characters in decomposed form
 // that compose (a letter and its combining mark); nothing otherwise.

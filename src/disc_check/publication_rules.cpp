@@ -71,6 +71,7 @@ ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
   ReportLine report{"row " + std::to_string(row) + ": " + line.number + line.text,
                     {},
                     "row " + std::to_string(row)};
+  names.SetAsker(report.key);
   const auto hashes = std::count(lineText.begin(), lineText.end(), '#');
   if (hashes < 2) {
     report.findings.push_back(
@@ -113,6 +114,7 @@ ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page) {
   ReportSection section{Text(page.caption), {}, Text(page.name)};
   const Text path = DiscPath("", {DiscFolder::Publication, kPublicationListFile});
   ReportLine list{path, {}, "list"};
+  names.SetAsker(list.key);
   const Lookup lookup = names.Find(path, list.findings);
   std::optional<std::string> bytes;
   if (lookup.found && !lookup.folder) bytes = names.tree().Bytes(lookup.path);

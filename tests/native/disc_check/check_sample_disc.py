@@ -132,6 +132,13 @@ def check_images(disc, accepted):
            f"a link out of the folder: {code}")
     built = make_image(image, outside)
     expect(built.returncode == 1 and not os.path.exists(image), f"the outside link's image: {built.returncode}")
+    # A link to a folder around itself: an error, and the check ends.
+    looped = os.path.join(WORK, "looped")
+    shutil.copytree(disc, looped)
+    os.symlink("..", os.path.join(looped, "LA20K", "again"))
+    code, text, report = check(looped)
+    expect(code == 1 and 'LA20K\\again: is a link to "..", a folder around itself' in text,
+           f"a link loop: {code}")
 
     # A disc maker's own autorun.inf stays, with its label; --label sets another.
     own = os.path.join(WORK, "own-autorun")

@@ -453,6 +453,24 @@ TEST_F(DiscCheckTest, NamesAsTheImageAndWindowsSeeThem) {
   RunCases(*this, cases);
 }
 
+TEST_F(DiscCheckTest, ANameFaultOfAFileTheProgramOpensIsOnTheLineThatOpensIt) {
+  SetList(disc, "rus#CON.pdf#1.  Статья.\r\n");
+  disc.files["Publication/CON.pdf"] = "%PDF-1.4";
+  disc.files["Video/Null_video.avi."] = "x";  // a name nothing opens: a line of its own
+  disc.Remove("Video/Null_video.avi");
+  const auto errors = Findings(Severity::Error);
+  const auto onRow = std::find_if(errors.begin(), errors.end(),
+                                  [](const Seen& s) { return s.kind == "device_name"; });
+  ASSERT_NE(onRow, errors.end());
+  EXPECT_EQ(onRow->section, "Публикации");
+  EXPECT_EQ(onRow->subject, "row 1: 1.  Статья");
+  const auto warnings = Findings(Severity::Warning);
+  const auto own = std::find_if(warnings.begin(), warnings.end(),
+                                [](const Seen& s) { return s.kind == "trailing_char"; });
+  ASSERT_NE(own, warnings.end());
+  EXPECT_EQ(own->subject, "Video\\Null_video.avi.");
+}
+
 TEST_F(DiscCheckTest, ContentThatCannotWork) {
   const std::vector<Case> cases = {
       {"empty player", [](auto& d) { d.files["LA20K/LA.exe"] = ""; }, Severity::Error,
