@@ -32,15 +32,18 @@ bool IsWithin(const std::filesystem::path& inner, const std::filesystem::path& o
 
 }  // namespace
 
-LinkKind FileSystemTree::KindOfLink(const std::filesystem::path& link, bool folder) const {
+LinkKind FileSystemTree::KindOfLink(const std::filesystem::path& link, bool folder,
+                                    const std::vector<std::filesystem::path>& around) const {
   std::error_code error;
   const std::filesystem::path target = std::filesystem::canonical(link, error);
   if (error) return LinkKind::Broken;
   const std::filesystem::path root = std::filesystem::canonical(root_, error);
   if (error || !IsWithin(target, root)) return LinkKind::Outside;
-  // A link to a folder that holds the link itself repeats that folder without end.
-  const std::filesystem::path parent = std::filesystem::canonical(link.parent_path(), error);
-  if (folder && !error && IsWithin(parent, target)) return LinkKind::Loop;
+  // A link to a folder around it, as the walk reached it (through other
+  // links too), repeats that folder without end.
+  if (folder)
+    for (const std::filesystem::path& outer : around)
+      if (IsWithin(outer, target)) return LinkKind::Loop;
   return LinkKind::Inside;
 }
 
@@ -48,12 +51,19 @@ std::optional<std::vector<DiscEntry>> FileSystemTree::List(const Text& folder) c
   std::error_code error;
   std::filesystem::directory_iterator it(PathOf(folder), error);
   if (error) return std::nullopt;
+  // The folders the walk passed through to get here, as they really are.
+  std::vector<std::filesystem::path> around{std::filesystem::canonical(root_, error)};
+  for (std::size_t slash = folder.find('/');; slash = folder.find('/', slash + 1)) {
+    const Text outer = slash == Text::npos ? folder : folder.substr(0, slash);
+    if (!outer.empty()) around.push_back(std::filesystem::canonical(PathOf(outer), error));
+    if (slash == Text::npos) break;
+  }
   std::vector<DiscEntry> entries;
   for (const std::filesystem::directory_entry& entry : it) {
     // A link counts as what it points to, as it does on the burnt disc.
     DiscEntry listed{Utf8FromPath(entry.path().filename()), entry.is_directory(error)};
     if (entry.is_symlink(error)) {
-      listed.link = KindOfLink(entry.path(), listed.folder);
+      listed.link = KindOfLink(entry.path(), listed.folder, around);
       listed.target = Utf8FromPath(std::filesystem::read_symlink(entry.path(), error));
     }
     entries.push_back(std::move(listed));

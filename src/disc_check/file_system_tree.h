@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "disc_check/disc_tree.h"
 
@@ -19,8 +20,10 @@ class FileSystemTree final : public DiscTree {
  private:
   // A tree path (UTF-8 names joined by "/") below the root.
   std::filesystem::path PathOf(const Text& relative) const;
-  // Where a link below the root stands: inside, outside, on a folder around it.
-  LinkKind KindOfLink(const std::filesystem::path& link, bool folder) const;
+  // Where a link below the root stands: inside, outside, on one of the
+  // folders `around` it.
+  LinkKind KindOfLink(const std::filesystem::path& link, bool folder,
+                      const std::vector<std::filesystem::path>& around) const;
 
   std::filesystem::path root_;
 };

@@ -136,9 +136,14 @@ def check_images(disc, accepted):
     looped = os.path.join(WORK, "looped")
     shutil.copytree(disc, looped)
     os.symlink("..", os.path.join(looped, "LA20K", "again"))
+    # Two links that lead to each other's folder: a loop only through both.
+    os.symlink(os.path.join("..", "Vortan4"), os.path.join(looped, "Ostravilenka_1_5", "to-v4"))
+    os.symlink(os.path.join("..", "Ostravilenka_1_5"), os.path.join(looped, "Vortan4", "to-o15"))
     code, text, report = check(looped)
-    expect(code == 1 and 'LA20K\\again: is a link to "..", a folder around itself' in text,
-           f"a link loop: {code}")
+    expect(code == 1 and 'LA20K\\again: is a link to "..", a folder around itself' in text and
+           'Ostravilenka_1_5\\to-v4\\to-o15: is a link to "../Ostravilenka_1_5", a folder around itself'
+           in text and 'Vortan4\\to-o15\\to-v4: is a link to "../Vortan4", a folder around itself' in text,
+           f"a link loop: {code}: {[l for l in text.splitlines() if 'link' in l]}")
 
     # A disc maker's own autorun.inf stays, with its label; --label sets another.
     own = os.path.join(WORK, "own-autorun")
