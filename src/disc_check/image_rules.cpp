@@ -128,8 +128,8 @@ void CheckLink(const WalkedEntry& entry, Severity severity, EntryLines& lines) {
   }
 }
 
-}  // namespace
-
+// The name as it is composed, when it holds characters in decomposed form
+// that compose (a letter and its combining mark); nothing otherwise.
 std::optional<Text> ComposedName(std::string_view name) {
   Text composed;
   bool changed = false;
@@ -155,53 +155,55 @@ std::optional<Text> ComposedName(std::string_view name) {
   return composed;
 }
 
-void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
-                       ReportSection& section, std::vector<AskedFinding>& asked) {
-  EntryLines lines(names, section, asked);
-  // Names in each folder with case ignored, for the twins that differ only in case.
-  std::map<Text, std::vector<const WalkedEntry*>> byFolderAndName;
-  Text tooLongBelow;  // a folder whose path is already reported as too long
-  for (const WalkedEntry& entry : walked) {
-    const bool opened = names.IsUsed(entry.path);
-    const Severity severity = opened ? Severity::Error : Severity::Warning;
-    const Text consequence = opened ? ": the program does not find it" : "";
-    byFolderAndName[ParentPath(entry.path) + "/" + LowerCaseFrom(entry.name, 0)].push_back(&entry);
-
-    CheckLink(entry, severity, lines);
-    if (const NameFault fault = WindowsNameFault(entry.name); !fault.text.empty())
-      lines.Add(entry, severity, fault.kind, fault.text + consequence);
-    const std::size_t length = Utf16FromUtf8(entry.name).size();
-    if (length > kJolietNameLimit)
-      lines.Add(entry, severity, "joliet_name",
-                "has a name of " + std::to_string(length) + " UTF-16 characters: Joliet keeps " +
-                    std::to_string(kJolietNameLimit) + ", so the image would cut it" + consequence);
-    const bool below = !tooLongBelow.empty() && entry.path.rfind(tooLongBelow + "/", 0) == 0;
-    const std::size_t pathLength = Utf16FromUtf8(entry.path).size();
-    if (!below && pathLength > kJolietPathLimit) {
-      lines.Add(entry, severity, "joliet_path",
-                "has a path of " + std::to_string(pathLength) +
-                    " UTF-16 characters: Joliet keeps paths of up to " +
-                    std::to_string(kJolietPathLimit) +
-                    " (240 bytes), so the image would leave it out" +
-                    (entry.folder ? " with all it holds" : "") + consequence);
-      if (entry.folder) tooLongBelow = entry.path;
-    }
-    if (!entry.folder && entry.size > kLargestFileBytes)
-      lines
-          .Add(entry, Severity::Error, "large_file",
-               "is " + Gibibytes(entry.size) +
-                   ": ISO 9660 and Joliet keep a file in one piece only below 4 GiB, and not "
-                   "every Windows reads the parts of a larger one")
-          .bytes = entry.size;
-    if (const auto composed = ComposedName(entry.name))
-      lines.Add(entry, Severity::Warning, "decomposed_name",
-                "has a name in decomposed Unicode form, " + std::to_string(CharCount(entry.name)) +
-                    " characters, where the composed " + Quoted(*composed) + " has " +
-                    std::to_string(CharCount(*composed)) +
-                    ": Windows takes the two for different names");
-    if (!entry.readable && entry.link == LinkKind::None)
-      lines.Add(entry, severity, "unreadable", "cannot be read" + consequence);
+// The findings of one entry; `tooLongBelow` is the folder whose path was
+// already reported as too long, so that what it holds is not reported again.
+void CheckEntry(const WalkedEntry& entry, bool opened, Text& tooLongBelow, EntryLines& lines) {
+  const Severity severity = opened ? Severity::Error : Severity::Warning;
+  const Text consequence = opened ? ": the program does not find it" : "";
+  CheckLink(entry, severity, lines);
+  if (const NameFault fault = WindowsNameFault(entry.name); !fault.text.empty())
+    lines.Add(entry, severity, fault.kind, fault.text + consequence);
+  const std::size_t length = Utf16FromUtf8(entry.name).size();
+  if (length > kJolietNameLimit)
+    lines.Add(entry, severity, "joliet_name",
+              "has a name of " + std::to_string(length) + " UTF-16 characters: Joliet keeps " +
+                  std::to_string(kJolietNameLimit) + ", so the image would cut it" + consequence);
+  const bool below = !tooLongBelow.empty() && entry.path.rfind(tooLongBelow + "/", 0) == 0;
+  const std::size_t pathLength = Utf16FromUtf8(entry.path).size();
+  if (!below && pathLength > kJolietPathLimit) {
+    lines.Add(entry, severity, "joliet_path",
+              "has a path of " + std::to_string(pathLength) +
+                  " UTF-16 characters: Joliet keeps paths of up to " +
+                  std::to_string(kJolietPathLimit) +
+                  " (240 bytes), so the image would leave it out" +
+                  (entry.folder ? " with all it holds" : "") + consequence);
+    if (entry.folder) tooLongBelow = entry.path;
   }
+  if (!entry.folder && entry.size > kLargestFileBytes) {
+    Finding& large =
+        lines.Add(entry, Severity::Error, "large_file",
+                  "is " + Gibibytes(entry.size) +
+                      ": ISO 9660 and Joliet keep a file in one piece only below 4 GiB, and not "
+                      "every Windows reads the parts of a larger one");
+    large.bytes = entry.size;
+  }
+  if (const auto composed = ComposedName(entry.name))
+    lines.Add(entry, Severity::Warning, "decomposed_name",
+              "has a name in decomposed Unicode form, " + std::to_string(CharCount(entry.name)) +
+                  " characters, where the composed " + Quoted(*composed) + " has " +
+                  std::to_string(CharCount(*composed)) +
+                  ": Windows takes the two for different names");
+  if (!entry.readable && entry.link == LinkKind::None)
+    lines.Add(entry, severity, "unreadable", "cannot be read" + consequence);
+}
+
+// Names of one folder that differ only in letter case: Windows finds one of
+// them for either name.
+void CheckCaseTwins(const DiscNames& names, const std::vector<WalkedEntry>& walked,
+                    EntryLines& lines) {
+  std::map<Text, std::vector<const WalkedEntry*>> byFolderAndName;
+  for (const WalkedEntry& entry : walked)
+    byFolderAndName[ParentPath(entry.path) + "/" + LowerCaseFrom(entry.name, 0)].push_back(&entry);
   for (const auto& [key, twins] : byFolderAndName) {
     if (twins.size() < 2) continue;
     const bool opened = std::any_of(twins.begin(), twins.end(),
@@ -214,6 +216,17 @@ void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& w
                   " differ only in letter case: Windows opens one of them for either name" +
                   (opened ? ", and the program may get the wrong one" : ""));
   }
+}
+
+}  // namespace
+
+void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
+                       ReportSection& section, std::vector<AskedFinding>& asked) {
+  EntryLines lines(names, section, asked);
+  Text tooLongBelow;
+  for (const WalkedEntry& entry : walked)
+    CheckEntry(entry, names.IsUsed(entry.path), tooLongBelow, lines);
+  CheckCaseTwins(names, walked, lines);
 }
 
 }  // namespace demodisc

@@ -33,8 +33,4 @@ struct AskedFinding {
 void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
                        ReportSection& section, std::vector<AskedFinding>& asked);
 
-// The name as it is composed, when it holds characters in decomposed form
-// that compose (a letter and its combining mark); nothing otherwise.
-std::optional<Text> ComposedName(std::string_view name);
-
 }  // namespace demodisc
