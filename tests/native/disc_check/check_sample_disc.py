@@ -81,6 +81,21 @@ def check_images(disc, accepted):
     expect(autorun.startswith(b"[autorun]\r\nopen=DemoDisc.exe\r\n") and b"label=DemoDisc\r\n" in autorun,
            f"the image's autorun.inf: {autorun!r}")
 
+    # The exe's name as Windows finds it, letter case ignored; none; a wrong option.
+    lower = os.path.join(WORK, "lower-case-exe")
+    shutil.copytree(disc, lower)
+    os.rename(os.path.join(lower, "DemoDisc.exe"), os.path.join(lower, "demodisc.exe"))
+    built = make_image(image, lower)
+    expect(built.returncode == 0 and b"open=demodisc.exe\r\n" in (image_file(image, "/autorun.inf") or b""),
+           f"demodisc.exe: status {built.returncode}, {built.stderr}")
+    os.remove(os.path.join(lower, "demodisc.exe"))
+    built = make_image(image, lower)
+    expect(built.returncode == 1 and "no DemoDisc.exe at the root" in built.stderr and not os.path.exists(image),
+           f"no exe: status {built.returncode}, {built.stderr}")
+    built = make_image(image, disc, "--fast")
+    expect(built.returncode == 2 and built.stderr.startswith("usage: make-disc-image.sh"),
+           f"a wrong option: status {built.returncode}, {built.stderr}")
+
     # Video a link to a folder inside the disc, a folder path of 120
     # characters below the root (the most Joliet keeps), a Russian clip name.
     linked = os.path.join(WORK, "linked")
