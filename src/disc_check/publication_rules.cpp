@@ -28,6 +28,8 @@ bool IsNumberChar(char32_t c) {
   return c == ' ' || c == '.' || c == ',' || c == ')' || c == '-' || (c >= '0' && c <= '9');
 }
 
+// The list is cp1251: beyond ASCII it holds Cyrillic and Latin-1 letters,
+// and punctuation from U+2000 on ("—", "№", "…").
 bool IsLetterOrDigit(char32_t c) {
   if (c < 0x80) return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
   return c >= 0xC0 && c < 0x2000 && c != 0xD7 && c != 0xF7;
