@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "base/cp1251.h"
+#include "disc_check/accepted_findings.h"
 #include "disc_check/disc_rules.h"
 #include "launcher/catalogue.h"
 #include "support/fake_disc_tree.h"
@@ -564,6 +565,37 @@ void RunCases(DiscCheckTest& test, const std::vector<Case>& cases) {
     for (const Seen& seen : all) EXPECT_FALSE(seen.kind.empty()) << seen.message;
     EXPECT_EQ(ExitCode(report, true), 1);
   }
+}
+
+TEST_F(DiscCheckTest, AcceptedWarningsAreShownAndNotCountedAndErrorsStay) {
+  disc.files["Hints/about.txt"] = "";
+  disc.files["Video/other.avi"] = "x";
+  disc.Remove("Vortan4/1.bat");
+  disc.emptyFolders.insert("Vortan4");
+  DiscReport report = Check();
+  ASSERT_EQ(report.Count(Severity::Warning), 2);
+  const auto accepted = ParseAcceptedFindings(
+      "# meant\r\nHints\\about.txt is empty\r\n\r\nVideo\\other.avi\nVortan4\\1.bat is missing\n"
+      "Hints\\gone.txt is\n");
+  ASSERT_EQ(accepted.size(), 4u);
+  AcceptFindings(report, accepted, "disc.accepted");
+  EXPECT_EQ(report.Count(Severity::Warning), 0);
+  EXPECT_EQ(report.AcceptedCount(), 2);
+  // An error is never accepted.
+  EXPECT_EQ(report.Count(Severity::Error), 1);
+  EXPECT_EQ(ExitCode(report, true), 1);
+  // The line that accepts nothing is a note.
+  const ReportLine& last = report.sections.back().lines.back();
+  EXPECT_EQ(last.key, "accepted_findings");
+  ASSERT_EQ(last.findings.size(), 2u);
+  EXPECT_EQ(last.findings[0].message,
+            "accepts no warning of this disc: \"Vortan4\\1.bat is missing\"");
+  EXPECT_EQ(last.findings[1].message, "accepts no warning of this disc: \"Hints\\gone.txt is\"");
+
+  disc.files["Vortan4/1.bat"] = ContentOf("x.bat");
+  report = Check();
+  AcceptFindings(report, accepted, "disc.accepted");
+  EXPECT_EQ(ExitCode(report, true), 0);
 }
 
 TEST(DiscCheck, AFolderThatIsNoDiscIsToldApart) {
