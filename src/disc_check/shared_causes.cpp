@@ -50,9 +50,11 @@ void CountSharedCausesOnce(DiscReport& report) {
           std::find(consequences.begin(), consequences.end(), consequence) == consequences.end())
         consequences.push_back(consequence);
       if (at.line == keeper.line && at.finding == keeper.finding) continue;
+      // The others keep what they miss, without the consequence told there.
       other.severity = Severity::Ok;
-      other.message += own ? " (counted once, under \"" + keeper.line->subject + "\")"
-                           : Text(" (counted once, under the first item that needs it)");
+      other.message = other.message.substr(0, other.message.find(": ")) +
+                      (own ? ": counted once, under \"" + keeper.line->subject + "\""
+                           : Text(": counted once, under the first item that needs it"));
     }
     const Text count = std::to_string(items.size()) + (items.size() == 1 ? " item" : " items");
     if (own) {
