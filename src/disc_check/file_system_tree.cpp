@@ -47,22 +47,28 @@ LinkKind FileSystemTree::KindOfLink(const std::filesystem::path& link, bool fold
   return LinkKind::Inside;
 }
 
-std::optional<std::vector<DiscEntry>> FileSystemTree::List(const Text& folder) const {
+std::vector<std::filesystem::path> FileSystemTree::FoldersAround(const Text& folder) const {
   std::error_code error;
-  std::filesystem::directory_iterator it(PathOf(folder), error);
-  if (error) return std::nullopt;
-  // The folders the walk passed through to get here, as they really are.
   std::vector<std::filesystem::path> around{std::filesystem::canonical(root_, error)};
   for (std::size_t slash = folder.find('/');; slash = folder.find('/', slash + 1)) {
     const Text outer = slash == Text::npos ? folder : folder.substr(0, slash);
     if (!outer.empty()) around.push_back(std::filesystem::canonical(PathOf(outer), error));
     if (slash == Text::npos) break;
   }
+  return around;
+}
+
+std::optional<std::vector<DiscEntry>> FileSystemTree::List(const Text& folder) const {
+  std::error_code error;
+  std::filesystem::directory_iterator it(PathOf(folder), error);
+  if (error) return std::nullopt;
   std::vector<DiscEntry> entries;
+  std::vector<std::filesystem::path> around;  // found at the first link only
   for (const std::filesystem::directory_entry& entry : it) {
     // A link counts as what it points to, as it does on the burnt disc.
     DiscEntry listed{Utf8FromPath(entry.path().filename()), entry.is_directory(error)};
     if (entry.is_symlink(error)) {
+      if (around.empty()) around = FoldersAround(folder);
       listed.link = KindOfLink(entry.path(), listed.folder, around);
       listed.target = Utf8FromPath(std::filesystem::read_symlink(entry.path(), error));
     }

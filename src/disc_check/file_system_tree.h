@@ -20,6 +20,9 @@ class FileSystemTree final : public DiscTree {
  private:
   // A tree path (UTF-8 names joined by "/") below the root.
   std::filesystem::path PathOf(const Text& relative) const;
+  // The folders the walk passed through to reach a folder (its tree path),
+  // as they really are: the root, and each folder on the way, itself last.
+  std::vector<std::filesystem::path> FoldersAround(const Text& folder) const;
   // Where a link below the root stands: inside, outside, on one of the
   // folders `around` it.
   LinkKind KindOfLink(const std::filesystem::path& link, bool folder,
