@@ -13,7 +13,8 @@
 #                      [--accept <file>] [--label <text>] [--new-autorun]
 # --strict and --accept go to the check. --label sets the volume label; a
 # disc's own autorun.inf is kept, and its label used, unless --new-autorun.
-# Without a folder it builds the exe and lays out the sample disc first.
+# Without a folder it builds the exe and lays out the sample disc first, and
+# takes the sample's accepted findings (tools/sample-disc/accepted.txt).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 usage="usage: make-disc-image.sh <image.iso> [disc-folder] [--force] [--strict] [--accept <file>] [--label <text>] [--new-autorun]"
@@ -42,6 +43,11 @@ if [ -z "$disc" ]; then
   . "$root/tools/windows-build.sh"
   demodisc_build_product windows "$build" sample_disc >/dev/null
   disc=$build/disc
+  # The sample disc's own accepted findings, unless others are named.
+  case " ${check_args[*]} " in
+    *" --accept "*) ;;
+    *) check_args+=(--accept "$root/tools/sample-disc/accepted.txt") ;;
+  esac
 fi
 # The start program as Windows finds it: letter case ignored.
 exe=$(find "$disc" -maxdepth 1 -iname DemoDisc.exe -print -quit 2>/dev/null || true)
