@@ -128,9 +128,10 @@ xorriso -report_about WARNING -indev "$image" -read_fs norock -joliet on -find /
   sed "s/'\"'\"'/'/g" | LC_ALL=C sort > "$staging/image.txt"
 differences=$(LC_ALL=C join -t "$(printf '\t')" -a 1 -a 2 -e '-' -o 0,1.2,2.2 \
   "$staging/folder.txt" "$staging/image.txt" | awk -F '\t' '
-  $3 == "-" { print "not in the image: " $1 " (" $2 " bytes)"; next }
-  $2 == "-" { print "in the image but not in the folder: " $1 " (" $3 " bytes)"; next }
-  $2 != $3 { print "size differs: " $1 ": " $2 " bytes in the folder, " $3 " in the image" }')
+  function bytes(n) { return n (n == 1 ? " byte" : " bytes") }
+  $3 == "-" { print "not in the image: " $1 " (" bytes($2) ")"; next }
+  $2 == "-" { print "in the image but not in the folder: " $1 " (" bytes($3) ")"; next }
+  $2 != $3 { print "size differs: " $1 ": " bytes($2) " in the folder, " $3 " in the image" }')
 if [ -n "$differences" ]; then
   rm -f "$image"
   printf '%s\n' "$differences" | sed 's/^/make-disc-image.sh: /' >&2

@@ -123,8 +123,8 @@ def check_images(disc, accepted):
     open(changed, "wb").write(b"x")
     built = make_image(image, linked)
     expect(built.returncode == 1 and not os.path.exists(image), f"a:b?.txt: status {built.returncode}")
-    expect("make-disc-image.sh: not in the image: LA20K/a:b?.txt (1 bytes)" in built.stderr and
-           "make-disc-image.sh: in the image but not in the folder: LA20K/a_b_.txt (1 bytes)" in built.stderr,
+    expect("make-disc-image.sh: not in the image: LA20K/a:b?.txt (1 byte)" in built.stderr and
+           "make-disc-image.sh: in the image but not in the folder: LA20K/a_b_.txt (1 byte)" in built.stderr,
            f"a:b?.txt: {built.stderr}")
     os.remove(changed)
 
