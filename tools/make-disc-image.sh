@@ -2,56 +2,140 @@
 # Builds a burnable ISO 9660 image with Joliet names of a disc folder, with
 # DemoDisc.exe at its root and an autorun.inf that starts it and gives the
 # disc its icon and label. The disc check (tools/check-disc.sh) runs first:
-# with errors no image is built, unless --force; its warnings are printed
-# and the image is built.
-#   make-disc-image.sh <image.iso> [disc-folder] [--force]
-# Without a folder it builds the exe and lays out the sample disc first.
+# with errors no image is built, unless --force, which prints the whole
+# report and builds it all the same; otherwise its errors and warnings are
+# printed. Links are stored as what they point to. Every message of xorriso
+# is shown, and any warning of it fails the build. The image is then read
+# back: every file of the folder must be there under its name, with its
+# size; on any difference the image is removed, with one line per
+# difference.
+#   make-disc-image.sh <image.iso> [disc-folder] [--force] [--strict]
+#                      [--accept <file>] [--label <text>] [--new-autorun]
+# --strict and --accept go to the check. --label sets the volume label; a
+# disc's own autorun.inf is kept, and its label used, unless --new-autorun.
+# Without a folder it builds the exe and lays out the sample disc first, and
+# takes the sample's accepted findings (tools/sample-disc/accepted.txt).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-force=0
+usage="usage: make-disc-image.sh <image.iso> [disc-folder] [--force] [--strict] [--accept <file>] [--label <text>] [--new-autorun]"
+force=0 strict=0 new_autorun=0 label=
+check_args=()
 args=()
-for arg in "$@"; do
-  case "$arg" in
+while [ $# -gt 0 ]; do
+  case "$1" in
     --force) force=1 ;;
-    *) args+=("$arg") ;;
+    --strict) strict=1; check_args+=(--strict) ;;
+    --accept) check_args+=(--accept "${2:?$usage}"); shift ;;
+    --label) label=${2:?$usage}; shift ;;
+    --new-autorun) new_autorun=1 ;;
+    --*) echo "$usage" >&2; exit 2 ;;
+    *) args+=("$1") ;;
   esac
+  shift
 done
-image=${args[0]:?usage: make-disc-image.sh <image.iso> [disc-folder] [--force]}
+image=${args[0]:?$usage}
 disc=${args[1]:-}
-"$root/tools/install-deps.sh"
+# The dependency installer only when the image tool is missing.
+command -v xorriso >/dev/null || "$root/tools/install-deps.sh"
 
 if [ -z "$disc" ]; then
   build=${DEMODISC_BUILD_DIR:-$root/build}/windows
   . "$root/tools/windows-build.sh"
   demodisc_build_product windows "$build" sample_disc >/dev/null
   disc=$build/disc
-fi
-[ -f "$disc/DemoDisc.exe" ] || { echo "no DemoDisc.exe at the root of $disc" >&2; exit 1; }
-
-if [ $force -eq 0 ]; then
-  rc=0
-  report=$("$root/tools/check-disc.sh" "$disc") || rc=$?
-  # The errors and warnings, and the counts.
-  printf '%s\n' "$report" | grep -E '^  (error|warning) |^[0-9]+ errors?, [0-9]+ warnings?$' || true
-  case $rc in
-    0) ;;
-    1) echo "make-disc-image.sh: the disc check found errors, no image built" \
-         "(tools/check-disc.sh $disc shows the whole report; --force builds it anyway)" >&2
-       exit 1 ;;
-    *) printf '%s\n' "$report" >&2
-       echo "make-disc-image.sh: the disc check failed (status $rc), no image built" >&2
-       exit "$rc" ;;
+  # The sample disc's own accepted findings, unless others are named.
+  case " ${check_args[*]} " in
+    *" --accept "*) ;;
+    *) check_args+=(--accept "$root/tools/sample-disc/accepted.txt") ;;
   esac
 fi
+# The start program as Windows finds it: letter case ignored.
+exe=$(find "$disc" -maxdepth 1 -iname DemoDisc.exe -print -quit 2>/dev/null || true)
+[ -n "$exe" ] || { echo "no DemoDisc.exe at the root of $disc" >&2; exit 1; }
+exe=$(basename "$exe")
 
-# autorun.inf is read in the system's ANSI code page: plain ASCII keeps it
-# readable on every Windows.
+rc=0
+report=$("$root/tools/check-disc.sh" "$disc" "${check_args[@]}") || rc=$?
+if [ $force -eq 1 ]; then
+  printf '%s\n' "$report"
+else
+  # The errors and warnings, and the counts.
+  printf '%s\n' "$report" | grep -E '^  (error|warning) |^[0-9]+ errors?, [0-9]+ warnings?' || true
+fi
+case $rc in
+  0) ;;
+  1) if [ $force -eq 0 ]; then
+       echo "make-disc-image.sh: the disc check found errors$([ $strict -eq 0 ] || echo " or warnings"), no image" \
+         "built (tools/check-disc.sh $disc shows the whole report; --force builds it anyway)" >&2
+       exit 1
+     fi
+     echo "make-disc-image.sh: --force: building the image despite the check" >&2 ;;
+  *) [ $force -eq 1 ] || printf '%s\n' "$report" >&2
+     echo "make-disc-image.sh: the disc check failed (status $rc), no image built" >&2
+     exit "$rc" ;;
+esac
+
 staging=$(mktemp -d)
 trap 'rm -rf "$staging"' EXIT
-printf '[autorun]\r\nopen=DemoDisc.exe\r\nicon=DemoDisc.exe,0\r\nlabel=DemoDisc\r\n' > "$staging/autorun.inf"
+# A disc maker's own autorun.inf stays, and gives the label.
+own_autorun=$(find "$disc" -maxdepth 1 -iname autorun.inf -print -quit)
+autorun_name=autorun.inf
+map_autorun=()
+if [ -n "$own_autorun" ] && [ $new_autorun -eq 0 ]; then
+  if [ -z "$label" ]; then
+    label=$(tr -d '\r' < "$own_autorun" |
+      sed -n 's/^[[:space:]]*[Ll][Aa][Bb][Ee][Ll][[:space:]]*=[[:space:]]*//p' | head -n 1)
+  fi
+  echo "make-disc-image.sh: keeping the disc's own $(basename "$own_autorun")"
+else
+  label=${label:-DemoDisc}
+  [ -z "$own_autorun" ] || autorun_name=$(basename "$own_autorun")
+  # autorun.inf is read in the system's ANSI code page: plain ASCII keeps it
+  # readable on every Windows.
+  printf '[autorun]\r\nopen=%s\r\nicon=%s,0\r\nlabel=%s\r\n' "$exe" "$exe" "$label" \
+    > "$staging/autorun.inf"
+  map_autorun=(-map "$staging/autorun.inf" "/$autorun_name")
+fi
+# The volume id as ISO 9660 allows it: capitals, digits and "_", at most 32.
+volid=$(printf '%s' "${label:-DemoDisc}" | tr '[:lower:] ' '[:upper:]_' | tr -cd 'A-Z0-9_' | cut -c1-32)
+volid=${volid:-DEMODISC}
 
 rm -f "$image"
-xorriso -report_about WARNING -in_charset UTF-8 -out_charset UTF-8 \
-  -outdev "$image" -volid DEMODISC -joliet on -rockridge off \
-  -map "$disc" / -map "$staging/autorun.inf" /autorun.inf -commit >/dev/null 2>&1
-echo "disc image: $image"
+xorriso_rc=0
+xorriso -report_about WARNING -return_with WARNING 32 -in_charset UTF-8 -out_charset UTF-8 \
+  -outdev "$image" -volid "$volid" -joliet on -rockridge off -follow link \
+  -map "$disc" / "${map_autorun[@]}" -commit >"$staging/xorriso.log" 2>&1 || xorriso_rc=$?
+# Every message but xorriso's greeting.
+grep -v '^xorriso [0-9.]* : RockRidge filesystem manipulator' "$staging/xorriso.log" |
+  grep -v '^$' | sed 's/^/xorriso: /' >&2 || true
+if [ $xorriso_rc -ne 0 ]; then
+  rm -f "$image"
+  echo "make-disc-image.sh: xorriso warned or failed (status $xorriso_rc), image removed" >&2
+  exit 1
+fi
+
+# What the folder holds and what the image's Joliet tree holds: "path<TAB>size".
+(cd "$disc" && find -L . -type f -printf '%P\t%s\n') > "$staging/folder.txt"
+if [ ${#map_autorun[@]} -gt 0 ]; then
+  grep -v "^$autorun_name$(printf '\t')" "$staging/folder.txt" > "$staging/folder.new" || true
+  printf '%s\t%s\n' "$autorun_name" "$(stat -c %s "$staging/autorun.inf")" >> "$staging/folder.new"
+  mv "$staging/folder.new" "$staging/folder.txt"
+fi
+LC_ALL=C sort -o "$staging/folder.txt" "$staging/folder.txt"
+xorriso -report_about WARNING -indev "$image" -read_fs norock -joliet on -find / -type f \
+  -exec lsdl -- 2>/dev/null |
+  sed -E "s/^[^ ]+ +[^ ]+ +[^ ]+ +[^ ]+ +([0-9]+) +[^ ]+ +[^ ]+ +[^ ]+ +'\\/(.*)'\$/\\2\t\\1/" |
+  sed "s/'\"'\"'/'/g" | LC_ALL=C sort > "$staging/image.txt"
+differences=$(LC_ALL=C join -t "$(printf '\t')" -a 1 -a 2 -e '-' -o 0,1.2,2.2 \
+  "$staging/folder.txt" "$staging/image.txt" | awk -F '\t' '
+  function bytes(n) { return n (n == 1 ? " byte" : " bytes") }
+  $3 == "-" { print "not in the image: " $1 " (" bytes($2) ")"; next }
+  $2 == "-" { print "in the image but not in the folder: " $1 " (" bytes($3) ")"; next }
+  $2 != $3 { print "size differs: " $1 ": " bytes($2) " in the folder, " $3 " in the image" }')
+if [ -n "$differences" ]; then
+  rm -f "$image"
+  printf '%s\n' "$differences" | sed 's/^/make-disc-image.sh: /' >&2
+  echo "make-disc-image.sh: the image does not hold the folder as it is, image removed" >&2
+  exit 1
+fi
+echo "disc image: $image ($(wc -l < "$staging/folder.txt") files read back, label ${label:-DemoDisc}, volume $volid)"

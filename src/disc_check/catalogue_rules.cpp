@@ -1,6 +1,7 @@
 #include "disc_check/catalogue_rules.h"
 
 #include "control_rules/memo_text.h"
+#include "disc_check/content_rules.h"
 #include "disc_check/text_file_rules.h"
 #include "launcher/hint_memos.h"
 #include "launcher/hint_texts.h"
@@ -9,13 +10,17 @@ namespace demodisc {
 
 namespace {
 
-// A program or clip the item starts: there, and a file.
+// A program or clip the item starts: there, a file, and one that can work.
 void CheckContentFile(DiscNames& names, const DiscFile& file, std::string_view consequence,
                       std::vector<Finding>& findings) {
   const Text path = DiscPath("", file);
   const Lookup lookup = names.Find(path, findings);
   if (!lookup.found || lookup.folder)
-    findings.push_back({Severity::Error, path, NotAFileText(lookup) + ": " + Text(consequence)});
+    findings.push_back({Severity::Error, NotAFileKind(lookup), path,
+                        NotAFileText(lookup) + ": " + Text(consequence),
+                        MissingCause(lookup, path)});
+  else
+    CheckContent(names.tree(), lookup.path, path, consequence, findings);
 }
 
 // Descriptions are short texts; a larger one is most likely another file.
@@ -30,33 +35,36 @@ void CheckDescription(DiscNames& names, int hintPage, std::string_view file,
   const Text path = DiscPath("", {DiscFolder::Hints, file});
   const Lookup lookup = names.Find(path, findings);
   if (!lookup.found || lookup.folder) {
-    findings.push_back({Severity::Error, path,
+    findings.push_back({Severity::Error, NotAFileKind(lookup), path,
                         NotAFileText(lookup) + ": pointing at the item shows \"" +
-                            OpenFailureMessage(lookup) + "\""});
+                            OpenFailureMessage(lookup) + "\"",
+                        MissingCause(lookup, path)});
     return;
   }
   std::optional<std::string> bytes = names.tree().Bytes(lookup.path);
   if (!bytes) {
-    findings.push_back({Severity::Error, path, "cannot be read"});
+    findings.push_back({Severity::Error, "unreadable", path, "cannot be read"});
     return;
   }
-  if (bytes->size() > kLargeDescription)
-    findings.push_back({Severity::Warning, path,
+  if (bytes->size() > kLargeDescription) {
+    findings.push_back({Severity::Warning, "large_description", path,
                         "is " + std::to_string(bytes->size() / 1024) +
-                            " KB, over the 64 KB a description is expected to hold"});
+                            " KiB, over the 64 KiB a description is expected to hold"});
+    findings.back().bytes = bytes->size();
+  }
   CheckCp1251Bytes(*bytes, path, findings);
   // The memo's text, read as the program reads it.
   TextReader reader;
   Text text;
   ReadHintText(reader, std::make_unique<BytesSource>(std::move(*bytes)), text);
   if (IsBlank(text)) {
-    findings.push_back({Severity::Warning, path, "is empty: the memo stays blank"});
+    findings.push_back({Severity::Warning, "empty_text", path, "is empty: the memo stays blank"});
     return;
   }
   const MemoCapacity memo = HintMemoCapacity(hintPage);
   const int lines = WrappedLineCount(MemoDisplayText(text), memo.charsPerLine);
   if (lines > memo.lines)
-    findings.push_back({Severity::Warning, path,
+    findings.push_back({Severity::Warning, "memo_overflow", path,
                         "takes about " + std::to_string(lines) + " lines; the memo shows " +
                             std::to_string(memo.lines) + " without scrolling (an estimate at " +
                             std::to_string(memo.charsPerLine) + " characters a line)"});
@@ -65,13 +73,14 @@ void CheckDescription(DiscNames& names, int hintPage, std::string_view file,
 }  // namespace
 
 ReportSection CheckCataloguePage(DiscNames& names, const DiscPage& page) {
-  ReportSection section{Text(page.caption), {}};
+  ReportSection section{Text(page.caption), {}, Text(page.name)};
   if (!page.category) return section;
   const HintPage hintPage = HintPageOf(*page.category);
   const auto items = CatalogueItems(*page.category);
   const auto hints = HintFiles(hintPage);
   for (std::size_t i = 0; i < items.size(); ++i) {
-    ReportLine line{ShownCaption(items[i]), {}};
+    ReportLine line{ShownCaption(items[i]), {}, Text(items[i].action)};
+    names.SetAsker(line.key);
     if (const CatalogueAction* action = FindAction(items[i].action)) {
       const ActionContentFiles content = ActionContent(*action);
       if (content.program)

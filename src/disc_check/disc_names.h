@@ -15,8 +15,10 @@ namespace demodisc {
 struct Lookup {
   bool found = false;
   bool folder = false;
-  Text path;           // when found: the tree path with the names as they are on the disc
-  Text missingFolder;  // when a folder on the way is missing: its path as the program names it
+  Text path;              // when found: the tree path with the names as they are on the disc
+  Text missingFolder;     // when a folder on the way is missing: its path as the program names it
+  Text unreadableFolder;  // when a folder on the way cannot be listed: its path
+  bool outside = false;   // ".." leads above the disc's root
 };
 
 class DiscNames {
@@ -26,25 +28,55 @@ class DiscNames {
   const DiscTree& tree() const { return tree_; }
 
   // A path as the program names it, its names separated by "\" (or "/"),
-  // relative to the disc's root. Warnings for names whose case differs go
-  // to `findings`.
+  // relative to the disc's root, resolved as Windows resolves it: "." and
+  // ".." taken away, each name without its trailing dots and blanks.
+  // Warnings for names whose case differs go to `findings`; what is found
+  // counts as used.
   Lookup Find(std::string_view programPath, std::vector<Finding>& findings);
+  // The same without warnings, and without counting as used.
+  Lookup Peek(std::string_view programPath);
 
   // A folder's entries as listed once; nothing when it is no folder.
   const std::optional<std::vector<DiscEntry>>& Entries(const Text& folder);
 
   bool IsUsed(const Text& treePath) const { return used_.count(treePath) > 0; }
 
+  // The report line (its key) whose files the lookups from now on find,
+  // and the first line that found a file.
+  void SetAsker(Text lineKey) { asker_ = std::move(lineKey); }
+  Text AskerOf(const Text& treePath) const {
+    const auto it = askers_.find(treePath);
+    return it == askers_.end() ? Text() : it->second;
+  }
+
+  // A file that only a line the program does not read names: its first such line.
+  void NoteUnreadLine(const Text& treePath, int line) { unreadLines_.emplace(treePath, line); }
+  int UnreadLine(const Text& treePath) const {
+    const auto it = unreadLines_.find(treePath);
+    return it == unreadLines_.end() ? 0 : it->second;
+  }
+
  private:
+  Lookup Resolve(std::string_view programPath, std::vector<Finding>* findings);
+
   const DiscTree& tree_;
   std::map<Text, std::optional<std::vector<DiscEntry>>> listings_;
   std::set<Text> caseReported_;  // program paths, lower case
   std::set<Text> used_;
+  Text asker_;
+  std::map<Text, Text> askers_;
+  std::map<Text, int> unreadLines_;
 };
 
 // Why a path that had to be a file is not: "is missing", "is missing (no
 // folder Hints)", "is a folder".
 Text NotAFileText(const Lookup& lookup);
+// The same as a finding's kind: "missing", "is_folder", "unreadable", "outside_disc".
+Text NotAFileKind(const Lookup& lookup);
+
+// What a path that is not there misses: the folder on its way that is
+// missing or cannot be listed, else the path itself.
+Text MissingCause(const Lookup& lookup, const Text& path);
 
 // Names are the same to Windows when they are equal with case ignored.
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);

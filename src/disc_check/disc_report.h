@@ -3,6 +3,8 @@
 // findings, errors and warnings.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "base/text.h"
@@ -14,13 +16,26 @@ enum class Severity { Ok, Warning, Error };
 
 struct Finding {
   Severity severity;
+  // What was found, as a stable key for tools ("missing", "letter_case",
+  // "joliet_name", ...); the message says it in words.
+  Text kind;
   Text path;  // the file or folder as the program names it ("Hints\about.txt"); may be empty
   Text message;
+  // What is missing behind it (a folder, a file several items share), so
+  // that one cause is counted once; empty for the rest.
+  Text cause;
+  // A warning the disc's maker has accepted: shown, not counted.
+  bool accepted = false;
+  // The size the finding is about, in bytes (a file's, the image's), if any.
+  std::optional<std::uint64_t> bytes;
 };
 
 struct ReportLine {
   Text subject;  // the caption the program shows, "row 3: ...", "image", ...
   std::vector<Finding> findings;
+  // A stable key for tools: the item's action ("Act_About"), "row 3",
+  // "start_program", ...; empty for a file's own line, whose key is its path.
+  Text key;
   // The worst of its findings; Ok without any.
   Severity Status() const;
 };
@@ -28,6 +43,7 @@ struct ReportLine {
 struct ReportSection {
   Text title;
   std::vector<ReportLine> lines;
+  Text key;  // the page's name in the program ("Present", "Artikel", ...), or "Disc"
 };
 
 struct DiscReport {
@@ -38,7 +54,9 @@ struct DiscReport {
   Text notDisc;
   std::vector<ReportSection> sections;
 
+  // Findings of a severity; accepted warnings are not counted.
   int Count(Severity severity) const;
+  int AcceptedCount() const;
 };
 
 // 2 for a folder that is no disc; 1 with errors, or with warnings when

@@ -4,41 +4,28 @@
 #include <map>
 
 #include "disc_check/catalogue_rules.h"
+#include "disc_check/content_rules.h"
 #include "disc_check/disc_names.h"
+#include "disc_check/disc_walk.h"
+#include "disc_check/image_rules.h"
 #include "disc_check/image_size.h"
 #include "disc_check/publication_rules.h"
+#include "disc_check/shared_causes.h"
 #include "launcher/catalogue.h"
 #include "launcher/disc_folders.h"
 #include "media/video_playback.h"
 #include "photos/jpg_names.h"
+#include "publications/publication_list.h"
 #include "publications/reader_installer.h"
 
 namespace demodisc {
 
 namespace {
 
-// An entry of the disc, with its path as the program would name it.
-struct WalkedEntry {
-  Text path;         // tree path
-  Text programPath;  // names joined by "\"
-  Text name;
-  bool folder;
-};
-
-void Walk(DiscNames& names, const Text& folder, const Text& programFolder,
-          std::vector<WalkedEntry>& out) {
-  const auto& entries = names.Entries(folder);
-  if (!entries) return;
-  std::vector<DiscEntry> sorted = *entries;
-  std::sort(sorted.begin(), sorted.end(),
-            [](const DiscEntry& a, const DiscEntry& b) { return a.name < b.name; });
-  for (const DiscEntry& entry : sorted) {
-    const Text path = ChildPath(folder, entry.name);
-    const Text programPath = programFolder.empty() ? entry.name : programFolder + "\\" + entry.name;
-    out.push_back({path, programPath, entry.name, entry.folder});
-    if (entry.folder) Walk(names, path, programPath, out);
-  }
-}
+// Unused files of one folder listed one by one up to this many; more are
+// one line with their count and the first names.
+constexpr std::size_t kUnusedListed = 5;
+constexpr std::size_t kUnusedNamed = 3;
 
 bool IsDiscName(std::string_view name) {
   if (SameNameIgnoringCase(name, kStartProgram)) return true;
@@ -48,30 +35,39 @@ bool IsDiscName(std::string_view name) {
 }
 
 // A file the program needs for something other than a catalogue item.
-ReportLine CheckFile(DiscNames& names, Text subject, const Text& path, Severity severity,
+ReportLine CheckFile(DiscNames& names, Text subject, Text key, const Text& path, Severity severity,
                      const Text& consequence) {
-  ReportLine line{std::move(subject), {}};
+  ReportLine line{std::move(subject), {}, std::move(key)};
+  names.SetAsker(line.key);
   const Lookup lookup = names.Find(path, line.findings);
   if (!lookup.found || lookup.folder)
-    line.findings.push_back({severity, path, NotAFileText(lookup) + ": " + consequence});
+    line.findings.push_back({severity, NotAFileKind(lookup), path,
+                             NotAFileText(lookup) + ": " + consequence,
+                             MissingCause(lookup, path)});
+  else if (severity != Severity::Ok)
+    CheckContent(names.tree(), lookup.path, path, consequence, line.findings);
   return line;
 }
 
+// The photo window's folder matters only to a window no control opens.
 ReportLine CheckFolders(DiscNames& names) {
-  ReportLine line{"folders", {}};
+  ReportLine line{"folders", {}, "folders"};
   for (const DiscFolder folder : AllDiscFolders()) {
     const Text name(DiscFolderName(folder));
+    const Severity severity = folder == DiscFolder::PicRec ? Severity::Ok : Severity::Error;
     const Lookup lookup = names.Find(name, line.findings);
     if (!lookup.found)
-      line.findings.push_back({Severity::Error, name, "is missing"});
+      line.findings.push_back({severity, "missing", name, "is missing", name});
     else if (!lookup.folder)
-      line.findings.push_back({Severity::Error, name, "is a file, not a folder"});
+      line.findings.push_back({severity, "not_a_folder", name, "is a file, not a folder", name});
+    else if (!names.Entries(lookup.path))
+      line.findings.push_back({severity, "unreadable", name, "cannot be read", name});
   }
   return line;
 }
 
 ReportLine CheckPhotos(DiscNames& names) {
-  ReportLine line{"photo window (no control opens it)", {}};
+  ReportLine line{"photo window (no control opens it)", {}, "photo_window"};
   const Text folder(DiscFolderName(DiscFolder::PicRec));
   const Lookup lookup = names.Find(folder, line.findings);
   if (!lookup.found || !lookup.folder) return line;  // the folders' line names it
@@ -83,11 +79,36 @@ ReportLine CheckPhotos(DiscNames& names) {
           : 0;
   if (photos == 0)
     line.findings.push_back(
-        {Severity::Warning, folder,
+        {Severity::Ok, "no_photos", folder,
          "holds no " + Text(kPhotoMask) + " file: the photo window has nothing to step through"});
   else
-    line.findings.push_back({Severity::Ok, folder, "holds " + std::to_string(photos) + " photos"});
+    line.findings.push_back(
+        {Severity::Ok, "photos", folder, "holds " + std::to_string(photos) + " photos"});
   return line;
+}
+
+// Why nothing uses a file: for one file, and for many.
+struct Unused {
+  Text one, many;
+};
+
+// Unused files of one folder: each on a line of its own, or, when there
+// are many, one line with their count and the first names.
+void AddUnused(const std::vector<const WalkedEntry*>& entries, const Text& folder,
+               const Unused& why, ReportSection& section) {
+  if (entries.size() <= kUnusedListed) {
+    for (const WalkedEntry* e : entries)
+      section.lines.push_back(
+          {e->programPath, {{Severity::Warning, "unused", e->programPath, why.one}}});
+    return;
+  }
+  Text first;
+  for (std::size_t i = 0; i < kUnusedNamed; ++i)
+    first += (i ? ", " : "") + Text("\"") + entries[i]->name + "\"";
+  section.lines.push_back({folder,
+                           {{Severity::Warning, "unused_files", folder,
+                             "holds " + std::to_string(entries.size()) + " files " + why.many +
+                                 " (" + first + ", ...)"}}});
 }
 
 // Entries that nothing refers to: at the root, anything but the start
@@ -97,63 +118,76 @@ ReportLine CheckPhotos(DiscNames& names) {
 void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, ReportSection& section) {
   struct Owner {
     DiscFolder folder;
-    Text why;
+    Unused why;
   };
   const Owner owners[] = {
-      {DiscFolder::Hints, "no item shows it"},
-      {DiscFolder::Video, "no item plays it"},
-      {DiscFolder::Publication, "no row of the publication list names it"},
-      {DiscFolder::PicRec, "the photo window lists only " + Text(kPhotoMask) + " files"},
+      {DiscFolder::Hints, {"no item shows it", "that no item shows"}},
+      {DiscFolder::Video, {"no item plays it", "that no item plays"}},
+      {DiscFolder::Publication,
+       {"no row of the publication list names it", "that no row of the publication list names"}},
+      {DiscFolder::PicRec,
+       {"the photo window lists only " + Text(kPhotoMask) + " files",
+        "that the photo window does not list (it lists only " + Text(kPhotoMask) + " files)"}},
   };
-  const auto unused = [&](const WalkedEntry& entry, const Text& why) {
-    section.lines.push_back({entry.programPath, {{Severity::Warning, entry.programPath, why}}});
-  };
+  std::vector<const WalkedEntry*> atRoot;
   for (const WalkedEntry& entry : walked)
     if (entry.path.find('/') == Text::npos && !names.IsUsed(entry.path) &&
         !SameNameIgnoringCase(entry.name, kAutorunFile))
-      unused(entry, "nothing refers to it");
+      atRoot.push_back(&entry);
+  AddUnused(atRoot, "disc root", {"nothing refers to it", "that nothing refers to"}, section);
   for (const Owner& owner : owners) {
-    std::vector<Finding> ignored;
-    const Lookup folder = names.Find(DiscFolderName(owner.folder), ignored);
+    const Lookup folder = names.Peek(DiscFolderName(owner.folder));
     if (!folder.found || !folder.folder) continue;
+    std::vector<const WalkedEntry*> unused;
     for (const WalkedEntry& entry : walked) {
-      const bool inFolder = entry.path.rfind(folder.path + "/", 0) == 0 &&
-                            entry.path.find('/', folder.path.size() + 1) == Text::npos;
-      if (!inFolder || entry.folder || names.IsUsed(entry.path)) continue;
+      if (ParentPath(entry.path) != folder.path || entry.folder || names.IsUsed(entry.path))
+        continue;
       if (owner.folder == DiscFolder::PicRec && MatchesJpgMask(entry.name)) continue;
-      unused(entry, owner.why);
+      if (const int line = names.UnreadLine(entry.path))
+        section.lines.push_back(
+            {entry.programPath,
+             {{Severity::Warning, "unread_line", entry.programPath,
+               "is named only by line " + std::to_string(line) +
+                   " of the publication list, past the " + std::to_string(kPublicationDataRows) +
+                   " lines the program reads"}}});
+      else
+        unused.push_back(&entry);
     }
+    AddUnused(unused, Text(DiscFolderName(owner.folder)), owner.why, section);
   }
 }
 
-void CheckNames(const std::vector<WalkedEntry>& walked, ReportSection& section) {
-  for (const WalkedEntry& entry : walked) {
-    const std::size_t length = Utf16FromUtf8(entry.name).size();
-    if (length > kJolietNameLimit)
-      section.lines.push_back(
-          {entry.programPath,
-           {{Severity::Warning, entry.programPath,
-             "has a name of " + std::to_string(length) + " UTF-16 characters: Joliet keeps " +
-                 std::to_string(kJolietNameLimit) + ", so the image would cut it"}}});
+// A finding about a file the program opens goes to the line of the item or
+// row that opens it; where there is none, to a line of the file's own.
+void PlaceWithAskers(DiscReport& report, std::vector<AskedFinding> asked) {
+  for (AskedFinding& a : asked) {
+    ReportLine* target = nullptr;
+    for (ReportSection& section : report.sections)
+      for (ReportLine& line : section.lines)
+        if (!target && line.key == a.asker) target = &line;
+    if (!target) {
+      report.sections.back().lines.push_back({a.finding.path, {}});
+      target = &report.sections.back().lines.back();
+    }
+    target->findings.push_back(std::move(a.finding));
   }
 }
 
-ReportLine CheckImageSize(DiscNames& names, const std::vector<WalkedEntry>& walked) {
+ReportLine CheckImageSize(const std::vector<WalkedEntry>& walked) {
   std::vector<std::uint64_t> sizes;
   std::vector<ImageFolder> folders(1);  // the root first
   std::map<Text, std::size_t> folderIndex{{"", 0}};
   for (const WalkedEntry& entry : walked) {
-    const std::size_t slash = entry.path.rfind('/');
-    const Text parent = slash == Text::npos ? Text() : entry.path.substr(0, slash);
-    folders[folderIndex[parent]].nameLengths.push_back(Utf16FromUtf8(entry.name).size());
+    folders[folderIndex[ParentPath(entry.path)]].nameLengths.push_back(
+        Utf16FromUtf8(entry.name).size());
     if (entry.folder) {
       folderIndex[entry.path] = folders.size();
       folders.emplace_back();
     } else {
-      sizes.push_back(names.tree().Size(entry.path).value_or(0));
+      sizes.push_back(entry.size);
     }
   }
-  return {"image", {ImageSizeFinding(EstimateImageBytes(sizes, folders))}};
+  return {"image", {ImageSizeFinding(EstimateImageBytes(sizes, folders))}, "image"};
 }
 
 }  // namespace
@@ -183,22 +217,25 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
     report.sections.push_back(page.category ? CheckCataloguePage(names, page)
                                             : CheckPublicationPage(names, page));
 
-  ReportSection whole{"Disc", {}};
-  whole.lines.push_back(CheckFile(names, "start program", kStartProgram, Severity::Error,
-                                  "the disc has no start program"));
+  ReportSection whole{"Disc", {}, "Disc"};
+  whole.lines.push_back(CheckFile(names, "start program", "start_program", kStartProgram,
+                                  Severity::Error, "the disc has no start program"));
   whole.lines.push_back(std::move(folders));
-  whole.lines.push_back(
-      CheckFile(names, "reader installer", DiscPath("", kReaderInstaller), Severity::Error,
-                "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\""));
-  whole.lines.push_back(CheckFile(names, "video window (no control opens it)", kVideoClip,
-                                  Severity::Error, "the video window would report an error"));
+  whole.lines.push_back(CheckFile(
+      names, "reader installer", "reader_installer", DiscPath("", kReaderInstaller),
+      Severity::Error, "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\""));
+  whole.lines.push_back(CheckFile(names, "video window (no control opens it)", "video_window",
+                                  kVideoClip, Severity::Ok,
+                                  "the video window would report an error"));
   whole.lines.push_back(CheckPhotos(names));
-  std::vector<WalkedEntry> walked;
-  Walk(names, "", "", walked);
+  const std::vector<WalkedEntry> walked = WalkDisc(names);
   CheckUnused(names, walked, whole);
-  CheckNames(walked, whole);
-  whole.lines.push_back(CheckImageSize(names, walked));
+  std::vector<AskedFinding> asked;
+  CheckImageEntries(names, walked, whole, asked);
+  whole.lines.push_back(CheckImageSize(walked));
   report.sections.push_back(std::move(whole));
+  PlaceWithAskers(report, std::move(asked));
+  CountSharedCausesOnce(report);
   return report;
 }
 

@@ -15,8 +15,6 @@ namespace demodisc {
 inline constexpr char kStartProgram[] = "DemoDisc.exe";
 // The file tools/make-disc-image.sh adds at the root.
 inline constexpr char kAutorunFile[] = "autorun.inf";
-// Joliet keeps names of up to 64 UTF-16 characters.
-inline constexpr std::size_t kJolietNameLimit = 64;
 
 // `disc` names the folder in the report.
 DiscReport CheckDisc(const DiscTree& tree, const Text& disc);

@@ -12,9 +12,16 @@
 
 namespace demodisc {
 
+// How a symbolic link stands to the disc: the image stores what a link
+// points to, so a link must point to something inside the disc folder and
+// not to a folder around itself.
+enum class LinkKind { None, Inside, Outside, Loop, Broken };
+
 struct DiscEntry {
   Text name;
-  bool folder = false;
+  bool folder = false;  // a link to a folder counts as a folder
+  LinkKind link = LinkKind::None;
+  Text target;  // for a link: what it points to, as the link holds it
 };
 
 // Paths name entries below the root by their names on the disc joined by
@@ -28,6 +35,12 @@ class DiscTree {
   virtual std::optional<std::uint64_t> Size(const Text& file) const = 0;
   // A file's bytes; nothing when it cannot be read.
   virtual std::optional<std::string> Bytes(const Text& file) const = 0;
+  // The first `count` bytes of a file (fewer when it is shorter).
+  virtual std::optional<std::string> Head(const Text& file, std::size_t count) const {
+    std::optional<std::string> bytes = Bytes(file);
+    if (bytes && bytes->size() > count) bytes->resize(count);
+    return bytes;
+  }
 };
 
 // The path of an entry of a folder.

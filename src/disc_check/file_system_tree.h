@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "disc_check/disc_tree.h"
 
@@ -14,10 +15,18 @@ class FileSystemTree final : public DiscTree {
   std::optional<std::vector<DiscEntry>> List(const Text& folder) const override;
   std::optional<std::uint64_t> Size(const Text& file) const override;
   std::optional<std::string> Bytes(const Text& file) const override;
+  std::optional<std::string> Head(const Text& file, std::size_t count) const override;
 
  private:
   // A tree path (UTF-8 names joined by "/") below the root.
   std::filesystem::path PathOf(const Text& relative) const;
+  // The folders the walk passed through to reach a folder (its tree path),
+  // as they really are: the root, and each folder on the way, itself last.
+  std::vector<std::filesystem::path> FoldersAround(const Text& folder) const;
+  // Where a link below the root stands: inside, outside, on one of the
+  // folders `around` it.
+  LinkKind KindOfLink(const std::filesystem::path& link, bool folder,
+                      const std::vector<std::filesystem::path>& around) const;
 
   std::filesystem::path root_;
 };

@@ -18,10 +18,28 @@ constexpr std::uint64_t kRecord = 34;
 
 std::uint64_t Sectors(std::uint64_t bytes) { return (bytes + kSector - 1) / kSector; }
 
-Text Megabytes(std::uint64_t bytes) {
+// Sizes in mebibytes (2^20 bytes), labelled so.
+Text Mebibytes(std::uint64_t bytes) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
+  std::snprintf(text, sizeof text, "%.1f MiB", static_cast<double>(bytes) / (1024.0 * 1024.0));
   return text;
+}
+
+// What a disc holds, as it is sold and in mebibytes: "(700 MB, 703.1 MiB)".
+Text DiscSize(const char* sold, std::uint64_t bytes) {
+  return "(" + Text(sold) + ", " + Mebibytes(bytes) + ")";
+}
+
+Finding ImageSizeWords(std::uint64_t imageBytes) {
+  const Text about = "about " + Mebibytes(imageBytes);
+  const Text cd = DiscSize("700 MB", kCdBytes);
+  const Text dvd = DiscSize("4.7 GB", kDvdBytes);
+  if (imageBytes > kDvdBytes)
+    return {Severity::Error, "image_size", "", about + ": more than a DVD holds " + dvd};
+  if (imageBytes > kCdBytes)
+    return {Severity::Warning, "image_size", "",
+            about + ": more than a CD holds " + cd + "; it fits a DVD " + dvd};
+  return {Severity::Ok, "image_size", "", about + ": fits a CD " + cd};
 }
 
 }  // namespace
@@ -42,13 +60,9 @@ std::uint64_t EstimateImageBytes(const std::vector<std::uint64_t>& fileSizes,
 }
 
 Finding ImageSizeFinding(std::uint64_t imageBytes) {
-  const Text about = "about " + Megabytes(imageBytes);
-  if (imageBytes > kDvdBytes)
-    return {Severity::Error, "", about + ": more than a DVD holds (4.7 GB)"};
-  if (imageBytes > kCdBytes)
-    return {Severity::Warning, "",
-            about + ": more than a CD holds (700 MB); it fits a DVD (4.7 GB)"};
-  return {Severity::Ok, "", about + ": fits a CD (700 MB)"};
+  Finding finding = ImageSizeWords(imageBytes);
+  finding.bytes = imageBytes;
+  return finding;
 }
 
 }  // namespace demodisc

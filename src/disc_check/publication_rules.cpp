@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "disc_check/content_rules.h"
 #include "disc_check/text_file_rules.h"
 #include "publications/publication_line.h"
 #include "publications/publication_list.h"
@@ -10,14 +11,73 @@ namespace demodisc {
 
 namespace {
 
-// A row: its fields, and the document it opens.
+// Everything after the line's second "#".
+std::string_view EntryOf(std::string_view lineText) {
+  return lineText.substr(lineText.find('#', lineText.find('#') + 1) + 1);
+}
+
+Text DocumentPath(std::string_view docFileName) {
+  return Text(DiscFolderName(DiscFolder::Publication)) + "\\" + Text(docFileName);
+}
+
+// The grid shows an entry's first four characters as its number.
+constexpr std::size_t kEntryNumberChars = 4;
+constexpr std::size_t kShownChars = 24;
+
+bool IsNumberChar(char32_t c) {
+  return c == ' ' || c == '.' || c == ',' || c == ')' || c == '-' || (c >= '0' && c <= '9');
+}
+
+// The list is cp1251: beyond ASCII it holds Cyrillic and Latin-1 letters,
+// and punctuation from U+2000 on ("—", "№", "…").
+bool IsLetterOrDigit(char32_t c) {
+  if (c < 0x80) return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+  return c >= 0xC0 && c < 0x2000 && c != 0xD7 && c != 0xF7;
+}
+
+Text Quoted(std::string_view text) { return "\"" + Text(text) + "\""; }
+
+// An entry must fit the grid's cut: its number four characters wide, and a
+// last character (the full stop) that the grid may drop.
+void CheckEntryFormat(std::string_view entry, const PublicationLine& line,
+                      std::vector<Finding>& findings) {
+  if (entry.empty()) return;
+  std::size_t numberChars = 0;
+  for (std::size_t i = 0; i < entry.size() && IsNumberChar(NextChar(entry, i));) ++numberChars;
+  const std::size_t textChars = CharCount(line.text);
+  const Text shownText =
+      textChars > kShownChars ? Text(FirstChars(line.text, kShownChars)) + "..." : line.text;
+  if (numberChars != kEntryNumberChars)
+    findings.push_back({Severity::Warning, "entry_number", "",
+                        "has an entry number " + std::to_string(numberChars) +
+                            " characters wide, not 4: the grid shows " + Quoted(line.number) +
+                            " as its number and " + Quoted(shownText) + " as its text"});
+  std::size_t last = CharOffset(entry, CharCount(entry) - 1);
+  const char32_t lastChar = NextChar(entry, last);
+  if (IsLetterOrDigit(lastChar)) {
+    const std::size_t from =
+        CharOffset(line.text, textChars > kShownChars ? textChars - kShownChars : 0);
+    Text dropped;
+    AppendChar(dropped, lastChar);
+    findings.push_back({Severity::Warning, "entry_last_char", "",
+                        "ends in " + Quoted(dropped) +
+                            " without a full stop: the grid drops that last character and shows "
+                            "the text ending in " +
+                            Quoted((from > 0 ? "..." : "") + line.text.substr(from))});
+  }
+}
+
+// A row: its fields, the entry's cut, and the document it opens.
 ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
   const PublicationLine line = SplitPublicationLine(lineText);
-  ReportLine report{"row " + std::to_string(row) + ": " + line.number + line.text, {}};
+  ReportLine report{"row " + std::to_string(row) + ": " + line.number + line.text,
+                    {},
+                    "row " + std::to_string(row)};
+  names.SetAsker(report.key);
   const auto hashes = std::count(lineText.begin(), lineText.end(), '#');
   if (hashes < 2) {
     report.findings.push_back(
-        {Severity::Warning, "",
+        {Severity::Warning, lineText.empty() ? "empty_line" : "line_split", "",
          lineText.empty()
              ? Text("is an empty line: the grid shows an empty row")
              : "has " + Text(hashes == 0 ? "no" : "one") +
@@ -25,29 +85,45 @@ ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
                    "its fields out of place and opens no document"});
     return report;
   }
+  CheckEntryFormat(EntryOf(lineText), line, report.findings);
   if (line.docFileName.empty()) return report;  // an entry without a document: a white row
-  const Text path = Text(DiscFolderName(DiscFolder::Publication)) + "\\" + line.docFileName;
+  const Text path = DocumentPath(line.docFileName);
   const Lookup lookup = names.Find(path, report.findings);
+  const char* consequence = "the read button starts the reader on a document that is not there";
   if (!lookup.found || lookup.folder)
-    report.findings.push_back(
-        {Severity::Error, path,
-         NotAFileText(lookup) +
-             ": the read button starts the reader on a document that is not there"});
+    report.findings.push_back({Severity::Error, NotAFileKind(lookup), path,
+                               NotAFileText(lookup) + ": " + consequence,
+                               MissingCause(lookup, path)});
+  else
+    CheckContent(names.tree(), lookup.path, path, "the reader cannot open it", report.findings);
   return report;
+}
+
+// The documents named by lines past the grid's last row: the program never
+// reads those lines.
+void NoteUnreadLines(DiscNames& names, const std::vector<Text>& lines) {
+  for (std::size_t i = kPublicationDataRows; i < lines.size(); ++i) {
+    const PublicationLine line = SplitPublicationLine(lines[i]);
+    if (line.docFileName.empty()) continue;
+    const Lookup lookup = names.Peek(DocumentPath(line.docFileName));
+    if (lookup.found) names.NoteUnreadLine(lookup.path, static_cast<int>(i) + 1);
+  }
 }
 
 }  // namespace
 
 ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page) {
-  ReportSection section{Text(page.caption), {}};
+  ReportSection section{Text(page.caption), {}, Text(page.name)};
   const Text path = DiscPath("", {DiscFolder::Publication, kPublicationListFile});
-  ReportLine list{path, {}};
+  ReportLine list{path, {}, "list"};
+  names.SetAsker(list.key);
   const Lookup lookup = names.Find(path, list.findings);
   std::optional<std::string> bytes;
   if (lookup.found && !lookup.folder) bytes = names.tree().Bytes(lookup.path);
   if (!bytes) {
     list.findings.push_back(
-        {Severity::Error, path,
+        {Severity::Error,
+         lookup.found && !lookup.folder ? Text("unreadable") : NotAFileKind(lookup), path,
          (lookup.found && !lookup.folder ? Text("cannot be read") : NotAFileText(lookup)) +
              ": the program shows \"" + OpenFailureMessage(lookup) +
              "\" when it starts, and the grid stays empty"});
@@ -58,17 +134,20 @@ ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page) {
   const std::vector<Text> lines = ReadDiscLines(std::move(*bytes));
   const std::size_t rows = std::min(lines.size(), std::size_t{kPublicationDataRows});
   if (lines.empty())
-    list.findings.push_back({Severity::Warning, path, "is empty: the grid lists no publication"});
+    list.findings.push_back(
+        {Severity::Warning, "list_empty", path, "is empty: the grid lists no publication"});
   else if (lines.size() > rows)
-    list.findings.push_back({Severity::Warning, path,
+    list.findings.push_back({Severity::Warning, "list_long", path,
                              "has " + std::to_string(lines.size()) +
                                  " lines: the grid shows the first " + std::to_string(rows) +
                                  ", the rest not"});
   else
-    list.findings.push_back({Severity::Ok, path, "has " + std::to_string(rows) + " rows"});
+    list.findings.push_back(
+        {Severity::Ok, "list_rows", path, "has " + std::to_string(rows) + " rows"});
   section.lines.push_back(std::move(list));
   for (std::size_t i = 0; i < rows; ++i)
     section.lines.push_back(CheckRow(names, static_cast<int>(i) + 1, lines[i]));
+  NoteUnreadLines(names, lines);
   return section;
 }
 

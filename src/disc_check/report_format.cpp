@@ -13,13 +13,17 @@ constexpr std::size_t kSubjectChars = 80;
 Text Counts(const DiscReport& report) {
   const int errors = report.Count(Severity::Error);
   const int warnings = report.Count(Severity::Warning);
+  const int accepted = report.AcceptedCount();
   return std::to_string(errors) + (errors == 1 ? " error, " : " errors, ") +
-         std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings");
+         std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings") +
+         (accepted ? " (" + std::to_string(accepted) + " more accepted)" : Text());
 }
 
 Text FindingText(const Finding& f, const ReportLine& line, Severity lineStatus) {
   Text text = f.path.empty() || f.path == line.subject ? f.message : f.path + " " + f.message;
-  if (f.severity < lineStatus && f.severity != Severity::Ok)
+  if (f.accepted)
+    text += " (accepted)";
+  else if (f.severity < lineStatus && f.severity != Severity::Ok)
     text += " (" + Text(SeverityName(f.severity)) + ")";
   return text;
 }
@@ -93,32 +97,41 @@ Text ReportText(const DiscReport& report) {
 }
 
 Text ReportJson(const DiscReport& report) {
-  Text out = "{";
+  Text out = "{\"version\": " + std::to_string(kReportJsonVersion) + ", ";
   AppendField(out, "disc", report.disc);
   out += ", \"is_disc\": " + Text(report.isDisc ? "true" : "false") + ", ";
   AppendField(out, "not_disc", report.notDisc);
   out += ", \"errors\": " + std::to_string(report.Count(Severity::Error));
   out += ", \"warnings\": " + std::to_string(report.Count(Severity::Warning));
+  out += ", \"accepted\": " + std::to_string(report.AcceptedCount());
   out += ",\n \"sections\": [";
   for (std::size_t s = 0; s < report.sections.size(); ++s) {
     const ReportSection& section = report.sections[s];
     out += s == 0 ? "\n  {" : ",\n  {";
+    AppendField(out, "page", section.key);
+    out += ", ";
     AppendField(out, "title", section.title);
     out += ", \"lines\": [";
     for (std::size_t l = 0; l < section.lines.size(); ++l) {
       const ReportLine& line = section.lines[l];
       out += l == 0 ? "\n   {" : ",\n   {";
+      AppendField(out, "item", line.key.empty() ? line.subject : line.key);
+      out += ", ";
       AppendField(out, "subject", line.subject);
       out += ", ";
       AppendField(out, "status", SeverityName(line.Status()));
       out += ", \"findings\": [";
       for (std::size_t f = 0; f < line.findings.size(); ++f) {
+        const Finding& finding = line.findings[f];
         out += f == 0 ? "{" : ", {";
-        AppendField(out, "severity", SeverityName(line.findings[f].severity));
+        AppendField(out, "kind", finding.kind);
         out += ", ";
-        AppendField(out, "path", line.findings[f].path);
+        AppendField(out, "severity", SeverityName(finding.severity));
+        out += ", \"accepted\": " + Text(finding.accepted ? "true" : "false") + ", ";
+        AppendField(out, "path", finding.path);
         out += ", ";
-        AppendField(out, "message", line.findings[f].message);
+        AppendField(out, "message", finding.message);
+        if (finding.bytes) out += ", \"bytes\": " + std::to_string(*finding.bytes);
         out += "}";
       }
       out += "]}";

@@ -11,9 +11,13 @@ namespace demodisc {
 // the counts of errors and warnings.
 Text ReportText(const DiscReport& report);
 
-// {"disc", "is_disc", "not_disc", "errors", "warnings", "sections": [{"title",
-// "lines": [{"subject", "status", "findings": [{"severity", "path",
-// "message"}]}]}]}
+// {"version", "disc", "is_disc", "not_disc", "errors", "warnings",
+// "accepted", "sections": [{"page", "title", "lines": [{"item", "subject",
+// "status", "findings": [{"kind", "severity", "accepted", "path",
+// "message", "bytes" (only where a size is meant)}]}]}]}. "page", "item"
+// and "kind" are stable keys; "title", "subject" and "message" are words
+// that may change. The version grows when a key changes meaning.
+inline constexpr int kReportJsonVersion = 2;
 Text ReportJson(const DiscReport& report);
 
 }  // namespace demodisc

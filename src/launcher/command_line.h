@@ -11,8 +11,9 @@ inline constexpr std::size_t kMaxPathText = 255;
 // The first 255 characters of a text (characters, not bytes).
 Text Cut255(std::string_view text);
 
-// A double quote, the program, a double quote, one blank, the parameters as
-// they are; cut to 255 characters.
+// A double quote, the program, a double quote, one blank, the parameters:
+// as they are, or in double quotes when they hold a blank or a tab; cut to
+// 255 characters.
 Text BuildCommandLine(std::string_view program, std::string_view parameters);
 
 // The program's folder: everything up to and including the last backslash or

@@ -1,14 +1,19 @@
 #!/usr/bin/env python3
 """The real checker on the real sample disc (tools/make-sample-disc.sh, with
 a stand-in file for the exe and for each stand-in program) and on damaged
-copies of it.
+copies of it, and make-disc-image.sh on them.
 
 The intact disc gives no error and exactly the warnings its descriptions
 ask for on purpose (the empty ones and those marked @LONG in
-tools/sample-disc/hints.txt); without a presentation batch file and a
-description it names both and ends with 1, and make-disc-image.sh builds no
-image of it; --strict makes the warnings count; a folder that is no disc
-ends with 2.
+tools/sample-disc/hints.txt), which its accepted findings
+(tools/sample-disc/accepted.txt) accept, so that it passes --strict with
+them; without a presentation batch file and a description it names both
+and ends with 1, and make-disc-image.sh builds no image of it; --strict
+makes the warnings count; a folder that is no disc ends with 2. Images of
+the sample, and of a copy with links, a long path and a Russian clip name,
+read back whole; a name the image would change removes the image with one
+line per difference; a link out of the folder is an error; a disc's own
+autorun.inf is kept with its label; --force prints the whole report.
 
   check_sample_disc.py <check_disc> <tools folder> <work folder>
 """
@@ -38,6 +43,134 @@ def check(disc, *options):
 def findings(report, severity):
     return sorted(f["path"] for s in report["sections"] for line in s["lines"]
                   for f in line["findings"] if f["severity"] == severity)
+
+
+def make_image(image, disc, *options):
+    if os.path.exists(image):
+        os.remove(image)
+    return subprocess.run([os.path.join(TOOLS, "make-disc-image.sh"), image, disc, *options],
+                          capture_output=True, text=True,
+                          env=dict(os.environ, DEMODISC_CHECK_DISC=CHECKER))
+
+
+def image_file(image, path):
+    """A file of the image's Joliet tree, or None."""
+    out = os.path.join(WORK, "extracted")
+    if os.path.exists(out):
+        os.remove(out)
+    subprocess.run(["osirrox", "-indev", image, "-extract", path, out], capture_output=True)
+    if not os.path.exists(out):
+        return None
+    with open(out, "rb") as f:
+        return f.read()
+
+
+def check_images(disc, accepted):
+    """make-disc-image.sh on the sample and on copies of it."""
+    image = os.path.join(WORK, "sample.iso")
+    built = make_image(image, disc)
+    expect(built.returncode == 0 and os.path.exists(image) and "files read back" in built.stdout,
+           f"the sample's image: status {built.returncode}, {built.stdout} {built.stderr}")
+    built = make_image(image, disc, "--strict")
+    expect(built.returncode == 1 and not os.path.exists(image),
+           f"--strict without the accepted findings: status {built.returncode}")
+    built = make_image(image, disc, "--strict", "--accept", accepted)
+    expect(built.returncode == 0 and os.path.exists(image),
+           f"--strict with the accepted findings: status {built.returncode}, {built.stderr}")
+    autorun = image_file(image, "/autorun.inf") or b""
+    expect(autorun.startswith(b"[autorun]\r\nopen=DemoDisc.exe\r\n") and b"label=DemoDisc\r\n" in autorun,
+           f"the image's autorun.inf: {autorun!r}")
+
+    # The exe's name as Windows finds it, letter case ignored; none; a wrong option.
+    lower = os.path.join(WORK, "lower-case-exe")
+    shutil.copytree(disc, lower)
+    os.rename(os.path.join(lower, "DemoDisc.exe"), os.path.join(lower, "demodisc.exe"))
+    built = make_image(image, lower)
+    expect(built.returncode == 0 and b"open=demodisc.exe\r\n" in (image_file(image, "/autorun.inf") or b""),
+           f"demodisc.exe: status {built.returncode}, {built.stderr}")
+    os.remove(os.path.join(lower, "demodisc.exe"))
+    built = make_image(image, lower)
+    expect(built.returncode == 1 and "no DemoDisc.exe at the root" in built.stderr and not os.path.exists(image),
+           f"no exe: status {built.returncode}, {built.stderr}")
+    built = make_image(image, disc, "--fast")
+    expect(built.returncode == 2 and built.stderr.startswith("usage: make-disc-image.sh"),
+           f"a wrong option: status {built.returncode}, {built.stderr}")
+
+    # Video a link to a folder inside the disc, a folder path of 120
+    # characters below the root (the most Joliet keeps), a Russian clip name.
+    linked = os.path.join(WORK, "linked")
+    shutil.copytree(disc, linked, symlinks=True)
+    os.rename(os.path.join(linked, "Video"), os.path.join(linked, "LA20K", "clips"))
+    os.symlink(os.path.join("LA20K", "clips"), os.path.join(linked, "Video"))
+    deep = os.path.join(linked, "LA20K", "a" * 50, "Клипы")
+    os.makedirs(deep)
+    name = "Тамрит_КЛ5 (2 полет).avi"
+    shutil.copy(os.path.join(linked, "Presentation", "about", name), os.path.join(deep, name))
+    assert len("LA20K/" + "a" * 50 + "/Клипы/" + name) == 87
+    longest = os.path.join(linked, "LA20K", "a" * 50, "b" * (120 - 57 - 4) + ".dat")
+    open(longest, "wb").write(b"x")
+    assert len(os.path.relpath(longest, linked)) == 120
+    image = os.path.join(WORK, "linked.iso")
+    built = make_image(image, linked)
+    expect(built.returncode == 0 and os.path.exists(image),
+           f"the linked copy's image: status {built.returncode}, {built.stderr}")
+    expect(image_file(image, "/Video/Null_video.avi") is not None, "the linked Video folder is not in the image")
+    expect(image_file(image, "/LA20K/" + "a" * 50 + "/Клипы/" + name) is not None,
+           "the Russian clip name is not in the image")
+
+    # A name the image changes: the image is removed, one line per difference.
+    changed = os.path.join(linked, "LA20K", "a:b?.txt")
+    open(changed, "wb").write(b"x")
+    built = make_image(image, linked)
+    expect(built.returncode == 1 and not os.path.exists(image), f"a:b?.txt: status {built.returncode}")
+    expect("make-disc-image.sh: not in the image: LA20K/a:b?.txt (1 byte)" in built.stderr and
+           "make-disc-image.sh: in the image but not in the folder: LA20K/a_b_.txt (1 byte)" in built.stderr,
+           f"a:b?.txt: {built.stderr}")
+    os.remove(changed)
+
+    # A path Joliet leaves out: xorriso's warning is shown and fails the build.
+    too_deep = os.path.join(WORK, "too-deep")
+    shutil.copytree(disc, too_deep)
+    os.makedirs(os.path.join(too_deep, "LA20K", "a" * 60, "b" * 60))
+    built = make_image(image, too_deep, "--force")
+    expect(built.returncode == 1 and not os.path.exists(image) and
+           "can't be added to Joliet tree" in built.stderr and "xorriso: " in built.stderr,
+           f"a path of 121: status {built.returncode}, {built.stderr}")
+
+    # A link out of the disc folder is an error that names it.
+    outside = os.path.join(WORK, "outside")
+    shutil.copytree(disc, outside)
+    shutil.move(os.path.join(outside, "Video"), os.path.join(WORK, "clips-elsewhere"))
+    os.symlink(os.path.join(WORK, "clips-elsewhere"), os.path.join(outside, "Video"))
+    code, text, report = check(outside)
+    expect(code == 1 and "Video: is a link to" in text and "out of the disc folder" in text,
+           f"a link out of the folder: {code}")
+    built = make_image(image, outside)
+    expect(built.returncode == 1 and not os.path.exists(image), f"the outside link's image: {built.returncode}")
+    # A link to a folder around itself: an error, and the check ends.
+    looped = os.path.join(WORK, "looped")
+    shutil.copytree(disc, looped)
+    os.symlink("..", os.path.join(looped, "LA20K", "again"))
+    # Two links that lead to each other's folder: a loop only through both.
+    os.symlink(os.path.join("..", "Vortan4"), os.path.join(looped, "Ostravilenka_1_5", "to-v4"))
+    os.symlink(os.path.join("..", "Ostravilenka_1_5"), os.path.join(looped, "Vortan4", "to-o15"))
+    code, text, report = check(looped)
+    expect(code == 1 and 'LA20K\\again: is a link to "..", a folder around itself' in text and
+           'Ostravilenka_1_5\\to-v4\\to-o15: is a link to "../Ostravilenka_1_5", a folder around itself'
+           in text and 'Vortan4\\to-o15\\to-v4: is a link to "../Vortan4", a folder around itself' in text,
+           f"a link loop: {code}: {[l for l in text.splitlines() if 'link' in l]}")
+
+    # A disc maker's own autorun.inf stays, with its label; --label sets another.
+    own = os.path.join(WORK, "own-autorun")
+    shutil.copytree(disc, own)
+    theirs = b"[autorun]\r\nopen=DemoDisc.exe\r\nlabel=ACME 2024\r\n"
+    open(os.path.join(own, "Autorun.inf"), "wb").write(theirs)
+    built = make_image(image, own)
+    expect(built.returncode == 0 and image_file(image, "/Autorun.inf") == theirs and
+           "volume ACME_2024" in built.stdout, f"own autorun.inf: {built.stdout} {built.stderr}")
+    built = make_image(image, own, "--new-autorun", "--label", "Demo 2")
+    expect(built.returncode == 0 and b"label=Demo 2\r\n" in (image_file(image, "/Autorun.inf") or b""),
+           f"--new-autorun --label: {built.stdout} {built.stderr}")
 
 
 def lay_out(disc):
@@ -81,6 +214,25 @@ def main():
     expect(text.rstrip().endswith(f"0 errors, {len(asked_warnings())} warnings"), "no summary")
     code, _, _ = check(disc, "--strict")
     expect(code == 1, f"--strict on the sample's warnings ends with {code}")
+    accepted = os.path.join(TOOLS, "sample-disc", "accepted.txt")
+    code, text, report = check(disc, "--strict", "--accept", accepted)
+    expect(code == 0 and report["warnings"] == 0 and report["accepted"] == len(asked_warnings()),
+           f"--strict with the sample's accepted findings ends with {code}: {report['warnings']} warnings")
+    expect(text.rstrip().endswith(f"0 errors, 0 warnings ({len(asked_warnings())} more accepted)"),
+           "the summary does not count the accepted warnings")
+    # The same file beside the disc is found by itself.
+    shutil.copy(accepted, disc + ".accepted")
+    code, _, _ = check(disc, "--strict")
+    expect(code == 0, f"--strict with the accepted findings beside the disc ends with {code}")
+    os.remove(disc + ".accepted")
+    expect(report["version"] == 2 and
+           all(s["page"] and all(line["item"] and all(f["kind"] for f in line["findings"])
+                                 for line in s["lines"]) for s in report["sections"]),
+           "the JSON lacks a stable key")
+    image_size = [f for s in report["sections"] for line in s["lines"] if line["item"] == "image"
+                  for f in line["findings"]]
+    expect(len(image_size) == 1 and image_size[0]["bytes"] > 0, f"the image's size: {image_size}")
+    check_images(disc, accepted)
 
     damaged = os.path.join(WORK, "damaged")
     shutil.copytree(disc, damaged)
@@ -93,10 +245,14 @@ def main():
     expect("Presentation\\play_bm.bat is missing" in text and "Hints\\use_lr.txt is missing" in text,
            "the text does not name both files")
     image = os.path.join(WORK, "damaged.iso")
-    built = subprocess.run([os.path.join(TOOLS, "make-disc-image.sh"), image, damaged],
-                           capture_output=True, text=True, env=dict(os.environ, DEMODISC_CHECK_DISC=CHECKER))
+    built = make_image(image, damaged)
     expect(built.returncode == 1 and not os.path.exists(image),
            f"make-disc-image.sh on the damaged disc: status {built.returncode}, {built.stderr}")
+    # --force prints the whole report and builds the image all the same.
+    built = make_image(image, damaged, "--force")
+    expect(built.returncode == 0 and os.path.exists(image) and built.stdout.startswith("Disc check of") and
+           "  ok       start program" in built.stdout,
+           f"--force on the damaged disc: status {built.returncode}, {built.stdout[:200]}")
 
     nothing = os.path.join(WORK, "no-disc")
     os.makedirs(nothing)

@@ -3,7 +3,10 @@
 // otherwise than meant is a warning; a folder that is no disc is told apart.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "base/cp1251.h"
+#include "disc_check/accepted_findings.h"
 #include "disc_check/disc_rules.h"
 #include "launcher/catalogue.h"
 #include "support/fake_disc_tree.h"
@@ -69,6 +72,14 @@ std::string Cp1251(std::string_view text) {
   return bytes;
 }
 
+// What each kind of file begins with when it works.
+std::string ContentOf(std::string_view path) {
+  if (path.ends_with(".exe")) return "MZ";
+  if (path.ends_with(".bat")) return "@echo off\r\n";
+  if (path.ends_with(".pdf")) return "%PDF-1.4\n";
+  return "x";
+}
+
 Text ProgramPath(Text path) {
   std::replace(path.begin(), path.end(), '/', '\\');
   return path;
@@ -76,13 +87,17 @@ Text ProgramPath(Text path) {
 
 struct Seen {
   Severity severity;
-  Text section, subject, path, message;
+  Text section, subject, path, message, kind;
 };
 
 class DiscCheckTest : public ::testing::Test {
- protected:
-  DiscCheckTest() {
-    for (const char* path : kLayout) disc.files[path] = "x";
+ public:
+  DiscCheckTest() { LayOut(); }
+
+  // The whole layout, each file with working content.
+  void LayOut() {
+    disc = {};
+    for (const char* path : kLayout) disc.files[path] = ContentOf(path);
     disc.files["PicRec/photo.jpg"] = "x";
     for (auto& [path, bytes] : disc.files)
       if (path.rfind("Hints/", 0) == 0) bytes = Cp1251("Описание пункта.\r\nВторая строка.\r\n");
@@ -97,7 +112,7 @@ class DiscCheckTest : public ::testing::Test {
       for (const ReportLine& l : s.lines)
         for (const Finding& f : l.findings)
           if (f.severity == severity)
-            seen.push_back({f.severity, s.title, l.subject, f.path, f.message});
+            seen.push_back({f.severity, s.title, l.subject, f.path, f.message, f.kind});
     return seen;
   }
   // The one warning the disc gets, and no error.
@@ -142,26 +157,78 @@ TEST_F(DiscCheckTest, EachFileTheProgramNamesTakenAwayIsAnErrorNamingIt) {
     const Text folder(path);
     if (folder.find('/') != Text::npos)
       disc.emptyFolders.insert(folder.substr(0, folder.rfind('/')));
-    const auto errors = Findings(Severity::Error);
-    ASSERT_FALSE(errors.empty());
-    EXPECT_EQ(errors[0].path, ProgramPath(path));
-    EXPECT_NE(errors[0].message.find("is missing"), Text::npos) << errors[0].message;
-    EXPECT_EQ(ExitCode(Check(), false), 1);
+    const bool videoWindow = Text(path).rfind("Presentation/about/", 0) == 0;
+    // The video window's clip is a note: no control opens that window.
+    const auto found = Findings(videoWindow ? Severity::Ok : Severity::Error);
+    const auto it = std::find_if(found.begin(), found.end(),
+                                 [&](const Seen& s) { return s.path == ProgramPath(path); });
+    ASSERT_NE(it, found.end());
+    EXPECT_NE(it->message.find("is missing"), Text::npos) << it->message;
+    EXPECT_EQ(Findings(Severity::Error).size(), videoWindow ? 0u : 1u);
+    EXPECT_EQ(ExitCode(Check(), false), videoWindow ? 0 : 1);
     disc.files[path] = bytes;
   }
 }
 
-TEST_F(DiscCheckTest, AMissingFolderIsAnErrorAndTheFilesInItSayWhy) {
+TEST_F(DiscCheckTest, AMissingFolderIsOneErrorThatCountsTheItemsItBreaks) {
   disc.Remove("Hints");
-  const auto errors = Findings(Severity::Error);
-  ASSERT_EQ(errors.size(), 1u + 26u);
+  auto errors = Findings(Severity::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].subject, "folders");
+  EXPECT_EQ(errors[0].path, "Hints");
   EXPECT_EQ(errors[0].message,
-            "is missing (no folder Hints): pointing at the item shows \"Invalid filename.\"");
-  EXPECT_EQ(errors.back().subject, "folders");
-  EXPECT_EQ(errors.back().path, "Hints");
+            "is missing: it breaks 26 items (pointing at the item shows \"Invalid filename.\")");
+  // Each item still says what it misses, as a note.
+  const auto notes = Findings(Severity::Ok);
+  EXPECT_TRUE(std::any_of(notes.begin(), notes.end(), [](const Seen& s) {
+    return s.path == "Hints\\about.txt" &&
+           s.message == "is missing (no folder Hints): counted once, under \"folders\"";
+  }));
 
+  // The presentations' folder: its ten batch files, the video window's clip a note.
+  LayOut();
+  disc.Remove("Presentation");
+  errors = Findings(Severity::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(
+      errors[0].message.rfind("is missing: it breaks 13 items (clicking the item does nothing)", 0),
+      0u)
+      << errors[0].message;
+
+  // The photo window's folder is only a note.
+  LayOut();
   disc.Remove("PicRec");
-  EXPECT_EQ(Findings(Severity::Error).back().path, "PicRec");
+  EXPECT_TRUE(Findings(Severity::Error).empty());
+  const auto photoNotes = Findings(Severity::Ok);
+  EXPECT_TRUE(std::any_of(photoNotes.begin(), photoNotes.end(), [](const Seen& s) {
+    return s.path == "PicRec" && s.message == "is missing";
+  }));
+}
+
+TEST_F(DiscCheckTest, AFileSeveralItemsShareIsOneErrorThatCountsThem) {
+  struct Shared {
+    const char* path;
+    const char* subject;  // the first item that names it
+    int items;
+  };
+  const Shared shared[] = {
+      {"LA20K/LA.exe", "Видео-фрагмент из 1-ого космического полёта Сомова А.А.", 7},
+      {"Video/Null_video.avi", "Первая презентация элементов \"Вортан\"-технологии в Германии", 5},
+      {"Presentation/play_in_work.bat",
+       "Использование \"Вортан\"-технологии в наркологической практике", 4},
+  };
+  for (const Shared& s : shared) {
+    SCOPED_TRACE(s.path);
+    const std::string bytes = disc.files[s.path];
+    disc.Remove(s.path);
+    disc.emptyFolders.insert(Text(s.path).substr(0, Text(s.path).find('/')));
+    const auto errors = Findings(Severity::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].subject, s.subject);
+    EXPECT_TRUE(errors[0].message.ends_with("(" + std::to_string(s.items) + " items)"))
+        << errors[0].message;
+    disc.files[s.path] = bytes;
+  }
 }
 
 struct Fault {
@@ -186,7 +253,7 @@ TEST_F(DiscCheckTest, TextFilesThatWouldShowOtherwiseThanMeantAreWarnings) {
       {"long description", "Hints/about.txt", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8",
        "takes about 8 lines; the memo shows 7"},
       {"large description", "Hints/demo_v15.txt", std::string(65 * 1024, '\n'),
-       "is 65 KB, over the 64 KB"},
+       "is 65 KiB, over the 64 KiB"},
       {"oversized list", "Publication/vortan_lit.txt", "",
        "has 45 lines: the grid shows the first 39"},
       {"line without two #", "Publication/vortan_lit.txt", "rus#paper01.pdf#1.  A.\r\neng#2. B",
@@ -272,12 +339,261 @@ TEST_F(DiscCheckTest, FilesNothingRefersToAreWarnings) {
   EXPECT_TRUE(Findings(Severity::Warning).empty());
 }
 
-TEST_F(DiscCheckTest, APhotoFolderWithoutPhotosIsAWarning) {
+TEST_F(DiscCheckTest, APhotoFolderWithoutPhotosIsANote) {
   disc.Remove("PicRec/photo.jpg");
   disc.emptyFolders.insert("PicRec");
-  const Seen warning = OneWarning();
-  EXPECT_EQ(warning.path, "PicRec");
-  EXPECT_EQ(warning.message.rfind("holds no *.jpg file", 0), 0u);
+  EXPECT_TRUE(Findings(Severity::Warning).empty());
+  const auto notes = Findings(Severity::Ok);
+  EXPECT_TRUE(std::any_of(notes.begin(), notes.end(), [](const Seen& s) {
+    return s.path == "PicRec" && s.message.rfind("holds no *.jpg file", 0) == 0;
+  }));
+}
+
+// One change to the intact disc, and the one finding it must give.
+struct Case {
+  const char* name;
+  std::function<void(testing::FakeDiscTree&)> change;
+  Severity severity;
+  Text path;               // the finding's path ("" for a row's own)
+  Text message;            // the start of its message
+  std::size_t others = 0;  // findings the change also gives, rightly (the image's size)
+};
+
+// A publication list of its own, in place of the one that names paper01.pdf.
+void SetList(testing::FakeDiscTree& d, const std::string& lines) {
+  d.files["Publication/vortan_lit.txt"] = Cp1251(lines);
+  d.Remove("Publication/paper01.pdf");
+}
+
+// A name of n characters ending in ".pdf".
+Text NameOf(std::size_t n) { return std::string(n - 4, 'd') + ".pdf"; }
+
+void RunCases(DiscCheckTest& test, const std::vector<Case>& cases);
+
+TEST_F(DiscCheckTest, NamesAsTheImageAndWindowsSeeThem) {
+  const Text longName = NameOf(80);
+  // 121 characters below the root: one more than Joliet keeps.
+  const Text deep = "LA20K/" + std::string(60, 'a') + "/" + std::string(50, 'b') + ".dll";
+  const std::vector<Case> cases = {
+      {"listed name Windows cannot use",
+       [](auto& d) {
+         d.files["Publication/a:b?.pdf"] = "%PDF-1.4";
+         SetList(d, "rus#a:b?.pdf#1.  Статья.\r\n");
+       },
+       Severity::Error, "Publication\\a:b?.pdf",
+       "holds \":\", \"?\", which Windows does not allow in a name: the program does not find it"},
+      {"unlisted name Windows cannot use", [](auto& d) { d.files["LA20K/a|b.dll"] = "x"; },
+       Severity::Warning, "LA20K\\a|b.dll", "holds \"|\", which Windows does not allow"},
+      {"device name", [](auto& d) { d.files["LA20K/CON.dll"] = "x"; }, Severity::Warning,
+       "LA20K\\CON.dll", "is named after the device \"CON\": Windows opens the device"},
+      {"device name, lower case", [](auto& d) { d.files["LA20K/lpt1"] = "x"; }, Severity::Warning,
+       "LA20K\\lpt1", "is named after the device \"lpt1\""},
+      {"trailing dot", [](auto& d) { d.files["LA20K/notes."] = "x"; }, Severity::Warning,
+       "LA20K\\notes.", "ends in a dot: Windows drops it"},
+      {"trailing blank", [](auto& d) { d.files["LA20K/notes "] = "x"; }, Severity::Warning,
+       "LA20K\\notes ", "ends in a blank"},
+      {"listed document with a long name",
+       [&](auto& d) {
+         d.files["Publication/" + longName] = "%PDF-1.4";
+         SetList(d, "rus#" + longName + "#1.  Статья.\r\n");
+       },
+       Severity::Error, "Publication\\" + longName,
+       "has a name of 80 UTF-16 characters: Joliet keeps 64, so the image would cut it: the "
+       "program does not find it"},
+      {"path Joliet leaves out",
+       [&](auto& d) {
+         d.files[deep] = "x";
+         d.files["LA20K/" + std::string(60, 'a') + "/" + std::string(49, 'b') + ".dll"] = "x";
+       },
+       Severity::Warning, ProgramPath(deep),
+       "has a path of 121 UTF-16 characters: Joliet keeps paths of up to 120 (240 bytes), so the "
+       "image would leave it out"},
+      {"twins in letter case, one opened", [](auto& d) { d.files["LA20K/la.exe"] = "MZ"; },
+       Severity::Error, "LA20K\\LA.exe",
+       "and \"la.exe\" differ only in letter case: Windows opens one of them for either name, "
+       "and the program may get the wrong one"},
+      {"twins in letter case, none opened",
+       [](auto& d) {
+         d.files["LA20K/a.dll"] = "x";
+         d.files["LA20K/A.dll"] = "x";
+       },
+       Severity::Warning, "LA20K\\A.dll", "and \"a.dll\" differ only in letter case"},
+      {"file of 4 GiB",
+       [](auto& d) {
+         d.files["LA20K/big.dat"] = "x";
+         d.sizes["LA20K/big.dat"] = 1ull << 32;
+       },
+       Severity::Error, "LA20K\\big.dat",
+       "is 4.0 GiB: ISO 9660 and Joliet keep a file in one piece only below 4 GiB", 1},
+      {"decomposed name", [](auto& d) { d.files["LA20K/Jose\u0301.dll"] = "x"; }, Severity::Warning,
+       "LA20K\\Jose\u0301.dll",
+       "has a name in decomposed Unicode form, 9 characters, where the composed \"José.dll\" has "
+       "8"},
+      {"link out of the folder",
+       [](auto& d) {
+         d.emptyFolders.insert("LA20K/skins");
+         d.links["LA20K/skins"] = {LinkKind::Outside, "/home/maker/skins"};
+       },
+       Severity::Error, "LA20K\\skins",
+       "is a link to \"/home/maker/skins\", out of the disc folder"},
+      {"link loop",
+       [](auto& d) {
+         d.emptyFolders.insert("LA20K/again");
+         d.links["LA20K/again"] = {LinkKind::Loop, ".."};
+       },
+       Severity::Error, "LA20K\\again", "is a link to \"..\", a folder around itself"},
+      {"folder that cannot be listed",
+       [](auto& d) {
+         d.files["LA20K/codecs/x.dll"] = "x";
+         d.unreadable.insert("LA20K/codecs");
+       },
+       Severity::Warning, "LA20K\\codecs", "cannot be read"},
+  };
+  RunCases(*this, cases);
+}
+
+TEST_F(DiscCheckTest, ANameFaultOfAFileTheProgramOpensIsOnTheLineThatOpensIt) {
+  SetList(disc, "rus#CON.pdf#1.  Статья.\r\n");
+  disc.files["Publication/CON.pdf"] = "%PDF-1.4";
+  disc.files["Video/Null_video.avi."] = "x";  // a name nothing opens: a line of its own
+  disc.Remove("Video/Null_video.avi");
+  const auto errors = Findings(Severity::Error);
+  const auto onRow = std::find_if(errors.begin(), errors.end(),
+                                  [](const Seen& s) { return s.kind == "device_name"; });
+  ASSERT_NE(onRow, errors.end());
+  EXPECT_EQ(onRow->section, "Публикации");
+  EXPECT_EQ(onRow->subject, "row 1: 1.  Статья");
+  const auto warnings = Findings(Severity::Warning);
+  const auto own = std::find_if(warnings.begin(), warnings.end(),
+                                [](const Seen& s) { return s.kind == "trailing_char"; });
+  ASSERT_NE(own, warnings.end());
+  EXPECT_EQ(own->subject, "Video\\Null_video.avi.");
+}
+
+TEST_F(DiscCheckTest, ContentThatCannotWork) {
+  const std::vector<Case> cases = {
+      {"empty player", [](auto& d) { d.files["LA20K/LA.exe"] = ""; }, Severity::Error,
+       "LA20K\\LA.exe", "is empty: clicking the item shows \"Ошибка запуска медиа-плейера ...\""},
+      {"player that is no program", [](auto& d) { d.files["LA20K/LA.exe"] = "#!/bin/sh"; },
+       Severity::Error, "LA20K\\LA.exe", "is no Windows program (it does not begin with \"MZ\")"},
+      {"empty installer", [](auto& d) { d.files["Acrobat Reader/AdbeRdr812_ru_RU.exe"] = ""; },
+       Severity::Error, "Acrobat Reader\\AdbeRdr812_ru_RU.exe",
+       "is empty: the button \"Acrobat Reader\" shows"},
+      {"start program that is no program", [](auto& d) { d.files["DemoDisc.exe"] = "x"; },
+       Severity::Error, "DemoDisc.exe", "is no Windows program"},
+      {"empty batch file", [](auto& d) { d.files["Vortan4/1.bat"] = " \r\n"; }, Severity::Warning,
+       "Vortan4\\1.bat", "is empty: clicking the item opens a console that closes at once"},
+      {"empty document", [](auto& d) { d.files["Publication/paper01.pdf"] = ""; },
+       Severity::Warning, "Publication\\paper01.pdf", "is empty: the reader opens no document"},
+      {"document that is no PDF", [](auto& d) { d.files["Publication/paper01.pdf"] = "<html>"; },
+       Severity::Warning, "Publication\\paper01.pdf", "does not begin with \"%PDF-\""},
+      {"description with bare CR line ends",
+       [](auto& d) { d.files["Hints/about.txt"] = "one\rtwo\r\n"; }, Severity::Warning,
+       "Hints\\about.txt", "ends lines with a carriage return alone (at offset 3)"},
+      {"list with bare CR line ends",
+       [](auto& d) {
+         d.files["Publication/vortan_lit.txt"] = "rus#paper01.pdf#1.  A.\reng##2.  B.\r\n";
+       },
+       Severity::Warning, "Publication\\vortan_lit.txt", "ends lines with a carriage return alone"},
+  };
+  RunCases(*this, cases);
+}
+
+TEST_F(DiscCheckTest, TheEntryFormatAndTheListsRows) {
+  std::string longList;
+  for (int i = 1; i <= 44; ++i) longList += "rus##" + std::to_string(10 + i) + ". Title.\r\n";
+  const std::vector<Case> cases = {
+      {"number three wide", [](auto& d) { SetList(d, "rus##1. Образец.\r\n"); }, Severity::Warning,
+       "",
+       "has an entry number 3 characters wide, not 4: the grid shows \"1. О\" as its number and "
+       "\"бразец\" as its text"},
+      {"number five wide", [](auto& d) { SetList(d, "rus##1000. Title.\r\n"); }, Severity::Warning,
+       "", "has an entry number 6 characters wide"},
+      {"no final full stop", [](auto& d) { SetList(d, "rus##1.  Образец публикации\r\n"); },
+       Severity::Warning, "",
+       "ends in \"и\" without a full stop: the grid drops that last character and shows the text "
+       "ending in \"Образец публикаци\""},
+      {"document above the folder, resolved as Windows does",
+       [](auto& d) { SetList(d, "rus#..\\Hints\\about.txt#1.  A.\r\n"); }, Severity::Warning, "",
+       ""},
+      {"document above the disc", [](auto& d) { SetList(d, "rus#..\\..\\x.pdf#1.  A.\r\n"); },
+       Severity::Error, "Publication\\..\\..\\x.pdf", "points above the disc's root"},
+      {"document named on a row the program does not read",
+       [&](auto& d) {
+         d.files["Publication/vortan_lit.txt"] = longList + "rus#paper01.pdf#55. A.\r\n";
+       },
+       Severity::Warning, "Publication\\paper01.pdf",
+       "is named only by line 45 of the publication list, past the 39 lines the program reads", 1},
+      {"many unlisted documents",
+       [](auto& d) {
+         for (int i = 0; i < 10000; ++i)
+           d.files["Publication/u" + std::to_string(i) + ".pdf"] = "%PDF-";
+       },
+       Severity::Warning, "Publication",
+       "holds 10000 files that no row of the publication list names (\"u0.pdf\", \"u1.pdf\", "
+       "\"u10.pdf\", ...)"},
+  };
+  RunCases(*this, cases);
+}
+
+void RunCases(DiscCheckTest& test, const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test.LayOut();
+    c.change(test.disc);
+    const DiscReport report = test.Check();
+    std::vector<Seen> all;
+    for (const Severity severity : {Severity::Error, Severity::Warning})
+      for (const Seen& seen : test.Findings(severity)) all.push_back(seen);
+    // A case without a message expects the disc to pass as it is.
+    if (c.message.empty()) {
+      for (const Seen& seen : all) ADD_FAILURE() << seen.path << " " << seen.message;
+      continue;
+    }
+    const auto it = std::find_if(all.begin(), all.end(), [&](const Seen& seen) {
+      return seen.path == c.path && seen.message.rfind(c.message, 0) == 0;
+    });
+    if (it == all.end() || all.size() != 1 + c.others) {
+      ADD_FAILURE() << all.size() << " findings";
+      for (const Seen& seen : all) ADD_FAILURE() << seen.path << " " << seen.message;
+      continue;
+    }
+    EXPECT_EQ(it->severity, c.severity);
+    // Every finding has a stable key for tools.
+    for (const Seen& seen : all) EXPECT_FALSE(seen.kind.empty()) << seen.message;
+    EXPECT_EQ(ExitCode(report, true), 1);
+  }
+}
+
+TEST_F(DiscCheckTest, AcceptedWarningsAreShownAndNotCountedAndErrorsStay) {
+  disc.files["Hints/about.txt"] = "";
+  disc.files["Video/other.avi"] = "x";
+  disc.Remove("Vortan4/1.bat");
+  disc.emptyFolders.insert("Vortan4");
+  DiscReport report = Check();
+  ASSERT_EQ(report.Count(Severity::Warning), 2);
+  const auto accepted = ParseAcceptedFindings(
+      "# meant\r\nHints\\about.txt is empty\r\n\r\nVideo\\other.avi\nVortan4\\1.bat is missing\n"
+      "Hints\\gone.txt is\n");
+  ASSERT_EQ(accepted.size(), 4u);
+  AcceptFindings(report, accepted, "disc.accepted");
+  EXPECT_EQ(report.Count(Severity::Warning), 0);
+  EXPECT_EQ(report.AcceptedCount(), 2);
+  // An error is never accepted.
+  EXPECT_EQ(report.Count(Severity::Error), 1);
+  EXPECT_EQ(ExitCode(report, true), 1);
+  // The line that accepts nothing is a note.
+  const ReportLine& last = report.sections.back().lines.back();
+  EXPECT_EQ(last.key, "accepted_findings");
+  ASSERT_EQ(last.findings.size(), 2u);
+  EXPECT_EQ(last.findings[0].message,
+            "accepts no warning of this disc: \"Vortan4\\1.bat is missing\"");
+  EXPECT_EQ(last.findings[1].message, "accepts no warning of this disc: \"Hints\\gone.txt is\"");
+
+  disc.files["Vortan4/1.bat"] = ContentOf("x.bat");
+  report = Check();
+  AcceptFindings(report, accepted, "disc.accepted");
+  EXPECT_EQ(ExitCode(report, true), 0);
 }
 
 TEST(DiscCheck, AFolderThatIsNoDiscIsToldApart) {

@@ -14,11 +14,36 @@ TEST(CommandLine, QuotesTheProgramAndEndsInABlankWithoutParameters) {
   EXPECT_EQ(WorkingDirOf(program), "C:\\Demo\\Presentation\\");
 }
 
-TEST(CommandLine, AppendsTheParametersUnquoted) {
+TEST(CommandLine, AppendsParametersWithoutBlanksAsTheyAre) {
   EXPECT_EQ(BuildCommandLine("C:\\Demo\\LA20K\\LA.exe", "C:\\Demo\\Video\\Null_video.avi"),
             "\"C:\\Demo\\LA20K\\LA.exe\" C:\\Demo\\Video\\Null_video.avi");
-  EXPECT_EQ(BuildCommandLine("C:\\R\\a.exe", "C:\\My Docs\\x.pdf"),
-            "\"C:\\R\\a.exe\" C:\\My Docs\\x.pdf");
+  EXPECT_EQ(BuildCommandLine("C:\\Reader\\AcroRd32.exe", "E:\\Demo\\Publication\\paper01.pdf"),
+            "\"C:\\Reader\\AcroRd32.exe\" E:\\Demo\\Publication\\paper01.pdf");
+  // Letters of any script, quotes and trailing backslashes: no blank, no change.
+  EXPECT_EQ(BuildCommandLine("C:\\R\\a.exe", "D:\\演示光盘\\Видео.avi"),
+            "\"C:\\R\\a.exe\" D:\\演示光盘\\Видео.avi");
+  EXPECT_EQ(BuildCommandLine("C:\\R\\a.exe", "a\"b\\"), "\"C:\\R\\a.exe\" a\"b\\");
+}
+
+// A parameter with a blank or a tab is one argument of the started program.
+TEST(CommandLine, QuotesAParameterThatHoldsABlankOrATab) {
+  struct Case {
+    const char* parameters;
+    const char* appended;
+  };
+  const Case cases[] = {
+      {"C:\\My Docs\\x.pdf", "\"C:\\My Docs\\x.pdf\""},
+      {"C:\\Demo Disc\\Publication\\my paper.pdf", "\"C:\\Demo Disc\\Publication\\my paper.pdf\""},
+      {"C:\\Demo\\Video\\a\tb.avi", "\"C:\\Demo\\Video\\a\tb.avi\""},
+      {" ", "\" \""},
+      // A trailing backslash would escape the closing quote: it is doubled.
+      {"C:\\My Docs\\", "\"C:\\My Docs\\\\\""},
+      {"C:\\My Docs\\\\", "\"C:\\My Docs\\\\\\\\\""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(BuildCommandLine("C:\\R\\a.exe", c.parameters),
+              "\"C:\\R\\a.exe\" " + std::string(c.appended))
+        << c.parameters;
 }
 
 TEST(CommandLine, IsCutAt255Characters) {
@@ -28,6 +53,9 @@ TEST(CommandLine, IsCutAt255Characters) {
   ASSERT_EQ(line.size(), 255u);
   EXPECT_EQ(line, ("\"" + program + "\" " + params).substr(0, 255));
   EXPECT_EQ(BuildCommandLine(std::string(254, 'x'), "").size(), 255u);
+  // The quotes count: a long quoted parameter loses its closing quote first.
+  const std::string spaced = std::string(100, 'a') + " " + std::string(150, 'b');
+  EXPECT_EQ(BuildCommandLine("C:\\a.exe", spaced), ("\"C:\\a.exe\" \"" + spaced).substr(0, 255));
   EXPECT_EQ(BuildCommandLine(std::string(250, 'x'), "").size(), 253u);
   std::string greek;
   for (int i = 0; i < 260; ++i) greek += "Ω";

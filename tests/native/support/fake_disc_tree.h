@@ -5,6 +5,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "disc_check/disc_tree.h"
 
@@ -14,6 +15,11 @@ class FakeDiscTree final : public DiscTree {
  public:
   std::map<Text, std::string> files;
   std::set<Text> emptyFolders;
+  // Sizes that stand in for the bytes' own (a file of 4 GiB), links by
+  // their path, folders that cannot be listed.
+  std::map<Text, std::uint64_t> sizes;
+  std::map<Text, std::pair<LinkKind, Text>> links;
+  std::set<Text> unreadable;
 
   // Removes a file, or a folder with everything in it.
   void Remove(const Text& path) {
@@ -24,7 +30,7 @@ class FakeDiscTree final : public DiscTree {
   }
 
   std::optional<std::vector<DiscEntry>> List(const Text& folder) const override {
-    if (!folder.empty() && !IsFolder(folder)) return std::nullopt;
+    if ((!folder.empty() && !IsFolder(folder)) || unreadable.count(folder)) return std::nullopt;
     const Text prefix = folder.empty() ? "" : folder + "/";
     std::map<Text, bool> children;  // name -> is a folder
     const auto add = [&](const Text& path, bool isFile) {
@@ -36,13 +42,19 @@ class FakeDiscTree final : public DiscTree {
     for (const auto& [path, bytes] : files) add(path, true);
     for (const Text& path : emptyFolders) add(path, false);
     std::vector<DiscEntry> entries;
-    for (const auto& [name, isFolder] : children) entries.push_back({name, isFolder});
+    for (const auto& [name, isFolder] : children) {
+      DiscEntry entry{name, isFolder};
+      if (const auto link = links.find(prefix + name); link != links.end())
+        std::tie(entry.link, entry.target) = link->second;
+      entries.push_back(entry);
+    }
     return entries;
   }
   std::optional<std::uint64_t> Size(const Text& file) const override {
     const auto it = files.find(file);
     if (it == files.end()) return std::nullopt;
-    return it->second.size();
+    const auto size = sizes.find(file);
+    return size == sizes.end() ? it->second.size() : size->second;
   }
   std::optional<std::string> Bytes(const Text& file) const override {
     const auto it = files.find(file);

@@ -52,12 +52,17 @@ TEST_F(RunAndWaitTest, EndsTheCommandLineInABlankWithoutParameters) {
   EXPECT_EQ(lines[1], dir_ / "Folder with blanks");
 }
 
-TEST_F(RunAndWaitTest, PassesAnUnquotedParameterWithBlanksAsItIs) {
+TEST_F(RunAndWaitTest, PassesAParameterWithBlanksAsOneArgumentInDoubleQuotes) {
   const Text program = PlaceRecorder("R", "reader.exe");
   ASSERT_TRUE(RunAndWait(program, "C:\\My Documents\\paper 1.pdf", 1));
+  ASSERT_TRUE(RunAndWait(program, "C:\\Demo\\paper1.pdf", 1));
   const auto lines = RecordedLines(record_, true);
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines[0], "\"" + program + "\" C:\\My Documents\\paper 1.pdf");
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "\"" + program + "\" \"C:\\My Documents\\paper 1.pdf\"");
+  EXPECT_EQ(testing::ArgumentsOf(lines[0]),
+            (std::vector<Text>{program, "C:\\My Documents\\paper 1.pdf"}));
+  // Without a blank the parameter stays as it was.
+  EXPECT_EQ(lines[2], "\"" + program + "\" C:\\Demo\\paper1.pdf");
 }
 
 TEST_F(RunAndWaitTest, CutsTheCommandLineAt255Characters) {

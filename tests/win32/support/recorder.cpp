@@ -1,6 +1,7 @@
 #include "support/recorder.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "base/wide_win.h"
 #include "support/test_support.h"
@@ -18,6 +19,15 @@ std::vector<RecordedRun> RecorderFile::Runs() const {
   std::vector<RecordedRun> runs;
   for (std::size_t i = 0; i + 1 < lines.size(); i += 2) runs.push_back({lines[i], lines[i + 1]});
   return runs;
+}
+
+std::vector<Text> ArgumentsOf(const Text& commandLine) {
+  int count = 0;
+  wchar_t** args = CommandLineToArgvW(Wide(commandLine).c_str(), &count);
+  std::vector<Text> result;
+  for (int i = 0; args && i < count; ++i) result.push_back(FromWide(args[i]));
+  LocalFree(args);
+  return result;
 }
 
 Text PlaceRecorder(const Text& target) {

@@ -28,6 +28,10 @@ class RecorderFile {
   Text path_;
 };
 
+// A command line split into arguments as the started program splits it
+// (CommandLineToArgvW), the program's own name first.
+std::vector<Text> ArgumentsOf(const Text& commandLine);
+
 // Copies the recorder to `target` (its folders are created); returns `target`.
 Text PlaceRecorder(const Text& target);
 

@@ -255,6 +255,29 @@ TEST_F(CatalogueTest, VideoItemsStartThePlayerOnTheirClipInItsFolder) {
   EXPECT_TRUE(watcher.seen().empty());
 }
 
+// The disc in a folder with a blank in its name: the clip's path reaches
+// the player as one argument; a presentation's command line stays as it is.
+class BlankInPathCatalogueTest : public CatalogueTest {
+ protected:
+  BlankInPathCatalogueTest() { root_ = disc_ / "Demo Disc"; }
+};
+
+TEST_F(BlankInPathCatalogueTest, ThePlayerGetsTheClipsPathInDoubleQuotes) {
+  const Text player = testing::PlaceRecorder(Disc("LA20K\\LA.exe"));
+  testing::RecorderFile recorder(disc_ / "record.txt");
+  for (const auto& f : HintFiles(hpVideo)) WriteHint(Text(f), "");
+  ShowPage(MainForm::kVideo);
+  DialogWatcher watcher;
+  Click(Named("ButGrp_Video"), 1);
+  const auto runs = recorder.Runs();
+  ASSERT_EQ(runs.size(), 1u);
+  const Text clip = disc_ / "Demo Disc\\Video\\SpaceMini_mjpeg.avi";
+  EXPECT_EQ(runs[0].commandLine, "\"" + player + "\" \"" + clip + "\"");
+  EXPECT_EQ(testing::ArgumentsOf(runs[0].commandLine), (std::vector<Text>{player, clip}));
+  EXPECT_EQ(runs[0].workingDir, disc_ / "Demo Disc\\LA20K");
+  EXPECT_TRUE(watcher.seen().empty());
+}
+
 TEST_F(CatalogueTest, MissingPresentationFolderDoesNothingVisible) {
   WriteHint("about.txt", "");
   DialogWatcher watcher;

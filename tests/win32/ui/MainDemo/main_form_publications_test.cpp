@@ -341,6 +341,37 @@ TEST_F(ShortListTest, ARowWithoutARecordStartsNothing) {
   EXPECT_TRUE(watcher_.seen().empty());
 }
 
+// A disc copied to a folder with a blank in its name, and a document named
+// with one: the reader gets the document's path as one argument.
+class BlankInPathTest : public PublicationsPageTest {
+ protected:
+  BlankInPathTest() { root_ = disc_ / "Demo Disc"; }
+  std::optional<std::string> ListFile() override {
+    return "eng#my paper.pdf#1.  A paper.\r\neng#paper01.pdf#2.  Another paper.\r\n";
+  }
+};
+
+TEST_F(BlankInPathTest, TheReaderGetsTheDocumentsPathInDoubleQuotes) {
+  const Text reader = Reader();
+  ReaderRegistration key;
+  key.SetString("\"" + reader + "\" \"%1\"");
+  ShowPublications();
+  ClickCell(2, 1);
+  ClickButton("BBtn_ReadDoc");
+  ClickCell(2, 2);
+  ClickButton("BBtn_ReadDoc");
+  const auto runs = recorder_.Runs();
+  ASSERT_EQ(runs.size(), 2u);
+  const Text document = disc_ / "Demo Disc\\Publication\\my paper.pdf";
+  EXPECT_EQ(runs[0].commandLine, "\"" + reader + "\" \"" + document + "\"");
+  EXPECT_EQ(testing::ArgumentsOf(runs[0].commandLine), (std::vector<Text>{reader, document}));
+  // The disc's folder alone has a blank: quoted all the same.
+  EXPECT_EQ(testing::ArgumentsOf(runs[1].commandLine),
+            (std::vector<Text>{reader, disc_ / "Demo Disc\\Publication\\paper01.pdf"}));
+  EXPECT_EQ(runs[1].workingDir, machine_ / "Reader");
+  EXPECT_TRUE(watcher_.seen().empty());
+}
+
 // The Publication folder without the list file.
 // An entry of 300 KB in one line, and one with a zero byte in it.
 class DamagedEntryTest : public PublicationsPageTest {

@@ -1,0 +1,80 @@
+#include "disc_check/content_rules.h"
+
+#include "base/text.h"
+
+namespace demodisc {
+
+namespace {
+
+constexpr char kProgramMagic[] = "MZ";
+constexpr char kDocumentMagic[] = "%PDF-";
+// A batch file of blanks alone is as empty as one of no bytes.
+constexpr std::size_t kBatchHead = 4096;
+
+bool EndsWithIgnoringCase(std::string_view name, std::string_view ending) {
+  return name.size() >= ending.size() &&
+         LowerCaseFrom(name.substr(name.size() - ending.size()), 0) == ending;
+}
+
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+void CheckHead(const DiscTree& tree, const Text& treePath, const Text& path, ContentKind kind,
+               const Text& consequence, std::vector<Finding>& findings) {
+  const std::optional<std::string> head =
+      tree.Head(treePath, kind == ContentKind::BatchFile ? kBatchHead : sizeof kDocumentMagic - 1);
+  if (!head) {
+    findings.push_back({Severity::Error, "unreadable", path, "cannot be read: " + consequence});
+    return;
+  }
+  switch (kind) {
+    case ContentKind::Program:
+      if (head->empty())
+        findings.push_back({Severity::Error, "empty_program", path, "is empty: " + consequence});
+      else if (!head->starts_with(kProgramMagic))
+        findings.push_back(
+            {Severity::Error, "not_a_program", path,
+             "is no Windows program (it does not begin with \"MZ\"): " + consequence});
+      break;
+    case ContentKind::BatchFile:
+      if (IsBlank(*head) && tree.Size(treePath).value_or(0) <= head->size())
+        findings.push_back({Severity::Warning, "empty_batch_file", path,
+                            "is empty: clicking the item opens a console that closes at once"});
+      break;
+    case ContentKind::Document:
+      if (head->empty())
+        findings.push_back(
+            {Severity::Warning, "empty_document", path, "is empty: the reader opens no document"});
+      else if (!head->starts_with(kDocumentMagic))
+        findings.push_back({Severity::Warning, "not_a_pdf", path,
+                            "does not begin with \"%PDF-\": the reader cannot open it as a PDF"});
+      break;
+    case ContentKind::Other:
+      break;
+  }
+}
+
+}  // namespace
+
+ContentKind ContentKindOf(std::string_view name) {
+  if (EndsWithIgnoringCase(name, ".exe")) return ContentKind::Program;
+  if (EndsWithIgnoringCase(name, ".bat")) return ContentKind::BatchFile;
+  if (EndsWithIgnoringCase(name, ".pdf")) return ContentKind::Document;
+  return ContentKind::Other;
+}
+
+void CheckContent(const DiscTree& tree, const Text& treePath, const Text& path,
+                  std::string_view consequence, std::vector<Finding>& out) {
+  const ContentKind kind = ContentKindOf(path);
+  if (kind == ContentKind::Other) return;
+  std::vector<Finding> findings;
+  CheckHead(tree, treePath, path, kind, Text(consequence), findings);
+  // A file several items share is one cause, counted once.
+  for (Finding& f : findings) {
+    f.cause = path;
+    out.push_back(std::move(f));
+  }
+}
+
+}  // namespace demodisc

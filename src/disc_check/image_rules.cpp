@@ -1,0 +1,232 @@
+#include "disc_check/image_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <map>
+
+namespace demodisc {
+
+namespace {
+
+// Characters Windows does not allow in a name.
+constexpr std::string_view kForbiddenChars = "<>:\"/\\|?*";
+
+constexpr std::array<std::string_view, 22> kDeviceNames = {
+    "con",  "prn",  "aux",  "nul",  "com1", "com2", "com3", "com4", "com5", "com6", "com7",
+    "com8", "com9", "lpt1", "lpt2", "lpt3", "lpt4", "lpt5", "lpt6", "lpt7", "lpt8", "lpt9"};
+
+Text Quoted(std::string_view text) { return "\"" + Text(text) + "\""; }
+
+Text Gibibytes(std::uint64_t bytes) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f GiB", static_cast<double>(bytes) / (1ull << 30));
+  return text;
+}
+
+struct NameFault {
+  const char* kind = nullptr;
+  Text text;  // empty when the name is sound
+};
+
+// What is wrong with a name to Windows.
+NameFault WindowsNameFault(std::string_view name) {
+  Text chars;
+  for (std::size_t i = 0; i < name.size();) {
+    const char32_t c = NextChar(name, i);
+    if (c < 0x20 || (c < 0x80 && kForbiddenChars.find(static_cast<char>(c)) != Text::npos)) {
+      Text shown;
+      if (c < 0x20)
+        shown = "the control character " + std::to_string(static_cast<unsigned>(c));
+      else
+        AppendChar(shown, c);
+      if (chars.find(shown) == Text::npos) chars += (chars.empty() ? "" : ", ") + Quoted(shown);
+    }
+  }
+  if (!chars.empty())
+    return {"forbidden_chars", "holds " + chars + ", which Windows does not allow in a name"};
+  const Text base = LowerCaseFrom(name.substr(0, name.find('.')), 0);
+  for (const std::string_view device : kDeviceNames)
+    if (base == device)
+      return {"device_name", "is named after the device " +
+                                 Quoted(Text(name.substr(0, device.size()))) +
+                                 ": Windows opens the device, not the file"};
+  if (!name.empty() && (name.back() == '.' || name.back() == ' '))
+    return {"trailing_char", Text("ends in a ") + (name.back() == '.' ? "dot" : "blank") +
+                                 ": Windows drops it and finds the name without it"};
+  return {};
+}
+
+struct Combining {
+  char32_t base, mark, composed;
+};
+// Letters with a combining mark that Latin, Cyrillic and Greek names hold,
+// and the one character each composes to.
+constexpr Combining kCompositions[] = {
+    {U'A', 0x300, U'À'}, {U'A', 0x301, U'Á'}, {U'A', 0x302, U'Â'}, {U'A', 0x303, U'Ã'},
+    {U'A', 0x308, U'Ä'}, {U'A', 0x30A, U'Å'}, {U'C', 0x327, U'Ç'}, {U'E', 0x300, U'È'},
+    {U'E', 0x301, U'É'}, {U'E', 0x302, U'Ê'}, {U'E', 0x308, U'Ë'}, {U'I', 0x300, U'Ì'},
+    {U'I', 0x301, U'Í'}, {U'I', 0x302, U'Î'}, {U'I', 0x308, U'Ï'}, {U'N', 0x303, U'Ñ'},
+    {U'O', 0x300, U'Ò'}, {U'O', 0x301, U'Ó'}, {U'O', 0x302, U'Ô'}, {U'O', 0x303, U'Õ'},
+    {U'O', 0x308, U'Ö'}, {U'U', 0x300, U'Ù'}, {U'U', 0x301, U'Ú'}, {U'U', 0x302, U'Û'},
+    {U'U', 0x308, U'Ü'}, {U'Y', 0x301, U'Ý'}, {U'a', 0x300, U'à'}, {U'a', 0x301, U'á'},
+    {U'a', 0x302, U'â'}, {U'a', 0x303, U'ã'}, {U'a', 0x308, U'ä'}, {U'a', 0x30A, U'å'},
+    {U'c', 0x327, U'ç'}, {U'e', 0x300, U'è'}, {U'e', 0x301, U'é'}, {U'e', 0x302, U'ê'},
+    {U'e', 0x308, U'ë'}, {U'i', 0x300, U'ì'}, {U'i', 0x301, U'í'}, {U'i', 0x302, U'î'},
+    {U'i', 0x308, U'ï'}, {U'n', 0x303, U'ñ'}, {U'o', 0x300, U'ò'}, {U'o', 0x301, U'ó'},
+    {U'o', 0x302, U'ô'}, {U'o', 0x303, U'õ'}, {U'o', 0x308, U'ö'}, {U'u', 0x300, U'ù'},
+    {U'u', 0x301, U'ú'}, {U'u', 0x302, U'û'}, {U'u', 0x308, U'ü'}, {U'y', 0x301, U'ý'},
+    {U'y', 0x308, U'ÿ'}, {U'И', 0x306, U'Й'}, {U'и', 0x306, U'й'}, {U'Е', 0x308, U'Ё'},
+    {U'е', 0x308, U'ё'}, {U'У', 0x306, U'Ў'}, {U'у', 0x306, U'ў'}, {U'І', 0x308, U'Ї'},
+    {U'і', 0x308, U'ї'}, {U'S', 0x30C, U'Š'}, {U's', 0x30C, U'š'}, {U'Z', 0x30C, U'Ž'},
+    {U'z', 0x30C, U'ž'}, {U'C', 0x30C, U'Č'}, {U'c', 0x30C, U'č'},
+};
+
+// One line per entry that has findings, its findings in order; those of an
+// entry the program opens go to the line that opens it.
+class EntryLines {
+ public:
+  EntryLines(const DiscNames& names, ReportSection& section, std::vector<AskedFinding>& asked)
+      : names_(names), section_(section), asked_(asked) {}
+  Finding& Add(const WalkedEntry& entry, Severity severity, const char* kind, Text message) {
+    Finding finding{severity, kind, entry.programPath, std::move(message)};
+    if (const Text asker = names_.AskerOf(entry.path); !asker.empty()) {
+      asked_.push_back({asker, std::move(finding)});
+      return asked_.back().finding;
+    }
+    if (lines_.emplace(entry.path, section_.lines.size()).second)
+      section_.lines.push_back({entry.programPath, {}});
+    auto& findings = section_.lines[lines_[entry.path]].findings;
+    findings.push_back(std::move(finding));
+    return findings.back();
+  }
+
+ private:
+  const DiscNames& names_;
+  ReportSection& section_;
+  std::vector<AskedFinding>& asked_;
+  std::map<Text, std::size_t> lines_;
+};
+
+void CheckLink(const WalkedEntry& entry, Severity severity, EntryLines& lines) {
+  const Text link = "is a link to " + Quoted(entry.target);
+  switch (entry.link) {
+    case LinkKind::Outside:
+      lines.Add(entry, Severity::Error, "link_outside",
+                link + ", out of the disc folder: the image would take in what lies outside it");
+      break;
+    case LinkKind::Loop:
+      lines.Add(entry, Severity::Error, "link_loop",
+                link + ", a folder around itself: the image would repeat it without end");
+      break;
+    case LinkKind::Broken:
+      lines.Add(entry, severity, "link_broken", link + ", which is not there (or a loop of links)");
+      break;
+    case LinkKind::None:
+    case LinkKind::Inside:
+      break;
+  }
+}
+
+// The name as it is composed, when it holds characters in decomposed form
+// that compose (a letter and its combining mark); nothing otherwise.
+std::optional<Text> ComposedName(std::string_view name) {
+  Text composed;
+  bool changed = false;
+  char32_t previous = 0;
+  for (std::size_t i = 0; i < name.size();) {
+    const char32_t c = NextChar(name, i);
+    const auto it =
+        std::find_if(std::begin(kCompositions), std::end(kCompositions),
+                     [&](const Combining& k) { return k.base == previous && k.mark == c; });
+    if (it != std::end(kCompositions)) {
+      std::size_t back = composed.size();
+      while (back > 0 && (static_cast<unsigned char>(composed[back - 1]) & 0xC0) == 0x80) --back;
+      composed.resize(back - 1);  // the base letter, replaced by the composed one
+      AppendChar(composed, it->composed);
+      previous = 0;
+      changed = true;
+      continue;
+    }
+    AppendChar(composed, c);
+    previous = c;
+  }
+  if (!changed) return std::nullopt;
+  return composed;
+}
+
+// The findings of one entry; `tooLongBelow` is the folder whose path was
+// already reported as too long, so that what it holds is not reported again.
+void CheckEntry(const WalkedEntry& entry, bool opened, Text& tooLongBelow, EntryLines& lines) {
+  const Severity severity = opened ? Severity::Error : Severity::Warning;
+  const Text consequence = opened ? ": the program does not find it" : "";
+  CheckLink(entry, severity, lines);
+  if (const NameFault fault = WindowsNameFault(entry.name); !fault.text.empty())
+    lines.Add(entry, severity, fault.kind, fault.text + consequence);
+  const std::size_t length = Utf16FromUtf8(entry.name).size();
+  if (length > kJolietNameLimit)
+    lines.Add(entry, severity, "joliet_name",
+              "has a name of " + std::to_string(length) + " UTF-16 characters: Joliet keeps " +
+                  std::to_string(kJolietNameLimit) + ", so the image would cut it" + consequence);
+  const bool below = !tooLongBelow.empty() && entry.path.rfind(tooLongBelow + "/", 0) == 0;
+  const std::size_t pathLength = Utf16FromUtf8(entry.path).size();
+  if (!below && pathLength > kJolietPathLimit) {
+    lines.Add(entry, severity, "joliet_path",
+              "has a path of " + std::to_string(pathLength) +
+                  " UTF-16 characters: Joliet keeps paths of up to " +
+                  std::to_string(kJolietPathLimit) +
+                  " (240 bytes), so the image would leave it out" +
+                  (entry.folder ? " with all it holds" : "") + consequence);
+    if (entry.folder) tooLongBelow = entry.path;
+  }
+  if (!entry.folder && entry.size > kLargestFileBytes) {
+    Finding& large =
+        lines.Add(entry, Severity::Error, "large_file",
+                  "is " + Gibibytes(entry.size) +
+                      ": ISO 9660 and Joliet keep a file in one piece only below 4 GiB, and not "
+                      "every Windows reads the parts of a larger one");
+    large.bytes = entry.size;
+  }
+  if (const auto composed = ComposedName(entry.name))
+    lines.Add(entry, Severity::Warning, "decomposed_name",
+              "has a name in decomposed Unicode form, " + std::to_string(CharCount(entry.name)) +
+                  " characters, where the composed " + Quoted(*composed) + " has " +
+                  std::to_string(CharCount(*composed)) +
+                  ": Windows takes the two for different names");
+  if (!entry.readable && entry.link == LinkKind::None)
+    lines.Add(entry, severity, "unreadable", "cannot be read" + consequence);
+}
+
+// Names of one folder that differ only in letter case: Windows finds one of
+// them for either name.
+void CheckCaseTwins(const DiscNames& names, const std::vector<WalkedEntry>& walked,
+                    EntryLines& lines) {
+  std::map<Text, std::vector<const WalkedEntry*>> byFolderAndName;
+  for (const WalkedEntry& entry : walked)
+    byFolderAndName[ParentPath(entry.path) + "/" + LowerCaseFrom(entry.name, 0)].push_back(&entry);
+  for (const auto& [key, twins] : byFolderAndName) {
+    if (twins.size() < 2) continue;
+    const bool opened = std::any_of(twins.begin(), twins.end(),
+                                    [&](const WalkedEntry* e) { return names.IsUsed(e->path); });
+    Text others;
+    for (std::size_t i = 1; i < twins.size(); ++i)
+      others += (i > 1 ? ", " : "") + Quoted(twins[i]->name);
+    lines.Add(*twins[0], opened ? Severity::Error : Severity::Warning, "case_twins",
+              "and " + others +
+                  " differ only in letter case: Windows opens one of them for either name" +
+                  (opened ? ", and the program may get the wrong one" : ""));
+  }
+}
+
+}  // namespace
+
+void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
+                       ReportSection& section, std::vector<AskedFinding>& asked) {
+  EntryLines lines(names, section, asked);
+  Text tooLongBelow;
+  for (const WalkedEntry& entry : walked)
+    CheckEntry(entry, names.IsUsed(entry.path), tooLongBelow, lines);
+  CheckCaseTwins(names, walked, lines);
+}
+
+}  // namespace demodisc
