@@ -6,7 +6,7 @@
 # folder. Builds the checker first when needed, with g++, gcc, make and cmake
 # alone (a native tree of its own, build/check-disc; its output goes to
 # build/check-disc.log); DEMODISC_CHECK_DISC names a checker to run instead.
-#   check-disc.sh <disc-folder> [--json] [--strict]
+#   check-disc.sh <disc-folder> [--json] [--strict] [--accept <file>]
 # Ends with 0 when there is no error (warnings allowed, unless --strict),
 # 1 with errors, 2 for a folder that is no disc, 3 when the checker does
 # not build.

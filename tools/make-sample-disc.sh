@@ -10,6 +10,8 @@
 # The folder may be new, empty, or a sample disc laid out before (it holds
 # nothing that the sample disc does not): then it is laid out afresh.
 # Any other folder is left untouched, unless --replace says to replace it.
+# Beside it, <disc-folder>.accepted lists the warnings the sample gives on
+# purpose, for the disc check.
 set -euo pipefail
 export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "$0")" && pwd)
@@ -160,4 +162,14 @@ if [ -d "$target" ]; then
 fi
 mv -- "$disc" "$target"
 trap - EXIT
+# The warnings the sample gives on purpose, beside it (so that they are not
+# burnt), where the check looks for them: a list of the disc maker's own
+# there is kept.
+accepted=$target.accepted
+if [ ! -e "$accepted" ] || [ $replace -eq 1 ] ||
+   [ "$(head -n 1 "$accepted")" = "$(head -n 1 "$src/accepted.txt")" ]; then
+  cp -- "$src/accepted.txt" "$accepted"
+else
+  echo "make-sample-disc.sh: $accepted is not the sample's list of accepted warnings; left as it is" >&2
+fi
 echo "sample disc: $target"

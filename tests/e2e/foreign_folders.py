@@ -37,6 +37,12 @@ CASES = [("Jürgen Müller", "Dëmo.exe", "Dëmo"),
 DESCRIPTION = "Образец описания.  Презентация базовых программных средств"
 
 
+
+def one_argument(path):
+    """A path as the program passes it after a program's path: in double
+    quotes when it holds a blank or a tab."""
+    return f'"{path}"' if " " in path or "\t" in path else path
+
 def windows_path(path):
     return wine("winepath", "-w", path).stdout.strip()
 
@@ -102,7 +108,7 @@ def run_case(folder, exe_name, title):
         videos = find(wait_for("TMainForm"), "TButtonGroup")
         pointer(*button_point(videos, 2), click=True)
         after_click()
-        expected = f'"{root}\\LA20K\\LA.exe" {root}\\Video\\Null_video.avi'
+        expected = f'"{root}\\LA20K\\LA.exe" ' + one_argument(f"{root}\\Video\\Null_video.avi")
         if expected not in read_record(record):
             failures.append(f"player command line: {read_record(record)}, expected {expected!r}")
 
@@ -115,7 +121,7 @@ def run_case(folder, exe_name, title):
         time.sleep(0.3)
         pointer(*centre(find(page, "Button", "Читать ")["rect"]), click=True)
         after_click()
-        expected = f'"{reader}" {root}\\Publication\\sample01.pdf'
+        expected = f'"{reader}" ' + one_argument(f"{root}\\Publication\\sample01.pdf")
         if expected not in read_record(record):
             failures.append(f"reader command line: {read_record(record)}, expected {expected!r}")
 

@@ -5,7 +5,7 @@
 
 bats_require_minimum_version 1.5.0
 load support
-stderr=""  # set by bats' run --separate-stderr
+stderr="" stderr_lines=()  # set by bats' run --separate-stderr
 
 setup() {
   export DEMODISC_BUILD_DIR=$BATS_TEST_TMPDIR/build
@@ -71,11 +71,18 @@ digest() { (cd "$1" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0r sha
   [ "$status" -eq 0 ]
   [ "${lines[-1]}" = "sample disc: $disc" ]
   [ -f "$disc/Publication/vortan_lit.txt" ] && [ -f "$disc/Video/Null_video.avi" ]
+  cmp "$TOOLS/sample-disc/accepted.txt" "$disc.accepted"
   # A sample disc is laid out afresh: what was removed from it comes back.
   rm "$disc/Publication/vortan_lit.txt"
   run "$TOOLS/make-sample-disc.sh" "$disc/"
   [ "$status" -eq 0 ]
   [ -f "$disc/Publication/vortan_lit.txt" ]
+  # A list of accepted warnings of the disc maker's own beside it is kept.
+  echo 'Hints\mine.txt is empty' >"$disc.accepted"
+  run --separate-stderr "$TOOLS/make-sample-disc.sh" "$disc"
+  [ "$status" -eq 0 ]
+  [ "${stderr_lines[-1]}" = "make-sample-disc.sh: $disc.accepted is not the sample's list of accepted warnings; left as it is" ]
+  [ "$(cat "$disc.accepted")" = 'Hints\mine.txt is empty' ]
   mkdir "$BATS_TEST_TMPDIR/empty"
   run "$TOOLS/make-sample-disc.sh" "$BATS_TEST_TMPDIR/empty"
   [ "$status" -eq 0 ]
