@@ -2,6 +2,8 @@
 
 #include <unordered_set>
 
+#include "base/errors.h"
+#include "base/system_message_win.h"
 #include "base/wide_win.h"
 #include "ui/dispatch.h"
 
@@ -22,13 +24,10 @@ std::unordered_set<const Window*>& LiveObjects() {
 Window::~Window() { Destroy(); }
 
 void Window::Destroy() {
-  // A child may have gone with its parent already.
-  if (hwnd_ && IsWindow(hwnd_) && FromHwnd(hwnd_) == this) {
-    const HWND hwnd = hwnd_;
-    Detach();
-    DestroyWindow(hwnd);
-  }
-  // A system control that went with its parent is still counted live.
+  // A child may have gone with its parent already. A window of our own class
+  // lets go of this object at its WM_NCDESTROY.
+  if (hwnd_ && IsWindow(hwnd_) && FromHwnd(hwnd_) == this) DestroyWindow(hwnd_);
+  // A system control (and one that went with its parent) is still counted live.
   LiveObjects().erase(this);
   hwnd_ = nullptr;
 }
@@ -83,7 +82,11 @@ HWND Window::CreateHandle(const wchar_t* className, const CreateArgs& args) {
       args.exStyle, className, Wide(args.text).c_str(), args.style, args.bounds.x, args.bounds.y,
       args.bounds.width, args.bounds.height, args.parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr), this);
-  if (!hwnd) return nullptr;
+  if (!hwnd) {
+    const DWORD error = GetLastError();
+    const Text which = args.name.empty() ? FromWide(className) : Text(args.name);
+    throw AppError("Cannot create the window " + which + ": " + SystemMessage(error));
+  }
   // Our own classes have done this from WM_NCCREATE on.
   if (!hwnd_) Attach(hwnd);
   if (args.font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
