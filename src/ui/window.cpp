@@ -6,6 +6,7 @@
 #include "base/system_message_win.h"
 #include "base/wide_win.h"
 #include "ui/dispatch.h"
+#include "ui/gdi.h"
 
 namespace demodisc {
 
@@ -98,8 +99,30 @@ bool Window::Reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   if (ReflectToChild(msg, wp, lp, result)) return result;
-  if (msg == kQueryBackColour) return static_cast<LRESULT>(GetSysColor(COLOR_BTNFACE));
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+  switch (msg) {
+    case WM_PAINT: {
+      const PaintScope paint(hwnd_);
+      Paint(paint.dc(), paint.dirty());
+      return 0;
+    }
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(hwnd_, &client);
+      Paint(reinterpret_cast<HDC>(wp), client);
+      return 0;
+    }
+    case kQueryBackColour:
+      return static_cast<LRESULT>(GetSysColor(COLOR_BTNFACE));
+    default:
+      return DefWindowProcW(hwnd_, msg, wp, lp);
+  }
+}
+
+void Window::Paint(HDC, const RECT&) {}
+
+HDC ScratchDc() {
+  static const HDC dc = CreateCompatibleDC(nullptr);
+  return dc;
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

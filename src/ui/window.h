@@ -76,9 +76,14 @@ class Window {
   // WM_NCCREATE on through HandleMessage.
   HWND Create(const WindowClass& windowClass, const CreateArgs& args);
   // Handles one message of a window of our own class; the default hands the
-  // children's notifications back to them and passes the rest to
-  // DefWindowProcW.
+  // children's notifications back to them, paints through Paint and passes
+  // the rest to DefWindowProcW.
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  // Paints a window of our own class into `dc` (client coordinates): for
+  // WM_PAINT the area that needs it, inside one PaintScope, after the class
+  // background was erased unless WM_ERASEBKGND says otherwise; for
+  // WM_PRINTCLIENT the whole client area. The default paints nothing more.
+  virtual void Paint(HDC dc, const RECT& dirty);
 
  private:
   HWND CreateHandle(const wchar_t* className, const CreateArgs& args);
