@@ -24,6 +24,9 @@ class GdiObject {
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
+  // Lets go of the object without deleting it, for a new owner (a window
+  // given its region).
+  Handle release() { return std::exchange(handle_, nullptr); }
   // Deletes the object held and holds `handle` instead.
   void reset(Handle handle = nullptr) {
     if (handle_) DeleteObject(handle_);

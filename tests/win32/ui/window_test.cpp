@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
+#include "base/system_message_win.h"
 #include "support/test_support.h"
 #include "ui/controls/fonts.h"
 #include "ui/controls/panel.h"
@@ -140,6 +142,22 @@ TEST(WindowBase, AWholeObjectHandlesItsOwnDestructionAndItsChildrenGoAfterIt) {
   early.Destroy();
   EXPECT_EQ(early.hwnd(), nullptr);
   EXPECT_EQ(log, (std::vector<std::string>{"form, panel there", "panel"}));
+}
+
+TEST(WindowBase, AWindowThatCannotBeMadeIsAnErrorWithTheSystemsText) {
+  Host host;
+  Window missing;
+  try {
+    missing.CreateControl(L"TNoSuchClass", {.parent = host.hwnd(), .name = "Missing"});
+    ADD_FAILURE() << "no error";
+  } catch (const AppError& error) {
+    // Windows reports the class as not found, Wine as not existing.
+    const Text prefix = "Cannot create the window Missing: ";
+    EXPECT_TRUE(error.text() == prefix + SystemMessage(ERROR_CANNOT_FIND_WND_CLASS) ||
+                error.text() == prefix + SystemMessage(ERROR_CLASS_DOES_NOT_EXIST))
+        << error.text();
+  }
+  EXPECT_EQ(missing.hwnd(), nullptr);
 }
 
 TEST(WindowBase, TheFormFindsItsDescendantsByNameAndClass) {
