@@ -264,6 +264,31 @@ TEST_F(ElementAccessibilityTest, WhereElementsOverlapTheLastPaintedIsHitAndAHidd
   EXPECT_TRUE(State(1) & STATE_SYSTEM_UNAVAILABLE);
 }
 
+// A window owned by the host is none of its children: with the focus there,
+// the host's client object has no focused child (GetParent would give the
+// owner and take the popup for one).
+TEST_F(ElementAccessibilityTest, TheFocusInAnOwnedPopupIsNoChildsFocus) {
+  Label label;
+  label.Create({.parent = host.hwnd(), .bounds = {0, 0, 50, 20}, .text = "Метка"}, LabelLook{});
+  host.Show();
+  const HWND popup = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 20,
+                                     host.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(popup, nullptr);
+  SetFocus(popup);
+  ASSERT_EQ(GetFocus(), popup);
+  void* object = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(host.hwnd(), static_cast<DWORD>(OBJID_CLIENT),
+                                       __uuidof(IAccessible), &object),
+            S_OK);
+  auto* client = static_cast<IAccessible*>(object);
+  VARIANT focus{};
+  EXPECT_EQ(client->get_accFocus(&focus), S_FALSE);
+  EXPECT_EQ(focus.vt, VT_EMPTY);
+  VariantClear(&focus);
+  client->Release();
+  DestroyWindow(popup);
+}
+
 std::vector<std::tuple<DWORD, HWND, LONG, LONG>> gEvents;
 
 void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
