@@ -152,6 +152,18 @@ StringGrid::Coord StringGrid::NearestCell(POINT p) const {
           std::clamp(row, layout_.fixedRows, layout_.rowCount - 1)};
 }
 
+void StringGrid::LeftDown(POINT p, bool shift) {
+  if (GetFocus() != hwnd()) SetFocus(hwnd());
+  const int col = ColAt(p.x);
+  const int row = RowAt(p.y);
+  if (col < layout_.fixedCols || row < layout_.fixedRows) return;
+  const bool started = shift ? (MoveAnchor({col, row}), true) : MoveCurrent({col, row}, false);
+  if (started) {
+    selecting_ = true;
+    SetCapture(hwnd());
+  }
+}
+
 void StringGrid::DragTo(POINT p) {
   const Coord c = NearestCell(p);
   if (!(c == anchor_)) MoveAnchor(c);
@@ -426,20 +438,10 @@ LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEWHEEL:
       Wheel(GET_WHEEL_DELTA_WPARAM(wp));
       return 0;
-    case WM_LBUTTONDOWN: {
-      if (GetFocus() != hwnd()) SetFocus(hwnd());
-      const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      const int col = ColAt(p.x);
-      const int row = RowAt(p.y);
-      if (col < layout_.fixedCols || row < layout_.fixedRows) return 0;
-      const bool started =
-          (wp & MK_SHIFT) ? (MoveAnchor({col, row}), true) : MoveCurrent({col, row}, false);
-      if (started) {
-        selecting_ = true;
-        SetCapture(hwnd());
-      }
+    case WM_LBUTTONDOWN:
+      LeftDown({static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))},
+               (wp & MK_SHIFT) != 0);
       return 0;
-    }
     case WM_MOUSEMOVE:
       if (selecting_ && (wp & MK_LBUTTON))
         DragTo({static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});

@@ -121,6 +121,9 @@ class StringGrid final : public Window, private AccessibleElements {
   int RowAt(int y) const;
   // The shown selectable cell nearest to a point while a range is dragged.
   Coord NearestCell(POINT p) const;
+  // A press of the left button on a data cell makes it current (with Shift,
+  // the far corner of the range) and starts a drag.
+  void LeftDown(POINT p, bool shift);
   // While a drag is held above or below the shown rows, the grid scrolls a
   // row at a time and the range follows.
   void DragTo(POINT p);
