@@ -63,8 +63,8 @@ void ElementHost::ExcludeFrom(HDC dc) const {
 }
 
 void ElementHost::Notify(const GraphicElement& element, DWORD event) const {
-  // Under Wine each notice costs a call to the server: none while the window
-  // is hidden, as while its layout is made.
+  // Nothing is told while the window is hidden (as while its layout is
+  // made): none of it is on screen, and it is read whole when it shows.
   if (IsWindowVisible(element.parent()))
     AccessibleHost::Changed(element.parent(), event, IndexOf(element));
 }
