@@ -36,12 +36,13 @@ class Application {
   void CreateMainForms();
   void CreateSecondaryForms();
 
-  // Declared in the order of creation, so that the windows go in the reverse order.
-  ApplicationWindow window_;
-  MainForm main_;
-  ViewPicForm photo_;
-  NewVideoForm video_;
-  FormBlenge notice_;
+  // Declared in the order of creation, so that the windows go in the reverse
+  // order, each while its whole object stands.
+  Whole<ApplicationWindow> window_;
+  Whole<MainForm> main_;
+  Whole<ViewPicForm> photo_;
+  Whole<NewVideoForm> video_;
+  Whole<FormBlenge> notice_;
 };
 
 }  // namespace demodisc

@@ -10,7 +10,7 @@ namespace demodisc {
 
 class Form;
 
-class ApplicationWindow final : public Window {
+class ApplicationWindow : public Window {
  public:
   // Creates the window hidden.
   void CreateWindowed();

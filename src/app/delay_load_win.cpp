@@ -3,27 +3,13 @@
 #include <string>
 
 #include "base/dll_search_win.h"
-#include "base/wide_win.h"
+#include "base/system_message_win.h"
 #include "ui/dispatch.h"
 #include "ui/error_display_win.h"
 
 namespace demodisc {
 
 namespace {
-
-// The system's text for an error code, without its closing full stop.
-Text SystemMessage(DWORD error) {
-  wchar_t* buffer = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-  std::wstring text(buffer ? buffer : L"", length);
-  LocalFree(buffer);
-  while (!text.empty() && (text.back() == L'.' || text.back() == L' ' || text.back() == L'\r' ||
-                           text.back() == L'\n'))
-    text.pop_back();
-  return text.empty() ? "error " + std::to_string(error) : FromWide(text);
-}
 
 Text FailureText(bool loadingDll, const DelayLoadInfo& info, DWORD error) {
   const Text dll = info.szDll ? info.szDll : "?";

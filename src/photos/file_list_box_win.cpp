@@ -17,6 +17,23 @@ Text InFolder(const Text& folder, const Text& name) {
   return !folder.empty() && folder.back() == '\\' ? folder + name : folder + "\\" + name;
 }
 
+// A search of a folder's entries, closed however the reading ends.
+class FileSearch {
+ public:
+  FileSearch(const Text& pattern, WIN32_FIND_DATAW& found)
+      : handle_(FindFirstFileW(Wide(pattern).c_str(), &found)) {}
+  ~FileSearch() {
+    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+  }
+  FileSearch(const FileSearch&) = delete;
+  FileSearch& operator=(const FileSearch&) = delete;
+  bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
+  bool Next(WIN32_FIND_DATAW& found) { return FindNextFileW(handle_, &found) != FALSE; }
+
+ private:
+  HANDLE handle_;
+};
+
 }  // namespace
 
 void FileListBox::ReadCurrentDirectory() {
@@ -32,13 +49,12 @@ void FileListBox::ChangeListDir(const Text& relative) {
 void FileListBox::ReadEntries() {
   entries_.clear();
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(Wide(InFolder(listDir_, kPhotoMask)).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+  FileSearch search(InFolder(listDir_, kPhotoMask), found);
+  if (!search.Found()) return;
   do {
     const Text name = FromWide(found.cFileName);
     if ((found.dwFileAttributes & kLeftOut) == 0 && MatchesJpgMask(name)) entries_.push_back(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (search.Next(found));
   SortNamesIgnoringCase(entries_);
 }
 

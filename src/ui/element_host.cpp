@@ -6,12 +6,9 @@
 
 #include "ui/controls/visual_styles.h"
 #include "ui/graphic_element.h"
+#include "ui/window.h"
 
 namespace demodisc {
-
-namespace {
-RECT RectOf(const Bounds& b) { return {b.x, b.y, b.x + b.width, b.y + b.height}; }
-}  // namespace
 
 ElementHost::~ElementHost() {
   for (GraphicElement* element : elements_) element->HostGone();
@@ -20,7 +17,15 @@ ElementHost::~ElementHost() {
 void ElementHost::Add(GraphicElement& element) { elements_.push_back(&element); }
 
 void ElementHost::Remove(GraphicElement& element) {
-  elements_.erase(std::remove(elements_.begin(), elements_.end(), &element), elements_.end());
+  const auto at = std::find(elements_.begin(), elements_.end(), &element);
+  if (at == elements_.end()) return;
+  elements_.erase(at);
+  // What lay beneath it shows again; the elements after it are numbered anew.
+  if (element.visible() && IsWindowVisible(element.parent())) {
+    const RECT r = element.Place();
+    RepaintShown(element.parent(), &r);
+    NotifyWinEvent(EVENT_OBJECT_REORDER, element.parent(), OBJID_CLIENT, CHILDID_SELF);
+  }
 }
 
 GraphicElement* ElementHost::Named(std::string_view name) const {
@@ -36,7 +41,8 @@ int ElementHost::IndexOf(const GraphicElement& element) const {
 
 void ElementHost::Paint(HDC dc, const RECT& dirty) const {
   for (const GraphicElement* element : elements_) {
-    const RECT r = RectOf(element->bounds());
+    if (!element->visible()) continue;
+    const RECT r = element->Place();
     RECT meet;
     if (!IntersectRect(&meet, &r, &dirty)) continue;
     const int saved = SaveDC(dc);
@@ -50,13 +56,17 @@ void ElementHost::ExcludeFrom(HDC dc) const {
   // With visual styles what lies beneath shows through the elements.
   if (VisualStylesActive()) return;
   for (const GraphicElement* element : elements_) {
+    if (!element->visible()) continue;
     const Bounds& b = element->bounds();
     ExcludeClipRect(dc, b.x, b.y, b.x + b.width, b.y + b.height);
   }
 }
 
-void ElementHost::NameChanged(const GraphicElement& element) const {
-  AccessibleHost::Changed(element.parent(), EVENT_OBJECT_NAMECHANGE, IndexOf(element));
+void ElementHost::Notify(const GraphicElement& element, DWORD event) const {
+  // Nothing is told while the window is hidden (as while its layout is
+  // made): none of it is on screen, and it is read whole when it shows.
+  if (IsWindowVisible(element.parent()))
+    AccessibleHost::Changed(element.parent(), event, IndexOf(element));
 }
 
 bool ElementHost::HandleMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
@@ -73,20 +83,23 @@ std::wstring ElementHost::ElementName(int index) const {
 }
 
 RECT ElementHost::ElementRect(int index) const {
-  return RectOf(elements_[static_cast<std::size_t>(index)]->bounds());
+  return elements_[static_cast<std::size_t>(index)]->Place();
 }
 
 DWORD ElementHost::ElementState(int index) const {
   DWORD state = STATE_SYSTEM_READONLY;
   const GraphicElement& element = *elements_[static_cast<std::size_t>(index)];
-  if (!IsWindowVisible(element.parent())) state |= STATE_SYSTEM_INVISIBLE;
+  if (!element.visible() || !IsWindowVisible(element.parent())) state |= STATE_SYSTEM_INVISIBLE;
+  if (!element.enabled()) state |= STATE_SYSTEM_UNAVAILABLE;
   return state;
 }
 
 int ElementHost::ElementAt(POINT client) const {
-  for (std::size_t i = 0; i < elements_.size(); ++i) {
-    const RECT r = RectOf(elements_[i]->bounds());
-    if (PtInRect(&r, client)) return static_cast<int>(i);
+  // The last painted lies on top.
+  for (int i = ElementCount() - 1; i >= 0; --i) {
+    const GraphicElement& element = *elements_[static_cast<std::size_t>(i)];
+    const RECT r = element.Place();
+    if (element.visible() && PtInRect(&r, client)) return i;
   }
   return -1;
 }

@@ -1,6 +1,7 @@
 // The graphic elements of one window: kept in creation order, painted by the
-// window into its own drawing, found by name and shown to screen readers as
-// the children of the window's client object, before its child windows.
+// window into its own drawing in that order (so a later one lies on top),
+// hit in the reverse order, found by name and shown to screen readers as the
+// children of the window's client object, before its child windows.
 #pragma once
 
 #include <windows.h>
@@ -41,8 +42,11 @@ class ElementHost final : private AccessibleElements {
     RestoreDC(dc, saved);
     Paint(dc, dirty);
   }
-  // Tells screen readers that an element's name changed.
-  void NameChanged(const GraphicElement& element) const;
+  // Tells screen readers of a change of an element (an EVENT_OBJECT_* event:
+  // location, show, hide, name, state), while the window is shown.
+  void Notify(const GraphicElement& element, DWORD event) const;
+  // The topmost visible element at a point (client coordinates); -1 for none.
+  int ElementAt(POINT client) const override;
   // The host's part of the window's messages: while it holds elements it
   // answers WM_GETOBJECT for the client area. True when `result` is the answer.
   bool HandleMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
@@ -58,7 +62,6 @@ class ElementHost final : private AccessibleElements {
   std::wstring ElementName(int index) const override;
   RECT ElementRect(int index) const override;
   DWORD ElementState(int index) const override;
-  int ElementAt(POINT client) const override;
   int FocusedElement() const override { return -1; }
 
   std::vector<GraphicElement*> elements_;

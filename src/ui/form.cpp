@@ -130,14 +130,9 @@ void Form::RestoreFocus() {
   SetFocus(lastFocus_ ? lastFocus_ : hwnd());
 }
 
-void Form::PaintElements() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd(), &ps);
-  PaintFace(dc, ps.rcPaint);
-  EndPaint(hwnd(), &ps);
-}
-
-void Form::PaintFace(HDC dc, const RECT& dirty) {
+void Form::Paint(HDC dc, const RECT& dirty) {
+  StartupMark("first paint of a window");
+  if (elements_.empty()) return;
   auto background = reinterpret_cast<HBRUSH>(GetClassLongPtrW(hwnd(), GCLP_HBRBACKGROUND));
   elements_.PaintWithFace(dc, dirty, [&] {
     if (background) FillRect(dc, &dirty, background);
@@ -166,22 +161,9 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       FormActivate();
       StartupMark("activation handler done");
       return 0;
-    case WM_PAINT:
-      StartupMark("first paint of a window");
-      if (elements_.empty()) break;
-      PaintElements();
-      return 0;
     case WM_ERASEBKGND:
       if (elements_.empty()) break;
       return 1;  // painted with the elements
-    case WM_PRINTCLIENT:
-      if (elements_.empty()) break;
-      {
-        RECT client;
-        GetClientRect(hwnd(), &client);
-        PaintFace(reinterpret_cast<HDC>(wp), client);
-      }
-      return 0;
     case WM_CLOSE:
       if (!FormCloseQuery()) return 0;
       FormClose();

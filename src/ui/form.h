@@ -68,6 +68,10 @@ class Form : public Window {
   virtual bool IsMainForm() const { return false; }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The window's face with its graphic elements, when it has any: the
+  // class's background around the elements, then the elements that meet
+  // `dirty`.
+  void Paint(HDC dc, const RECT& dirty) override;
 
   // Moves the window so that its top-left corner is at (left, top), raised to
   // the desktop's top-left corner.
@@ -75,10 +79,6 @@ class Form : public Window {
 
  private:
   void PrepareShowing();
-  // The window's face with its graphic elements: the class's background
-  // around the elements, then the elements that meet `dirty`.
-  void PaintElements();
-  void PaintFace(HDC target, const RECT& dirty);
 
   // The keyboard focus goes back where it was when the window is activated
   // again; at first it goes to the first control that takes it.

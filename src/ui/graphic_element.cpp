@@ -33,13 +33,30 @@ void GraphicElement::SetBounds(const Bounds& bounds) {
   Invalidate();
   bounds_ = bounds;
   Invalidate();
+  Notify(EVENT_OBJECT_LOCATIONCHANGE);
+}
+
+void GraphicElement::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  // Hidden, what lies beneath it is painted again; shown, the element.
+  if (!visible) Invalidate();
+  visible_ = visible;
+  if (visible) Invalidate();
+  Notify(visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE);
+}
+
+void GraphicElement::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Invalidate();
+  Notify(EVENT_OBJECT_STATECHANGE);
 }
 
 void GraphicElement::SetText(const Text& text) {
   if (text == text_) return;
   text_ = text;
   Invalidate();
-  if (host_) host_->NameChanged(*this);
+  Notify(EVENT_OBJECT_NAMECHANGE);
 }
 
 HFONT GraphicElement::font() const {
@@ -48,10 +65,18 @@ HFONT GraphicElement::font() const {
 
 std::wstring GraphicElement::AccessibleName() const { return Wide(text_); }
 
+RECT GraphicElement::Place() const {
+  return {bounds_.x, bounds_.y, bounds_.x + bounds_.width, bounds_.y + bounds_.height};
+}
+
 void GraphicElement::Invalidate() const {
-  if (!parent_ || bounds_.width <= 0 || bounds_.height <= 0) return;
-  const RECT r{bounds_.x, bounds_.y, bounds_.x + bounds_.width, bounds_.y + bounds_.height};
+  if (!parent_ || !visible_ || bounds_.width <= 0 || bounds_.height <= 0) return;
+  const RECT r = Place();
   RepaintShown(parent_, &r);
+}
+
+void GraphicElement::Notify(DWORD event) const {
+  if (host_) host_->Notify(*this, event);
 }
 
 }  // namespace demodisc

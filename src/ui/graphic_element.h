@@ -1,7 +1,10 @@
 // A control without a window of its own: a label or a picture, which takes no
 // input and never has the focus. It lives in its parent window's element
 // host; the parent lays it out like a child window, paints it in its own
-// WM_PAINT and shows it to screen readers.
+// WM_PAINT and shows it to screen readers. Like a child window it is
+// visible or hidden, enabled or disabled, and each change repaints exactly
+// the places it leaves and takes and is told to screen readers as a system
+// control tells them.
 #pragma once
 
 #include <windows.h>
@@ -28,8 +31,16 @@ class GraphicElement {
   HWND parent() const { return parent_; }
   // In the parent's client coordinates.
   const Bounds& bounds() const { return bounds_; }
+  // The same as a rectangle.
+  RECT Place() const;
   // Moves it; what it covered and what it covers now are painted again.
   void SetBounds(const Bounds& bounds);
+  // A hidden element is neither painted nor hit; a disabled one is drawn
+  // greyed where its kind has a greyed look. Both are shown by default.
+  bool visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
   const Text& text() const { return text_; }
   void SetText(const Text& text);
   // The arguments' font, or the GUI font when they gave none.
@@ -51,6 +62,8 @@ class GraphicElement {
   // elements.
   void Attach(const CreateArgs& args);
   void Invalidate() const;
+  // Tells screen readers of a change (an EVENT_OBJECT_* event).
+  void Notify(DWORD event) const;
 
  private:
   friend class ElementHost;
@@ -65,6 +78,8 @@ class GraphicElement {
   Bounds bounds_;
   Text text_;
   HFONT font_ = nullptr;
+  bool visible_ = true;
+  bool enabled_ = true;
 };
 
 }  // namespace demodisc

@@ -20,7 +20,7 @@ struct ButtonSpec {
   const char* caption;
 };
 
-class MessageForm final : public Form {
+class MessageForm : public Form {
  public:
   MessageForm(const Text& caption, const Text& text, const wchar_t* icon,
               std::vector<ButtonSpec> buttons, int defaultId, int escapeId)
@@ -127,17 +127,17 @@ class MessageForm final : public Form {
 }  // namespace
 
 void ShowPlainMessage(const Text& text) {
-  MessageForm(AppTitle(), text, nullptr, {{IDOK, "OK"}}, IDOK, IDOK).Run();
+  Whole<MessageForm>(AppTitle(), text, nullptr, {{IDOK, "OK"}}, IDOK, IDOK).Run();
 }
 
 bool AskWarningYesNo(const Text& question) {
-  return MessageForm("Warning", question, IDI_EXCLAMATION, {{IDYES, "&Yes"}, {IDNO, "&No"}}, IDYES,
-                     IDNO)
+  return Whole<MessageForm>("Warning", question, IDI_EXCLAMATION, {{IDYES, "&Yes"}, {IDNO, "&No"}},
+                            IDYES, IDNO)
              .Run() == IDYES;
 }
 
 void ShowErrorMessage(const Text& text) {
-  MessageForm("Error", text, IDI_HAND, {{IDOK, "OK"}}, IDOK, IDOK).Run();
+  Whole<MessageForm>("Error", text, IDI_HAND, {{IDOK, "OK"}}, IDOK, IDOK).Run();
 }
 
 }  // namespace demodisc

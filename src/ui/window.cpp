@@ -2,8 +2,11 @@
 
 #include <unordered_set>
 
+#include "base/errors.h"
+#include "base/system_message_win.h"
 #include "base/wide_win.h"
 #include "ui/dispatch.h"
+#include "ui/gdi.h"
 
 namespace demodisc {
 
@@ -22,13 +25,10 @@ std::unordered_set<const Window*>& LiveObjects() {
 Window::~Window() { Destroy(); }
 
 void Window::Destroy() {
-  // A child may have gone with its parent already.
-  if (hwnd_ && IsWindow(hwnd_) && FromHwnd(hwnd_) == this) {
-    const HWND hwnd = hwnd_;
-    Detach();
-    DestroyWindow(hwnd);
-  }
-  // A system control that went with its parent is still counted live.
+  // A child may have gone with its parent already. A window of our own class
+  // lets go of this object at its WM_NCDESTROY.
+  if (hwnd_ && IsWindow(hwnd_) && FromHwnd(hwnd_) == this) DestroyWindow(hwnd_);
+  // A system control (and one that went with its parent) is still counted live.
   LiveObjects().erase(this);
   hwnd_ = nullptr;
 }
@@ -83,7 +83,11 @@ HWND Window::CreateHandle(const wchar_t* className, const CreateArgs& args) {
       args.exStyle, className, Wide(args.text).c_str(), args.style, args.bounds.x, args.bounds.y,
       args.bounds.width, args.bounds.height, args.parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr), this);
-  if (!hwnd) return nullptr;
+  if (!hwnd) {
+    const DWORD error = GetLastError();
+    const Text which = args.name.empty() ? FromWide(className) : Text(args.name);
+    throw AppError("Cannot create the window " + which + ": " + SystemMessage(error));
+  }
   // Our own classes have done this from WM_NCCREATE on.
   if (!hwnd_) Attach(hwnd);
   if (args.font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
@@ -95,8 +99,30 @@ bool Window::Reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   if (ReflectToChild(msg, wp, lp, result)) return result;
-  if (msg == kQueryBackColour) return static_cast<LRESULT>(GetSysColor(COLOR_BTNFACE));
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+  switch (msg) {
+    case WM_PAINT: {
+      const PaintScope paint(hwnd_);
+      Paint(paint.dc(), paint.dirty());
+      return 0;
+    }
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(hwnd_, &client);
+      Paint(reinterpret_cast<HDC>(wp), client);
+      return 0;
+    }
+    case kQueryBackColour:
+      return static_cast<LRESULT>(GetSysColor(COLOR_BTNFACE));
+    default:
+      return DefWindowProcW(hwnd_, msg, wp, lp);
+  }
+}
+
+void Window::Paint(HDC, const RECT&) {}
+
+HDC ScratchDc() {
+  static const HDC dc = CreateCompatibleDC(nullptr);
+  return dc;
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,7 +1,9 @@
 // The base of every window of the program, top-level windows, our own
 // controls and system controls alike: one object per window handle, created
-// from one arguments struct. The object owns its window and destroys it when
-// it goes, unless the window's parent has destroyed it already.
+// from one arguments struct. The object owns its window. The window is
+// destroyed while the whole object stands (see Whole), so that the object's
+// own WM_DESTROY handler runs and its child windows go before its members;
+// a child's window goes with its parent's.
 #pragma once
 
 #include <windows.h>
@@ -49,6 +51,8 @@ class Window {
   HFONT font() const {
     return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   }
+  // Destroys the window now, while this object stands: its WM_DESTROY and
+  // its children's reach their handlers. Nothing when it has gone already.
   void Destroy();
 
   // The object of a window created through this base; null for any other.
@@ -72,9 +76,14 @@ class Window {
   // WM_NCCREATE on through HandleMessage.
   HWND Create(const WindowClass& windowClass, const CreateArgs& args);
   // Handles one message of a window of our own class; the default hands the
-  // children's notifications back to them and passes the rest to
-  // DefWindowProcW.
+  // children's notifications back to them, paints through Paint and passes
+  // the rest to DefWindowProcW.
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  // Paints a window of our own class into `dc` (client coordinates): for
+  // WM_PAINT the area that needs it, inside one PaintScope, after the class
+  // background was erased unless WM_ERASEBKGND says otherwise; for
+  // WM_PRINTCLIENT the whole client area. The default paints nothing more.
+  virtual void Paint(HDC dc, const RECT& dirty);
 
  private:
   HWND CreateHandle(const wchar_t* className, const CreateArgs& args);
@@ -85,6 +94,19 @@ class Window {
   HWND hwnd_ = nullptr;
   std::string name_;
   HFONT font_ = nullptr;
+};
+
+// A window object as its owner holds it: its window is destroyed before any
+// part of the object goes, so that its WM_DESTROY handler runs with every
+// member still there and its child windows go before the members that own
+// them. Top-level windows are held this way; a child window goes with its
+// parent's. (A plain object destroys its window only in the base's
+// destructor, when nothing of the derived class is left to handle it.)
+template <class W>
+class Whole final : public W {
+ public:
+  using W::W;
+  ~Whole() override { this->Destroy(); }
 };
 
 // Hands a notification to the window object it comes from; false when it is

@@ -17,6 +17,7 @@
 #include "ui/controls/memo.h"
 #include "ui/controls/page_control.h"
 #include "ui/controls/panel.h"
+#include "ui/controls/panel_content.h"
 #include "ui/controls/picture.h"
 #include "ui/controls/picture_button.h"
 #include "ui/controls/string_grid.h"
@@ -80,10 +81,16 @@ class MainForm : public Form {
   // Layout.
   void BuildLayout();
   void BuildPages();
-  void BuildCataloguePage(Panel& page, ButtonGroup& group, std::string_view groupName,
-                          Category category, Memo& memo, std::string_view memoName,
-                          void (MainForm::*hotHandler)(int));
+  // The four catalogue pages, each with its buttons and memo, from
+  // CataloguePages; the publications page.
+  struct CataloguePage;
+  std::vector<CataloguePage> CataloguePages();
+  void BuildCataloguePage(const CataloguePage& page);
+  void BuildPublicationsPage();
   void BuildControlPanel();
+  // The contact panel's boxes, each with its controls, from ContactBoxes.
+  struct ContactBox;
+  std::vector<ContactBox> ContactBoxes();
   void BuildContactPanel();
 
   // The secondary windows, made first if they are not yet.

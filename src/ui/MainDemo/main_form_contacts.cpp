@@ -1,8 +1,8 @@
 // The contact panel: the maker's address, internet, telephone and director
-// boxes over the slogan strip. The contact values are placeholders.
+// boxes over the slogan strip, from the table of their controls. The contact
+// values are placeholders.
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
-#include "ui/controls/alignment.h"
 #include "ui/controls/colours.h"
 #include "ui/controls/fonts.h"
 
@@ -21,16 +21,91 @@ LabelLook ContactLook(COLORREF colour = GetSysColor(COLOR_WINDOWTEXT),
   return look;
 }
 
-HFONT ContactFont(bool bold = false) { return UiFont(Arial(11, bold)); }
-
-// A contact line: Arial of 11 pixels.
-CreateArgs ContactLine(HWND parent, const char* text, std::string_view name, bool bold = false) {
-  return {.parent = parent, .text = text, .font = ContactFont(bold), .name = name};
+LabelLook MakerLook() {
+  LabelLook look = ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Centre, true);
+  look.colour = kMoneyGreen;
+  return look;
 }
 
-AlignedChild Line() { return AlignTop(kLineHeight); }
+LabelLook WrappedLook() {
+  LabelLook look;
+  look.wordWrap = true;
+  return look;
+}
+
+// A contact line: Arial of 11 pixels, one line high at the top of its box.
+PanelControl Line(Label& label, const char* text, std::string_view name,
+                  const LabelLook& look = ContactLook(), bool bold = false) {
+  return {.label = &label,
+          .args = {.text = text, .font = UiFont(Arial(11, bold)), .name = name},
+          .labelLook = look,
+          .alignment = AlignTop(kLineHeight)};
+}
 
 }  // namespace
+
+struct MainForm::ContactBox {
+  Panel& panel;
+  std::string_view name;
+  std::vector<PanelControl> controls;
+  AlignedChild place;  // in Pan_About
+};
+
+std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
+  return {
+      {Pan_AboutAdress,
+       "Pan_AboutAdress",
+       {Line(Lab_HMaker, "ООО «Пример-Медтехника»", "Lab_HMaker", MakerLook(), true),
+        {.picture = &Image1,
+         .args = {.bounds = {7, 29, 36, 36}, .name = "Image1"},
+         .pictureId = IDB_MAGNIFIER},
+        {.label = &Lab_adress,
+         .args = {.bounds = {45, 35, 121, 28},
+                  .text = "ул. Вымышленная, д. 0, г. Нигдеград",
+                  .font = UiFont(Arial(11)),
+                  .name = "Lab_adress"},
+         .labelLook = ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Left, true)},
+        {.label = &Lab_koresp,
+         .args = {.text = "Для корресп.: 000000, а/я 0, Нигдеград",
+                  .font = UiFont(SansSerif(11)),
+                  .name = "Lab_koresp"},
+         .labelLook = WrappedLook(),
+         .alignment = AlignBottom(13)}},
+       AlignLeft(213, 3)},
+      {Pan_AboutInter,
+       "Pan_AboutInter",
+       {Line(Lab_HInter, "Интернет:", "Lab_HInter"),
+        Line(Lab_www, "www.example.ru", "Lab_www", ContactLook(kRed, TextAlign::Right), true),
+        Line(Lab_HEmails, "E-mail:", "Lab_HEmails"),
+        Line(Lab_email_1, "info@example.ru", "Lab_email_1"),
+        Line(Lab_email_2, "old@example.ru (стар.)", "Lab_email_2"),
+        Line(Lab_email_3, "demo@example.ru", "Lab_email_3")},
+       AlignLeft(122, 3)},
+      {Pan_AboutPhone,
+       "Pan_AboutPhone",
+       {Line(Lab_HTel, "Телефоны:", "Lab_HTel"),
+        Line(Lab_tel_1, "(000) 000-00-01 пр-во", "Lab_tel_1"),
+        Line(Lab_tel_2, "(000) 000-00-02 дир.", "Lab_tel_2")},
+       AlignLeft(122, 3)},
+      {Pan_AboutPers,
+       "Pan_AboutPers",
+       {Line(Lab_HPers, "Директор:", "Lab_HPers"),
+        Line(Lab_Director, "Иванов Иван Иванович", "Lab_Director",
+             ContactLook(kRed, TextAlign::Centre, true), true),
+        Line(Lab_hendy, "+7 000 000-00-00 моб.", "Lab_hendy",
+             ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Right)),
+        {.button = &BBtn_PrintContact,
+         .args = {.text = "Печатать контакт",
+                  .font = UiFont(Arial(12, true)),
+                  .name = "BBtn_PrintContact"},
+         .buttonLook = {.pictureId = IDB_ENVELOPE,
+                        .pictureWidth = 32,
+                        .pictureHeight = 32,
+                        .side = PictureSide::Left},
+         .alignment = AlignBottom(36, 3)}},
+       AlignFill(3)},
+  };
+}
 
 void MainForm::BBtn_PrintContactClick() {}
 
@@ -38,91 +113,26 @@ void MainForm::BuildContactPanel() {
   PanelLook about;
   about.colour = kLightGreen;
   Pan_About.Create({.parent = hwnd(), .name = "Pan_About"}, about);
-  const HWND box = Pan_About.hwnd();
-
-  // Address box.
-  Pan_AboutAdress.Create({.parent = box, .name = "Pan_AboutAdress"}, PanelLook{});
-  const HWND adress = Pan_AboutAdress.hwnd();
-  LabelLook maker = ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Centre, true);
-  maker.colour = kMoneyGreen;
-  Lab_HMaker.Create(ContactLine(adress, "ООО «Пример-Медтехника»", "Lab_HMaker", true), maker);
-  Image1.Create({.parent = adress, .bounds = {7, 29, 36, 36}, .name = "Image1"}, IDB_MAGNIFIER,
-                true);
-  CreateArgs address = ContactLine(adress, "ул. Вымышленная, д. 0, г. Нигдеград", "Lab_adress");
-  address.bounds = {45, 35, 121, 28};
-  Lab_adress.Create(address, ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Left, true));
-  LabelLook koresp;
-  koresp.wordWrap = true;
-  Lab_koresp.Create({.parent = adress,
-                     .text = "Для корресп.: 000000, а/я 0, Нигдеград",
-                     .font = UiFont(SansSerif(11)),
-                     .name = "Lab_koresp"},
-                    koresp);
-  Pan_AboutAdress.AlignControls({{Lab_HMaker, Line()}, {Lab_koresp, AlignBottom(13)}});
-
-  // Internet box.
-  Pan_AboutInter.Create({.parent = box, .name = "Pan_AboutInter"}, PanelLook{});
-  const HWND inter = Pan_AboutInter.hwnd();
-  Lab_HInter.Create(ContactLine(inter, "Интернет:", "Lab_HInter"), ContactLook());
-  Lab_www.Create(ContactLine(inter, "www.example.ru", "Lab_www", true),
-                 ContactLook(kRed, TextAlign::Right));
-  Lab_HEmails.Create(ContactLine(inter, "E-mail:", "Lab_HEmails"), ContactLook());
-  Lab_email_1.Create(ContactLine(inter, "info@example.ru", "Lab_email_1"), ContactLook());
-  Lab_email_2.Create(ContactLine(inter, "old@example.ru (стар.)", "Lab_email_2"), ContactLook());
-  Lab_email_3.Create(ContactLine(inter, "demo@example.ru", "Lab_email_3"), ContactLook());
-  Pan_AboutInter.AlignControls({{Lab_HInter, Line()},
-                                {Lab_www, Line()},
-                                {Lab_HEmails, Line()},
-                                {Lab_email_1, Line()},
-                                {Lab_email_2, Line()},
-                                {Lab_email_3, Line()}});
-
-  // Telephone box.
-  Pan_AboutPhone.Create({.parent = box, .name = "Pan_AboutPhone"}, PanelLook{});
-  const HWND phone = Pan_AboutPhone.hwnd();
-  Lab_HTel.Create(ContactLine(phone, "Телефоны:", "Lab_HTel"), ContactLook());
-  Lab_tel_1.Create(ContactLine(phone, "(000) 000-00-01 пр-во", "Lab_tel_1"), ContactLook());
-  Lab_tel_2.Create(ContactLine(phone, "(000) 000-00-02 дир.", "Lab_tel_2"), ContactLook());
-  Pan_AboutPhone.AlignControls({{Lab_HTel, Line()}, {Lab_tel_1, Line()}, {Lab_tel_2, Line()}});
-
-  // Director box.
-  Pan_AboutPers.Create({.parent = box, .name = "Pan_AboutPers"}, PanelLook{});
-  const HWND pers = Pan_AboutPers.hwnd();
-  Lab_HPers.Create(ContactLine(pers, "Директор:", "Lab_HPers"), ContactLook());
-  Lab_Director.Create(ContactLine(pers, "Иванов Иван Иванович", "Lab_Director", true),
-                      ContactLook(kRed, TextAlign::Centre, true));
-  Lab_hendy.Create(ContactLine(pers, "+7 000 000-00-00 моб.", "Lab_hendy"),
-                   ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Right));
-  BBtn_PrintContact.Create({.parent = pers,
-                            .text = "Печатать контакт",
-                            .font = UiFont(Arial(12, true)),
-                            .name = "BBtn_PrintContact"},
-                           {.pictureId = IDB_ENVELOPE,
-                            .pictureWidth = 32,
-                            .pictureHeight = 32,
-                            .side = PictureSide::Left});
+  std::vector<PlacedChild> boxes;
+  for (const ContactBox& box : ContactBoxes()) {
+    box.panel.Create({.parent = Pan_About.hwnd(), .name = box.name}, PanelLook{});
+    box.panel.AlignControls(CreatePanelContent(box.panel, box.controls));
+    boxes.emplace_back(box.panel.hwnd(), box.place);
+  }
   BBtn_PrintContact.onClick = [this] { BBtn_PrintContactClick(); };
-  Pan_AboutPers.AlignControls({{Lab_HPers, Line()},
-                               {Lab_Director, Line()},
-                               {Lab_hendy, Line()},
-                               {BBtn_PrintContact.hwnd(), AlignBottom(36, 3)}});
 
   // The slogan strip comes last in the tab order but first in the alignment.
   PanelLook slogan;
   slogan.colour = kLightPink;
   slogan.textColour = kBlack;
-  Pan_Slogan10.Create({.parent = box,
+  Pan_Slogan10.Create({.parent = Pan_About.hwnd(),
                        .text = "Более 10-ти лет на рынке медицинского оборудования, программного "
                                "обеспечения и научных исследований ",
                        .font = UiFont(Arial(11, true)),
                        .name = "Pan_Slogan10"},
                       slogan);
-
-  Pan_About.AlignControls({{Pan_Slogan10.hwnd(), AlignBottom(22)},
-                           {Pan_AboutAdress.hwnd(), AlignLeft(213, 3)},
-                           {Pan_AboutInter.hwnd(), AlignLeft(122, 3)},
-                           {Pan_AboutPhone.hwnd(), AlignLeft(122, 3)},
-                           {Pan_AboutPers.hwnd(), AlignFill(3)}});
+  boxes.insert(boxes.begin(), PlacedChild(Pan_Slogan10.hwnd(), AlignBottom(22)));
+  Pan_About.AlignControls(std::move(boxes));
 }
 
 }  // namespace demodisc

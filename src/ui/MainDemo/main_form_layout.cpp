@@ -52,11 +52,74 @@ void MainForm::BuildLayout() {
   PgCtrl_disk.SetCurrent(kDemo);
 }
 
-void MainForm::BuildCataloguePage(Panel& page, ButtonGroup& group, std::string_view groupName,
-                                  Category category, Memo& memo, std::string_view memoName,
-                                  void (MainForm::*hotHandler)(int)) {
+struct MainForm::CataloguePage {
+  Panel& page;
+  std::vector<PanelControl> above;  // over the buttons
+  ButtonGroup& group;
+  std::string_view groupName;
+  Category category;
+  Memo& memo;  // under the buttons
+  std::string_view memoName;
+  void (MainForm::*hotHandler)(int);
+  int groupMargin;
+};
+
+std::vector<MainForm::CataloguePage> MainForm::CataloguePages() {
+  LabelLook attention;
+  attention.wordWrap = true;
+  attention.textColour = kRed;
+  attention.colour = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
+  return {
+      {*Present,
+       {},
+       BGrp_present,
+       "BGrp_present",
+       Category::Present,
+       Mm_Hint,
+       "Mm_Hint",
+       &MainForm::BGrp_presentHotButton,
+       3},
+      {*Demo,
+       {{.label = &Lab_AttentDemo,
+         .args = {.text = "Внимание! В некотрых конфигурациях ОС Windows XP отдельные "
+                          "демострационные программы могут не запускаться вследствие того, что "
+                          "являются DOS-приложениями и управляют графикой на \"низком\" уровне.",
+                  .font = UiFont(Arial(12, true, true)),
+                  .name = "Lab_AttentDemo"},
+         .labelLook = attention,
+         .alignment = AlignTop(45)}},
+       ButGrp_demo,
+       "ButGrp_demo",
+       Category::Demo,
+       Mm_Demo,
+       "Mm_Demo",
+       &MainForm::ButGrp_demoHotButton,
+       3},
+      {*Video,
+       {},
+       ButGrp_Video,
+       "ButGrp_Video",
+       Category::Video,
+       Mm_Video,
+       "Mm_Video",
+       &MainForm::ButGrp_VideoHotButton,
+       0},
+      {*Gebit_Benutzt,
+       {},
+       But_Grp_user,
+       "But_Grp_user",
+       Category::User,
+       Mm_use,
+       "Mm_use",
+       &MainForm::But_Grp_userHotButton,
+       0},
+  };
+}
+
+void MainForm::BuildCataloguePage(const CataloguePage& spec) {
+  std::vector<PlacedChild> aligned = CreatePanelContent(spec.page, spec.above);
   std::vector<ButtonGroup::Item> items;
-  for (const CatalogueItem& item : CatalogueItems(category)) {
+  for (const CatalogueItem& item : CatalogueItems(spec.category)) {
     const CatalogueAction* action = FindAction(item.action);
     ButtonGroup::Item button;
     button.caption = ShownCaption(item);
@@ -66,29 +129,29 @@ void MainForm::BuildCataloguePage(Panel& page, ButtonGroup& group, std::string_v
     }
     items.push_back(std::move(button));
   }
-  group.Create({.parent = page.hwnd(), .font = TabFont(), .name = groupName}, &ImgLst_Demo,
-               std::move(items));
-  group.onHotButton = [this, hotHandler](int index) { (this->*hotHandler)(index); };
-  memo.Create({.parent = page.hwnd(), .font = MemoFont(), .name = memoName});
+  spec.group.Create({.parent = spec.page.hwnd(), .font = TabFont(), .name = spec.groupName},
+                    &ImgLst_Demo, std::move(items));
+  spec.group.onHotButton = [this, hot = spec.hotHandler](int index) { (this->*hot)(index); };
+  spec.memo.Create({.parent = spec.page.hwnd(), .font = MemoFont(), .name = spec.memoName});
+  aligned.emplace_back(spec.memo.hwnd(), AlignBottom(MemoHeight(spec.category)));
+  aligned.emplace_back(spec.group.hwnd(), AlignFill(spec.groupMargin));
+  spec.page.AlignControls(std::move(aligned));
 }
 
 void MainForm::BuildPages() {
-  const auto pages = DiscPages();
-  const auto addPage = [&](int index) {
-    const DiscPage& page = pages[static_cast<std::size_t>(index)];
-    return &PgCtrl_disk.AddPage(Text(page.caption), index, page.name);
-  };
-  Present = addPage(kPresent);
-  Artikel = addPage(kArtikel);
-  Demo = addPage(kDemo);
-  Video = addPage(kVideo);
-  Gebit_Benutzt = addPage(kGebitBenutzt);
+  // In the order of PageIndex.
+  Panel** const pages[] = {&Present, &Artikel, &Demo, &Video, &Gebit_Benutzt};
+  const auto discPages = DiscPages();
+  for (int index = kPresent; index <= kGebitBenutzt; ++index) {
+    const DiscPage& page = discPages[static_cast<std::size_t>(index)];
+    *pages[index] = &PgCtrl_disk.AddPage(Text(page.caption), index, page.name);
+  }
+  for (const CataloguePage& page : CataloguePages()) BuildCataloguePage(page);
+  BuildPublicationsPage();
+  static_assert(kPageWidth == kClientWidth - kControlWidth - 2 * PageControl::kSideMargin);
+}
 
-  BuildCataloguePage(*Present, BGrp_present, "BGrp_present", Category::Present, Mm_Hint, "Mm_Hint",
-                     &MainForm::BGrp_presentHotButton);
-  Present->AlignControls({{Mm_Hint.hwnd(), AlignBottom(MemoHeight(Category::Present))},
-                          {BGrp_present.hwnd(), AlignFill(3)}});
-
+void MainForm::BuildPublicationsPage() {
   StrGrd_Bibl.Create(
       {.parent = Artikel->hwnd(), .font = PublicationGridFont(), .name = "StrGrd_Bibl"},
       PublicationGridLayout());
@@ -106,35 +169,6 @@ void MainForm::BuildPages() {
   Artikel->AlignControls({{Pan_Publ.hwnd(), AlignBottom(94)}, {StrGrd_Bibl.hwnd(), AlignFill(3)}});
   Pan_Publ.AlignControls(
       {{BBtn_ReadDoc.hwnd(), AlignRight(44)}, {Mm_artikel.hwnd(), AlignFill(3)}});
-
-  LabelLook attention;
-  attention.wordWrap = true;
-  attention.textColour = kRed;
-  attention.colour = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
-  Lab_AttentDemo.Create(
-      {.parent = Demo->hwnd(),
-       .text = "Внимание! В некотрых конфигурациях ОС Windows XP отдельные демострационные "
-               "программы могут не запускаться вследствие того, что являются DOS-приложениями и "
-               "управляют графикой на \"низком\" уровне.",
-       .font = UiFont(Arial(12, true, true)),
-       .name = "Lab_AttentDemo"},
-      attention);
-  BuildCataloguePage(*Demo, ButGrp_demo, "ButGrp_demo", Category::Demo, Mm_Demo, "Mm_Demo",
-                     &MainForm::ButGrp_demoHotButton);
-  Demo->AlignControls({{Lab_AttentDemo, AlignTop(45)},
-                       {Mm_Demo.hwnd(), AlignBottom(MemoHeight(Category::Demo))},
-                       {ButGrp_demo.hwnd(), AlignFill(3)}});
-
-  BuildCataloguePage(*Video, ButGrp_Video, "ButGrp_Video", Category::Video, Mm_Video, "Mm_Video",
-                     &MainForm::ButGrp_VideoHotButton);
-  Video->AlignControls({{Mm_Video.hwnd(), AlignBottom(MemoHeight(Category::Video))},
-                        {ButGrp_Video.hwnd(), AlignFill()}});
-
-  BuildCataloguePage(*Gebit_Benutzt, But_Grp_user, "But_Grp_user", Category::User, Mm_use, "Mm_use",
-                     &MainForm::But_Grp_userHotButton);
-  Gebit_Benutzt->AlignControls({{Mm_use.hwnd(), AlignBottom(MemoHeight(Category::User))},
-                                {But_Grp_user.hwnd(), AlignFill()}});
-  static_assert(kPageWidth == kClientWidth - kControlWidth - 2 * PageControl::kSideMargin);
 }
 
 void MainForm::BuildControlPanel() {

@@ -107,14 +107,12 @@ void NewVideoForm::ArrangeControls() {
   InvalidateRect(hwnd(), &edges, TRUE);
 }
 
-void NewVideoForm::PaintToolBarEdges() {
-  PAINTSTRUCT ps;
-  const HDC dc = BeginPaint(hwnd(), &ps);
+void NewVideoForm::Paint(HDC dc, const RECT& dirty) {
+  Form::Paint(dc, dirty);
   RECT client;
   GetClientRect(hwnd(), &client);
   RECT bar{0, client.bottom - ScaledTo(dpi_, kToolBarHeight), client.right, client.bottom};
   DrawEdge(dc, &bar, EDGE_ETCHED, BF_TOP | BF_BOTTOM);
-  EndPaint(hwnd(), &ps);
 }
 
 void NewVideoForm::FormActivate() { playback_.FormActivate(rootDir_); }
@@ -125,9 +123,6 @@ LRESULT NewVideoForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SIZE:
       if (toolBar1_.hwnd()) ArrangeControls();
-      return 0;
-    case WM_PAINT:
-      PaintToolBarEdges();
       return 0;
     case WM_TIMER:
       if (wp == kTimer1) playback_.Timer1Timer();

@@ -35,11 +35,12 @@ class NewVideoForm : public Form, private VideoView {
   void FormClose() override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void CreateControls() override;
+  // The toolbar's two edge lines.
+  void Paint(HDC dc, const RECT& dirty) override;
 
  private:
   void CreateToolBar(HFONT font);
   void ArrangeControls();
-  void PaintToolBarEdges();
 
   // VideoView
   void SetButtonDown(VideoButton button) override;

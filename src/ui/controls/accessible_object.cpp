@@ -364,8 +364,10 @@ HRESULT AccessibleObject::get_accFocus(VARIANT* focus) {
     return S_OK;
   }
   // The focus in a child window, or deeper: the child window that holds it.
-  while (at && GetParent(at) != window_) at = GetParent(at);
-  return at ? WindowDispatch(at, focus) : S_FALSE;
+  // (GetParent alone would climb from a popup to its owner.)
+  if (!at || !IsChild(window_, at)) return S_FALSE;
+  while (GetParent(at) != window_) at = GetParent(at);
+  return WindowDispatch(at, focus);
 }
 
 HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {

@@ -161,13 +161,12 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
   const Item& item = items_[static_cast<std::size_t>(index)];
   const bool down = index == pressed_ && drawnDown_;
   const COLORREF face = GetSysColor(down ? COLOR_BTNSHADOW : COLOR_BTNFACE);
-  FillRect(dc, &r, OwnedBrush(CreateSolidBrush(face)).get());
+  FillSolid(dc, r, face);
 
   const ButtonFrameColours colours = FrameColoursFor(ToRgb(face));
   const bool hot = index == hot_ && !down;
   RECT frame{r.left + 2, r.top + 1, r.right - 2, r.bottom - 1};
-  FrameRect(dc, &frame,
-            OwnedBrush(CreateSolidBrush(ToColorRef(hot ? colours.hotFrame : colours.frame))).get());
+  FrameSolid(dc, frame, ToColorRef(hot ? colours.hotFrame : colours.frame));
 
   const int shift = down ? 1 : 0;
   const bool hasPicture = images_ && *images_ && item.imageIndex >= 0;
@@ -200,8 +199,10 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
   }
 }
 
-void ButtonGroup::Paint(HDC dc, const RECT& client) {
-  // Drawn off screen first, so that hot tracking does not flicker.
+void ButtonGroup::Paint(HDC dc, const RECT&) {
+  // Drawn whole and off screen first, so that hot tracking does not flicker.
+  RECT client;
+  GetClientRect(hwnd(), &client);
   const BufferedDc buffer(dc, client);
   const HDC mem = buffer.dc();
   int y = 0;
@@ -221,15 +222,6 @@ LRESULT ButtonGroup::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd(), &ps);
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      Paint(dc, client);
-      EndPaint(hwnd(), &ps);
-      return 0;
-    }
     case WM_MOUSEMOVE:
       MouseMove(lp);
       return 0;

@@ -36,6 +36,8 @@ class ButtonGroup final : public Window, private AccessibleElements {
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // Paints all the buttons, whatever the area to paint.
+  void Paint(HDC dc, const RECT& dirty) override;
 
  private:
   // Posted by the default action of button wParam, so that the client's
@@ -65,7 +67,6 @@ class ButtonGroup final : public Window, private AccessibleElements {
   void Press(int index);
   void SetHot(int index);
   void RepaintButton(int index);
-  void Paint(HDC dc, const RECT& client);
   void DrawButton(HDC dc, int index, const RECT& r);
   void MouseMove(LPARAM lp);
   void MouseLeave();

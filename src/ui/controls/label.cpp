@@ -34,22 +34,13 @@ UINT Label::Format() const {
   return format;
 }
 
-namespace {
-// Text is measured in one memory DC like the screen's, kept for the run: a
-// window's DC would cost a call to the server under Wine for each label.
-HDC MeasuringDc() {
-  static const HDC dc = CreateCompatibleDC(nullptr);
-  return dc;
-}
-}  // namespace
-
 int Label::NeededHeight(int width) const {
   // A parent not laid out yet gives no width to measure at.
   if (width <= 0) return 0;
   // Layouts ask again at the same width when their parent's size changes.
   if (width == measured_.width && text() == measured_.text) return measured_.height;
   const std::wstring wide = Wide(text());
-  const HDC dc = MeasuringDc();
+  const HDC dc = ScratchDc();
   HGDIOBJ old = SelectObject(dc, font());
   int height = 0;
   if (!(Format() & DT_WORDBREAK) || wide.empty()) {
@@ -70,13 +61,12 @@ void Label::Paint(HDC dc) const {
   const Bounds& b = bounds();
   RECT r{b.x, b.y, b.x + b.width, b.y + b.height};
   SelectObject(dc, font());
-  SetTextColor(dc, look_.textColour);
+  SetTextColor(dc, enabled() ? look_.textColour : GetSysColor(COLOR_GRAYTEXT));
   if (VisualStylesActive()) {
     SetBkMode(dc, TRANSPARENT);
   } else {
     const COLORREF colour = look_.colour ? *look_.colour : BackColourOf(parent());
-    const OwnedBrush brush(CreateSolidBrush(colour));
-    FillRect(dc, &r, brush.get());
+    FillSolid(dc, r, colour);
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, colour);
   }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/wide_win.h"
+#include "ui/gdi.h"
 
 namespace demodisc {
 
@@ -11,8 +12,9 @@ void PageControl::Create(const CreateArgs& args) {
   tabs.style |= WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS |
                 TCS_SINGLELINE | TCS_FOCUSONBUTTONDOWN;
   CreateControl(WC_TABCONTROLW, tabs);
-  // The window owns the region from here on.
-  SetWindowRgn(hwnd(), CreateRectRgn(0, 0, args.bounds.width, kTabRowHeight), FALSE);
+  // The window owns the region once it has taken it.
+  OwnedRegion tabRow(CreateRectRgn(0, 0, args.bounds.width, kTabRowHeight));
+  if (SetWindowRgn(hwnd(), tabRow.get(), FALSE)) tabRow.release();
 }
 
 Panel& PageControl::AddPage(const Text& caption, int imageIndex, std::string_view name) {

@@ -30,14 +30,14 @@ void Panel::AlignControls(std::vector<PlacedChild> children) {
 }
 
 void Panel::Paint(HDC dc, const RECT& dirty) {
+  StartupMark("first panel paint");
   RECT r;
   GetClientRect(hwnd(), &r);
   elements_.PaintWithFace(dc, dirty, [&] {
     if (VisualStylesActive()) {
       DrawParentBackground(hwnd(), dc);
     } else {
-      const OwnedBrush brush(CreateSolidBrush(Colour()));
-      FillRect(dc, &r, brush.get());
+      FillSolid(dc, r, Colour());
     }
     if (look_.bevel) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     if (!caption_.empty()) {
@@ -58,20 +58,6 @@ LRESULT Panel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      StartupMark("first panel paint");
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd(), &ps);
-      Paint(dc, ps.rcPaint);
-      EndPaint(hwnd(), &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      Paint(reinterpret_cast<HDC>(wp), client);
-      return 0;
-    }
     case WM_SIZE:
       if (!aligned_.empty()) PlaceAligned(hwnd(), Inset(), aligned_);
       return 0;

@@ -34,10 +34,9 @@ class Panel : public Window {
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void Paint(HDC dc, const RECT& dirty) override;
 
  private:
-  void Paint(HDC dc, const RECT& dirty);
-
   PanelLook look_;
   ElementHost elements_;
   Text caption_;

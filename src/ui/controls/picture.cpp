@@ -21,20 +21,17 @@ void Picture::Create(const CreateArgs& args, UINT resourceId, bool transparent) 
 void Picture::Paint(HDC dc) const {
   const Bounds& b = bounds();
   if (!VisualStylesActive()) {
-    const RECT r{b.x, b.y, b.x + b.width, b.y + b.height};
-    const OwnedBrush brush(CreateSolidBrush(BackColourOf(parent())));
-    FillRect(dc, &r, brush.get());
+    FillSolid(dc, {b.x, b.y, b.x + b.width, b.y + b.height}, BackColourOf(parent()));
   }
   if (masked_) {
     masked_.Draw(0, dc, b.x, b.y);
   } else if (bitmap_) {
     BITMAP info{};
     GetObjectW(bitmap_.get(), sizeof info, &info);
-    HDC src = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(src, bitmap_.get());
+    const HDC src = ScratchDc();
+    const HGDIOBJ old = SelectObject(src, bitmap_.get());
     BitBlt(dc, b.x, b.y, info.bmWidth, info.bmHeight, src, 0, 0, SRCCOPY);
     SelectObject(src, old);
-    DeleteDC(src);
   }
 }
 

@@ -18,10 +18,6 @@ constexpr UINT kAutoScrollMs = 60;
 
 const Text kNoText;
 
-void FillColor(HDC dc, const RECT& r, COLORREF color) {
-  SetBkColor(dc, color);
-  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-}
 }  // namespace
 
 void StringGrid::Create(const CreateArgs& args, const StringGridLayout& layout) {
@@ -154,6 +150,18 @@ StringGrid::Coord StringGrid::NearestCell(POINT p) const {
   }
   return {std::clamp(col, layout_.fixedCols, layout_.colCount - 1),
           std::clamp(row, layout_.fixedRows, layout_.rowCount - 1)};
+}
+
+void StringGrid::LeftDown(POINT p, bool shift) {
+  if (GetFocus() != hwnd()) SetFocus(hwnd());
+  const int col = ColAt(p.x);
+  const int row = RowAt(p.y);
+  if (col < layout_.fixedCols || row < layout_.fixedRows) return;
+  const bool started = shift ? (MoveAnchor({col, row}), true) : MoveCurrent({col, row}, false);
+  if (started) {
+    selecting_ = true;
+    SetCapture(hwnd());
+  }
 }
 
 void StringGrid::DragTo(POINT p) {
@@ -319,10 +327,25 @@ void StringGrid::KeyDown(WPARAM key) {
   if (!(to == current_)) MoveCurrent(to, shift);
 }
 
-void StringGrid::Paint(HDC target, const RECT& client) {
+void StringGrid::Wheel(int delta) {
+  // A precision touchpad sends many small deltas: they add up, and a turn
+  // the other way starts again from nothing.
+  if ((delta < 0) != (wheelRest_ < 0)) wheelRest_ = 0;
+  wheelRest_ += delta;
+  const int notches = wheelRest_ / WHEEL_DELTA;
+  wheelRest_ -= notches * WHEEL_DELTA;
+  if (notches == 0) return;
+  const int row = std::clamp(current_.row - notches, layout_.fixedRows, layout_.rowCount - 1);
+  if (row != current_.row) MoveCurrent({current_.col, row}, false);
+}
+
+void StringGrid::Paint(HDC target, const RECT&) {
+  // Drawn whole and off screen first.
+  RECT client;
+  GetClientRect(hwnd(), &client);
   BufferedDc buffer(target, client);
   const HDC dc = buffer.dc();
-  FillColor(dc, client, GetSysColor(COLOR_WINDOW));
+  FillSolid(dc, client, GetSysColor(COLOR_WINDOW));
   const HGDIOBJ oldFont = SelectObject(dc, font());
   for (int row = 0; row < layout_.rowCount; ++row) {
     if (row >= layout_.fixedRows && row < topRow_) continue;
@@ -331,8 +354,8 @@ void StringGrid::Paint(HDC target, const RECT& client) {
       if (IsRectEmpty(&r)) continue;
       const bool fixed = col < layout_.fixedCols || row < layout_.fixedRows;
       const COLORREF line = fixed ? GetSysColor(COLOR_WINDOWFRAME) : kLineColor;
-      FillColor(dc, RECT{r.right, r.top, r.right + kLine, r.bottom + kLine}, line);
-      FillColor(dc, RECT{r.left, r.bottom, r.right + kLine, r.bottom + kLine}, line);
+      FillSolid(dc, RECT{r.right, r.top, r.right + kLine, r.bottom + kLine}, line);
+      FillSolid(dc, RECT{r.left, r.bottom, r.right + kLine, r.bottom + kLine}, line);
       PaintCell(dc, col, row, r);
     }
     if (RowTop(row) >= client.bottom) break;
@@ -388,25 +411,6 @@ LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT answer;
   if (accessible_.HandleMessage(hwnd(), msg, wp, lp, answer)) return answer;
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(hwnd(), &ps);
-      struct End {
-        HWND hwnd;
-        PAINTSTRUCT* ps;
-        ~End() { EndPaint(hwnd, ps); }
-      } end{hwnd(), &ps};
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      Paint(dc, client);
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      Paint(reinterpret_cast<HDC>(wp), client);
-      return 0;
-    }
     case WM_ERASEBKGND:
       return 1;
     case WM_SIZE:
@@ -431,27 +435,13 @@ LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_VSCROLL:
       VScroll(LOWORD(wp));
       return 0;
-    case WM_MOUSEWHEEL: {
-      // One row per notch, as the arrow keys move it.
-      const int step = GET_WHEEL_DELTA_WPARAM(wp) < 0 ? 1 : -1;
-      const int row = std::clamp(current_.row + step, layout_.fixedRows, layout_.rowCount - 1);
-      if (row != current_.row) MoveCurrent({current_.col, row}, false);
+    case WM_MOUSEWHEEL:
+      Wheel(GET_WHEEL_DELTA_WPARAM(wp));
       return 0;
-    }
-    case WM_LBUTTONDOWN: {
-      if (GetFocus() != hwnd()) SetFocus(hwnd());
-      const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      const int col = ColAt(p.x);
-      const int row = RowAt(p.y);
-      if (col < layout_.fixedCols || row < layout_.fixedRows) return 0;
-      const bool started =
-          (wp & MK_SHIFT) ? (MoveAnchor({col, row}), true) : MoveCurrent({col, row}, false);
-      if (started) {
-        selecting_ = true;
-        SetCapture(hwnd());
-      }
+    case WM_LBUTTONDOWN:
+      LeftDown({static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))},
+               (wp & MK_SHIFT) != 0);
       return 0;
-    }
     case WM_MOUSEMOVE:
       if (selecting_ && (wp & MK_LBUTTON))
         DragTo({static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))});

@@ -87,6 +87,8 @@ class StringGrid final : public Window, private AccessibleElements {
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // Paints the whole grid, whatever the area to paint.
+  void Paint(HDC dc, const RECT& dirty) override;
 
  private:
   struct Coord {
@@ -119,6 +121,9 @@ class StringGrid final : public Window, private AccessibleElements {
   int RowAt(int y) const;
   // The shown selectable cell nearest to a point while a range is dragged.
   Coord NearestCell(POINT p) const;
+  // A press of the left button on a data cell makes it current (with Shift,
+  // the far corner of the range) and starts a drag.
+  void LeftDown(POINT p, bool shift);
   // While a drag is held above or below the shown rows, the grid scrolls a
   // row at a time and the range follows.
   void DragTo(POINT p);
@@ -135,16 +140,20 @@ class StringGrid final : public Window, private AccessibleElements {
   int MaxTopRow() const;
   void UpdateScrollBar();
 
-  void Paint(HDC dc, const RECT& clip);
   void PaintCell(HDC dc, int col, int row, const RECT& rect);
   void KeyDown(WPARAM key);
   void VScroll(int code);
+  // A wheel message's delta: the current row moves one row per WHEEL_DELTA
+  // turned, as the arrow keys move it.
+  void Wheel(int delta);
 
   StringGridLayout layout_;
   std::vector<Text> cells_;
   std::vector<int> colWidths_;
   Coord current_{1, 1};
   Coord anchor_{1, 1};
+  // What the wheel turned short of a whole WHEEL_DELTA, in the direction it turns.
+  int wheelRest_ = 0;
   int topRow_ = 1;
   bool selecting_ = false;
   bool autoScrolling_ = false;

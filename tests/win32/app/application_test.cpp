@@ -148,5 +148,35 @@ TEST_F(ApplicationWindowTest, HandsItsActivationToTheMainWindowAndItsCloseToo) {
   EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+// Closing the program, whatever it shows, leaves no window and no GDI object
+// behind. Counted after a first run, which made what the process keeps for
+// its life (the fonts, the measuring DC), and again after a second.
+TEST_F(ApplicationWindowTest, ClosingLeavesNoWindowAndNoGdiObjectBehind) {
+  testing::DialogWatcher watcher;
+  const auto showEverything = [&] {
+    for (int page = MainForm::kGebitBenutzt; page >= MainForm::kPresent; --page) {
+      ShowPage(page);
+      RedrawWindow(main().hwnd(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    app_->noticeForm().Show();
+    app_->photoForm().Show();
+    app_->videoForm().Show();
+    testing::PumpMessages(300);
+  };
+  showEverything();
+  app_.reset();
+  testing::PumpMessages(50);
+  const int windows = testing::ThreadWindowCount();
+  const int objects = testing::GdiObjectCount();
+  StartProgram();
+  showEverything();
+  EXPECT_GT(testing::ThreadWindowCount(), windows);
+  app_.reset();
+  testing::PumpMessages(50);
+  EXPECT_EQ(testing::ThreadWindowCount(), windows);
+  EXPECT_EQ(testing::GdiObjectCount(), objects);
+}
+
 }  // namespace
 }  // namespace demodisc

@@ -25,6 +25,10 @@ void MainWindowTest::SetUp() {
   if (root_.empty()) root_ = disc_.path();
   MakeDirs(Disc("Hints"));
   PrepareDisc();
+  StartProgram();
+}
+
+void MainWindowTest::StartProgram() {
   // With the trailing backslash "D:" means the drive's root, not its
   // current directory.
   SetCurrentDirectoryW(Wide(root_ + "\\").c_str());

@@ -18,6 +18,9 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // Creates the program's windows on the disc and shows the main window, as
+  // SetUp does; after app_.reset() it starts the program again.
+  void StartProgram();
 
   // The disc's files that must be there when the main window first shows;
   // the default writes a publication list of one line.

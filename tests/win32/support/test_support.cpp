@@ -129,6 +129,37 @@ namespace {
 void CALLBACK EndTheLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); }
 }  // namespace
 
+namespace {
+BOOL CALLBACK CountDescendant(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+BOOL CALLBACK CountWithDescendants(HWND window, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  EnumChildWindows(window, CountDescendant, count);
+  return TRUE;
+}
+}  // namespace
+
+int ThreadWindowCount() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWithDescendants, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// Wine reports none through GetGuiResources; there a handle whose upper word
+// is 0 names the object of its table slot whatever its generation, so the
+// slots are asked one by one.
+int GdiObjectCount() {
+  if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+    return static_cast<int>(reported);
+  int count = 0;
+  for (UINT_PTR slot = 0x20; slot <= 0xFFFF; ++slot)
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0) ++count;
+  return count;
+}
+
 int RunLoopAtMost(int ms, const std::function<int()>& loop) {
   const UINT_PTR guard = SetTimer(nullptr, 0, static_cast<UINT>(ms), EndTheLoop);
   const int exitCode = loop();

@@ -53,6 +53,11 @@ void PumpMessages(
 // the loop not have ended after `ms`, a timer ends it with 99.
 int RunLoopAtMost(int ms, const std::function<int()>& loop);
 
+// The windows of this thread, top-level and child, and the process's GDI
+// objects: what a closing must leave as it found.
+int ThreadWindowCount();
+int GdiObjectCount();
+
 // A message box or dialog that came up while a watcher was installed.
 struct SeenDialog {
   Text caption;

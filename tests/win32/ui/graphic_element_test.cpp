@@ -1,9 +1,13 @@
 // Labels and pictures have no window: their parent paints them, repaints only
-// what they cover when they change, and finds them by name.
+// what they cover when they change, finds them by name, hits the topmost and
+// tells screen readers of their changes.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <array>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 #include "resource_ids.h"
 #include "support/pixels.h"
@@ -178,6 +182,145 @@ TEST_F(GraphicElementTest, AParentThatHostsNoElementsIsRefused) {
   ASSERT_NE(edit.CreateControl(L"EDIT", {.parent = host.hwnd()}), nullptr);
   Label label;
   EXPECT_THROW(label.Create({.parent = edit.hwnd(), .text = "x"}, LabelLook{}), std::logic_error);
+}
+
+TEST_F(GraphicElementTest, HidingShowingAndRemovingRepaintExactlyTheElementsPlace) {
+  auto label = std::make_unique<Label>();
+  Add(*label, "Один", {10, 20, 100, 20}, Look(kOwnColour));
+  ShowPainted();
+  label->SetVisible(false);
+  EXPECT_EQ(UpdateBox(), Corners({10, 20, 110, 40}));
+  ValidateRect(host.panel.hwnd(), nullptr);
+  // Hidden, it is not painted and a move repaints nothing.
+  RedrawWindow(host.panel.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_TRUE(ClientPixels(host.panel.hwnd()).AllOf({10, 20, 110, 40}, kPanelColour));
+  label->SetBounds({30, 60, 100, 20});
+  EXPECT_EQ(UpdateBox(), kNothing);
+  label->SetVisible(true);
+  EXPECT_EQ(UpdateBox(), Corners({30, 60, 130, 80}));
+  ValidateRect(host.panel.hwnd(), nullptr);
+  // Removed, what lay beneath it is painted again.
+  label.reset();
+  EXPECT_EQ(UpdateBox(), Corners({30, 60, 130, 80}));
+  RedrawWindow(host.panel.hwnd(), nullptr, nullptr, RDW_UPDATENOW);
+  EXPECT_TRUE(ClientPixels(host.panel.hwnd()).AllOf({30, 60, 130, 80}, kPanelColour));
+}
+
+// The elements as an accessibility client in this process sees them.
+class ElementAccessibilityTest : public GraphicElementTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  }
+  void TearDown() override { CoUninitialize(); }
+
+  IAccessible* Client() {
+    void* object = nullptr;
+    EXPECT_EQ(AccessibleObjectFromWindow(host.panel.hwnd(), static_cast<DWORD>(OBJID_CLIENT),
+                                         __uuidof(IAccessible), &object),
+              S_OK);
+    return static_cast<IAccessible*>(object);
+  }
+  // The child hit at a point of the panel's client area; 0 for the panel itself.
+  long HitAt(int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(host.panel.hwnd(), &p);
+    IAccessible* a = Client();
+    VARIANT hit{};
+    const HRESULT hr = a->accHitTest(p.x, p.y, &hit);
+    a->Release();
+    return hr == S_OK && hit.vt == VT_I4 ? hit.lVal : -1;
+  }
+  long State(long child) {
+    IAccessible* a = Client();
+    VARIANT id{}, state{};
+    id.vt = VT_I4;
+    id.lVal = child;
+    const HRESULT hr = a->get_accState(id, &state);
+    a->Release();
+    return hr == S_OK && state.vt == VT_I4 ? state.lVal : -1;
+  }
+};
+
+TEST_F(ElementAccessibilityTest, WhereElementsOverlapTheLastPaintedIsHitAndAHiddenOneIsNot) {
+  constexpr COLORREF kUnder = RGB(0, 200, 0);
+  Label under, over;
+  Add(under, "", {10, 10, 100, 20}, Look(kUnder));
+  Add(over, "", {60, 10, 100, 20}, Look(kOwnColour));
+  ShowPainted();
+  EXPECT_TRUE(ClientPixels(host.panel.hwnd()).AllOf({60, 10, 160, 30}, kOwnColour));
+  EXPECT_EQ(HitAt(30, 20), 1);
+  EXPECT_EQ(HitAt(80, 20), 2);
+  EXPECT_EQ(HitAt(200, 20), CHILDID_SELF);
+
+  over.SetVisible(false);
+  RedrawWindow(host.panel.hwnd(), nullptr, nullptr, RDW_UPDATENOW);
+  EXPECT_TRUE(ClientPixels(host.panel.hwnd()).AllOf({60, 10, 110, 30}, kUnder));
+  EXPECT_EQ(HitAt(80, 20), 1);
+  EXPECT_EQ(HitAt(130, 20), CHILDID_SELF);
+  EXPECT_TRUE(State(2) & STATE_SYSTEM_INVISIBLE);
+  EXPECT_FALSE(State(1) & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE));
+  under.SetEnabled(false);
+  EXPECT_TRUE(State(1) & STATE_SYSTEM_UNAVAILABLE);
+}
+
+// A window owned by the host is none of its children: with the focus there,
+// the host's client object has no focused child (GetParent would give the
+// owner and take the popup for one).
+TEST_F(ElementAccessibilityTest, TheFocusInAnOwnedPopupIsNoChildsFocus) {
+  Label label;
+  label.Create({.parent = host.hwnd(), .bounds = {0, 0, 50, 20}, .text = "Метка"}, LabelLook{});
+  host.Show();
+  const HWND popup = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 20,
+                                     host.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(popup, nullptr);
+  SetFocus(popup);
+  ASSERT_EQ(GetFocus(), popup);
+  void* object = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(host.hwnd(), static_cast<DWORD>(OBJID_CLIENT),
+                                       __uuidof(IAccessible), &object),
+            S_OK);
+  auto* client = static_cast<IAccessible*>(object);
+  VARIANT focus{};
+  EXPECT_EQ(client->get_accFocus(&focus), S_FALSE);
+  EXPECT_EQ(focus.vt, VT_EMPTY);
+  VariantClear(&focus);
+  client->Release();
+  DestroyWindow(popup);
+}
+
+std::vector<std::tuple<DWORD, HWND, LONG, LONG>> gEvents;
+
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                          DWORD) {
+  if (object == OBJID_CLIENT) gEvents.emplace_back(event, window, object, child);
+}
+
+// Each change is told as a system control tells it: the event, the parent's
+// client object and the element's child id.
+TEST_F(ElementAccessibilityTest, ScreenReadersAreToldOfEachChange) {
+  Label first, second;
+  Add(first, "Один", {10, 10, 100, 20}, Look(kOwnColour));
+  Add(second, "Два", {10, 40, 100, 20}, Look(kOwnColour));
+  ShowPainted();
+  gEvents.clear();
+  const HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, RecordEvent,
+                      GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  second.SetBounds({20, 40, 100, 20});
+  second.SetVisible(false);
+  second.SetVisible(true);
+  first.SetText("Три");
+  testing::PumpMessages(100);
+  UnhookWinEvent(hook);
+  const HWND panel = host.panel.hwnd();
+  const LONG client = OBJID_CLIENT;
+  EXPECT_EQ(gEvents, (std::vector<std::tuple<DWORD, HWND, LONG, LONG>>{
+                         {EVENT_OBJECT_LOCATIONCHANGE, panel, client, 2},
+                         {EVENT_OBJECT_HIDE, panel, client, 2},
+                         {EVENT_OBJECT_SHOW, panel, client, 2},
+                         {EVENT_OBJECT_NAMECHANGE, panel, client, 1}}));
 }
 
 }  // namespace

@@ -4,6 +4,11 @@
 // objects owned once; every font made once.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "base/errors.h"
+#include "base/system_message_win.h"
 #include "support/test_support.h"
 #include "ui/controls/fonts.h"
 #include "ui/controls/panel.h"
@@ -86,6 +91,73 @@ TEST(WindowBase, AnObjectDestroysItsWindowUnlessItsParentWentFirst) {
   const HWND otherHwnd = other.CreateControl(L"EDIT", {.parent = host.hwnd()});
   child.Destroy();
   EXPECT_TRUE(IsWindow(otherHwnd));
+}
+
+// A form and its panel that log the WM_DESTROY their own handlers receive.
+class LoggingPanel final : public Panel {
+ public:
+  explicit LoggingPanel(std::vector<std::string>& log) : log_(log) {}
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_DESTROY) log_.push_back("panel");
+    return Panel::HandleMessage(msg, wp, lp);
+  }
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+class LoggingForm : public Form {
+ public:
+  explicit LoggingForm(std::vector<std::string>& log) : log_(log), panel_(log) {
+    CreateForm({L"TLoggingForm"}, {.bounds = {0, 0, 100, 100}, .style = WS_OVERLAPPEDWINDOW});
+    panel_.Create({.parent = hwnd(), .bounds = {0, 0, 50, 50}}, PanelLook{});
+  }
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_DESTROY) log_.push_back(IsWindow(panel_.hwnd()) ? "form, panel there" : "form");
+    return Form::HandleMessage(msg, wp, lp);
+  }
+
+ private:
+  std::vector<std::string>& log_;
+  LoggingPanel panel_;
+};
+
+TEST(WindowBase, AWholeObjectHandlesItsOwnDestructionAndItsChildrenGoAfterIt) {
+  std::vector<std::string> log;
+  HWND form = nullptr;
+  {
+    Whole<LoggingForm> object(log);
+    form = object.hwnd();
+  }
+  EXPECT_FALSE(IsWindow(form));
+  EXPECT_EQ(log, (std::vector<std::string>{"form, panel there", "panel"}));
+
+  // Destroyed early, the window goes the same way and the object later lets it be.
+  log.clear();
+  Whole<LoggingForm> early(log);
+  early.Destroy();
+  EXPECT_EQ(early.hwnd(), nullptr);
+  EXPECT_EQ(log, (std::vector<std::string>{"form, panel there", "panel"}));
+}
+
+TEST(WindowBase, AWindowThatCannotBeMadeIsAnErrorWithTheSystemsText) {
+  Host host;
+  Window missing;
+  try {
+    missing.CreateControl(L"TNoSuchClass", {.parent = host.hwnd(), .name = "Missing"});
+    ADD_FAILURE() << "no error";
+  } catch (const AppError& error) {
+    // Windows reports the class as not found, Wine as not existing.
+    const Text prefix = "Cannot create the window Missing: ";
+    EXPECT_TRUE(error.text() == prefix + SystemMessage(ERROR_CANNOT_FIND_WND_CLASS) ||
+                error.text() == prefix + SystemMessage(ERROR_CLASS_DOES_NOT_EXIST))
+        << error.text();
+  }
+  EXPECT_EQ(missing.hwnd(), nullptr);
 }
 
 TEST(WindowBase, TheFormFindsItsDescendantsByNameAndClass) {

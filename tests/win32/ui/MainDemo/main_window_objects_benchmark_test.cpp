@@ -12,23 +12,12 @@
 namespace demodisc {
 namespace {
 
+using testing::GdiObjectCount;
 using testing::MainWindowTest;
 
 BOOL CALLBACK CountWindow(HWND, LPARAM lp) {
   ++*reinterpret_cast<int*>(lp);
   return TRUE;
-}
-
-// The process's GDI objects. Wine reports none through GetGuiResources;
-// there a handle whose upper word is 0 names the object of its table slot
-// whatever its generation, so the slots are asked one by one.
-int GdiObjectCount() {
-  if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
-    return static_cast<int>(reported);
-  int count = 0;
-  for (UINT_PTR slot = 0x20; slot <= 0xFFFF; ++slot)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0) ++count;
-  return count;
 }
 
 TEST_F(MainWindowTest, DISABLED_BenchmarkWindowsAndGdiObjects) {

@@ -1,6 +1,6 @@
 // The video window on a temporary disc: its layout, the clip playing through
 // MCI, its tool buttons clicked with the mouse, its timer driven by WM_TIMER,
-// and its two error messages.
+// its two error messages, and its destruction.
 #include <gtest/gtest.h>
 
 #include "base/files_win.h"
@@ -59,7 +59,7 @@ class VideoWindowTest : public ::testing::Test {
   ClipDisc disc;
   CurrentDirectoryScope cwd;
   DialogWatcher watcher;
-  NewVideoForm form;
+  Whole<NewVideoForm> form;
 };
 
 TEST_F(VideoWindowTest, LayoutAt96Dpi) {
@@ -211,6 +211,48 @@ TEST_F(VideoWindowTest, TheClipStaysWhereTheWindowWasCreated) {
   ShowAndOpen();
   EXPECT_EQ(form.MediaPlayer1().FileName(), disc.clip());
   EXPECT_TRUE(form.MediaPlayer1().IsOpen());
+}
+
+// What the video window holds when its Panel1, the window the clip plays
+// into, is destroyed: Panel1's own window procedure is replaced so that its
+// WM_DESTROY records it.
+struct AtPanelDestroy {
+  bool seen = false;
+  bool deviceOpen = false;
+  bool timerOn = false;
+};
+AtPanelDestroy gAtPanelDestroy;
+const MciPlayer* gPlayer = nullptr;
+HWND gVideoWindow = nullptr;
+WNDPROC gPanelProc = nullptr;
+
+LRESULT CALLBACK RecordPanelDestroy(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_DESTROY)
+    gAtPanelDestroy = {true, gPlayer->IsOpen(), KillTimer(gVideoWindow, kTimer1) != FALSE};
+  return CallWindowProcW(gPanelProc, hwnd, msg, wp, lp);
+}
+
+// The window goes while the whole object stands: its WM_DESTROY handler
+// kills the timer and closes the device before Panel1 goes.
+TEST_F(VideoWindowTest, DestroyingTheWindowClosesTheDeviceBeforeItsPanel) {
+  auto video = std::make_unique<Whole<NewVideoForm>>();
+  video->CreateWindowed(nullptr);
+  video->Show();
+  PumpMessages(3000, [&] { return video->MediaPlayer1().IsOpen() || !watcher.seen().empty(); });
+  ASSERT_TRUE(video->MediaPlayer1().IsOpen());
+  const HWND panel = testing::NamedControl(*video, "Panel1");
+  gAtPanelDestroy = {};
+  gPlayer = &video->MediaPlayer1();
+  gVideoWindow = video->hwnd();
+  gPanelProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(panel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordPanelDestroy)));
+  const HWND window = video->hwnd();
+  video.reset();
+  EXPECT_FALSE(IsWindow(window));
+  ASSERT_TRUE(gAtPanelDestroy.seen);
+  EXPECT_FALSE(gAtPanelDestroy.deviceOpen);
+  EXPECT_FALSE(gAtPanelDestroy.timerOn);
+  EXPECT_TRUE(watcher.seen().empty());
 }
 
 class VideoWindowWithoutClipTest : public VideoWindowTest {

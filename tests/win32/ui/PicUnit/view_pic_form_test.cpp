@@ -121,7 +121,7 @@ class PhotoWindowTest : public ::testing::Test {
   TempDir disc;
   std::unique_ptr<CurrentDirectoryScope> cwd;
   DialogWatcher watcher;
-  ViewPicForm form;
+  Whole<ViewPicForm> form;
 };
 
 TEST_F(PhotoWindowTest, LayoutAt96Dpi) {

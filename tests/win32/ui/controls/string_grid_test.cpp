@@ -285,12 +285,33 @@ TEST_F(StringGridTest, TheScrollBarMovesTheRowsButNotTheCurrentCell) {
   EXPECT_EQ(grid().Row(), 20);
 }
 
-TEST_F(StringGridTest, TheWheelMovesTheCurrentRow) {
+// One row per WHEEL_DELTA turned, however the wheel's messages divide it.
+TEST_F(StringGridTest, TheWheelMovesTheCurrentRowOnePerWheelDeltaEitherWay) {
   FocusGrid();
-  SendMessageW(grid().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
-  SendMessageW(grid().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
-  SendMessageW(grid().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  const auto turn = [&](int delta) {
+    SendMessageW(grid().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+  };
+  turn(-WHEEL_DELTA);
+  turn(WHEEL_DELTA);
+  turn(WHEEL_DELTA);
   EXPECT_EQ(selections_, (Cells{{1, 2}, {1, 1}}));
+
+  // Quarter notches, as a precision touchpad sends them.
+  selections_.clear();
+  for (int i = 0; i < 7; ++i) turn(-WHEEL_DELTA / 4);
+  EXPECT_EQ(selections_, (Cells{{1, 2}}));
+  turn(-WHEEL_DELTA / 4);
+  EXPECT_EQ(selections_, (Cells{{1, 2}, {1, 3}}));
+  // Turned back, what was left of the other way counts for nothing.
+  selections_.clear();
+  turn(-WHEEL_DELTA / 4);
+  for (int i = 0; i < 3; ++i) turn(WHEEL_DELTA / 4);
+  EXPECT_TRUE(selections_.empty());
+  turn(WHEEL_DELTA / 4);
+  EXPECT_EQ(selections_, (Cells{{1, 2}}));
+  // Two notches in one message move two rows.
+  turn(-2 * WHEEL_DELTA);
+  EXPECT_EQ(selections_, (Cells{{1, 2}, {1, 4}}));
 }
 
 TEST_F(StringGridTest, PaintsTheStandardColoursTextInsetAndGridLines) {
