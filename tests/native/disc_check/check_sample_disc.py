@@ -200,6 +200,12 @@ def main():
     shutil.rmtree(WORK, ignore_errors=True)
     disc = os.path.join(WORK, "disc")
     lay_out(disc)
+    # The sample is laid out with its accepted findings beside it, which the
+    # check finds by itself: --strict passes. Without them, what follows.
+    expect(os.path.exists(disc + ".accepted"), "no accepted findings beside the sample")
+    code, _, _ = check(disc, "--strict")
+    expect(code == 0, f"--strict on the sample as laid out ends with {code}")
+    os.remove(disc + ".accepted")
 
     code, text, report = check(disc)
     expect(code == 0, f"the intact disc ends with {code}")
