@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the five pages (docs/screenshot-*.png):
-# the program on the sample disc under Wine in a virtual X server.
+# Takes the README's screenshots of the five pages (docs/screenshot-*.png),
+# and of the main window drawn at 144 and 192 dpi (docs/screenshot-144dpi.png,
+# docs/screenshot-192dpi.png): the program on the sample disc under Wine in a
+# virtual X server.
 #   screenshots.sh [out-folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,3 +21,5 @@ demodisc_start_xvfb
 demodisc_wine_session "$arch"
 python3 "$root/tests/e2e/screenshots.py" "$build/DemoDisc.exe" "$tests/tests-bin" \
   "$root/tools/make-sample-disc.sh" "$base/screenshots" "$out"
+python3 "$root/tests/e2e/drawn_at_scale.py" "$build/DemoDisc.exe" "$tests/tests-bin" \
+  "$root/tools/make-sample-disc.sh" "$base/screenshots-scaled" "$out"

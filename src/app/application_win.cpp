@@ -4,13 +4,15 @@
 
 #include "base/startup_marks_win.h"
 #include "ui/message_loop_win.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
-Application::Application() {
+Application::Application(UiScale scale) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   StartupMark("common controls loaded");
+  SetDrawingScale(scale);
 }
 
 void Application::CreateForms() {

@@ -8,12 +8,15 @@
 #include "ui/NewVideo/new_video_form.h"
 #include "ui/PicUnit/view_pic_form.h"
 #include "ui/frmBlend/form_blenge.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
 class Application {
  public:
-  Application();
+  // The windows are drawn at `scale`: by default, where the system would
+  // stretch them to the screen's resolution, at that resolution instead.
+  explicit Application(UiScale scale = UiScale(AwareDpi()));
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 

@@ -4,11 +4,11 @@
 
 namespace demodisc {
 
-int ButtonAt(int x, int y, int clientWidth, int clientHeight, int count) {
-  if (x < 0 || y < 0 || x >= clientWidth || y >= clientHeight) return -1;
-  const int index = y / kButtonGroupItemHeight;
+int ButtonAt(int x, int y, int clientWidth, int clientHeight, int count, int itemHeight) {
+  if (x < 0 || y < 0 || x >= clientWidth || y >= clientHeight || itemHeight <= 0) return -1;
+  const int index = y / itemHeight;
   if (index >= count) return -1;
-  if ((index + 1) * kButtonGroupItemHeight > clientHeight) return -1;
+  if ((index + 1) * itemHeight > clientHeight) return -1;
   return index;
 }
 

@@ -6,11 +6,14 @@
 
 namespace demodisc {
 
+// A button's height at 96 dpi.
 inline constexpr int kButtonGroupItemHeight = 36;
 
-// The button under a point of the group's client area: -1 outside the area,
-// below the last button, or on a button that is only partly visible.
-int ButtonAt(int x, int y, int clientWidth, int clientHeight, int count);
+// The button under a point of the group's client area, its buttons
+// `itemHeight` high: -1 outside the area, below the last button, or on a
+// button that is only partly visible.
+int ButtonAt(int x, int y, int clientWidth, int clientHeight, int count,
+             int itemHeight = kButtonGroupItemHeight);
 
 enum class FocusKey { Previous, Next, PageUp, PageDown, First, Last };
 

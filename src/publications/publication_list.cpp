@@ -4,9 +4,10 @@
 
 namespace demodisc {
 
-PublicationColumnWidths PublicationWidthsFor(int gridOuterWidth) {
-  constexpr int kNumber = 24, kLanguage = 36;
-  return {kNumber, kLanguage, gridOuterWidth - kNumber - kLanguage - 20};
+PublicationColumnWidths PublicationWidthsFor(int gridOuterWidth, const UiScale& scale) {
+  constexpr int kNumber = 24, kLanguage = 36, kRest = 20;
+  const int number = scale.Px(kNumber), language = scale.Px(kLanguage);
+  return {number, language, gridOuterWidth - number - language - scale.Px(kRest)};
 }
 
 void SetPublicationHeader(PublicationCells& cells) {

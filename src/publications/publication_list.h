@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "base/text_reader.h"
 #include "publications/publication.h"
+#include "control_rules/ui_scale.h"
 
 namespace demodisc {
 
@@ -34,8 +35,9 @@ struct PublicationColumnWidths {
 };
 
 // 24 and 36 pixels; the entry column takes the grid's outer width minus
-// those two minus 20.
-PublicationColumnWidths PublicationWidthsFor(int gridOuterWidth);
+// those two minus 20. The sizes are at 96 dpi and drawn at `scale`; the
+// outer width is the grid's own, at that scale.
+PublicationColumnWidths PublicationWidthsFor(int gridOuterWidth, const UiScale& scale = {});
 
 // "№ ", "Язык ", "Публикация" into row 0.
 void SetPublicationHeader(PublicationCells& cells);

@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include <algorithm>
+
 #include "base/startup_marks_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/thread_windows_win.h"
@@ -23,7 +25,16 @@ void Form::CreateForm(const WindowClass& windowClass, const CreateArgs& args) {
   CreateArgs window = args;
   window.style &= ~WS_VISIBLE;
   window.bounds = {0, 0, r.right - r.left, r.bottom - r.top};
+  designedSize_ = {window.bounds.width, window.bounds.height};
   Create(windowClass, window);
+  // The system makes a new window no larger than the screen, before the
+  // window can say otherwise; one drawn at a scale may be larger, as the
+  // system's stretching would make it.
+  RECT made;
+  GetWindowRect(hwnd(), &made);
+  if (made.right - made.left != designedSize_.cx || made.bottom - made.top != designedSize_.cy)
+    SetWindowPos(hwnd(), nullptr, 0, 0, designedSize_.cx, designedSize_.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 namespace {
@@ -161,6 +172,12 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       FormActivate();
       StartupMark("activation handler done");
       return 0;
+    case WM_GETMINMAXINFO: {
+      auto* limits = reinterpret_cast<MINMAXINFO*>(lp);
+      limits->ptMaxTrackSize.x = std::max(limits->ptMaxTrackSize.x, designedSize_.cx);
+      limits->ptMaxTrackSize.y = std::max(limits->ptMaxTrackSize.y, designedSize_.cy);
+      break;
+    }
     case WM_ERASEBKGND:
       if (elements_.empty()) break;
       return 1;  // painted with the elements

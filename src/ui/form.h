@@ -85,6 +85,8 @@ class Form : public Window {
   void RestoreFocus();
 
   ElementHost elements_;
+  // The window's size as CreateForm made it.
+  SIZE designedSize_{};
   HWND lastFocus_ = nullptr;
   bool placed_ = false;
   mutable bool controlsMade_ = false;

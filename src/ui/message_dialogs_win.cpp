@@ -8,6 +8,7 @@
 #include "ui/controls/fonts.h"
 #include "ui/error_display_win.h"
 #include "ui/form.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -52,7 +53,8 @@ class MessageForm : public Form {
 
  private:
   void Layout(const Text& caption, const Text& text, const wchar_t* icon) {
-    constexpr int kMargin = 8, kButtonW = 75, kButtonH = 25, kGap = 8, kIcon = 32;
+    // Sizes at 96 dpi, drawn at the drawing scale; the font is the system's own.
+    const int margin = Px(8), buttonW = Px(75), buttonH = Px(25), gap = Px(8), iconSize = Px(32);
     const std::wstring wideText = Wide(text);
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font_);
@@ -62,13 +64,13 @@ class MessageForm : public Form {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
 
-    const int iconRoom = icon ? kIcon + kMargin * 2 : kMargin;
-    const int textHeight = std::max(static_cast<int>(textRect.bottom), icon ? kIcon : 0);
-    const int buttonsWidth = static_cast<int>(buttons_.size()) * kButtonW +
-                             (static_cast<int>(buttons_.size()) - 1) * kGap;
+    const int iconRoom = icon ? iconSize + margin * 2 : margin;
+    const int textHeight = std::max(static_cast<int>(textRect.bottom), icon ? iconSize : 0);
+    const int buttonsWidth =
+        static_cast<int>(buttons_.size()) * buttonW + (static_cast<int>(buttons_.size()) - 1) * gap;
     const int width =
-        std::max(iconRoom + static_cast<int>(textRect.right) + kMargin, buttonsWidth + 2 * kMargin);
-    const int height = kMargin + textHeight + kMargin * 2 + kButtonH + kMargin;
+        std::max(iconRoom + static_cast<int>(textRect.right) + margin, buttonsWidth + 2 * margin);
+    const int height = margin + textHeight + margin * 2 + buttonH + margin;
 
     CreateForm({kClassName}, {.parent = GetActiveWindow(),
                               .bounds = {0, 0, width, height},
@@ -77,14 +79,14 @@ class MessageForm : public Form {
                               .exStyle = WS_EX_DLGMODALFRAME});
     if (icon) {
       icon_.CreateControl(L"STATIC", {.parent = hwnd(),
-                                      .bounds = {kMargin, kMargin, kIcon, kIcon},
+                                      .bounds = {margin, margin, iconSize, iconSize},
                                       .style = WS_VISIBLE | SS_ICON,
                                       .name = "Icon"});
       SendMessageW(icon_.hwnd(), STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, icon)),
                    0);
     }
     const int textTop =
-        kMargin + (icon && textRect.bottom < kIcon ? (kIcon - textRect.bottom) / 2 : 0);
+        margin + (icon && textRect.bottom < iconSize ? (iconSize - textRect.bottom) / 2 : 0);
     text_.CreateControl(L"STATIC", {.parent = hwnd(),
                                     .bounds = {iconRoom, textTop, static_cast<int>(textRect.right),
                                                static_cast<int>(textRect.bottom)},
@@ -94,19 +96,19 @@ class MessageForm : public Form {
                                     .name = "Text"});
 
     int x = (width - buttonsWidth) / 2;
-    const int y = height - kMargin - kButtonH;
+    const int y = height - margin - buttonH;
     for (const ButtonSpec& b : buttons_) {
       const DWORD style =
           WS_VISIBLE | WS_TABSTOP | (b.id == defaultId_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
       Window& button = *buttonWindows_.emplace_back(std::make_unique<Window>());
       button.CreateControl(L"BUTTON", {.parent = hwnd(),
-                                       .bounds = {x, y, kButtonW, kButtonH},
+                                       .bounds = {x, y, buttonW, buttonH},
                                        .text = b.caption,
                                        .font = font_,
                                        .style = style,
                                        .id = b.id});
       if (b.id == defaultId_) focus_ = button.hwnd();
-      x += kButtonW + kGap;
+      x += buttonW + gap;
     }
   }
 

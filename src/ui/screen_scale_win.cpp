@@ -2,11 +2,44 @@
 
 namespace demodisc {
 
+namespace {
+// DPI_AWARENESS_PER_MONITOR_AWARE; the names come only with Windows 10's headers.
+constexpr int kPerMonitorAware = 2;
+using GetThreadContext = HANDLE(WINAPI*)();
+using GetAwarenessOf = int(WINAPI*)(HANDLE);
+using GetDpiForSystemFunction = UINT(WINAPI*)();
+
+template <class F>
+F User32Function(const char* name) {
+  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  return user32 ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+                : nullptr;
+}
+
+UiScale& Scale() {
+  static UiScale scale;
+  return scale;
+}
+}  // namespace
+
 int ScreenDpi() {
   const HDC screen = GetDC(nullptr);
   const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
   if (screen) ReleaseDC(nullptr, screen);
   return dpi > 0 ? dpi : 96;
 }
+
+int AwareDpi() {
+  const auto context = User32Function<GetThreadContext>("GetThreadDpiAwarenessContext");
+  const auto awareness = User32Function<GetAwarenessOf>("GetAwarenessFromDpiAwarenessContext");
+  if (!context || !awareness || awareness(context()) != kPerMonitorAware) return UiScale::kBaseDpi;
+  const auto system = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
+  const int dpi = system ? static_cast<int>(system()) : ScreenDpi();
+  return dpi > 0 ? dpi : UiScale::kBaseDpi;
+}
+
+const UiScale& DrawingScale() { return Scale(); }
+
+void SetDrawingScale(UiScale scale) { Scale() = scale; }
 
 }  // namespace demodisc

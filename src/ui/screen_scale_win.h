@@ -1,8 +1,13 @@
-// Layout sizes are pixels at 96 dots per inch; the video and photo windows
-// scale them by the screen's resolution when they are created.
+// Layout sizes are pixels at 96 dots per inch. The video and photo windows
+// scale them by the screen's resolution when they are created. The main
+// window, the notice window and the message windows are drawn at the drawing
+// scale: the screen's resolution where the process is per-monitor aware
+// (there Windows would otherwise stretch their 96-dpi picture), else 96.
 #pragma once
 
 #include <windows.h>
+
+#include "control_rules/ui_scale.h"
 
 namespace demodisc {
 
@@ -11,5 +16,18 @@ int ScreenDpi();
 
 // A length at 96 dpi scaled to a resolution.
 inline int ScaledTo(int dpi, int pixels) { return MulDiv(pixels, dpi, 96); }
+
+// The resolution to draw at: the screen's where the thread is per-monitor
+// aware, 96 where it is not or the system cannot say (before Windows 10 1607
+// the functions that tell are missing, and they are looked up, not imported).
+int AwareDpi();
+
+// The scale the windows lay themselves out at; 96 dpi until it is set.
+const UiScale& DrawingScale();
+void SetDrawingScale(UiScale scale);
+
+// Sizes of a layout table at the drawing scale.
+inline int Px(int pixels) { return DrawingScale().Px(pixels); }
+inline Bounds Px(const Bounds& bounds) { return DrawingScale().Px(bounds); }
 
 }  // namespace demodisc

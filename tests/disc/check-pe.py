@@ -4,7 +4,9 @@
   - its entry point is DemoDiscStartup, whose first call restricts the DLL
     search and which then hands over to MinGW's WinMainCRTStartup (the link
     map names the stripped exe's functions; objdump disassembles the entry);
-  - its resources: the manifest asking for common controls 6, the icon and
+  - its resources: the manifest asking for common controls 6 and declaring
+    per-monitor awareness only in the form Windows 10 1607 and later read
+    (dpiAwareness, no dpiAware, which Vista to 8.1 would read), the icon and
     every picture that resource_ids.h names, each a 24-bit bitmap.
   check-pe.py DemoDisc.exe DemoDisc.map resource_ids.h objdump
 """
@@ -70,6 +72,10 @@ def check_resources(image, ids_header):
     manifest = resources.get((RT_MANIFEST, 1), b"").decode("utf-8", "replace")
     check(re.search(r'name="Microsoft\.Windows\.Common-Controls"\s+version="6\.0\.0\.0"', manifest),
           "no manifest asking for common controls version 6")
+    check(re.search(r"<dpiAwareness[^>]*>\s*PerMonitorV2\b", manifest),
+          "the manifest declares no per-monitor awareness (PerMonitorV2)")
+    check(not re.search(r"<dpiAware[\s>]", manifest),
+          "the manifest declares dpiAware, which the systems before Windows 10 1607 would read")
     with open(ids_header, encoding="utf-8") as f:
         ids = dict((n, int(v)) for n, v in re.findall(r"#define\s+(ID[BI]_\w+)\s+(\d+)", f.read()))
     check(ids.get("IDI_APP"), "resource_ids.h names no IDI_APP")

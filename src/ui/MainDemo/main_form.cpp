@@ -5,6 +5,7 @@
 #include "ui/NewVideo/new_video_form.h"
 #include "ui/PicUnit/view_pic_form.h"
 #include "ui/controls/fonts.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -16,9 +17,9 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 void MainForm::CreateWindowed(HWND applicationWindow) {
   CreateForm({kClassName}, {.parent = applicationWindow,
-                            .bounds = {0, 0, kClientWidth, kClientHeight},
+                            .bounds = Px(Bounds{0, 0, kClientWidth, kClientHeight}),
                             .text = "Демонстрационный диск \"Вортан-технологии\". 2008 г.",
-                            .font = UiFont(SansSerif(11)),
+                            .font = ScaledFont(SansSerif(11)),
                             .style = kStyle,
                             .exStyle = kExStyle});
   StartupMark("main window: frame created");

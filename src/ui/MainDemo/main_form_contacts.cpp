@@ -37,7 +37,7 @@ LabelLook WrappedLook() {
 PanelControl Line(Label& label, const char* text, std::string_view name,
                   const LabelLook& look = ContactLook(), bool bold = false) {
   return {.label = &label,
-          .args = {.text = text, .font = UiFont(Arial(11, bold)), .name = name},
+          .args = {.text = text, .font = ScaledFont(Arial(11, bold)), .name = name},
           .labelLook = look,
           .alignment = AlignTop(kLineHeight)};
 }
@@ -62,12 +62,12 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
         {.label = &Lab_adress,
          .args = {.bounds = {45, 35, 121, 28},
                   .text = "ул. Вымышленная, д. 0, г. Нигдеград",
-                  .font = UiFont(Arial(11)),
+                  .font = ScaledFont(Arial(11)),
                   .name = "Lab_adress"},
          .labelLook = ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Left, true)},
         {.label = &Lab_koresp,
          .args = {.text = "Для корресп.: 000000, а/я 0, Нигдеград",
-                  .font = UiFont(SansSerif(11)),
+                  .font = ScaledFont(SansSerif(11)),
                   .name = "Lab_koresp"},
          .labelLook = WrappedLook(),
          .alignment = AlignBottom(13)}},
@@ -96,7 +96,7 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
              ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Right)),
         {.button = &BBtn_PrintContact,
          .args = {.text = "Печатать контакт",
-                  .font = UiFont(Arial(12, true)),
+                  .font = ScaledFont(Arial(12, true)),
                   .name = "BBtn_PrintContact"},
          .buttonLook = {.pictureId = IDB_ENVELOPE,
                         .pictureWidth = 32,
@@ -128,7 +128,7 @@ void MainForm::BuildContactPanel() {
   Pan_Slogan10.Create({.parent = Pan_About.hwnd(),
                        .text = "Более 10-ти лет на рынке медицинского оборудования, программного "
                                "обеспечения и научных исследований ",
-                       .font = UiFont(Arial(11, true)),
+                       .font = ScaledFont(Arial(11, true)),
                        .name = "Pan_Slogan10"},
                       slogan);
   boxes.insert(boxes.begin(), PlacedChild(Pan_Slogan10.hwnd(), AlignBottom(22)));

@@ -10,6 +10,7 @@
 #include "ui/controls/alignment.h"
 #include "ui/controls/colours.h"
 #include "ui/controls/fonts.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -19,9 +20,9 @@ constexpr int kContactHeight = 115;
 constexpr int kControlWidth = 102;
 constexpr int kPageWidth = kCataloguePageWidth;
 
-HFONT WindowFont() { return UiFont(SansSerif(11)); }
-HFONT TabFont() { return UiFont(Arial(11, true)); }
-HFONT MemoFont() { return UiFont(Arial(kHintMemoFontHeight, false, true)); }
+HFONT WindowFont() { return ScaledFont(SansSerif(11)); }
+HFONT TabFont() { return ScaledFont(Arial(11, true)); }
+HFONT MemoFont() { return ScaledFont(Arial(kHintMemoFontHeight, false, true)); }
 // A catalogue page's description memo.
 int MemoHeight(Category category) { return HintMemoHeight(HintPageOf(category)); }
 
@@ -34,7 +35,7 @@ void MainForm::BuildLayout() {
   // The page control first: the keyboard starts on its tab row.
   PgCtrl_disk.Create(
       {.parent = hwnd(),
-       .bounds = {0, 0, kClientWidth - kControlWidth, kClientHeight - kContactHeight},
+       .bounds = Px(Bounds{0, 0, kClientWidth - kControlWidth, kClientHeight - kContactHeight}),
        .font = TabFont(),
        .name = "PgCtrl_disk"});
   StartupMark("main window: tab row created");
@@ -84,7 +85,7 @@ std::vector<MainForm::CataloguePage> MainForm::CataloguePages() {
          .args = {.text = "Внимание! В некотрых конфигурациях ОС Windows XP отдельные "
                           "демострационные программы могут не запускаться вследствие того, что "
                           "являются DOS-приложениями и управляют графикой на \"низком\" уровне.",
-                  .font = UiFont(Arial(12, true, true)),
+                  .font = ScaledFont(Arial(12, true, true)),
                   .name = "Lab_AttentDemo"},
          .labelLook = attention,
          .alignment = AlignTop(45)}},

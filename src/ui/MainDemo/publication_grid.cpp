@@ -3,6 +3,7 @@
 #include "base/files_win.h"
 #include "base/wide_win.h"
 #include "ui/controls/fonts.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -34,14 +35,14 @@ StringGridLayout PublicationGridLayout() {
   layout.rowCount = kPublicationRows;
   layout.fixedCols = 1;
   layout.fixedRows = 1;
-  layout.rowHeight = 18;
+  layout.rowHeight = Px(18);
   return layout;
 }
 
-HFONT PublicationGridFont() { return UiFont(Arial(11)); }
+HFONT PublicationGridFont() { return ScaledFont(Arial(11)); }
 
 void PreparePublicationGrid(StringGrid& grid) {
-  const PublicationColumnWidths widths = PublicationWidthsFor(grid.OuterWidth());
+  const PublicationColumnWidths widths = PublicationWidthsFor(grid.OuterWidth(), DrawingScale());
   grid.SetColWidth(0, widths.number);
   grid.SetColWidth(1, widths.language);
   grid.SetColWidth(2, widths.text);

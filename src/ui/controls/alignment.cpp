@@ -1,5 +1,7 @@
 #include "ui/controls/alignment.h"
 
+#include "ui/screen_scale_win.h"
+
 namespace demodisc {
 
 void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& children) {
@@ -9,7 +11,8 @@ void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& childr
   std::vector<AlignedChild> specs;
   specs.reserve(children.size());
   for (const PlacedChild& c : children) specs.push_back(c.alignment);
-  std::vector<Bounds> placed = AlignChildren(area, specs);
+  const UiScale& scale = DrawingScale();
+  std::vector<Bounds> placed = AlignChildrenAtScale(area, specs, scale);
   // A label whose text needs more lines than its height holds grows to them,
   // at the width the alignment gives it; the others then make room.
   bool grown = false;
@@ -18,13 +21,13 @@ void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& childr
     if (!children[i].element ||
         (spec.align != Align::Top && spec.align != Align::Bottom && spec.align != Align::None))
       continue;
-    const int needed = children[i].element->NeededHeight(placed[i].width);
+    const int needed = scale.UnpxUp(children[i].element->NeededHeight(placed[i].width));
     if (needed > spec.design.height) {
       spec.design.height = needed;
       grown = true;
     }
   }
-  if (grown) placed = AlignChildren(area, specs);
+  if (grown) placed = AlignChildrenAtScale(area, specs, scale);
   for (std::size_t i = 0; i < children.size(); ++i) {
     const Bounds& b = placed[i];
     if (children[i].element)

@@ -35,7 +35,9 @@ inline AlignedChild AlignRight(int width, int margin = 0) {
 inline AlignedChild AlignFill(int margin = 0) { return {Align::Client, {}, margin}; }
 
 // Aligns the children within the parent's client area less `inset` pixels on
-// each side (a bevel's width), in list order.
+// each side (a bevel's width), in list order. The alignments' sizes and
+// margins are at 96 dpi and placed at the drawing scale; the inset is a
+// line's width, the same at every scale.
 void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& children);
 
 }  // namespace demodisc

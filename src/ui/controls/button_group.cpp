@@ -6,11 +6,13 @@
 #include "control_rules/button_group_rules.h"
 #include "ui/controls/colours.h"
 #include "ui/gdi.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
 namespace {
 constexpr wchar_t kClassName[] = L"TButtonGroup";
+// At 96 dpi.
 constexpr int kPictureLeft = 5;
 constexpr int kCaptionGap = 2;
 constexpr int kCaptionLeftWithoutPicture = 6;
@@ -19,6 +21,7 @@ constexpr int kCaptionLeftWithoutPicture = 6;
 void ButtonGroup::Create(const CreateArgs& args, const ImageList* images, std::vector<Item> items) {
   items_ = std::move(items);
   images_ = images;
+  itemHeight_ = Px(kButtonGroupItemHeight);
   CreateArgs group = args;
   group.style |= WS_CHILD | WS_VISIBLE | WS_TABSTOP;
   group.exStyle |= WS_EX_CLIENTEDGE;
@@ -28,14 +31,14 @@ void ButtonGroup::Create(const CreateArgs& args, const ImageList* images, std::v
 int ButtonGroup::ButtonAtPoint(LPARAM lp) const {
   RECT client;
   GetClientRect(hwnd(), &client);
-  return ButtonAt(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), client.right, client.bottom, Count());
+  return ButtonAt(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), client.right, client.bottom, Count(),
+                  itemHeight_);
 }
 
 RECT ButtonGroup::ButtonRect(int index) const {
   RECT client;
   GetClientRect(hwnd(), &client);
-  return RECT{0, index * kButtonGroupItemHeight, client.right,
-              (index + 1) * kButtonGroupItemHeight};
+  return RECT{0, index * itemHeight_, client.right, (index + 1) * itemHeight_};
 }
 
 void ButtonGroup::RepaintButton(int index) {
@@ -154,7 +157,7 @@ void ButtonGroup::KeyDown(WPARAM key) {
   }
   RECT client;
   GetClientRect(hwnd(), &client);
-  MoveFocus(MovedFocus(step, focus_, Count(), client.bottom / kButtonGroupItemHeight));
+  MoveFocus(MovedFocus(step, focus_, Count(), client.bottom / itemHeight_));
 }
 
 void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
@@ -165,17 +168,17 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
 
   const ButtonFrameColours colours = FrameColoursFor(ToRgb(face));
   const bool hot = index == hot_ && !down;
-  RECT frame{r.left + 2, r.top + 1, r.right - 2, r.bottom - 1};
+  RECT frame{r.left + Px(2), r.top + Px(1), r.right - Px(2), r.bottom - Px(1)};
   FrameSolid(dc, frame, ToColorRef(hot ? colours.hotFrame : colours.frame));
 
-  const int shift = down ? 1 : 0;
+  const int shift = down ? Px(1) : 0;
   const bool hasPicture = images_ && *images_ && item.imageIndex >= 0;
-  int captionLeft = r.left + kCaptionLeftWithoutPicture;
+  int captionLeft = r.left + Px(kCaptionLeftWithoutPicture);
   if (hasPicture) {
-    const int x = r.left + kPictureLeft;
+    const int x = r.left + Px(kPictureLeft);
     images_->Draw(item.imageIndex, dc, x + shift,
                   r.top + (r.bottom - r.top - images_->height()) / 2 + shift);
-    captionLeft = x + images_->width() + kCaptionGap;
+    captionLeft = x + images_->width() + Px(kCaptionGap);
   }
 
   HGDIOBJ oldFont = SelectObject(dc, font());
@@ -192,7 +195,7 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
 
   if (index == focus_ && GetFocus() == hwnd()) {
     RECT focus = frame;
-    InflateRect(&focus, -2, -2);
+    InflateRect(&focus, -Px(2), -Px(2));
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, face);
     DrawFocusRect(dc, &focus);
@@ -206,8 +209,8 @@ void ButtonGroup::Paint(HDC dc, const RECT&) {
   const BufferedDc buffer(dc, client);
   const HDC mem = buffer.dc();
   int y = 0;
-  for (int i = 0; i < Count() && y < client.bottom; ++i, y += kButtonGroupItemHeight) {
-    RECT r{0, y, client.right, y + kButtonGroupItemHeight};
+  for (int i = 0; i < Count() && y < client.bottom; ++i, y += itemHeight_) {
+    RECT r{0, y, client.right, y + itemHeight_};
     DrawButton(mem, i, r);
   }
   if (y < client.bottom) {

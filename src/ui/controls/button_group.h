@@ -1,7 +1,7 @@
 // A button group: a column of full-width owner-drawn buttons, 36 pixels
-// high, with hot tracking. A button is clicked by pressing and releasing the
-// left mouse button on it; the keyboard only moves a focus frame. Screen
-// readers see each button as a push button named by its caption.
+// high at 96 dpi (at the drawing scale), with hot tracking. A button is clicked by pressing and
+// releasing the left mouse button on it; the keyboard only moves a focus frame. Screen readers see
+// each button as a push button named by its caption.
 #pragma once
 
 #include <functional>
@@ -76,6 +76,7 @@ class ButtonGroup final : public Window, private AccessibleElements {
 
   std::vector<Item> items_;
   const ImageList* images_ = nullptr;
+  int itemHeight_ = 0;
   int hot_ = -1;
   int focus_ = -1;
   int pressed_ = -1;        // the button the left mouse button went down on

@@ -36,7 +36,7 @@ DWORD ButtonGroup::ElementState(int index) const {
 int ButtonGroup::ElementAt(POINT client) const {
   RECT r;
   GetClientRect(hwnd(), &r);
-  return ButtonAt(client.x, client.y, r.right, r.bottom, Count());
+  return ButtonAt(client.x, client.y, r.right, r.bottom, Count(), itemHeight_);
 }
 
 int ButtonGroup::FocusedElement() const { return focus_; }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/gdi.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -35,6 +36,12 @@ HFONT UiFont(const FontSpec& spec) {
   lf.lfPitchAndFamily = DEFAULT_PITCH;
   wcsncpy(lf.lfFaceName, spec.face, LF_FACESIZE - 1);
   return UiFont(lf);
+}
+
+HFONT ScaledFont(const FontSpec& spec) {
+  FontSpec scaled = spec;
+  scaled.height = DrawingScale().FontPx(spec.height);
+  return UiFont(scaled);
 }
 
 }  // namespace demodisc

@@ -4,6 +4,7 @@
 
 #include "base/wide_win.h"
 #include "ui/gdi.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -13,7 +14,7 @@ void PageControl::Create(const CreateArgs& args) {
                 TCS_SINGLELINE | TCS_FOCUSONBUTTONDOWN;
   CreateControl(WC_TABCONTROLW, tabs);
   // The window owns the region once it has taken it.
-  OwnedRegion tabRow(CreateRectRgn(0, 0, args.bounds.width, kTabRowHeight));
+  OwnedRegion tabRow(CreateRectRgn(0, 0, args.bounds.width, Px(kTabRowHeight)));
   if (SetWindowRgn(hwnd(), tabRow.get(), FALSE)) tabRow.release();
 }
 
@@ -31,8 +32,9 @@ Panel& PageControl::AddPage(const Text& caption, int imageIndex, std::string_vie
   look.bevel = false;
   CreateArgs args;
   args.parent = GetParent(hwnd());
-  args.bounds = {own.x + kSideMargin, own.y + kTabRowHeight, own.width - 2 * kSideMargin,
-                 own.height - kTabRowHeight - kSideMargin};
+  const int side = Px(kSideMargin);
+  const int tabRow = Px(kTabRowHeight);
+  args.bounds = {own.x + side, own.y + tabRow, own.width - 2 * side, own.height - tabRow - side};
   args.name = name;
   page->Create(args, look, L"TTabSheet");
   ShowWindow(page->hwnd(), SW_HIDE);

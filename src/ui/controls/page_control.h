@@ -17,7 +17,7 @@ namespace demodisc {
 class PageControl final : public Window {
  public:
   // Each page's area inside the control: 4 pixels from the sides and the
-  // bottom, below the tab row.
+  // bottom, below the tab row (at 96 dpi; drawn at the drawing scale).
   static constexpr int kSideMargin = 4;
   static constexpr int kTabRowHeight = 28;
 

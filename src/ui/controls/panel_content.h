@@ -18,7 +18,7 @@ namespace demodisc {
 
 // One control of the content: exactly one of `label`, `picture` and
 // `button`, with its arguments (the panel is their parent) and the look of
-// its kind. Without an alignment its arguments' bounds place it.
+// its kind. Without an alignment its arguments' bounds (at 96 dpi) place it.
 struct PanelControl {
   Label* label = nullptr;
   Picture* picture = nullptr;

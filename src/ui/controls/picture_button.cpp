@@ -2,11 +2,12 @@
 
 #include "base/wide_win.h"
 #include "ui/controls/visual_styles.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
 namespace {
-constexpr int kSpacing = 4;
+constexpr int kSpacing = 4;  // picture to caption, at 96 dpi
 
 // The system's procedure of the BUTTON class, which the buttons' own one
 // hands every message on to.
@@ -94,11 +95,12 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
   if (!caption.empty())
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
   const SIZE picture = picture_ ? SIZE{picture_.width(), picture_.height()} : SIZE{0, 0};
-  PictureAndCaption place = CentredTogether(r, picture, text, look_.side, kSpacing);
+  PictureAndCaption place = CentredTogether(r, picture, text, look_.side, Px(kSpacing));
   if (pressed) {
-    ++place.picture.x;
-    ++place.picture.y;
-    OffsetRect(&place.caption, 1, 1);
+    const int shift = Px(1);
+    place.picture.x += shift;
+    place.picture.y += shift;
+    OffsetRect(&place.caption, shift, shift);
   }
   picture_.Draw(0, dc, place.picture.x, place.picture.y);
   SetBkMode(dc, TRANSPARENT);
@@ -108,7 +110,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
 
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = r;
-    InflateRect(&focus, -4, -4);
+    InflateRect(&focus, -Px(4), -Px(4));
     DrawFocusRect(dc, &focus);
   }
 }

@@ -5,13 +5,14 @@
 #include "base/wide_win.h"
 #include "ui/controls/fonts.h"
 #include "ui/gdi.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
 namespace {
 constexpr wchar_t kClassName[] = L"TStringGrid";
 constexpr int kLine = 1;       // grid line width
-constexpr int kTextInset = 2;  // text starts this far in from the cell's corner
+constexpr int kTextInset = 2;  // text starts this far in from the cell's corner, at 96 dpi
 constexpr COLORREF kLineColor = RGB(192, 192, 192);
 constexpr UINT_PTR kAutoScrollTimer = 1;
 constexpr UINT kAutoScrollMs = 60;
@@ -383,7 +384,8 @@ void StringGrid::PaintCell(HDC dc, int col, int row, const RECT& rect) {
   SetBkColor(dc, back);
   SetTextColor(dc, fore);
   const std::wstring text = Wide(Cell(col, row));
-  ExtTextOutW(dc, rect.left + kTextInset, rect.top + kTextInset, ETO_OPAQUE | ETO_CLIPPED, &rect,
+  const int inset = Px(kTextInset);
+  ExtTextOutW(dc, rect.left + inset, rect.top + inset, ETO_OPAQUE | ETO_CLIPPED, &rect,
               text.c_str(), static_cast<UINT>(text.size()), nullptr);
   if (fixed) {
     RECT edge = rect;

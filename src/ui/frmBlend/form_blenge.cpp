@@ -4,6 +4,7 @@
 #include "ui/controls/alignment.h"
 #include "ui/controls/colours.h"
 #include "ui/controls/fonts.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -15,9 +16,9 @@ constexpr int kBandHeight = 41;
 void FormBlenge::CreateWindowed(HWND mainWindow) {
   mainWindow_ = mainWindow;
   CreateForm({kClassName}, {.parent = mainWindow,
-                            .bounds = {0, 0, kClientWidth, kClientHeight},
+                            .bounds = Px(Bounds{0, 0, kClientWidth, kClientHeight}),
                             .text = "Предупреждение !",
-                            .font = UiFont({L"Tahoma", 11}),
+                            .font = ScaledFont({L"Tahoma", 11}),
                             .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
                                      WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
                             .exStyle = WS_EX_CONTROLPARENT});
@@ -28,25 +29,26 @@ void FormBlenge::CreateControls() {
   up.colour = kMoneyGreen;
   up.textColour = kRed;
   Pan_Up.Create({.parent = hwnd(),
-                 .bounds = {0, 0, kClientWidth, kBandHeight},
+                 .bounds = Px(Bounds{0, 0, kClientWidth, kBandHeight}),
                  .text = "Пункт не доступен",
-                 .font = UiFont({L"Arial", 21, true, true, ANSI_CHARSET}),
+                 .font = ScaledFont({L"Arial", 21, true, true, ANSI_CHARSET}),
                  .name = "Pan_Up"},
                 up);
 
-  Img_Werker.Create(
-      {.parent = hwnd(), .bounds = {0, kBandHeight, kClientWidth, 270}, .name = "Img_Werker"},
-      IDB_WORKER, false);
+  Img_Werker.Create({.parent = hwnd(),
+                     .bounds = Px(Bounds{0, kBandHeight, kClientWidth, 270}),
+                     .name = "Img_Werker"},
+                    IDB_WORKER, false);
 
   Pan_Btn.Create({.parent = hwnd(),
-                  .bounds = {0, kClientHeight - kBandHeight, kClientWidth, kBandHeight},
+                  .bounds = Px(Bounds{0, kClientHeight - kBandHeight, kClientWidth, kBandHeight}),
                   .name = "Pan_Btn"},
                  PanelLook{});
 
   BBtn_Exit.Create({.parent = Pan_Btn.hwnd(),
-                    .bounds = {1, 1, kClientWidth - 2, kBandHeight - 2},
+                    .bounds = Px(Bounds{1, 1, kClientWidth - 2, kBandHeight - 2}),
                     .text = "Выйти в Демо",
-                    .font = UiFont(Arial(16, true)),
+                    .font = ScaledFont(Arial(16, true)),
                     .id = IDOK,
                     .name = "BBtn_Exit"},
                    {.pictureId = IDB_ARROW_LEFT,

@@ -222,6 +222,11 @@ TEST(PublicationGridLayout, HasItsHeaderAndColumnWidths) {
   EXPECT_EQ(widths.language, 36);
   EXPECT_EQ(widths.text, 460);
   EXPECT_EQ(PublicationWidthsFor(100).text, 20);
+  // At 144 dpi the grid is 810 wide: 36, 54 and 810 - 36 - 54 - 30.
+  const auto scaled = PublicationWidthsFor(810, UiScale(144));
+  EXPECT_EQ(scaled.number, 36);
+  EXPECT_EQ(scaled.language, 54);
+  EXPECT_EQ(scaled.text, 690);
 }
 
 }  // namespace

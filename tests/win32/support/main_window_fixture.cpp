@@ -11,6 +11,7 @@
 #include "ui/controls/button_group.h"
 #include "ui/controls/string_grid.h"
 #include "ui/message_loop_win.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc::testing {
 
@@ -32,7 +33,8 @@ void MainWindowTest::StartProgram() {
   // With the trailing backslash "D:" means the drive's root, not its
   // current directory.
   SetCurrentDirectoryW(Wide(root_ + "\\").c_str());
-  app_ = std::make_unique<Application>();
+  // At the scale the test sets (96 dpi unless it sets one), whatever the prefix's.
+  app_ = std::make_unique<Application>(DrawingScale());
   app_->CreateForms();
   SetCurrentDirectoryW(oldDir_.c_str());
   main().Show();
@@ -65,7 +67,7 @@ void MainWindowTest::MoveMouse(HWND window, int x, int y) {
   POINT cursor;
   GetCursorPos(&cursor);
   if (group && WindowFromPoint(cursor) != window) {
-    POINT rest{10, group->Count() * kButtonGroupItemHeight + 2};
+    POINT rest{10, group->Count() * Px(kButtonGroupItemHeight) + 2};
     ClientToScreen(window, &rest);
     SetCursorPos(rest.x, rest.y);
     PumpMessages(600);
@@ -85,12 +87,15 @@ void MainWindowTest::ShowPage(int page) {
   PumpMessages(50);
 }
 
-void MainWindowTest::Hover(HWND group, int button) {
-  MoveMouse(group, 100, button * kButtonGroupItemHeight + kButtonGroupItemHeight / 2);
+int MainWindowTest::ButtonMiddle(int button) {
+  return Px(button * kButtonGroupItemHeight + kButtonGroupItemHeight / 2);
 }
 
-void MainWindowTest::Click(HWND group, int button) {
-  const int y = button * kButtonGroupItemHeight + kButtonGroupItemHeight / 2;
+void MainWindowTest::Hover(HWND group, int button) { MoveMouse(group, 100, ButtonMiddle(button)); }
+
+void MainWindowTest::Click(HWND group, int button) { ClickAtHeight(group, ButtonMiddle(button)); }
+
+void MainWindowTest::ClickAtHeight(HWND group, int y) {
   MoveMouse(group, 100, y);
   Post(group, WM_LBUTTONDOWN, MK_LBUTTON, 100, y);
   Post(group, WM_LBUTTONUP, 0, 100, y);

@@ -7,10 +7,12 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/application_win.h"
 #include "support/test_support.h"
 #include "ui/controls/string_grid.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc::testing {
 
@@ -56,9 +58,13 @@ class MainWindowTest : public ::testing::Test {
   void Post(HWND window, UINT msg, WPARAM wp, int x, int y);
   // Selects a page of the page control as a click on its tab does.
   void ShowPage(int page);
+  // The height of the middle of a catalogue button, at the drawing scale.
+  static int ButtonMiddle(int button);
   // The pointer onto a catalogue button; a left click on it.
   void Hover(HWND group, int button);
   void Click(HWND group, int button);
+  // A left click at a height in the group, 100 pixels from its left.
+  void ClickAtHeight(HWND group, int y);
   // Runs the program's own message loop (dialog keys included) for a while.
   void RunMessages(int ms);
   // The same until `done` says so, at most for `ms`.
@@ -73,6 +79,33 @@ class MainWindowTest : public ::testing::Test {
  private:
   std::wstring oldDir_;
 };
+
+// The resolutions the windows are tested at: 100 %, 125 %, 150 % and 200 %.
+inline constexpr int kTestedDpis[] = {96, 120, 144, 192};
+
+// A fixture of the program with its windows drawn at the parameter's
+// resolution, as where the process is per-monitor aware on a screen of that
+// resolution.
+template <class Base>
+class AtScale : public Base, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    SetDrawingScale(Scale());
+    Base::SetUp();
+  }
+  // The parameter's scale, to compute what the window should show.
+  UiScale Scale() const { return UiScale(this->GetParam()); }
+  void TearDown() override {
+    Base::TearDown();
+    SetDrawingScale(UiScale());
+  }
+};
+using ScaledMainWindowTest = AtScale<MainWindowTest>;
+
+// The name of a resolution's case: "Dpi144".
+inline std::string DpiName(const ::testing::TestParamInfo<int>& info) {
+  return "Dpi" + std::to_string(info.param);
+}
 
 // Runs `steps`, one every `intervalMs`, from a timer of this thread, also
 // while a modal window or message loop is running.

@@ -179,6 +179,28 @@ TEST_F(CatalogueTest, EachItemStartsItsBatchFileInItsFolder) {
   }
 }
 
+// Drawn at another resolution, the buttons are taller: a click at an item's
+// scaled place runs that item, the last one included, which 96-dpi rows
+// would take for another.
+class CatalogueAtScale : public testing::AtScale<CatalogueTest> {};
+INSTANTIATE_TEST_SUITE_P(Dpi, CatalogueAtScale, ::testing::ValuesIn(testing::kTestedDpis),
+                         testing::DpiName);
+
+TEST_P(CatalogueAtScale, AClickAtTheScaledPlaceOfAnItemRunsThatItem) {
+  const char* const batches[] = {"play_about.bat", "play_bm.bat", "play_dynamic.bat"};
+  const int buttons[] = {0, 1, 7};
+  for (const char* batch : batches) WriteRecordingBatch(Text("Presentation\\") + batch);
+  for (const auto& f : HintFiles(hpPresent)) WriteHint(Text(f), "");
+  HWND group = Named("BGrp_present");
+  std::vector<Text> expected;
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(batches[i]);
+    ClickAtHeight(group, Scale().Px(buttons[i] * kRow + kRow / 2));
+    expected.push_back(Text(batches[i]) + " " + Disc("Presentation"));
+    EXPECT_EQ(Records(), expected);
+  }
+}
+
 TEST_F(CatalogueTest, PressAndReleaseOnDifferentButtonsOrOtherButtonsOrKeysRunNothing) {
   WriteRecordingBatch("Presentation\\play_about.bat");
   WriteRecordingBatch("Presentation\\play_bm.bat");

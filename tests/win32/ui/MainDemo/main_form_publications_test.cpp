@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/wide_win.h"
 #include "support/input.h"
 #include "support/main_window_fixture.h"
 #include "support/pixels.h"
@@ -134,6 +135,41 @@ TEST_F(PublicationsPageTest, AClickedRowPutsItsNumberAndTextIntoTheEntryBox) {
   testing::PressKey(VK_DOWN);
   EXPECT_EQ(WindowTextUtf8(Named("Mm_artikel")), "13. Title 3\r\n");
   EXPECT_TRUE(watcher_.seen().empty());
+}
+
+// At every resolution the grid's cells hold their texts whole, and a click
+// at a row's scaled place selects that row.
+class PublicationsAtScale : public testing::AtScale<PublicationsPageTest> {};
+INSTANTIATE_TEST_SUITE_P(Dpi, PublicationsAtScale, ::testing::ValuesIn(testing::kTestedDpis),
+                         testing::DpiName);
+
+TEST_P(PublicationsAtScale, CellsHoldTheirTextsWholeAndAClickSelectsTheRowUnderIt) {
+  ShowPublications();
+  StringGrid& grid = Grid();
+  EXPECT_EQ(grid.ColWidth(0), Scale().Px(24));
+  EXPECT_EQ(grid.ColWidth(1), Scale().Px(36));
+  EXPECT_EQ(grid.RowHeight(), Scale().Px(18));
+  const HDC dc = GetDC(grid.hwnd());
+  const HGDIOBJ old = SelectObject(dc, grid.font());
+  for (int row = 0; row <= 2; ++row)
+    for (int col = 0; col < 3; ++col) {
+      SCOPED_TRACE(::testing::Message() << "col " << col << ", row " << row);
+      const std::wstring text = Wide(grid.Cell(col, row));
+      SIZE size{};
+      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+      const RECT cell = grid.CellRect(col, row);
+      // The text starts 2 pixels (at 96 dpi) in from the cell's corner.
+      EXPECT_LE(Scale().Px(2) + size.cx, cell.right - cell.left);
+      EXPECT_LE(Scale().Px(2) + size.cy, cell.bottom - cell.top);
+    }
+  SelectObject(dc, old);
+  ReleaseDC(grid.hwnd(), dc);
+  // The third row's text column: two rows and their 1-pixel lines down.
+  const int rowStep = Scale().Px(18) + 1;
+  testing::ClickAt(grid.hwnd(), POINT{Scale().Px(24) + Scale().Px(36) + 2 + Scale().Px(60),
+                                      2 * rowStep + Scale().Px(9)});
+  EXPECT_EQ(grid.Row(), 2);
+  EXPECT_EQ(WindowTextUtf8(Named("Mm_artikel")), "7.  Another title\r\n");
 }
 
 TEST_F(PublicationsPageTest, ReturningFromTheNoticeWindowDoesNotReadTheListAgain) {

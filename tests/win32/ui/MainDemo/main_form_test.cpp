@@ -8,13 +8,49 @@
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/label.h"
 #include "ui/controls/page_control.h"
+#include "ui/controls/panel.h"
 #include "ui/form.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 namespace {
 
 using testing::MainWindowTest;
 using testing::PumpMessages;
+using testing::ScaledMainWindowTest;
+
+// The same window at 100 %, 125 %, 150 % and 200 %: every size of the
+// layout times the resolution over 96. At 96 dpi every place is exact;
+// elsewhere each edge may be a pixel off by its rounding, and more by the
+// bevels of the panels around it, which keep their one pixel: each moves the
+// far edges of what it holds by up to the pixels a scaled bevel would have
+// had more.
+class MainWindowAtScale : public ScaledMainWindowTest {
+ protected:
+  int Slack(int bevels = 0) const {
+    return GetParam() == 96 ? 0 : 1 + bevels * (Scale().Px(1) - 1);
+  }
+  void ExpectNear(const Bounds& placed, const Bounds& expected, int bevels = 0) const {
+    const int slack = Slack(bevels);
+    EXPECT_NEAR(placed.x, expected.x, slack) << "left";
+    EXPECT_NEAR(placed.y, expected.y, slack) << "top";
+    EXPECT_NEAR(placed.x + placed.width, expected.x + expected.width, slack) << "right";
+    EXPECT_NEAR(placed.y + placed.height, expected.y + expected.height, slack) << "bottom";
+  }
+  // The panels with a bevel that hold a control of the main window.
+  int BevelsAround(std::string_view name) {
+    const GraphicElement* element = main().NamedElement(name);
+    HWND holder = element ? element->parent() : GetParent(Named(name));
+    int bevels = 0;
+    for (; holder && holder != main().hwnd(); holder = GetParent(holder)) {
+      const auto* panel = dynamic_cast<const Panel*>(Window::FromHwnd(holder));
+      if (panel && panel->Inset() > 0) ++bevels;
+    }
+    return bevels;
+  }
+};
+INSTANTIATE_TEST_SUITE_P(Dpi, MainWindowAtScale, ::testing::ValuesIn(testing::kTestedDpis),
+                         testing::DpiName);
 
 struct Place {
   const char* name;
@@ -65,14 +101,14 @@ const Place kLayout[] = {
     {"BBtn_PrintContact", {4, 45, 165, 36}},
 };
 
-TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
+TEST_P(MainWindowAtScale, EveryControlStandsWhereTheLayoutPutsIt) {
   for (const Place& p : kLayout) {
     SCOPED_TRACE(p.name);
     const std::optional<Bounds> placed = testing::NamedBounds(main(), p.name);
     ASSERT_TRUE(placed.has_value());
     // A label whose text needs more lines in the fonts at hand than the
     // layout gives grows to them: a bottom-aligned one upward.
-    Bounds expected = p.bounds;
+    Bounds expected = Scale().Px(p.bounds);
     const Label* label = main().Named<Label>(p.name);
     const int needed = label ? label->NeededHeight(expected.width) : 0;
     if (needed > expected.height) {
@@ -80,27 +116,26 @@ TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt) {
       if (name == "Lab_HInstall" || name == "Lab_koresp") expected.y -= needed - expected.height;
       expected.height = needed;
     }
-    EXPECT_EQ(*placed, expected);
+    ExpectNear(*placed, expected, BevelsAround(p.name));
   }
   // Each page's client area is 546 x 398, below the tab row.
   for (const char* page : {"Present", "Artikel", "Demo", "Video", "Gebit_Benutzt"}) {
     SCOPED_TRACE(page);
-    RECT rc;
-    GetClientRect(Named(page), &rc);
-    EXPECT_EQ(rc.right, 546);
-    EXPECT_EQ(rc.bottom, 398);
-    const Bounds b = BoundsInParent(Named(page));
-    EXPECT_EQ(b.x, 4);
-    EXPECT_EQ(b.y + 398 + 4, 430);
+    ExpectNear(BoundsInParent(Named(page)), Scale().Px(Bounds{4, 430 - 4 - 398, 546, 398}));
   }
 }
 
-TEST_F(MainWindowTest, WindowHasADialogFrameIsCentredAndShowsTheCaption) {
+TEST_P(MainWindowAtScale, WindowHasADialogFrameIsCentredAndShowsTheCaption) {
   HWND h = main().hwnd();
   RECT rc;
   GetClientRect(h, &rc);
-  EXPECT_EQ(rc.right, 656);
-  EXPECT_EQ(rc.bottom, 545);
+  // 656 x 545 times the scale: 984 x 818 at 144 dpi.
+  EXPECT_NEAR(rc.right, 656 * GetParam() / 96.0, 1);
+  EXPECT_NEAR(rc.bottom, 545 * GetParam() / 96.0, 1);
+  if (GetParam() == 96) {
+    EXPECT_EQ(rc.right, 656);
+    EXPECT_EQ(rc.bottom, 545);
+  }
   const LONG style = GetWindowLongW(h, GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -110,6 +145,23 @@ TEST_F(MainWindowTest, WindowHasADialogFrameIsCentredAndShowsTheCaption) {
   EXPECT_EQ(w.left, CentredOrigin(0, GetSystemMetrics(SM_CXSCREEN), w.right - w.left));
   EXPECT_EQ(w.top, CentredOrigin(0, GetSystemMetrics(SM_CYSCREEN), w.bottom - w.top));
   EXPECT_EQ(WindowTextUtf8(h), "Демонстрационный диск \"Вортан-технологии\". 2008 г.");
+}
+
+TEST_P(MainWindowAtScale, TheNoticeWindowIsDrawnAtTheSameScale) {
+  RECT rc;
+  GetClientRect(notice().hwnd(), &rc);
+  EXPECT_EQ(rc.right, Scale().Px(273));
+  EXPECT_EQ(rc.bottom, Scale().Px(352));
+  const Place places[] = {{"Pan_Up", {0, 0, 273, 41}},
+                          {"Img_Werker", {0, 41, 273, 270}},
+                          {"Pan_Btn", {0, 311, 273, 41}},
+                          {"BBtn_Exit", {1, 1, 271, 39}}};
+  for (const Place& p : places) {
+    SCOPED_TRACE(p.name);
+    const std::optional<Bounds> placed = testing::NamedBounds(notice(), p.name);
+    ASSERT_TRUE(placed.has_value());
+    ExpectNear(*placed, Scale().Px(p.bounds));
+  }
 }
 
 TEST_F(MainWindowTest, OpensOnThePresentationsWithTheFocusOnTheTabRow) {
@@ -159,7 +211,7 @@ struct FontRow {
   BYTE charset;
 };
 
-TEST_F(MainWindowTest, ControlsUseTheirFonts) {
+TEST_P(MainWindowAtScale, ControlsUseTheirFonts) {
   const FontRow rows[] = {
       {"PgCtrl_disk", L"Arial", 11, true, false, RUSSIAN_CHARSET},
       {"Mm_Hint", L"Arial", 11, false, true, RUSSIAN_CHARSET},
@@ -178,7 +230,7 @@ TEST_F(MainWindowTest, ControlsUseTheirFonts) {
     SCOPED_TRACE(r.name);
     const LOGFONTW lf = FontOf(testing::NamedFont(main(), r.name));
     EXPECT_STREQ(lf.lfFaceName, r.face);
-    EXPECT_EQ(lf.lfHeight, -r.height);
+    EXPECT_EQ(lf.lfHeight, -Scale().FontPx(r.height));
     EXPECT_EQ(lf.lfWeight >= FW_BOLD, r.bold);
     EXPECT_EQ(lf.lfItalic != 0, r.italic);
     EXPECT_EQ(lf.lfCharSet, r.charset);
