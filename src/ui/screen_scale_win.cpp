@@ -3,8 +3,10 @@
 namespace demodisc {
 
 namespace {
-// DPI_AWARENESS_PER_MONITOR_AWARE; the names come only with Windows 10's headers.
-constexpr int kPerMonitorAware = 2;
+// DPI_AWARENESS_SYSTEM_AWARE; per monitor (2) draws at the same system DPI
+// while the windows are not laid out again on WM_DPICHANGED. The names come
+// only with Windows 10's headers.
+constexpr int kSystemAware = 1;
 using GetThreadContext = HANDLE(WINAPI*)();
 using GetAwarenessOf = int(WINAPI*)(HANDLE);
 using GetDpiForSystemFunction = UINT(WINAPI*)();
@@ -32,7 +34,7 @@ int ScreenDpi() {
 int AwareDpi() {
   const auto context = User32Function<GetThreadContext>("GetThreadDpiAwarenessContext");
   const auto awareness = User32Function<GetAwarenessOf>("GetAwarenessFromDpiAwarenessContext");
-  if (!context || !awareness || awareness(context()) != kPerMonitorAware) return UiScale::kBaseDpi;
+  if (!context || !awareness || awareness(context()) < kSystemAware) return UiScale::kBaseDpi;
   const auto system = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
   const int dpi = system ? static_cast<int>(system()) : ScreenDpi();
   return dpi > 0 ? dpi : UiScale::kBaseDpi;

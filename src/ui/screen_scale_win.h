@@ -1,8 +1,8 @@
 // Layout sizes are pixels at 96 dots per inch. The video and photo windows
 // scale them by the screen's resolution when they are created. The main
 // window, the notice window and the message windows are drawn at the drawing
-// scale: the screen's resolution where the process is per-monitor aware
-// (there Windows would otherwise stretch their 96-dpi picture), else 96.
+// scale: the system's resolution where the process is DPI aware (there
+// Windows would otherwise stretch their 96-dpi picture), else 96.
 #pragma once
 
 #include <windows.h>
@@ -17,8 +17,8 @@ int ScreenDpi();
 // A length at 96 dpi scaled to a resolution.
 inline int ScaledTo(int dpi, int pixels) { return MulDiv(pixels, dpi, 96); }
 
-// The resolution to draw at: the screen's where the thread is per-monitor
-// aware, 96 where it is not or the system cannot say (before Windows 10 1607
+// The resolution to draw at: the system's where the thread is system or
+// per-monitor aware, 96 where it is not or the system cannot say (before Windows 10 1607
 // the functions that tell are missing, and they are looked up, not imported).
 int AwareDpi();
 
