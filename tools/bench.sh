@@ -22,7 +22,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
 "$root/tools/install-deps.sh"
-base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
 demodisc_one_exe bench.sh "measuring"
 build=$DEMODISC_PRODUCT_TREE tests=$DEMODISC_TESTS_TREE

@@ -8,8 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
 "$root/tools/install-deps.sh"
-base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
+base=$(demodisc_build_dir)
 demodisc_one_exe profile-startup.sh "profiling"
 tree=$base/${DEMODISC_PRODUCT_PRESET}-profile
 (cd "$root" && cmake --preset "$DEMODISC_PRODUCT_PRESET" -B "$tree" -DDEMODISC_STARTUP_PROFILE=ON >/dev/null)

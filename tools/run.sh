@@ -8,8 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 
-base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
+base=$(demodisc_build_dir)
 demodisc_one_exe run.sh "starting"
 
 # The product's tree alone (the test command's native build may share $base).

@@ -8,8 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs}
 "$root/tools/install-deps.sh"
-base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
+base=$(demodisc_build_dir)
 demodisc_one_exe screenshots.sh "taking the screenshots of"
 build=$DEMODISC_PRODUCT_TREE tests=$DEMODISC_TESTS_TREE
 . "$root/tools/windows-build.sh"

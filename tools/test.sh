@@ -9,8 +9,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 
-base=${DEMODISC_BUILD_DIR:-$root/build}
 . "$root/tools/wine-env.sh"
+base=$(demodisc_build_dir)
 demodisc_choose_wine test.sh installed
 suites=$(IFS=';'; echo "${DEMODISC_ARCHES[*]}")
 for arch in win32 win64; do

@@ -12,7 +12,8 @@
 #                                 win64 forces one
 #   demodisc_has_arch <arch>      true when DEMODISC_ARCHES holds it
 #   demodisc_trees <arch>         sets DEMODISC_PRODUCT_PRESET/_TREE and
-#                                 DEMODISC_TESTS_PRESET/_TREE under $base
+#                                 DEMODISC_TESTS_PRESET/_TREE in the build
+#                                 folder (demodisc_build_dir)
 #   demodisc_one_exe <tool> <verb>
 #                                 for the tools that run one exe: chooses the
 #                                 Wine (the PE32's where it runs), says so,
@@ -180,15 +181,16 @@ demodisc_exe_name() {
   else echo "the PE32+ test build of DemoDisc.exe under the 64-bit Wine (win64 prefix)"; fi
 }
 
-# The variables are the caller's, as is $base, its build folder.
-# shellcheck disable=SC2034,SC2154
+# The variables are the caller's.
+# shellcheck disable=SC2034
 demodisc_trees() {
-  local suffix=""
+  local suffix="" build
   [ "$1" = win64 ] && suffix=64
+  build=$(demodisc_build_dir)
   DEMODISC_PRODUCT_PRESET=windows$suffix
-  DEMODISC_PRODUCT_TREE=$base/windows$suffix
+  DEMODISC_PRODUCT_TREE=$build/windows$suffix
   DEMODISC_TESTS_PRESET=windows$suffix-tests
-  DEMODISC_TESTS_TREE=$base/windows$suffix-tests
+  DEMODISC_TESTS_TREE=$build/windows$suffix-tests
 }
 
 demodisc_one_exe() {

@@ -25,8 +25,7 @@ wine_calls() {
   WINEPREFIX=/p wineserver -k
 }
 one_exe() {
-  # shellcheck disable=SC2034 # the build folder that demodisc_trees reads
-  local base=/b
+  DEMODISC_BUILD_DIR=/b
   demodisc_one_exe "$@"
   echo "$arch $DEMODISC_PRODUCT_TREE $DEMODISC_TESTS_PRESET"
 }
