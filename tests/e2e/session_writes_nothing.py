@@ -161,9 +161,9 @@ def wait_ended(name, *watched, timeout=20.0):
     program was still running."""
     time.sleep(0.5)
     end = time.time() + timeout
-    while name in running_programs() and time.time() < end:
+    while any(running_programs((name,))) and time.time() < end:
         time.sleep(0.2)
-    ended = name not in running_programs()
+    ended = not any(running_programs((name,)))
     settle()
     for p in watched:
         try:

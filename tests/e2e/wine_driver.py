@@ -123,9 +123,10 @@ def in_this_prefix(pid):
     return ("WINEPREFIX=" + os.environ.get("WINEPREFIX", "")).encode() in env
 
 
-def running_programs():
-    """The names of the programs running in this test's prefix, lower case,
-    without ".exe"."""
+def running_programs(names):
+    """Those of the names (lower case, without ".exe") of programs running in
+    this test's prefix; a process's environment is read only for a name
+    asked for."""
     for pid in os.listdir("/proc"):
         if not pid.isdigit():
             continue
@@ -134,15 +135,16 @@ def running_programs():
                 first = f.read().split(b"\0")[0].decode("utf-8", "replace")
         except OSError:
             continue
-        if in_this_prefix(pid):
-            yield first.replace("\\", "/").rsplit("/", 1)[-1].lower().removesuffix(".exe")
+        name = first.replace("\\", "/").rsplit("/", 1)[-1].lower().removesuffix(".exe")
+        if name in names and in_this_prefix(pid):
+            yield name
 
 
 def started_program():
     """The name of a program that an item started while it runs, else None:
     the program answers meanwhile, so only the processes tell that it still
     waits."""
-    return next((name for name in running_programs() if name in STARTED_PROGRAMS), None)
+    return next(running_programs(STARTED_PROGRAMS), None)
 
 
 def after_click():
