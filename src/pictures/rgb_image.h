@@ -1,0 +1,27 @@
+// A picture's pixels as the program draws them: 24-bit colour, blue, green
+// and red bytes per pixel, rows from top to bottom with no padding.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace demodisc {
+
+struct Bgr {
+  std::uint8_t b = 0;
+  std::uint8_t g = 0;
+  std::uint8_t r = 0;
+  friend bool operator==(const Bgr&, const Bgr&) = default;
+};
+
+struct RgbImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> bgr;  // width * height * 3 bytes
+
+  bool empty() const { return width <= 0 || height <= 0; }
+  // The pixel at a place inside the picture.
+  Bgr At(int x, int y) const;
+};
+
+}  // namespace demodisc
