@@ -23,6 +23,9 @@ if(NOT DEMODISC_TESTS)
   return()
 endif()
 
+# The pictures, which need zlib, only here: the checker does not use them.
+add_subdirectory(src/pictures)
+
 find_package(GTest REQUIRED)
 include(GoogleTest)
 add_subdirectory(tests/native)

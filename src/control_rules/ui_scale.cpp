@@ -4,14 +4,11 @@
 
 namespace demodisc {
 
-namespace {
-// value * num / den rounded to the nearest, halves away from zero.
 int MulDivRounded(int value, int num, int den) {
   const std::int64_t product = std::int64_t{value} * num;
   const std::int64_t half = den / 2;
   return static_cast<int>(product >= 0 ? (product + half) / den : -((-product + half) / den));
 }
-}  // namespace
 
 int UiScale::Px(int pixels) const {
   return dpi_ == kBaseDpi ? pixels : MulDivRounded(pixels, dpi_, kBaseDpi);

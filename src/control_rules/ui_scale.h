@@ -11,6 +11,9 @@
 
 namespace demodisc {
 
+// value * num / den (den > 0) rounded to the nearest, halves away from zero.
+int MulDivRounded(int value, int num, int den);
+
 class UiScale {
  public:
   static constexpr int kBaseDpi = 96;

@@ -12,7 +12,8 @@ import re
 import sys
 
 LAYERS = ["portable core", "platform", "window layer", "windows", "application"]
-CORE_FOLDERS = {"base", "control_rules", "disc_check", "launcher", "media", "photos", "publications"}
+CORE_FOLDERS = {"base", "control_rules", "disc_check", "launcher", "media", "photos", "pictures",
+                "publications"}
 WINDOW_LAYER_FOLDERS = {"controls"}
 WINDOWS_HEADERS = re.compile(r"^(windows|winuser|commctrl|mmsystem|digitalv|oleacc|ole2|"
                              r"uxtheme|shlobj|shellapi|psapi|windowsx|objbase)\.h$", re.I)
