@@ -173,7 +173,6 @@ std::optional<RgbImage> DecodePng(std::span<const std::uint8_t> file) {
     if (!MayBeSkipped(*chunk)) return std::nullopt;
     if (idat == Idat::kReading) idat = Idat::kDone;
   }
-  if (idat == Idat::kNotYet) return std::nullopt;
 
   const std::size_t stride = static_cast<std::size_t>(header->width) * kBytesPerPixel;
   std::optional<std::vector<std::uint8_t>> rows =
