@@ -79,7 +79,7 @@ endfunction()
 # windres does not report the files the .rc pulls in: rebuild it when one changes.
 file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.bmp
      ${PROJECT_SOURCE_DIR}/resources/*.ico ${PROJECT_SOURCE_DIR}/resources/*.manifest
-     ${PROJECT_SOURCE_DIR}/resources/*.h)
+     ${PROJECT_SOURCE_DIR}/resources/*.h ${PROJECT_SOURCE_DIR}/resources/*/*.png)
 set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/demodisc.rc PROPERTIES
                             OBJECT_DEPENDS "${RESOURCE_FILES}")
 

@@ -14,3 +14,9 @@
 #define IDB_ARROW_LEFT 107     // blue arrow pointing left, 32 x 32
 #define IDB_VIDEO_TOOLBAR 108  // play, pause, stop: three 16 x 16 pictures in one 48 x 16 strip
 #define IDB_READ_DOC 109       // the read button's document picture, 32 x 32
+
+// The same pictures drawn for screens of a higher resolution: PNG files
+// (RCDATA, 8-bit RGB) at 150 % and 200 % of the sizes above, identified by
+// the picture's identifier plus the set's offset. The video toolbar has none.
+#define IDB_SET_150 1000
+#define IDB_SET_200 2000

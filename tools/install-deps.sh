@@ -18,7 +18,7 @@ missing() {
 }
 
 pkgs=(cmake g++ make googletest g++-mingw-w64-i686 binutils-mingw-w64-i686
-      g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+      g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zlib1g-dev libz-mingw-w64-dev
       fonts-wine fonts-liberation xvfb xauth xdotool x11-utils
       imagemagick ffmpeg xorriso clang clang-format libclang-rt-14-dev python3
       bats shellcheck strace wine wine64 libwine)

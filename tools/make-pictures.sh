@@ -46,7 +46,15 @@ to_bmp() {
     -type TrueColor -define bmp:format=bmp3 "BMP3:$3"
 }
 
-# --- The catalogue: 26 pictures of 32 x 32, in image-index order -----------
+# to_png IN BACKGROUND OUT: the same as an RGB PNG (colour type 2, 8 bits)
+# with no date or text chunks, so that the same sources give the same file.
+to_png() {
+  convert "$1" -channel A -threshold 50% +channel -background "$2" -alpha remove -alpha off \
+    -strip -define png:color-type=2 -define png:bit-depth=8 -define png:exclude-chunks=all \
+    "PNG24:$3"
+}
+
+# --- The catalogue's sources, in image-index order ------------------------
 # One source per index: "tango:CONTEXT/NAME", "svg:FILE" or
 # "tango:CONTEXT/NAME+svg:FILE" (a Tango icon with a drawing laid over it).
 catalogue=(
@@ -93,44 +101,70 @@ source_png() {
 }
 
 [ ${#catalogue[@]} -eq 26 ] || { echo "make-pictures: the catalogue needs 26 pictures" >&2; exit 1; }
-tiles=()
-for i in "${!catalogue[@]}"; do
-  source_png "${catalogue[$i]}" 32 "$work/cat$i.png"
-  tiles+=("$work/cat$i.png")
-done
-convert "${tiles[@]}" -background none +append "$work/catalogue.png"
-to_bmp "$work/catalogue.png" "$magenta" "$res/catalogue.bmp"
 
-# --- Button glyphs and the small pictures --------------------------------
-svg_png "$svg/close.svg" 22 22 "$work/close.png"
-to_bmp "$work/close.png" "$magenta" "$res/close.bmp"
+# at PERCENT PIXELS: a 96-dpi size in the set of that percentage, rounded to
+# the nearest pixel, halves up (as the program's scaling rounds).
+at() { echo $((($2 * $1 + 50) / 100)); }
 
-svg_png "$svg/reader.svg" 48 48 "$work/reader.png"
-to_bmp "$work/reader.png" "$magenta" "$res/reader.bmp"
+# picture_set PERCENT: every picture at that percentage of its 96-dpi size.
+# The 100 % set is the bitmaps in resources/; the larger sets, which screens
+# of a higher resolution draw, are PNG files in resources/<percent>/.
+picture_set() {
+  local p=$1 out=$res ext=bmp
+  if [ "$p" -ne 100 ]; then out=$res/$p; ext=png; mkdir -p "$out"; fi
+  # save IN BACKGROUND NAME: the picture with that transparent colour.
+  save() {
+    if [ "$ext" = bmp ]; then to_bmp "$1" "$2" "$out/$3.bmp"; else to_png "$1" "$2" "$out/$3.png"; fi
+  }
 
-tango_png apps/internet-mail 32 "$work/envelope.png"
-to_bmp "$work/envelope.png" "$magenta" "$res/envelope.bmp"
+  # The catalogue: 26 pictures of 32 x 32 at 96 dpi, in image-index order.
+  local s32 i tiles=()
+  s32=$(at "$p" 32)
+  for i in "${!catalogue[@]}"; do
+    source_png "${catalogue[$i]}" "$s32" "$work/cat$i.png"
+    tiles+=("$work/cat$i.png")
+  done
+  convert "${tiles[@]}" -background none +append "$work/catalogue.png"
+  save "$work/catalogue.png" "$magenta" catalogue
 
-tango_png actions/system-search 32 "$work/search.png"
-svg_png "$svg/eye.svg" 32 32 "$work/eye.png"
-overlay "$work/search.png" "$work/eye.png" "$work/magnifier.png"
-to_bmp "$work/magnifier.png" "$magenta" "$res/magnifier.bmp"
+  # Button glyphs and the small pictures.
+  local s22 s48
+  s22=$(at "$p" 22); s48=$(at "$p" 48)
+  svg_png "$svg/close.svg" "$s22" "$s22" "$work/close.png"
+  save "$work/close.png" "$magenta" close
 
-# Tango's arrow is green; turning its hue by about 120 degrees makes it blue.
-tango_png actions/go-previous 32 "$work/arrow.png"
-convert "$work/arrow.png" -modulate 100,110,168 "$work/arrow_blue.png"
-to_bmp "$work/arrow_blue.png" "$magenta" "$res/arrow_left.bmp"
+  svg_png "$svg/reader.svg" "$s48" "$s48" "$work/reader.png"
+  save "$work/reader.png" "$magenta" reader
 
-svg_png "$svg/book.svg" 32 32 "$work/book.png"
-to_bmp "$work/book.png" "$magenta" "$res/read_doc.bmp"
+  tango_png apps/internet-mail "$s32" "$work/envelope.png"
+  save "$work/envelope.png" "$magenta" envelope
 
-svg_png "$svg/video_toolbar.svg" 48 16 "$work/video_toolbar.png"
-to_bmp "$work/video_toolbar.png" "$magenta" "$res/video_toolbar.bmp"
+  tango_png actions/system-search "$s32" "$work/search.png"
+  svg_png "$svg/eye.svg" "$s32" "$s32" "$work/eye.png"
+  overlay "$work/search.png" "$work/eye.png" "$work/magnifier.png"
+  save "$work/magnifier.png" "$magenta" magnifier
 
-# --- The notice picture: opaque, on white ----------------------------------
-svg_png "$svg/worker.svg" 269 270 "$work/worker.png"
-convert "$work/worker.png" -background white -alpha remove -alpha off \
-  -type TrueColor -define bmp:format=bmp3 "BMP3:$res/worker.bmp"
+  # Tango's arrow is green; turning its hue by about 120 degrees makes it blue.
+  tango_png actions/go-previous "$s32" "$work/arrow.png"
+  convert "$work/arrow.png" -modulate 100,110,168 "$work/arrow_blue.png"
+  save "$work/arrow_blue.png" "$magenta" arrow_left
+
+  svg_png "$svg/book.svg" "$s32" "$s32" "$work/book.png"
+  save "$work/book.png" "$magenta" read_doc
+
+  # The video window's toolbar is drawn at 96 dpi only.
+  if [ "$p" -eq 100 ]; then
+    svg_png "$svg/video_toolbar.svg" 48 16 "$work/video_toolbar.png"
+    save "$work/video_toolbar.png" "$magenta" video_toolbar
+  fi
+
+  # The notice picture: opaque, its edges blended on white.
+  svg_png "$svg/worker.svg" "$(at "$p" 269)" "$(at "$p" 270)" "$work/worker.png"
+  convert "$work/worker.png" -background white -alpha remove -alpha off "$work/worker_white.png"
+  save "$work/worker_white.png" white worker
+}
+
+for percent in 100 150 200; do picture_set "$percent"; done
 
 # --- The application icon: 16, 32 and 48 pixels, 32-bit with alpha ---------
 for s in 16 32 48; do svg_png "$svg/app_icon.svg" $s $s "$work/icon$s.png"; done

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the five pages (docs/screenshot-*.png),
-# and of the main window drawn at 144 and 192 dpi (docs/screenshot-144dpi.png,
-# docs/screenshot-192dpi.png): the program on the sample disc under Wine in a
-# virtual X server.
+# and of the main window drawn at 120, 144 and 192 dpi
+# (docs/screenshot-<dpi>dpi.png): the program on the sample disc under Wine in
+# a virtual X server.
 #   screenshots.sh [out-folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

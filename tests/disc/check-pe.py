@@ -17,7 +17,7 @@ import sys
 
 from pe_image import MACHINE_I386, Image
 
-RT_BITMAP, RT_ICON, RT_GROUP_ICON, RT_MANIFEST = 2, 3, 14, 24
+RT_BITMAP, RT_ICON, RT_RCDATA, RT_GROUP_ICON, RT_MANIFEST = 2, 3, 10, 14, 24
 failures = []
 
 
@@ -81,14 +81,22 @@ def check_resources(image, ids_header):
     check(ids.get("IDI_APP"), "resource_ids.h names no IDI_APP")
     check((RT_GROUP_ICON, ids.get("IDI_APP")) in resources, "no icon IDI_APP")
     check(any(kind == RT_ICON for kind, _ in resources), "no icon images")
+    sets = {n: v for n, v in ids.items() if n.startswith("IDB_SET_")}
+    check(len(sets) == 2, "resource_ids.h names not the two larger sets IDB_SET_150 and IDB_SET_200")
     for name, ident in sorted(ids.items()):
-        if not name.startswith("IDB_"):
+        if not name.startswith("IDB_") or name in sets:
             continue
         bitmap = resources.get((RT_BITMAP, ident))
         if check(bitmap and len(bitmap) >= 40, f"no bitmap {name} ({ident})"):
             size, width, height, _, bits = struct.unpack_from("<IiiHH", bitmap)
             check(size >= 40 and width > 0 and height != 0 and bits == 24,
                   f"bitmap {name} is not a 24-bit picture")
+        # Every picture but the video toolbar's has its larger sets, as PNG.
+        if name == "IDB_VIDEO_TOOLBAR":
+            continue
+        for set_name, offset in sorted(sets.items()):
+            png = resources.get((RT_RCDATA, ident + offset), b"")
+            check(png.startswith(b"\x89PNG\r\n\x1a\n"), f"no PNG {name} + {set_name} ({ident + offset})")
     return len(resources)
 
 

@@ -4,7 +4,7 @@
 prefix's server ended in between so that the new program reads it. The main
 window's client area must be 656 x 545 times dpi / 96, within a pixel, and
 the window centred on the desktop (its origin raised to the desktop's). With
-a shots folder it saves the main window at 144 and 192 dpi there as
+a shots folder it saves the main window at 120, 144 and 192 dpi there as
 screenshot-<dpi>dpi.png. LogPixels is put back as it was at the end.
 
 Runs alone, inside a display and a Wine prefix (DISPLAY, WINEPREFIX).
@@ -30,7 +30,7 @@ DISC = os.path.join(WORK, "disc")
 KEY = r"HKCU\Control Panel\Desktop"
 DESKTOP = (1024, 768)  # the prefix's virtual desktop
 DPIS = (96, 120, 144, 192)
-SHOT_DPIS = (144, 192)
+SHOT_DPIS = (120, 144, 192)
 
 
 def log_pixels():

@@ -6,11 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "pictures/picture_sizes.h"
+#include "pictures/picture_strip.h"
+#include "pictures/png_decode.h"
 #include "resource_ids.h"
 
 namespace {
@@ -122,6 +127,72 @@ INSTANTIATE_TEST_SUITE_P(Resources, ResourcePicture, ::testing::ValuesIn(kPictur
                          [](const ::testing::TestParamInfo<Picture>& info) {
                            return std::string(info.param.name);
                          });
+
+// A set's PNG resource, decoded; none when it is missing or damaged.
+std::optional<demodisc::RgbImage> SetPicture(int id, int percent) {
+  HMODULE module = GetModuleHandleW(nullptr);
+  const int setId = id + (percent == 150 ? IDB_SET_150 : IDB_SET_200);
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(setId), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (!found) return std::nullopt;
+  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
+  if (!bytes) return std::nullopt;
+  return demodisc::DecodePng({bytes, SizeofResource(module, found)});
+}
+
+// The mean difference of two tiles' channels, 0 to 255.
+double Difference(const demodisc::RgbImage& set, const DibResource& dib, int tile, int setTile,
+                  int width, int height) {
+  long total = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const demodisc::Bgr p = set.At(setTile * width + x, y);
+      const COLORREF q = dib.Pixel(tile * width + x, y);
+      total += std::abs(p.r - GetRValue(q)) + std::abs(p.g - GetGValue(q)) +
+               std::abs(p.b - GetBValue(q));
+    }
+  }
+  return static_cast<double>(total) / (3.0 * width * height);
+}
+
+// The sets drawn for higher resolutions hold the same pictures in the same
+// order: each is its bitmap's size times the set's percentage, with the
+// bitmap's background in every tile's lower-left corner, and reduced to 96 dpi
+// each of its tiles looks like the bitmap's tile of the same place more than
+// like any other.
+TEST_P(ResourcePicture, TheLargerSetsHoldTheSamePicturesInTheSameOrder) {
+  const Picture& picture = GetParam();
+  if (picture.id == IDB_VIDEO_TOOLBAR) GTEST_SKIP() << "the video toolbar is drawn at 96 dpi only";
+  DibResource dib(picture.id);
+  ASSERT_TRUE(dib.loaded());
+  const int tileWidth = picture.width / picture.tiles;
+  const demodisc::Bgr key{GetBValue(picture.background), GetGValue(picture.background),
+                          GetRValue(picture.background)};
+  for (int percent : {150, 200}) {
+    SCOPED_TRACE(percent);
+    const auto set = SetPicture(picture.id, percent);
+    ASSERT_TRUE(set.has_value()) << "no sound PNG for the set";
+    const int setTile = demodisc::SizeInSet(percent, tileWidth);
+    ASSERT_EQ(set->width, setTile * picture.tiles);
+    ASSERT_EQ(set->height, demodisc::SizeInSet(percent, picture.height));
+    for (int tile = 0; tile < picture.tiles; ++tile)
+      EXPECT_EQ(set->At(tile * setTile, set->height - 1), key) << "tile " << tile;
+
+    const demodisc::RgbImage reduced =
+        demodisc::ScaleTilesDown(*set, picture.tiles, tileWidth, picture.height,
+                                 picture.background == kWhite ? std::nullopt : std::optional(key));
+    ASSERT_EQ(reduced.width, picture.width);
+    for (int tile = 0; tile < picture.tiles; ++tile) {
+      SCOPED_TRACE(tile);
+      const double own = Difference(reduced, dib, tile, tile, tileWidth, picture.height);
+      EXPECT_LT(own, 64.0);  // hand-drawn sizes of an icon differ in detail
+      for (int other = 0; other < picture.tiles; ++other) {
+        if (other == tile) continue;
+        EXPECT_LT(own, Difference(reduced, dib, other, tile, tileWidth, picture.height))
+            << "looks more like tile " << other;
+      }
+    }
+  }
+}
 
 // The catalogue's items each have a picture of their own: no two tiles alike.
 TEST(Resources, CatalogueTilesAreAllDifferent) {

@@ -29,7 +29,7 @@ int MemoHeight(Category category) { return HintMemoHeight(HintPageOf(category));
 }  // namespace
 
 void MainForm::BuildLayout() {
-  ImgLst_Demo.Load(IDB_CATALOGUE, kCatalogueImageSize, kCatalogueImageSize);
+  ImgLst_Demo.Load(IDB_CATALOGUE, kCatalogueImageSize, kCatalogueImageSize, DrawingScale());
   StartupMark("main window: catalogue pictures loaded");
 
   // The page control first: the keyboard starts on its tab row.

@@ -30,6 +30,7 @@ class ButtonGroup final : public Window, private AccessibleElements {
   int FocusIndex() const { return focus_; }
   int Count() const { return static_cast<int>(items_.size()); }
   const Item& item(int index) const { return items_[static_cast<std::size_t>(index)]; }
+  const ImageList* images() const { return images_; }
 
   // Called with the index of the button that has just become hot, or -1.
   std::function<void(int)> onHotButton;

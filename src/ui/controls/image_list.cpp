@@ -1,5 +1,6 @@
 #include "ui/controls/image_list.h"
 
+#include "ui/controls/picture_resources.h"
 #include "ui/gdi.h"
 
 namespace demodisc {
@@ -19,11 +20,16 @@ COLORREF LowerLeftColour(HBITMAP bitmap) {
   return c;
 }
 
-void ImageList::Load(UINT resourceId, int width, int height) {
-  const OwnedBitmap bitmap(
-      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  if (bitmap) Load(bitmap.get(), width, height);
+void ImageList::Load(UINT resourceId, int width, int height, const UiScale& scale) {
+  const SIZE whole = BitmapResourceSize(resourceId);
+  const int tiles = width > 0 ? whole.cx / width : 0;
+  if (tiles < 1 || whole.cy < height) return;
+  const OwnedBitmap bitmap = LoadPicture(resourceId, scale, {.transparent = true, .tiles = tiles});
+  BITMAP info{};
+  if (!bitmap || !GetObjectW(bitmap.get(), sizeof info, &info)) return;
+  // The tiles' drawn size: the scaled size, or the bitmap's own where the
+  // scaled set was missing.
+  Load(bitmap.get(), info.bmWidth / tiles, info.bmHeight);
 }
 
 void ImageList::Load(HBITMAP bitmap, int width, int height) {

@@ -5,19 +5,24 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "control_rules/ui_scale.h"
+
 namespace demodisc {
 
 // An image list owned by the object: the pictures of a bitmap resource cut
-// into images of width x height. Empty when the resource is missing.
+// into images of width x height at 96 dpi, drawn at a scale (picture_resources.h).
+// Empty when the resource is missing.
 class ImageList {
  public:
   ImageList() = default;
-  ImageList(UINT resourceId, int width, int height) { Load(resourceId, width, height); }
+  ImageList(UINT resourceId, int width, int height, const UiScale& scale = {}) {
+    Load(resourceId, width, height, scale);
+  }
   ~ImageList();
   ImageList(const ImageList&) = delete;
   ImageList& operator=(const ImageList&) = delete;
 
-  void Load(UINT resourceId, int width, int height);
+  void Load(UINT resourceId, int width, int height, const UiScale& scale = {});
   // The same from a bitmap the caller keeps; the system may turn its pixels
   // of the transparent colour black.
   void Load(HBITMAP bitmap, int width, int height);

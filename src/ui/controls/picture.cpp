@@ -2,20 +2,26 @@
 
 #include <oleacc.h>
 
+#include "ui/controls/picture_resources.h"
 #include "ui/controls/visual_styles.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
 void Picture::Create(const CreateArgs& args, UINT resourceId, bool transparent) {
-  bitmap_.reset(
-      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  bitmap_ = LoadPicture(resourceId, DrawingScale(), {.transparent = transparent});
   if (bitmap_ && transparent) {
     BITMAP info{};
     GetObjectW(bitmap_.get(), sizeof info, &info);
     masked_.Load(bitmap_.get(), info.bmWidth, info.bmHeight);
   }
   Attach(args);
+}
+
+SIZE Picture::PictureSize() const {
+  BITMAP info{};
+  if (!bitmap_ || !GetObjectW(bitmap_.get(), sizeof info, &info)) return {0, 0};
+  return {info.bmWidth, info.bmHeight};
 }
 
 void Picture::Paint(HDC dc) const {

@@ -1,5 +1,5 @@
-// A picture: a bitmap resource drawn unscaled at its top-left corner by its
-// parent; the rest of its area shows its parent's colour.
+// A picture: a bitmap resource drawn at the drawing scale at its top-left
+// corner by its parent; the rest of its area shows its parent's colour.
 #pragma once
 
 #include "ui/controls/image_list.h"
@@ -15,6 +15,8 @@ class Picture final : public GraphicElement {
   // background show through. A missing resource draws no picture.
   void Create(const CreateArgs& args, UINT resourceId, bool transparent);
   bool HasPicture() const { return static_cast<bool>(bitmap_); }
+  // The bitmap's size, {0, 0} without one.
+  SIZE PictureSize() const;
 
   void Paint(HDC dc) const override;
   long AccessibleRole() const override;

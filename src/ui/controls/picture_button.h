@@ -26,6 +26,7 @@ class PictureButton final : public Window {
   void Create(const CreateArgs& args, const PictureButtonLook& look);
   bool Reflected(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   bool HasPicture() const { return static_cast<bool>(picture_); }
+  SIZE PictureSize() const { return {picture_.width(), picture_.height()}; }
 
   std::function<void()> onClick;
 

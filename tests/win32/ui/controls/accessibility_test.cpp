@@ -85,11 +85,11 @@ class AccessibilityTest : public MainWindowTest {
     return {x, y, x + w, y + h};
   }
   static std::array<long, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-  // A button's rectangle on the screen.
-  static RECT ButtonOnScreen(HWND group, int index) {
+  // A button's rectangle on the screen, its rows at a scale.
+  static RECT ButtonOnScreen(HWND group, int index, const UiScale& scale = {}) {
     RECT client;
     GetClientRect(group, &client);
-    RECT r{0, index * kRow, client.right, (index + 1) * kRow};
+    RECT r{0, index * scale.Px(kRow), client.right, (index + 1) * scale.Px(kRow)};
     MapWindowPoints(group, nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
   }
@@ -139,7 +139,13 @@ TEST_F(AccessibilityTest, EachCatalogueItemIsAPushButtonNamedByItsCaption) {
   }
 }
 
-TEST_F(AccessibilityTest, PresentationButtonsLieWhereTheyAreDrawnAndAreFoundByHitTest) {
+// Screen readers' locations are screen pixels, wherever the window is drawn
+// at a scale.
+class AccessibilityAtScale : public testing::AtScale<AccessibilityTest> {};
+INSTANTIATE_TEST_SUITE_P(Dpi, AccessibilityAtScale, ::testing::ValuesIn(testing::kTestedDpis),
+                         testing::DpiName);
+
+TEST_P(AccessibilityAtScale, PresentationButtonsLieWhereTheyAreDrawnAndAreFoundByHitTest) {
   HWND group = Named("BGrp_present");
   Accessible a = ClientOf(group);
   ASSERT_TRUE(a);
@@ -148,7 +154,7 @@ TEST_F(AccessibilityTest, PresentationButtonsLieWhereTheyAreDrawnAndAreFoundByHi
   ASSERT_EQ(count, 8);
   for (long id = 1; id <= count; ++id) {
     SCOPED_TRACE(id);
-    const RECT expected = ButtonOnScreen(group, static_cast<int>(id - 1));
+    const RECT expected = ButtonOnScreen(group, static_cast<int>(id - 1), Scale());
     EXPECT_EQ(Location(a.get(), id), Corners(expected));
     VARIANT hit;
     EXPECT_EQ(IntOf(a->accHitTest((expected.left + expected.right) / 2,
@@ -328,7 +334,11 @@ class GridAccessibilityTest : public AccessibilityTest {
   static long Id(int col, int row) { return row * 3 + col + 1; }
 };
 
-TEST_F(GridAccessibilityTest, EachCellIsNamedByItsTextAndLiesWhereItIsDrawn) {
+class GridAccessibilityAtScale : public testing::AtScale<GridAccessibilityTest> {};
+INSTANTIATE_TEST_SUITE_P(Dpi, GridAccessibilityAtScale, ::testing::ValuesIn(testing::kTestedDpis),
+                         testing::DpiName);
+
+TEST_P(GridAccessibilityAtScale, EachCellIsNamedByItsTextAndLiesWhereItIsDrawn) {
   StringGrid& grid = Grid();
   Accessible a = ClientOf(grid.hwnd());
   ASSERT_TRUE(a);
