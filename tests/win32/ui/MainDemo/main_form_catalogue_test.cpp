@@ -201,6 +201,21 @@ TEST_P(CatalogueAtScale, AClickAtTheScaledPlaceOfAnItemRunsThatItem) {
   }
 }
 
+// The pointer near the bottom of an item's scaled row, where a 96-dpi row
+// would already be a later item: that item is hot and its description shown.
+TEST_P(CatalogueAtScale, ThePointerAtAnItemsScaledPlaceMakesItHotAndShowsItsDescription) {
+  const auto files = HintFiles(hpPresent);
+  for (const auto& f : files) WriteHint(Text(f), Text("description of ") + Text(f));
+  HWND group = Named("BGrp_present");
+  const auto& buttons = Control<ButtonGroup>("BGrp_present");
+  for (int i = 0; i < static_cast<int>(files.size()); ++i) {
+    SCOPED_TRACE(i);
+    MoveMouse(group, Scale().Px(60), (i + 1) * Scale().Px(kRow) - 2);
+    EXPECT_EQ(buttons.HotIndex(), i);
+    EXPECT_EQ(WindowTextUtf8(Named("Mm_Hint")), Text("description of ") + Text(files[i]));
+  }
+}
+
 TEST_F(CatalogueTest, PressAndReleaseOnDifferentButtonsOrOtherButtonsOrKeysRunNothing) {
   WriteRecordingBatch("Presentation\\play_about.bat");
   WriteRecordingBatch("Presentation\\play_bm.bat");
