@@ -26,6 +26,11 @@ int AwareDpi();
 const UiScale& DrawingScale();
 void SetDrawingScale(UiScale scale);
 
+// WM_DPICHANGED, whose name comes only with Windows 8.1's headers: the window
+// has moved to a monitor of another resolution (wParam's low word) and the
+// system suggests its new rectangle (lParam: a RECT in screen coordinates).
+inline constexpr UINT kDpiChangedMessage = 0x02E0;
+
 // Sizes of a layout table at the drawing scale.
 inline int Px(int pixels) { return DrawingScale().Px(pixels); }
 inline Bounds Px(const Bounds& bounds) { return DrawingScale().Px(bounds); }
