@@ -141,9 +141,9 @@ void Form::LayOutAgain(const UiScale& scale, const RECT& frame) {
   } else if (focusHere) {
     RestoreFocus();
   }
+  // The new controls paint themselves; the window paints what lies between.
   if (IsWindowVisible(hwnd())) {
-    RedrawWindow(hwnd(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    InvalidateRect(hwnd(), nullptr, TRUE);
     NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd(), OBJID_CLIENT, CHILDID_SELF);
   }
 }
