@@ -125,7 +125,8 @@ void Form::LayOutAgain(const UiScale& scale, const RECT& frame) {
     for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
       children.push_back(child);
     for (HWND child : children) DestroyWindow(child);
-    ReleaseControls();
+    elements_.Clear();
+    KeepWhileHandlingMessages(ReleaseControls());
     lastFocus_ = nullptr;
   }
   // The window takes its new size first: the layout fills its client area.

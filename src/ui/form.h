@@ -3,6 +3,7 @@
 // drawing scale, its layout at another resolution.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <type_traits>
 
@@ -66,11 +67,13 @@ class Form : public Window {
   void EnsureControls() const;
   // Laying the controls out again at another scale: before their windows are
   // destroyed the window keeps what the user sees in them; after, it lets go
-  // of their objects; CreateControls then makes them anew, and
-  // RestoreControlState shows the kept state in them. The focus stays on the
-  // control of the same name.
+  // of their objects and hands them over; CreateControls then makes them
+  // anew, and RestoreControlState shows the kept state in them. The focus
+  // stays on the control of the same name. The old objects are freed once
+  // the messages being handled are done: the change may come while a
+  // handler of one of them runs (a catalogue item's program, a modal window).
   virtual void KeepControlState() {}
-  virtual void ReleaseControls() {}
+  virtual std::shared_ptr<void> ReleaseControls() { return nullptr; }
   virtual void RestoreControlState() {}
 
   // Where the window goes when it is first shown; the default centres it on

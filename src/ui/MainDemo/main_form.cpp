@@ -58,7 +58,7 @@ void MainForm::KeepControlState() {
   kept_->publications = ui_->StrGrd_Bibl.GetContent();
 }
 
-void MainForm::ReleaseControls() { ui_.reset(); }
+std::shared_ptr<void> MainForm::ReleaseControls() { return std::move(ui_); }
 
 void MainForm::RestoreControlState() {
   if (!kept_) return;

@@ -79,7 +79,7 @@ class MainForm : public Form {
   void FormCreate();
   void CreateControls() override;
   void KeepControlState() override;
-  void ReleaseControls() override;
+  std::shared_ptr<void> ReleaseControls() override;
   void RestoreControlState() override;
   void FormActivate() override;
   bool FormCloseQuery() override;

@@ -62,7 +62,7 @@ void FormBlenge::CreateControls() {
   AlignControls();
 }
 
-void FormBlenge::ReleaseControls() { ui_.reset(); }
+std::shared_ptr<void> FormBlenge::ReleaseControls() { return std::move(ui_); }
 
 void FormBlenge::AlignControls() {
   PlaceAligned(hwnd(), 0,

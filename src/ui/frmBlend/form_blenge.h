@@ -20,7 +20,7 @@ class FormBlenge : public Form {
 
  protected:
   void CreateControls() override;
-  void ReleaseControls() override;
+  std::shared_ptr<void> ReleaseControls() override;
   void PlaceAtFirstShowing() override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 

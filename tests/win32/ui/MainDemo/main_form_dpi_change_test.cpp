@@ -6,11 +6,14 @@
 #include <iostream>
 #include <string>
 
+#include "launcher/catalogue.h"
+#include "launcher/hint_texts.h"
 #include "support/dpi_change.h"
 #include "support/main_window_fixture.h"
 #include "support/named_control.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/MainDemo/main_layout_expectations.h"
+#include "ui/controls/button_group.h"
 #include "ui/controls/memo.h"
 #include "ui/controls/picture_button.h"
 #include "ui/controls/string_grid.h"
@@ -180,6 +183,33 @@ TEST_F(DpiChangeTest,
   // The main window, active again, draws at its own scale.
   EXPECT_EQ(DrawingScale(), UiScale(96));
   testing::ExpectMainLayout(main(), UiScale(96));
+}
+
+// The change comes while a catalogue item's click is still running: the
+// notice window it opened is up. The click returns through the group it
+// came from, which has been made anew meanwhile.
+TEST_F(DpiChangeTest, AChangeWhileAnItemsNoticeWindowIsUpLeavesTheClickToEndSafely) {
+  for (const auto& f : HintFiles(hpDemo)) WriteHint(Text(f), "");
+  ShowPage(MainForm::kDemo);
+  HWND group = Named("ButGrp_demo");
+  MoveMouse(group, 100, ButtonMiddle(2));
+  Post(group, WM_LBUTTONDOWN, MK_LBUTTON, 100, ButtonMiddle(2));
+  // The release opens the notice window, and its modal loop runs the steps.
+  bool noticeUp = false;
+  testing::TimedSteps steps({[&] {
+                               noticeUp = notice().IsShown();
+                               testing::SendDpiChange(main().hwnd(), 144, kMainClient);
+                             },
+                             [&] { PostMessageW(notice().hwnd(), WM_CLOSE, 0, 0); }});
+  Post(group, WM_LBUTTONUP, 0, 100, ButtonMiddle(2));
+  PumpMessages(4000, [&] { return steps.done() && !notice().IsShown(); });
+  EXPECT_TRUE(noticeUp);
+  EXPECT_FALSE(notice().IsShown());
+  EXPECT_FALSE(IsWindow(group));
+  EXPECT_EQ(main().CurrentPage(), MainForm::kDemo);
+  testing::ExpectMainLayout(main(), UiScale(144));
+  EXPECT_EQ(Control<ButtonGroup>("ButGrp_demo").Count(),
+            static_cast<int>(CatalogueItems(Category::Demo).size()));
 }
 
 TEST_F(DpiChangeTest, AChangeWithoutARectangleOrResolutionKeepsTheCornerAndTakes96ForNone) {
