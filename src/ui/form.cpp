@@ -142,9 +142,10 @@ void Form::LayOutAgain(const UiScale& scale, const RECT& frame) {
   } else if (focusHere) {
     RestoreFocus();
   }
-  // The new controls paint themselves; the window paints what lies between.
+  // Every control is painted anew: they were placed without painting, as a
+  // layout made while the window is hidden places them.
   if (IsWindowVisible(hwnd())) {
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd(), OBJID_CLIENT, CHILDID_SELF);
   }
 }

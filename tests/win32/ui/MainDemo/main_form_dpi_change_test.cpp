@@ -3,8 +3,10 @@
 // user sees kept and nothing leaked.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "launcher/catalogue.h"
 #include "launcher/hint_texts.h"
@@ -77,6 +79,45 @@ TEST_F(DpiChangeTest, TheWindowIsLaidOutAtTheNewScaleInTheSuggestedRectangleAndB
   GetClientRect(main().hwnd(), &client);
   EXPECT_EQ(client.right, 656);
   EXPECT_EQ(client.bottom, 545);
+}
+
+// The window's client area as the screen shows it: what has been painted.
+std::vector<std::uint32_t> OnScreen(HWND window) {
+  RECT r;
+  GetClientRect(window, &r);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  const HDC screen = GetDC(nullptr);
+  const HDC copy = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, r.right - r.left, -(r.bottom - r.top), 1, 32, BI_RGB};
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  std::vector<std::uint32_t> pixels(first, first + (r.right - r.left) * (r.bottom - r.top));
+  SelectObject(copy, old);
+  DeleteObject(bitmap);
+  DeleteDC(copy);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// Every control made anew is painted on the screen, though placed while
+// the window is shown: after a way there and back the window looks as before.
+TEST_F(DpiChangeTest, AfterAChangeAndBackTheScreenShowsTheWindowPixelForPixelAsBefore) {
+  PumpMessages(300);
+  const std::vector<std::uint32_t> before = OnScreen(main().hwnd());
+  ChangeMainTo(120);
+  ChangeMainTo(96);
+  PumpMessages(300);
+  const std::vector<std::uint32_t> after = OnScreen(main().hwnd());
+  ASSERT_EQ(after.size(), before.size());
+  EXPECT_EQ(after.size(), std::size_t{656} * 545);
+  std::size_t differ = 0;
+  for (std::size_t i = 0; i < after.size(); ++i) differ += after[i] != before[i];
+  EXPECT_EQ(differ, 0u);
 }
 
 TEST_F(DpiChangeTest, AtOneAndAHalfTimesTheClientAreaIs984By818) {
