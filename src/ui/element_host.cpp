@@ -10,8 +10,11 @@
 
 namespace demodisc {
 
-ElementHost::~ElementHost() {
+ElementHost::~ElementHost() { Clear(); }
+
+void ElementHost::Clear() {
   for (GraphicElement* element : elements_) element->HostGone();
+  elements_.clear();
 }
 
 void ElementHost::Add(GraphicElement& element) { elements_.push_back(&element); }

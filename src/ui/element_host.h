@@ -27,6 +27,9 @@ class ElementHost final : private AccessibleElements {
   bool empty() const { return elements_.empty(); }
   void Add(GraphicElement& element);
   void Remove(GraphicElement& element);
+  // Lets go of every element at once (they stay unattached), as when the
+  // window's controls are made anew.
+  void Clear();
   GraphicElement* Named(std::string_view name) const;
 
   // Paints a window's face and then its elements into `dc` (client

@@ -1,9 +1,12 @@
 #include "ui/form.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "base/startup_marks_win.h"
 #include "ui/message_loop_win.h"
+#include "ui/screen_scale_win.h"
 #include "ui/thread_windows_win.h"
 
 namespace demodisc {
@@ -19,13 +22,19 @@ int CentredOrigin(int areaOrigin, int areaSize, int windowSize) {
   return origin < areaOrigin ? areaOrigin : origin;
 }
 
+namespace {
+SIZE FrameSizeFor(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
+  RECT r{0, 0, clientWidth, clientHeight};
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  return {r.right - r.left, r.bottom - r.top};
+}
+}  // namespace
+
 void Form::CreateForm(const WindowClass& windowClass, const CreateArgs& args) {
-  RECT r{0, 0, args.bounds.width, args.bounds.height};
-  AdjustWindowRectEx(&r, args.style, FALSE, args.exStyle);
+  designedSize_ = FrameSizeFor(args.style, args.exStyle, args.bounds.width, args.bounds.height);
   CreateArgs window = args;
   window.style &= ~WS_VISIBLE;
-  window.bounds = {0, 0, r.right - r.left, r.bottom - r.top};
-  designedSize_ = {window.bounds.width, window.bounds.height};
+  window.bounds = {0, 0, designedSize_.cx, designedSize_.cy};
   Create(windowClass, window);
   // The system makes a new window no larger than the screen, before the
   // window can say otherwise; one drawn at a scale may be larger, as the
@@ -35,6 +44,20 @@ void Form::CreateForm(const WindowClass& windowClass, const CreateArgs& args) {
   if (made.right - made.left != designedSize_.cx || made.bottom - made.top != designedSize_.cy)
     SetWindowPos(hwnd(), nullptr, 0, 0, designedSize_.cx, designedSize_.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::CreateScaledForm(const WindowClass& windowClass, const CreateArgs& args) {
+  clientAt96_ = SIZE{args.bounds.width, args.bounds.height};
+  laidOutAt_ = DrawingScale();
+  CreateArgs scaled = args;
+  scaled.bounds = Px(args.bounds);
+  CreateForm(windowClass, scaled);
+}
+
+SIZE Form::FrameSize(int clientWidth, int clientHeight) const {
+  return FrameSizeFor(static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE)),
+                      static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE)), clientWidth,
+                      clientHeight);
 }
 
 namespace {
@@ -62,8 +85,69 @@ BOOL CALLBACK MatchElementName(HWND child, LPARAM lp) {
 
 void Form::EnsureControls() const {
   if (controlsMade_) return;
+  auto* self = const_cast<Form*>(this);
+  self->FollowDrawingScale();  // the frame only: there are no controls yet
   controlsMade_ = true;
-  const_cast<Form*>(this)->CreateControls();
+  self->CreateControls();
+}
+
+void Form::FollowDrawingScale() {
+  const UiScale scale = DrawingScale();
+  if (!clientAt96_ || laidOutAt_ == scale) return;
+  RECT frame;
+  GetWindowRect(hwnd(), &frame);
+  const SIZE size = FrameSize(scale.Px(clientAt96_->cx), scale.Px(clientAt96_->cy));
+  LayOutAgain(scale, {frame.left, frame.top, frame.left + size.cx, frame.top + size.cy});
+}
+
+namespace {
+// The name of the control that holds `focus` (the focus itself, or the named
+// control it is part of); empty for none.
+std::string NameOfControlWith(HWND form, HWND focus) {
+  for (HWND h = focus; h && h != form && IsChild(form, h); h = GetParent(h)) {
+    const Window* window = Window::FromHwnd(h);
+    if (window && !window->name().empty()) return window->name();
+  }
+  return {};
+}
+}  // namespace
+
+void Form::LayOutAgain(const UiScale& scale, const RECT& frame) {
+  SetDrawingScale(scale);
+  laidOutAt_ = scale;
+  const bool remake = controlsMade_;
+  const HWND focus = GetFocus();
+  const bool focusHere = focus && (focus == hwnd() || IsChild(hwnd(), focus));
+  const std::string focusName = NameOfControlWith(hwnd(), focusHere ? focus : lastFocus_);
+  if (remake) {
+    KeepControlState();
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      children.push_back(child);
+    for (HWND child : children) DestroyWindow(child);
+    elements_.Clear();
+    KeepWhileHandlingMessages(ReleaseControls());
+    lastFocus_ = nullptr;
+  }
+  // The window takes its new size first: the layout fills its client area.
+  designedSize_ = {frame.right - frame.left, frame.bottom - frame.top};
+  SetWindowPos(hwnd(), nullptr, frame.left, frame.top, designedSize_.cx, designedSize_.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!remake) return;
+  CreateControls();
+  RestoreControlState();
+  if (Window* control = focusName.empty() ? nullptr : Named(focusName)) {
+    lastFocus_ = control->hwnd();
+    if (focusHere) SetFocus(lastFocus_);
+  } else if (focusHere) {
+    RestoreFocus();
+  }
+  // Every control is painted anew: they were placed without painting, as a
+  // layout made while the window is hidden places them.
+  if (IsWindowVisible(hwnd())) {
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd(), OBJID_CLIENT, CHILDID_SELF);
+  }
 }
 
 Window* Form::Named(std::string_view name) const {
@@ -96,6 +180,7 @@ void Form::MoveTo(int left, int top) {
 }
 
 void Form::PrepareShowing() {
+  FollowDrawingScale();
   EnsureControls();
   if (!placed_) {
     placed_ = true;
@@ -161,6 +246,9 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       StartupMark("first activation");
+      // The drawing scale is the active window's: a window laid out at
+      // another scale (on a monitor of another resolution) may have set it.
+      if (clientAt96_ && controlsMade_) SetDrawingScale(laidOutAt_);
       if (activatePending_) {
         activatePending_ = false;
         PostMessageW(hwnd(), kFormActivateMessage, 0, 0);
@@ -178,6 +266,15 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       limits->ptMaxTrackSize.y = std::max(limits->ptMaxTrackSize.y, designedSize_.cy);
       break;
     }
+    case kDpiChangedMessage:
+      if (!clientAt96_) break;  // a window that keeps its scaling
+      if (lp) {
+        LayOutAgain(UiScale(LOWORD(wp)), *reinterpret_cast<const RECT*>(lp));
+      } else {
+        SetDrawingScale(UiScale(LOWORD(wp)));
+        FollowDrawingScale();
+      }
+      return 0;
     case WM_ERASEBKGND:
       if (elements_.empty()) break;
       return 1;  // painted with the elements

@@ -1,9 +1,13 @@
 // A top-level window of the program: caption, client size, first-showing
-// placement, modal showing and the close request.
+// placement, modal showing, the close request and, for a window drawn at the
+// drawing scale, its layout at another resolution.
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <type_traits>
 
+#include "control_rules/ui_scale.h"
 #include "ui/element_host.h"
 #include "ui/graphic_element.h"
 #include "ui/window.h"
@@ -48,12 +52,29 @@ class Form : public Window {
  protected:
   // Creates the window hidden, with the arguments' bounds as its client size.
   void CreateForm(const WindowClass& windowClass, const CreateArgs& args);
+  // The same for a window drawn at the drawing scale, its client size given
+  // at 96 dpi. Such a window lays itself out again at another scale when it
+  // moves to a monitor of another resolution (WM_DPICHANGED: the drawing
+  // scale becomes the monitor's), and when it is shown or its controls are
+  // made after the drawing scale changed. It makes its controls in
+  // CreateControls and lets go of them in ReleaseControls.
+  void CreateScaledForm(const WindowClass& windowClass, const CreateArgs& args);
 
   // Makes the window's controls. A window hidden at start makes them at its
   // first showing, or when one is first looked up, so that until then it
   // costs only its frame; a window may also make them itself at its creation.
   virtual void CreateControls() {}
   void EnsureControls() const;
+  // Laying the controls out again at another scale: before their windows are
+  // destroyed the window keeps what the user sees in them; after, it lets go
+  // of their objects and hands them over; CreateControls then makes them
+  // anew, and RestoreControlState shows the kept state in them. The focus
+  // stays on the control of the same name. The old objects are freed once
+  // the messages being handled are done: the change may come while a
+  // handler of one of them runs (a catalogue item's program, a modal window).
+  virtual void KeepControlState() {}
+  virtual std::shared_ptr<void> ReleaseControls() { return nullptr; }
+  virtual void RestoreControlState() {}
 
   // Where the window goes when it is first shown; the default centres it on
   // the desktop. Later showings keep the last position.
@@ -79,14 +100,26 @@ class Form : public Window {
 
  private:
   void PrepareShowing();
+  // A window drawn at the drawing scale, laid out at another: laid out again
+  // at the drawing scale with its top-left corner kept.
+  void FollowDrawingScale();
+  // Sets the drawing scale, puts the window in `frame` (screen coordinates)
+  // and makes its controls again at the scale if they were made.
+  void LayOutAgain(const UiScale& scale, const RECT& frame);
+  // The window's size for a client size.
+  SIZE FrameSize(int clientWidth, int clientHeight) const;
 
   // The keyboard focus goes back where it was when the window is activated
   // again; at first it goes to the first control that takes it.
   void RestoreFocus();
 
   ElementHost elements_;
-  // The window's size as CreateForm made it.
+  // The window's size as CreateForm made it, or as it was last laid out.
   SIZE designedSize_{};
+  // A window drawn at the drawing scale: its client size at 96 dpi, and the
+  // scale its frame and controls are laid out at.
+  std::optional<SIZE> clientAt96_;
+  UiScale laidOutAt_;
   HWND lastFocus_ = nullptr;
   bool placed_ = false;
   mutable bool controlsMade_ = false;

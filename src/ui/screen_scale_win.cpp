@@ -3,9 +3,9 @@
 namespace demodisc {
 
 namespace {
-// DPI_AWARENESS_SYSTEM_AWARE; per monitor (2) draws at the same system DPI
-// while the windows are not laid out again on WM_DPICHANGED. The names come
-// only with Windows 10's headers.
+// DPI_AWARENESS_SYSTEM_AWARE; per monitor (2) starts at the system DPI too,
+// and the windows follow their monitor from there on WM_DPICHANGED. The
+// names come only with Windows 10's headers.
 constexpr int kSystemAware = 1;
 using GetThreadContext = HANDLE(WINAPI*)();
 using GetAwarenessOf = int(WINAPI*)(HANDLE);

@@ -1,6 +1,7 @@
 #include "ui/window.h"
 
 #include <unordered_set>
+#include <vector>
 
 #include "base/errors.h"
 #include "base/system_message_win.h"
@@ -20,7 +21,19 @@ std::unordered_set<const Window*>& LiveObjects() {
   static std::unordered_set<const Window*> live;
   return live;
 }
+
+// How many messages of our windows are being handled, one inside another,
+// and what is kept until none is.
+int gHandlingDepth = 0;
+std::vector<std::shared_ptr<void>>& KeptObjects() {
+  static std::vector<std::shared_ptr<void>> kept;
+  return kept;
+}
 }  // namespace
+
+void KeepWhileHandlingMessages(std::shared_ptr<void> object) {
+  if (object) KeptObjects().push_back(std::move(object));
+}
 
 Window::~Window() { Destroy(); }
 
@@ -134,7 +147,14 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     self->Detach();
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
-  return Guarded([&] { return self->HandleMessage(msg, wp, lp); }, LRESULT{0});
+  ++gHandlingDepth;
+  const LRESULT result = Guarded([&] { return self->HandleMessage(msg, wp, lp); }, LRESULT{0});
+  if (--gHandlingDepth == 0 && !KeptObjects().empty()) {
+    // Their destructors may handle messages of their own.
+    std::vector<std::shared_ptr<void>> done;
+    done.swap(KeptObjects());
+  }
+  return result;
 }
 
 bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -108,6 +109,11 @@ class Whole final : public W {
   using W::W;
   ~Whole() override { this->Destroy(); }
 };
+
+// Keeps an object until the program's windows have handled the messages they
+// are handling now: one that a handler on the way may still be running in
+// (window objects whose windows were destroyed meanwhile).
+void KeepWhileHandlingMessages(std::shared_ptr<void> object);
 
 // Hands a notification to the window object it comes from; false when it is
 // no such notification or the window has no object.

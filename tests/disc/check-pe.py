@@ -5,8 +5,9 @@
     search and which then hands over to MinGW's WinMainCRTStartup (the link
     map names the stripped exe's functions; objdump disassembles the entry);
   - its resources: the manifest asking for common controls 6 and declaring
-    system DPI awareness only in the form Windows 10 1607 and later read
-    (dpiAwareness, no dpiAware, which Vista to 8.1 would read), the icon and
+    per-monitor DPI awareness (version 2, then version 1 for Windows 10
+    1607) only in the form Windows 10 1607 and later read (dpiAwareness in
+    its 2016 namespace, no dpiAware, which Vista to 8.1 would read), the icon and
     every picture that resource_ids.h names, each a 24-bit bitmap.
   check-pe.py DemoDisc.exe DemoDisc.map resource_ids.h objdump
 """
@@ -72,8 +73,12 @@ def check_resources(image, ids_header):
     manifest = resources.get((RT_MANIFEST, 1), b"").decode("utf-8", "replace")
     check(re.search(r'name="Microsoft\.Windows\.Common-Controls"\s+version="6\.0\.0\.0"', manifest),
           "no manifest asking for common controls version 6")
-    check(re.search(r"<dpiAwareness[^>]*>\s*System\s*<", manifest),
-          "the manifest declares no system DPI awareness")
+    awareness = re.search(r"<dpiAwareness\s+xmlns=\"([^\"]*)\"\s*>([^<]*)<", manifest)
+    check(awareness and awareness.group(1) == "http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+          "the manifest declares no dpiAwareness in the Windows 10 1607 namespace")
+    check(awareness and [v.strip() for v in awareness.group(2).split(",")]
+          == ["PerMonitorV2", "PerMonitor"],
+          "the manifest's dpiAwareness is not PerMonitorV2 with PerMonitor for Windows 10 1607")
     check(not re.search(r"<dpiAware[\s>]", manifest),
           "the manifest declares dpiAware, which the systems before Windows 10 1607 would read")
     with open(ids_header, encoding="utf-8") as f:

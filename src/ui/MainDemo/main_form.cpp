@@ -1,7 +1,11 @@
 #include "ui/MainDemo/main_form.h"
 
+#include <array>
+
 #include "base/files_win.h"
 #include "base/startup_marks_win.h"
+#include "ui/MainDemo/main_form_controls.h"
+#include "ui/MainDemo/publication_grid.h"
 #include "ui/NewVideo/new_video_form.h"
 #include "ui/PicUnit/view_pic_form.h"
 #include "ui/controls/fonts.h"
@@ -15,16 +19,56 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 }  // namespace
 
+MainForm::MainForm() = default;
+MainForm::~MainForm() = default;
+
 void MainForm::CreateWindowed(HWND applicationWindow) {
-  CreateForm({kClassName}, {.parent = applicationWindow,
-                            .bounds = Px(Bounds{0, 0, kClientWidth, kClientHeight}),
-                            .text = "Демонстрационный диск \"Вортан-технологии\". 2008 г.",
-                            .font = ScaledFont(SansSerif(11)),
-                            .style = kStyle,
-                            .exStyle = kExStyle});
+  CreateScaledForm({kClassName}, {.parent = applicationWindow,
+                                  .bounds = {0, 0, kClientWidth, kClientHeight},
+                                  .text = "Демонстрационный диск \"Вортан-технологии\". 2008 г.",
+                                  .font = ScaledFont(SansSerif(11)),
+                                  .style = kStyle,
+                                  .exStyle = kExStyle});
   StartupMark("main window: frame created");
-  BuildLayout();
+  EnsureControls();
   FormCreate();
+}
+
+void MainForm::CreateControls() {
+  ui_ = std::make_unique<Controls>();
+  BuildLayout();
+}
+
+int MainForm::CurrentPage() const { return ui_ ? ui_->PgCtrl_disk.Current() : -1; }
+
+struct MainForm::KeptState {
+  // The memos, whose text the user may have changed or scrolled.
+  static constexpr std::array kMemos = {&Controls::Mm_Hint, &Controls::Mm_artikel,
+                                        &Controls::Mm_Demo, &Controls::Mm_Video, &Controls::Mm_use};
+  int page = kPresent;
+  std::array<Memo::Content, kMemos.size()> memos;
+  StringGrid::Content publications;
+};
+
+void MainForm::KeepControlState() {
+  kept_ = std::make_unique<KeptState>();
+  kept_->page = CurrentPage();
+  for (std::size_t i = 0; i < KeptState::kMemos.size(); ++i)
+    kept_->memos[i] = ((*ui_).*KeptState::kMemos[i]).GetContent();
+  kept_->publications = ui_->StrGrd_Bibl.GetContent();
+}
+
+std::shared_ptr<void> MainForm::ReleaseControls() { return std::move(ui_); }
+
+void MainForm::RestoreControlState() {
+  if (!kept_) return;
+  const std::unique_ptr<KeptState> kept = std::move(kept_);
+  ui_->PgCtrl_disk.SetCurrent(kept->page);
+  for (std::size_t i = 0; i < KeptState::kMemos.size(); ++i)
+    ((*ui_).*KeptState::kMemos[i]).SetContent(kept->memos[i]);
+  // The column widths are the new scale's; the rows are those loaded.
+  if (activated_) PreparePublicationGrid(ui_->StrGrd_Bibl);
+  ui_->StrGrd_Bibl.SetContent(kept->publications);
 }
 
 void MainForm::FormCreate() { folders_ = MakeDiscFolders(CurrentDirectory()); }
@@ -35,7 +79,7 @@ void MainForm::FormActivate() {
   // An error in the publications leaves the window on the layout's page.
   PreparePublications();
   StartupMark("publication list loaded");
-  PgCtrl_disk.SetCurrent(kPresent);
+  ui_->PgCtrl_disk.SetCurrent(kPresent);
 }
 
 const SecondaryForms& MainForm::Secondary() {

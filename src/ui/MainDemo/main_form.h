@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -47,6 +48,9 @@ class MainForm : public Form {
   // Pages of PgCtrl_disk, in tab order.
   enum PageIndex { kPresent = 0, kArtikel = 1, kDemo = 2, kVideo = 3, kGebitBenutzt = 4 };
 
+  MainForm();
+  ~MainForm() override;
+
   // Creates the window hidden with all its controls; computes the disc
   // folders from the current directory.
   void CreateWindowed(HWND applicationWindow);
@@ -54,7 +58,7 @@ class MainForm : public Form {
 
   const DiscFolders& folders() const { return folders_; }
 
-  int CurrentPage() const { return PgCtrl_disk.Current(); }
+  int CurrentPage() const;
 
   // The catalogue's operations.
   void StartAllPresent(int index);
@@ -73,6 +77,10 @@ class MainForm : public Form {
 
  protected:
   void FormCreate();
+  void CreateControls() override;
+  void KeepControlState() override;
+  std::shared_ptr<void> ReleaseControls() override;
+  void RestoreControlState() override;
   void FormActivate() override;
   bool FormCloseQuery() override;
   bool IsMainForm() const override { return true; }
@@ -123,57 +131,12 @@ class MainForm : public Form {
   PublicationRecords publications_;  // the records hung on StrGrd_Bibl's rows
   bool activated_ = false;
 
-  ImageList ImgLst_Demo;
-
-  PageControl PgCtrl_disk;
-  Panel* Present = nullptr;
-  Panel* Artikel = nullptr;
-  Panel* Demo = nullptr;
-  Panel* Video = nullptr;
-  Panel* Gebit_Benutzt = nullptr;
-
-  ButtonGroup BGrp_present;
-  Memo Mm_Hint;
-  StringGrid StrGrd_Bibl;
-  Panel Pan_Publ;
-  Memo Mm_artikel;
-  PictureButton BBtn_ReadDoc;
-  Label Lab_AttentDemo;
-  ButtonGroup ButGrp_demo;
-  Memo Mm_Demo;
-  ButtonGroup ButGrp_Video;
-  Memo Mm_Video;
-  ButtonGroup But_Grp_user;
-  Memo Mm_use;
-
-  Panel Pan_Ctrl;
-  PictureButton BBtn_Close;
-  Label Lab_HInstall;
-  PictureButton BBtn_InstallAcrobat;
-
-  Panel Pan_About;
-  Panel Pan_AboutAdress;
-  Label Lab_HMaker;
-  Picture Image1;
-  Label Lab_adress;
-  Label Lab_koresp;
-  Panel Pan_AboutInter;
-  Label Lab_HInter;
-  Label Lab_www;
-  Label Lab_HEmails;
-  Label Lab_email_1;
-  Label Lab_email_2;
-  Label Lab_email_3;
-  Panel Pan_AboutPhone;
-  Label Lab_HTel;
-  Label Lab_tel_1;
-  Label Lab_tel_2;
-  Panel Pan_AboutPers;
-  Label Lab_HPers;
-  Label Lab_Director;
-  Label Lab_hendy;
-  PictureButton BBtn_PrintContact;
-  Panel Pan_Slogan10;
+  // The controls, made anew when the window is laid out at another scale.
+  struct Controls;
+  std::unique_ptr<Controls> ui_;
+  // What the user sees in them while they are made again.
+  struct KeptState;
+  std::unique_ptr<KeptState> kept_;
 };
 
 }  // namespace demodisc

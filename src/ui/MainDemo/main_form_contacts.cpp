@@ -3,6 +3,7 @@
 // values are placeholders.
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
+#include "ui/MainDemo/main_form_controls.h"
 #include "ui/controls/colours.h"
 #include "ui/controls/fonts.h"
 
@@ -53,48 +54,48 @@ struct MainForm::ContactBox {
 
 std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
   return {
-      {Pan_AboutAdress,
+      {ui_->Pan_AboutAdress,
        "Pan_AboutAdress",
-       {Line(Lab_HMaker, "ООО «Пример-Медтехника»", "Lab_HMaker", MakerLook(), true),
-        {.picture = &Image1,
+       {Line(ui_->Lab_HMaker, "ООО «Пример-Медтехника»", "Lab_HMaker", MakerLook(), true),
+        {.picture = &ui_->Image1,
          .args = {.bounds = {7, 29, 36, 36}, .name = "Image1"},
          .pictureId = IDB_MAGNIFIER},
-        {.label = &Lab_adress,
+        {.label = &ui_->Lab_adress,
          .args = {.bounds = {45, 35, 121, 28},
                   .text = "ул. Вымышленная, д. 0, г. Нигдеград",
                   .font = ScaledFont(Arial(11)),
                   .name = "Lab_adress"},
          .labelLook = ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Left, true)},
-        {.label = &Lab_koresp,
+        {.label = &ui_->Lab_koresp,
          .args = {.text = "Для корресп.: 000000, а/я 0, Нигдеград",
                   .font = ScaledFont(SansSerif(11)),
                   .name = "Lab_koresp"},
          .labelLook = WrappedLook(),
          .alignment = AlignBottom(13)}},
        AlignLeft(213, 3)},
-      {Pan_AboutInter,
+      {ui_->Pan_AboutInter,
        "Pan_AboutInter",
-       {Line(Lab_HInter, "Интернет:", "Lab_HInter"),
-        Line(Lab_www, "www.example.ru", "Lab_www", ContactLook(kRed, TextAlign::Right), true),
-        Line(Lab_HEmails, "E-mail:", "Lab_HEmails"),
-        Line(Lab_email_1, "info@example.ru", "Lab_email_1"),
-        Line(Lab_email_2, "old@example.ru (стар.)", "Lab_email_2"),
-        Line(Lab_email_3, "demo@example.ru", "Lab_email_3")},
+       {Line(ui_->Lab_HInter, "Интернет:", "Lab_HInter"),
+        Line(ui_->Lab_www, "www.example.ru", "Lab_www", ContactLook(kRed, TextAlign::Right), true),
+        Line(ui_->Lab_HEmails, "E-mail:", "Lab_HEmails"),
+        Line(ui_->Lab_email_1, "info@example.ru", "Lab_email_1"),
+        Line(ui_->Lab_email_2, "old@example.ru (стар.)", "Lab_email_2"),
+        Line(ui_->Lab_email_3, "demo@example.ru", "Lab_email_3")},
        AlignLeft(122, 3)},
-      {Pan_AboutPhone,
+      {ui_->Pan_AboutPhone,
        "Pan_AboutPhone",
-       {Line(Lab_HTel, "Телефоны:", "Lab_HTel"),
-        Line(Lab_tel_1, "(000) 000-00-01 пр-во", "Lab_tel_1"),
-        Line(Lab_tel_2, "(000) 000-00-02 дир.", "Lab_tel_2")},
+       {Line(ui_->Lab_HTel, "Телефоны:", "Lab_HTel"),
+        Line(ui_->Lab_tel_1, "(000) 000-00-01 пр-во", "Lab_tel_1"),
+        Line(ui_->Lab_tel_2, "(000) 000-00-02 дир.", "Lab_tel_2")},
        AlignLeft(122, 3)},
-      {Pan_AboutPers,
+      {ui_->Pan_AboutPers,
        "Pan_AboutPers",
-       {Line(Lab_HPers, "Директор:", "Lab_HPers"),
-        Line(Lab_Director, "Иванов Иван Иванович", "Lab_Director",
+       {Line(ui_->Lab_HPers, "Директор:", "Lab_HPers"),
+        Line(ui_->Lab_Director, "Иванов Иван Иванович", "Lab_Director",
              ContactLook(kRed, TextAlign::Centre, true), true),
-        Line(Lab_hendy, "+7 000 000-00-00 моб.", "Lab_hendy",
+        Line(ui_->Lab_hendy, "+7 000 000-00-00 моб.", "Lab_hendy",
              ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Right)),
-        {.button = &BBtn_PrintContact,
+        {.button = &ui_->BBtn_PrintContact,
          .args = {.text = "Печатать контакт",
                   .font = ScaledFont(Arial(12, true)),
                   .name = "BBtn_PrintContact"},
@@ -112,27 +113,28 @@ void MainForm::BBtn_PrintContactClick() {}
 void MainForm::BuildContactPanel() {
   PanelLook about;
   about.colour = kLightGreen;
-  Pan_About.Create({.parent = hwnd(), .name = "Pan_About"}, about);
+  ui_->Pan_About.Create({.parent = hwnd(), .name = "Pan_About"}, about);
   std::vector<PlacedChild> boxes;
   for (const ContactBox& box : ContactBoxes()) {
-    box.panel.Create({.parent = Pan_About.hwnd(), .name = box.name}, PanelLook{});
+    box.panel.Create({.parent = ui_->Pan_About.hwnd(), .name = box.name}, PanelLook{});
     box.panel.AlignControls(CreatePanelContent(box.panel, box.controls));
     boxes.emplace_back(box.panel.hwnd(), box.place);
   }
-  BBtn_PrintContact.onClick = [this] { BBtn_PrintContactClick(); };
+  ui_->BBtn_PrintContact.onClick = [this] { BBtn_PrintContactClick(); };
 
   // The slogan strip comes last in the tab order but first in the alignment.
   PanelLook slogan;
   slogan.colour = kLightPink;
   slogan.textColour = kBlack;
-  Pan_Slogan10.Create({.parent = Pan_About.hwnd(),
-                       .text = "Более 10-ти лет на рынке медицинского оборудования, программного "
-                               "обеспечения и научных исследований ",
-                       .font = ScaledFont(Arial(11, true)),
-                       .name = "Pan_Slogan10"},
-                      slogan);
-  boxes.insert(boxes.begin(), PlacedChild(Pan_Slogan10.hwnd(), AlignBottom(22)));
-  Pan_About.AlignControls(std::move(boxes));
+  ui_->Pan_Slogan10.Create(
+      {.parent = ui_->Pan_About.hwnd(),
+       .text = "Более 10-ти лет на рынке медицинского оборудования, программного "
+               "обеспечения и научных исследований ",
+       .font = ScaledFont(Arial(11, true)),
+       .name = "Pan_Slogan10"},
+      slogan);
+  boxes.insert(boxes.begin(), PlacedChild(ui_->Pan_Slogan10.hwnd(), AlignBottom(22)));
+  ui_->Pan_About.AlignControls(std::move(boxes));
 }
 
 }  // namespace demodisc

@@ -3,19 +3,20 @@
 #include "base/files_win.h"
 #include "launcher/hint_texts.h"
 #include "ui/MainDemo/main_form.h"
+#include "ui/MainDemo/main_form_controls.h"
 
 namespace demodisc {
 
 Memo* MainForm::HintMemo(int page) {
   switch (page) {
     case hpDemo:
-      return &Mm_Demo;
+      return &ui_->Mm_Demo;
     case hpPresent:
-      return &Mm_Hint;
+      return &ui_->Mm_Hint;
     case hpUser:
-      return &Mm_use;
+      return &ui_->Mm_use;
     case hpVideo:
-      return &Mm_Video;
+      return &ui_->Mm_Video;
     default:
       return nullptr;
   }

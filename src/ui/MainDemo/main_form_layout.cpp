@@ -6,6 +6,7 @@
 #include "launcher/hint_texts.h"
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
+#include "ui/MainDemo/main_form_controls.h"
 #include "ui/MainDemo/publication_grid.h"
 #include "ui/controls/alignment.h"
 #include "ui/controls/colours.h"
@@ -29,11 +30,11 @@ int MemoHeight(Category category) { return HintMemoHeight(HintPageOf(category));
 }  // namespace
 
 void MainForm::BuildLayout() {
-  ImgLst_Demo.Load(IDB_CATALOGUE, kCatalogueImageSize, kCatalogueImageSize, DrawingScale());
+  ui_->ImgLst_Demo.Load(IDB_CATALOGUE, kCatalogueImageSize, kCatalogueImageSize, DrawingScale());
   StartupMark("main window: catalogue pictures loaded");
 
   // The page control first: the keyboard starts on its tab row.
-  PgCtrl_disk.Create(
+  ui_->PgCtrl_disk.Create(
       {.parent = hwnd(),
        .bounds = Px(Bounds{0, 0, kClientWidth - kControlWidth, kClientHeight - kContactHeight}),
        .font = TabFont(),
@@ -47,10 +48,10 @@ void MainForm::BuildLayout() {
   StartupMark("main window: contacts built");
 
   PlaceAligned(hwnd(), 0,
-               {{Pan_About.hwnd(), AlignBottom(kContactHeight)},
-                {Pan_Ctrl.hwnd(), AlignRight(kControlWidth)},
-                {PgCtrl_disk.hwnd(), AlignFill()}});
-  PgCtrl_disk.SetCurrent(kDemo);
+               {{ui_->Pan_About.hwnd(), AlignBottom(kContactHeight)},
+                {ui_->Pan_Ctrl.hwnd(), AlignRight(kControlWidth)},
+                {ui_->PgCtrl_disk.hwnd(), AlignFill()}});
+  ui_->PgCtrl_disk.SetCurrent(kDemo);
 }
 
 struct MainForm::CataloguePage {
@@ -71,17 +72,17 @@ std::vector<MainForm::CataloguePage> MainForm::CataloguePages() {
   attention.textColour = kRed;
   attention.colour = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
   return {
-      {*Present,
+      {*ui_->Present,
        {},
-       BGrp_present,
+       ui_->BGrp_present,
        "BGrp_present",
        Category::Present,
-       Mm_Hint,
+       ui_->Mm_Hint,
        "Mm_Hint",
        &MainForm::BGrp_presentHotButton,
        3},
-      {*Demo,
-       {{.label = &Lab_AttentDemo,
+      {*ui_->Demo,
+       {{.label = &ui_->Lab_AttentDemo,
          .args = {.text = "Внимание! В некотрых конфигурациях ОС Windows XP отдельные "
                           "демострационные программы могут не запускаться вследствие того, что "
                           "являются DOS-приложениями и управляют графикой на \"низком\" уровне.",
@@ -89,28 +90,28 @@ std::vector<MainForm::CataloguePage> MainForm::CataloguePages() {
                   .name = "Lab_AttentDemo"},
          .labelLook = attention,
          .alignment = AlignTop(45)}},
-       ButGrp_demo,
+       ui_->ButGrp_demo,
        "ButGrp_demo",
        Category::Demo,
-       Mm_Demo,
+       ui_->Mm_Demo,
        "Mm_Demo",
        &MainForm::ButGrp_demoHotButton,
        3},
-      {*Video,
+      {*ui_->Video,
        {},
-       ButGrp_Video,
+       ui_->ButGrp_Video,
        "ButGrp_Video",
        Category::Video,
-       Mm_Video,
+       ui_->Mm_Video,
        "Mm_Video",
        &MainForm::ButGrp_VideoHotButton,
        0},
-      {*Gebit_Benutzt,
+      {*ui_->Gebit_Benutzt,
        {},
-       But_Grp_user,
+       ui_->But_Grp_user,
        "But_Grp_user",
        Category::User,
-       Mm_use,
+       ui_->Mm_use,
        "Mm_use",
        &MainForm::But_Grp_userHotButton,
        0},
@@ -131,7 +132,7 @@ void MainForm::BuildCataloguePage(const CataloguePage& spec) {
     items.push_back(std::move(button));
   }
   spec.group.Create({.parent = spec.page.hwnd(), .font = TabFont(), .name = spec.groupName},
-                    &ImgLst_Demo, std::move(items));
+                    &ui_->ImgLst_Demo, std::move(items));
   spec.group.onHotButton = [this, hot = spec.hotHandler](int index) { (this->*hot)(index); };
   spec.memo.Create({.parent = spec.page.hwnd(), .font = MemoFont(), .name = spec.memoName});
   aligned.emplace_back(spec.memo.hwnd(), AlignBottom(MemoHeight(spec.category)));
@@ -141,11 +142,12 @@ void MainForm::BuildCataloguePage(const CataloguePage& spec) {
 
 void MainForm::BuildPages() {
   // In the order of PageIndex.
-  Panel** const pages[] = {&Present, &Artikel, &Demo, &Video, &Gebit_Benutzt};
+  Panel** const pages[] = {&ui_->Present, &ui_->Artikel, &ui_->Demo, &ui_->Video,
+                           &ui_->Gebit_Benutzt};
   const auto discPages = DiscPages();
   for (int index = kPresent; index <= kGebitBenutzt; ++index) {
     const DiscPage& page = discPages[static_cast<std::size_t>(index)];
-    *pages[index] = &PgCtrl_disk.AddPage(Text(page.caption), index, page.name);
+    *pages[index] = &ui_->PgCtrl_disk.AddPage(Text(page.caption), index, page.name);
   }
   for (const CataloguePage& page : CataloguePages()) BuildCataloguePage(page);
   BuildPublicationsPage();
@@ -153,56 +155,63 @@ void MainForm::BuildPages() {
 }
 
 void MainForm::BuildPublicationsPage() {
-  StrGrd_Bibl.Create(
-      {.parent = Artikel->hwnd(), .font = PublicationGridFont(), .name = "StrGrd_Bibl"},
+  ui_->StrGrd_Bibl.Create(
+      {.parent = ui_->Artikel->hwnd(), .font = PublicationGridFont(), .name = "StrGrd_Bibl"},
       PublicationGridLayout());
-  StrGrd_Bibl.onDrawCell = [this](const GridCellPaint& paint) { StrGrd_BiblDrawCell(paint); };
-  StrGrd_Bibl.onSelectCell = [this](int col, int row) { return StrGrd_BiblSelectCell(col, row); };
-  Pan_Publ.Create({.parent = Artikel->hwnd(), .name = "Pan_Publ"}, PanelLook{});
-  Mm_artikel.Create({.parent = Pan_Publ.hwnd(), .font = MemoFont(), .name = "Mm_artikel"});
-  BBtn_ReadDoc.Create(
-      {.parent = Pan_Publ.hwnd(), .text = "Читать ", .font = TabFont(), .name = "BBtn_ReadDoc"},
-      {.pictureId = IDB_READ_DOC,
-       .pictureWidth = 32,
-       .pictureHeight = 32,
-       .side = PictureSide::Above});
-  BBtn_ReadDoc.onClick = [this] { BBtn_ReadDocClick(); };
-  Artikel->AlignControls({{Pan_Publ.hwnd(), AlignBottom(94)}, {StrGrd_Bibl.hwnd(), AlignFill(3)}});
-  Pan_Publ.AlignControls(
-      {{BBtn_ReadDoc.hwnd(), AlignRight(44)}, {Mm_artikel.hwnd(), AlignFill(3)}});
+  ui_->StrGrd_Bibl.onDrawCell = [this](const GridCellPaint& paint) { StrGrd_BiblDrawCell(paint); };
+  ui_->StrGrd_Bibl.onSelectCell = [this](int col, int row) {
+    return StrGrd_BiblSelectCell(col, row);
+  };
+  ui_->Pan_Publ.Create({.parent = ui_->Artikel->hwnd(), .name = "Pan_Publ"}, PanelLook{});
+  ui_->Mm_artikel.Create(
+      {.parent = ui_->Pan_Publ.hwnd(), .font = MemoFont(), .name = "Mm_artikel"});
+  ui_->BBtn_ReadDoc.Create({.parent = ui_->Pan_Publ.hwnd(),
+                            .text = "Читать ",
+                            .font = TabFont(),
+                            .name = "BBtn_ReadDoc"},
+                           {.pictureId = IDB_READ_DOC,
+                            .pictureWidth = 32,
+                            .pictureHeight = 32,
+                            .side = PictureSide::Above});
+  ui_->BBtn_ReadDoc.onClick = [this] { BBtn_ReadDocClick(); };
+  ui_->Artikel->AlignControls(
+      {{ui_->Pan_Publ.hwnd(), AlignBottom(94)}, {ui_->StrGrd_Bibl.hwnd(), AlignFill(3)}});
+  ui_->Pan_Publ.AlignControls(
+      {{ui_->BBtn_ReadDoc.hwnd(), AlignRight(44)}, {ui_->Mm_artikel.hwnd(), AlignFill(3)}});
 }
 
 void MainForm::BuildControlPanel() {
-  Pan_Ctrl.Create({.parent = hwnd(), .name = "Pan_Ctrl"}, PanelLook{});
+  ui_->Pan_Ctrl.Create({.parent = hwnd(), .name = "Pan_Ctrl"}, PanelLook{});
 
-  BBtn_Close.Create(
-      {.parent = Pan_Ctrl.hwnd(), .text = "Закрыть", .font = TabFont(), .name = "BBtn_Close"},
+  ui_->BBtn_Close.Create(
+      {.parent = ui_->Pan_Ctrl.hwnd(), .text = "Закрыть", .font = TabFont(), .name = "BBtn_Close"},
       {.pictureId = IDB_CLOSE, .pictureWidth = 22, .pictureHeight = 22, .side = PictureSide::Left});
-  BBtn_Close.onClick = [this] { BBtn_CloseClick(); };
+  ui_->BBtn_Close.onClick = [this] { BBtn_CloseClick(); };
 
   LabelLook install;
   install.align = TextAlign::Centre;
   install.wordWrap = true;
   install.colour = kMoneyGreen;
-  Lab_HInstall.Create({.parent = Pan_Ctrl.hwnd(),
-                       .text = "Инсталляция программ необходимых для правильной работы Demo-диска",
-                       .font = WindowFont(),
-                       .name = "Lab_HInstall"},
-                      install);
+  ui_->Lab_HInstall.Create(
+      {.parent = ui_->Pan_Ctrl.hwnd(),
+       .text = "Инсталляция программ необходимых для правильной работы Demo-диска",
+       .font = WindowFont(),
+       .name = "Lab_HInstall"},
+      install);
 
-  BBtn_InstallAcrobat.Create({.parent = Pan_Ctrl.hwnd(),
-                              .text = "Acrobat Reader",
-                              .font = TabFont(),
-                              .name = "BBtn_InstallAcrobat"},
-                             {.pictureId = IDB_READER,
-                              .pictureWidth = 48,
-                              .pictureHeight = 48,
-                              .side = PictureSide::Above});
-  BBtn_InstallAcrobat.onClick = [this] { BBtn_InstallAcrobatClick(); };
+  ui_->BBtn_InstallAcrobat.Create({.parent = ui_->Pan_Ctrl.hwnd(),
+                                   .text = "Acrobat Reader",
+                                   .font = TabFont(),
+                                   .name = "BBtn_InstallAcrobat"},
+                                  {.pictureId = IDB_READER,
+                                   .pictureWidth = 48,
+                                   .pictureHeight = 48,
+                                   .side = PictureSide::Above});
+  ui_->BBtn_InstallAcrobat.onClick = [this] { BBtn_InstallAcrobatClick(); };
 
-  Pan_Ctrl.AlignControls({{BBtn_Close.hwnd(), AlignTop(40, 5)},
-                          {BBtn_InstallAcrobat.hwnd(), AlignBottom(71, 3)},
-                          {Lab_HInstall, AlignBottom(65)}});
+  ui_->Pan_Ctrl.AlignControls({{ui_->BBtn_Close.hwnd(), AlignTop(40, 5)},
+                               {ui_->BBtn_InstallAcrobat.hwnd(), AlignBottom(71, 3)},
+                               {ui_->Lab_HInstall, AlignBottom(65)}});
 }
 
 }  // namespace demodisc

@@ -21,6 +21,16 @@ void Memo::SetText(const Text& text) {
 
 Text Memo::GetText() const { return WindowTextUtf8(hwnd()); }
 
+Memo::Content Memo::GetContent() const {
+  return {GetText(), static_cast<int>(SendMessageW(hwnd(), EM_GETFIRSTVISIBLELINE, 0, 0))};
+}
+
+void Memo::SetContent(const Content& content) {
+  SetWindowTextUtf8(hwnd(), content.text);
+  ScrollToTop();
+  if (content.firstLine > 0) SendMessageW(hwnd(), EM_LINESCROLL, 0, content.firstLine);
+}
+
 void Memo::ScrollToTop() { SendMessageW(hwnd(), WM_VSCROLL, SB_TOP, 0); }
 
 }  // namespace demodisc

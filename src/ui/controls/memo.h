@@ -14,6 +14,15 @@ class Memo final : public Window {
   void Clear() { SetText(Text()); }
   // Shows the first line.
   void ScrollToTop();
+
+  // The text as it stands and its first shown line, to show again in a memo
+  // made anew (at another scale).
+  struct Content {
+    Text text;
+    int firstLine = 0;
+  };
+  Content GetContent() const;
+  void SetContent(const Content& content);
 };
 
 }  // namespace demodisc

@@ -230,6 +230,25 @@ void StringGrid::ShowRow(int row) {
   }
 }
 
+StringGrid::Content StringGrid::GetContent() const {
+  return {cells_, current_.col, current_.row, anchor_.col, anchor_.row, topRow_};
+}
+
+void StringGrid::SetContent(const Content& content) {
+  const auto selectable = [this](int col, int row) {
+    return ValidCell(col, row) && col >= layout_.fixedCols && row >= layout_.fixedRows;
+  };
+  if (content.cells.size() != cells_.size() || !selectable(content.col, content.row) ||
+      !selectable(content.anchorCol, content.anchorRow))
+    return;
+  cells_ = content.cells;
+  current_ = {content.col, content.row};
+  anchor_ = {content.anchorCol, content.anchorRow};
+  topRow_ = std::clamp(content.topRow, layout_.fixedRows, MaxTopRow());
+  UpdateScrollBar();
+  RepaintShown(hwnd(), nullptr);
+}
+
 void StringGrid::SetTopRow(int row) {
   row = std::clamp(row, layout_.fixedRows, MaxTopRow());
   if (row == topRow_) return;

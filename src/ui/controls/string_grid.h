@@ -85,6 +85,20 @@ class StringGrid final : public Window, private AccessibleElements {
   // The cell's rectangle in client coordinates; empty when it is not shown.
   RECT CellRect(int col, int row) const;
 
+  // What the grid shows: its texts, its current cell, the range's far
+  // corner and its first shown row; to show again in a grid of the same
+  // layout made anew (at another scale), whose own are its column widths and
+  // row height. Content of another layout is not taken; the handlers are not
+  // asked.
+  struct Content {
+    std::vector<Text> cells;
+    int col = 0, row = 0;
+    int anchorCol = 0, anchorRow = 0;
+    int topRow = 0;
+  };
+  Content GetContent() const;
+  void SetContent(const Content& content);
+
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   // Paints the whole grid, whatever the area to paint.

@@ -15,56 +15,60 @@ constexpr int kBandHeight = 41;
 
 void FormBlenge::CreateWindowed(HWND mainWindow) {
   mainWindow_ = mainWindow;
-  CreateForm({kClassName}, {.parent = mainWindow,
-                            .bounds = Px(Bounds{0, 0, kClientWidth, kClientHeight}),
-                            .text = "Предупреждение !",
-                            .font = ScaledFont({L"Tahoma", 11}),
-                            .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                                     WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
-                            .exStyle = WS_EX_CONTROLPARENT});
+  CreateScaledForm({kClassName}, {.parent = mainWindow,
+                                  .bounds = {0, 0, kClientWidth, kClientHeight},
+                                  .text = "Предупреждение !",
+                                  .font = ScaledFont({L"Tahoma", 11}),
+                                  .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
+                                           WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+                                  .exStyle = WS_EX_CONTROLPARENT});
 }
 
 void FormBlenge::CreateControls() {
+  ui_ = std::make_unique<Controls>();
   PanelLook up;
   up.colour = kMoneyGreen;
   up.textColour = kRed;
-  Pan_Up.Create({.parent = hwnd(),
-                 .bounds = Px(Bounds{0, 0, kClientWidth, kBandHeight}),
-                 .text = "Пункт не доступен",
-                 .font = ScaledFont({L"Arial", 21, true, true, ANSI_CHARSET}),
-                 .name = "Pan_Up"},
-                up);
+  ui_->Pan_Up.Create({.parent = hwnd(),
+                      .bounds = Px(Bounds{0, 0, kClientWidth, kBandHeight}),
+                      .text = "Пункт не доступен",
+                      .font = ScaledFont({L"Arial", 21, true, true, ANSI_CHARSET}),
+                      .name = "Pan_Up"},
+                     up);
 
-  Img_Werker.Create({.parent = hwnd(),
-                     .bounds = Px(Bounds{0, kBandHeight, kClientWidth, 270}),
-                     .name = "Img_Werker"},
-                    IDB_WORKER, false);
+  ui_->Img_Werker.Create({.parent = hwnd(),
+                          .bounds = Px(Bounds{0, kBandHeight, kClientWidth, 270}),
+                          .name = "Img_Werker"},
+                         IDB_WORKER, false);
 
-  Pan_Btn.Create({.parent = hwnd(),
-                  .bounds = Px(Bounds{0, kClientHeight - kBandHeight, kClientWidth, kBandHeight}),
-                  .name = "Pan_Btn"},
-                 PanelLook{});
+  ui_->Pan_Btn.Create(
+      {.parent = hwnd(),
+       .bounds = Px(Bounds{0, kClientHeight - kBandHeight, kClientWidth, kBandHeight}),
+       .name = "Pan_Btn"},
+      PanelLook{});
 
-  BBtn_Exit.Create({.parent = Pan_Btn.hwnd(),
-                    .bounds = Px(Bounds{1, 1, kClientWidth - 2, kBandHeight - 2}),
-                    .text = "Выйти в Демо",
-                    .font = ScaledFont(Arial(16, true)),
-                    .id = IDOK,
-                    .name = "BBtn_Exit"},
-                   {.pictureId = IDB_ARROW_LEFT,
-                    .pictureWidth = 32,
-                    .pictureHeight = 32,
-                    .side = PictureSide::Left});
-  BBtn_Exit.onClick = [this] { BBtn_ExitClick(); };
-  Pan_Btn.AlignControls({{BBtn_Exit.hwnd(), AlignFill()}});
+  ui_->BBtn_Exit.Create({.parent = ui_->Pan_Btn.hwnd(),
+                         .bounds = Px(Bounds{1, 1, kClientWidth - 2, kBandHeight - 2}),
+                         .text = "Выйти в Демо",
+                         .font = ScaledFont(Arial(16, true)),
+                         .id = IDOK,
+                         .name = "BBtn_Exit"},
+                        {.pictureId = IDB_ARROW_LEFT,
+                         .pictureWidth = 32,
+                         .pictureHeight = 32,
+                         .side = PictureSide::Left});
+  ui_->BBtn_Exit.onClick = [this] { BBtn_ExitClick(); };
+  ui_->Pan_Btn.AlignControls({{ui_->BBtn_Exit.hwnd(), AlignFill()}});
   AlignControls();
 }
 
+std::shared_ptr<void> FormBlenge::ReleaseControls() { return std::move(ui_); }
+
 void FormBlenge::AlignControls() {
   PlaceAligned(hwnd(), 0,
-               {{Pan_Up.hwnd(), AlignTop(kBandHeight)},
-                {Pan_Btn.hwnd(), AlignBottom(kBandHeight)},
-                {Img_Werker, AlignFill()}});
+               {{ui_->Pan_Up.hwnd(), AlignTop(kBandHeight)},
+                {ui_->Pan_Btn.hwnd(), AlignBottom(kBandHeight)},
+                {ui_->Img_Werker, AlignFill()}});
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -91,7 +95,7 @@ LRESULT FormBlenge::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (LOWORD(wp) == IDCANCEL && lp == 0) return 0;
       break;
     case WM_SIZE:
-      if (Pan_Btn.hwnd()) AlignControls();
+      if (ui_ && ui_->Pan_Btn.hwnd()) AlignControls();
       break;
     default:
       break;

@@ -1,6 +1,8 @@
 // The notice window: the chosen item is not available on this disc.
 #pragma once
 
+#include <memory>
+
 #include "ui/controls/panel.h"
 #include "ui/controls/picture.h"
 #include "ui/controls/picture_button.h"
@@ -18,6 +20,7 @@ class FormBlenge : public Form {
 
  protected:
   void CreateControls() override;
+  std::shared_ptr<void> ReleaseControls() override;
   void PlaceAtFirstShowing() override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -26,10 +29,14 @@ class FormBlenge : public Form {
   void AlignControls();
 
   HWND mainWindow_ = nullptr;
-  Panel Pan_Up;
-  Picture Img_Werker;
-  Panel Pan_Btn;
-  PictureButton BBtn_Exit;
+  // Made anew when the window is laid out at another scale.
+  struct Controls {
+    Panel Pan_Up;
+    Picture Img_Werker;
+    Panel Pan_Btn;
+    PictureButton BBtn_Exit;
+  };
+  std::unique_ptr<Controls> ui_;
 };
 
 }  // namespace demodisc

@@ -4,6 +4,7 @@
 // objects owned once; every font made once.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,34 @@ class Host final : public Form {
                                       .style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN});
   }
 };
+
+// A window whose handler keeps an object and then handles a message of its
+// own inside itself.
+class Keeper final : public Form {
+ public:
+  static constexpr UINT kKeep = WM_APP + 1;
+  Keeper() { CreateForm({L"TWindowTestKeeper"}, {.bounds = {0, 0, 100, 100}}); }
+  std::weak_ptr<int> kept;
+  bool keptInside = false;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg != kKeep) return Form::HandleMessage(msg, wp, lp);
+    auto object = std::make_shared<int>(1);
+    kept = object;
+    KeepWhileHandlingMessages(std::move(object));
+    SendMessageW(hwnd(), WM_NULL, 0, 0);
+    keptInside = !kept.expired();
+    return 0;
+  }
+};
+
+TEST(WindowBase, AnObjectKeptWhileHandlingMessagesGoesWhenTheOutermostHandlerReturns) {
+  Keeper keeper;
+  SendMessageW(keeper.hwnd(), Keeper::kKeep, 0, 0);
+  EXPECT_TRUE(keeper.keptInside);
+  EXPECT_TRUE(keeper.kept.expired());
+}
 
 TEST(WindowBase, CreatesAControlFromItsArguments) {
   Host host;

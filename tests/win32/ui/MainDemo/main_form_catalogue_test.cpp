@@ -5,6 +5,7 @@
 #include "base/wide_win.h"
 #include "launcher/catalogue.h"
 #include "launcher/hint_texts.h"
+#include "support/dpi_change.h"
 #include "support/main_window_fixture.h"
 #include "support/recorder.h"
 #include "ui/MainDemo/main_form.h"
@@ -213,6 +214,43 @@ TEST_P(CatalogueAtScale, ThePointerAtAnItemsScaledPlaceMakesItHotAndShowsItsDesc
     MoveMouse(group, Scale().Px(60), (i + 1) * Scale().Px(kRow) - 2);
     EXPECT_EQ(buttons.HotIndex(), i);
     EXPECT_EQ(WindowTextUtf8(Named("Mm_Hint")), Text("description of ") + Text(files[i]));
+  }
+}
+
+// After a move to a monitor of 150 %, as the system tells it.
+class CatalogueAfterDpiChange : public CatalogueTest {
+ protected:
+  void SetUp() override {
+    CatalogueTest::SetUp();
+    testing::SendDpiChange(main().hwnd(), 144, {MainForm::kClientWidth, MainForm::kClientHeight});
+    PumpMessages(100);
+  }
+  void TearDown() override {
+    CatalogueTest::TearDown();
+    SetDrawingScale(UiScale());
+  }
+};
+
+TEST_F(CatalogueAfterDpiChange, PointingAndClickingFindTheItemsAtTheirNewPlaces) {
+  const UiScale scale(144);
+  const char* const batches[] = {"play_about.bat", "play_bm.bat", "play_dynamic.bat"};
+  const int buttons[] = {0, 1, 7};
+  for (const char* batch : batches) WriteRecordingBatch(Text("Presentation\\") + batch);
+  const auto files = HintFiles(hpPresent);
+  for (const auto& f : files) WriteHint(Text(f), Text(f) + " описание");
+  HWND group = Named("BGrp_present");
+  HWND memo = Named("Mm_Hint");
+  std::vector<Text> expected;
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(batches[i]);
+    const int middle = scale.Px(buttons[i] * kRow + kRow / 2);
+    MoveMouse(group, 100, middle);
+    EXPECT_EQ(Control<ButtonGroup>("BGrp_present").HotIndex(), buttons[i]);
+    const Text hint(files[static_cast<std::size_t>(buttons[i])]);
+    EXPECT_EQ(WindowTextUtf8(memo).substr(0, hint.size()), hint);
+    ClickAtHeight(group, middle);
+    expected.push_back(Text(batches[i]) + " " + Disc("Presentation"));
+    EXPECT_EQ(Records(), expected);
   }
 }
 

@@ -11,6 +11,7 @@
 #include "base/wide_win.h"
 #include "launcher/catalogue.h"
 #include "launcher/hint_texts.h"
+#include "support/dpi_change.h"
 #include "support/main_window_fixture.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/button_group.h"
@@ -184,6 +185,47 @@ TEST_P(AccessibilityAtScale, PresentationButtonsLieWhereTheyAreDrawnAndAreFoundB
   HWND window = nullptr;
   EXPECT_EQ(WindowFromAccessibleObject(a.get(), &window), S_OK);
   EXPECT_EQ(window, group);
+}
+
+// After a move to a monitor of 150 %: what screen readers are told of the
+// controls made anew lies where they are drawn.
+class AccessibilityAfterDpiChange : public AccessibilityTest {
+ protected:
+  void SetUp() override {
+    AccessibilityTest::SetUp();
+    testing::SendDpiChange(main().hwnd(), 144, {MainForm::kClientWidth, MainForm::kClientHeight});
+    PumpMessages(100);
+  }
+  void TearDown() override {
+    AccessibilityTest::TearDown();
+    SetDrawingScale(UiScale());
+  }
+};
+
+TEST_F(AccessibilityAfterDpiChange, ButtonsAndLabelsLieWhereTheyAreDrawn) {
+  HWND group = Named("BGrp_present");
+  Accessible a = ClientOf(group);
+  ASSERT_TRUE(a);
+  RECT client;
+  GetClientRect(group, &client);
+  const int row = UiScale(144).Px(kRow);
+  for (long id = 1; id <= 8; ++id) {
+    SCOPED_TRACE(id);
+    RECT expected{0, static_cast<int>(id - 1) * row, client.right, static_cast<int>(id) * row};
+    MapWindowPoints(group, nullptr, reinterpret_cast<POINT*>(&expected), 2);
+    EXPECT_EQ(Location(a.get(), id), Corners(expected));
+  }
+  HWND box = Named("Pan_AboutInter");
+  Accessible labels = ClientOf(box);
+  ASSERT_TRUE(labels);
+  const char* const names[] = {"Lab_HInter", "Lab_www", "Lab_HEmails"};
+  for (long id = 1; id <= 3; ++id) {
+    SCOPED_TRACE(names[id - 1]);
+    RECT expected = main().NamedElement(names[id - 1])->Place();
+    MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&expected), 2);
+    EXPECT_EQ(Location(labels.get(), id), Corners(expected));
+    EXPECT_NEAR(expected.bottom - expected.top, UiScale(144).Px(14), 1);
+  }
 }
 
 TEST_F(AccessibilityTest, FocusFrameAndHotButtonShowInTheStates) {
