@@ -71,9 +71,8 @@ TEST_F(DpiChangeTest, TheWindowIsLaidOutAtTheNewScaleInTheSuggestedRectangleAndB
     ExpectSameRect(WindowRect(main().hwnd()), suggested);
     testing::ExpectMainLayout(main(), scale);
     testing::ExpectMainFonts(main(), scale);
-    // The pictures are loaded again with the controls.
-    EXPECT_TRUE(Control<PictureButton>("BBtn_Close").HasPicture());
-    EXPECT_TRUE(Control<PictureButton>("BBtn_PrintContact").HasPicture());
+    // The pictures are loaded again with the controls, for the new scale.
+    testing::ExpectMainPictures(main(), scale);
   }
   RECT client;
   GetClientRect(main().hwnd(), &client);
@@ -198,6 +197,7 @@ TEST_F(DpiChangeTest, TheNoticeWindowFollowsTheMainWindowAtItsNextShowing) {
   bool checked = false;
   testing::TimedSteps steps({[&] {
                                testing::ExpectNoticeLayout(notice(), UiScale(144));
+                               testing::ExpectNoticePictures(notice(), UiScale(144));
                                checked = true;
                              },
                              [&] { PostMessageW(notice().hwnd(), WM_CLOSE, 0, 0); }});
@@ -216,6 +216,7 @@ TEST_F(DpiChangeTest,
                                suggested =
                                    testing::SendDpiChange(notice().hwnd(), 192, kNoticeClient);
                                testing::ExpectNoticeLayout(notice(), UiScale(192));
+                               testing::ExpectNoticePictures(notice(), UiScale(192));
                              },
                              [&] { PostMessageW(notice().hwnd(), WM_CLOSE, 0, 0); }});
   main().ShowNotice();

@@ -10,8 +10,6 @@
 #include "ui/controls/label.h"
 #include "ui/controls/page_control.h"
 #include "ui/controls/panel.h"
-#include "ui/controls/picture.h"
-#include "ui/controls/picture_button.h"
 #include "ui/form.h"
 #include "ui/screen_scale_win.h"
 
@@ -61,33 +59,8 @@ TEST_P(MainWindowAtScale, TheNoticeWindowIsDrawnAtTheSameScale) {
 // Every picture is drawn for the resolution: its 96-dpi size times the scale,
 // from the set made for it rather than stretched from the bitmap.
 TEST_P(MainWindowAtScale, PicturesAreTheirSizesTimesTheScale) {
-  const ButtonGroup* group = main().Named<ButtonGroup>("BGrp_present");
-  ASSERT_NE(group, nullptr);
-  ASSERT_NE(group->images(), nullptr);
-  EXPECT_EQ(group->images()->width(), Scale().Px(32));
-  EXPECT_EQ(group->images()->height(), Scale().Px(32));
-  EXPECT_EQ(ImageList_GetImageCount(group->images()->handle()), 26);
-
-  struct Sized {
-    const Form& form;
-    const char* name;
-    SIZE size;  // at 96 dpi
-  };
-  const Sized pictures[] = {{main(), "BBtn_ReadDoc", {32, 32}},
-                            {main(), "BBtn_Close", {22, 22}},
-                            {main(), "BBtn_InstallAcrobat", {48, 48}},
-                            {main(), "BBtn_PrintContact", {32, 32}},
-                            {main(), "Image1", {32, 32}},
-                            {notice(), "BBtn_Exit", {32, 32}},
-                            {notice(), "Img_Werker", {269, 270}}};
-  for (const Sized& p : pictures) {
-    SCOPED_TRACE(p.name);
-    SIZE drawn{0, 0};
-    if (const auto* button = p.form.Named<PictureButton>(p.name)) drawn = button->PictureSize();
-    if (const auto* picture = p.form.Named<Picture>(p.name)) drawn = picture->PictureSize();
-    EXPECT_EQ(drawn.cx, Scale().Px(p.size.cx));
-    EXPECT_EQ(drawn.cy, Scale().Px(p.size.cy));
-  }
+  testing::ExpectMainPictures(main(), Scale());
+  testing::ExpectNoticePictures(notice(), Scale());
 }
 
 TEST_F(MainWindowTest, OpensOnThePresentationsWithTheFocusOnTheTabRow) {

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "support/named_control.h"
+#include "ui/controls/button_group.h"
 #include "ui/controls/label.h"
 #include "ui/controls/panel.h"
+#include "ui/controls/picture.h"
+#include "ui/controls/picture_button.h"
 
 namespace demodisc::testing {
 
@@ -170,6 +175,46 @@ void ExpectNoticeLayout(const FormBlenge& notice, const UiScale& scale) {
     ASSERT_TRUE(placed.has_value());
     ExpectNear(*placed, scale.Px(p.bounds), scale);
   }
+}
+
+namespace {
+
+struct Sized {
+  const char* name;
+  SIZE size;  // at 96 dpi
+};
+
+void ExpectPictures(const Form& form, std::initializer_list<Sized> pictures, const UiScale& scale) {
+  for (const Sized& p : pictures) {
+    SCOPED_TRACE(p.name);
+    SIZE drawn{0, 0};
+    if (const auto* button = form.Named<PictureButton>(p.name)) drawn = button->PictureSize();
+    if (const auto* picture = form.Named<Picture>(p.name)) drawn = picture->PictureSize();
+    EXPECT_EQ(drawn.cx, scale.Px(p.size.cx));
+    EXPECT_EQ(drawn.cy, scale.Px(p.size.cy));
+  }
+}
+
+}  // namespace
+
+void ExpectMainPictures(const MainForm& main, const UiScale& scale) {
+  const auto* group = main.Named<ButtonGroup>("BGrp_present");
+  ASSERT_NE(group, nullptr);
+  ASSERT_NE(group->images(), nullptr);
+  EXPECT_EQ(group->images()->width(), scale.Px(32));
+  EXPECT_EQ(group->images()->height(), scale.Px(32));
+  EXPECT_EQ(ImageList_GetImageCount(group->images()->handle()), 26);
+  ExpectPictures(main,
+                 {{"BBtn_ReadDoc", {32, 32}},
+                  {"BBtn_Close", {22, 22}},
+                  {"BBtn_InstallAcrobat", {48, 48}},
+                  {"BBtn_PrintContact", {32, 32}},
+                  {"Image1", {32, 32}}},
+                 scale);
+}
+
+void ExpectNoticePictures(const FormBlenge& notice, const UiScale& scale) {
+  ExpectPictures(notice, {{"BBtn_Exit", {32, 32}}, {"Img_Werker", {269, 270}}}, scale);
 }
 
 }  // namespace demodisc::testing

@@ -16,5 +16,9 @@ void ExpectNear(const Bounds& placed, const Bounds& expected, const UiScale& sca
 void ExpectMainLayout(const MainForm& main, const UiScale& scale);
 void ExpectMainFonts(const MainForm& main, const UiScale& scale);
 void ExpectNoticeLayout(const FormBlenge& notice, const UiScale& scale);
+// Every picture is drawn for the resolution: its 96-dpi size times the
+// scale, from the set made for it rather than the bitmap's own size.
+void ExpectMainPictures(const MainForm& main, const UiScale& scale);
+void ExpectNoticePictures(const FormBlenge& notice, const UiScale& scale);
 
 }  // namespace demodisc::testing
