@@ -45,8 +45,12 @@ struct MainForm::KeptState {
   // The memos, whose text the user may have changed or scrolled.
   static constexpr std::array kMemos = {&Controls::Mm_Hint, &Controls::Mm_artikel,
                                         &Controls::Mm_Demo, &Controls::Mm_Video, &Controls::Mm_use};
+  // The button groups, whose keyboard item the user may have moved.
+  static constexpr std::array kGroups = {&Controls::BGrp_present, &Controls::ButGrp_demo,
+                                         &Controls::ButGrp_Video, &Controls::But_Grp_user};
   int page = kPresent;
   std::array<Memo::Content, kMemos.size()> memos;
+  std::array<int, kGroups.size()> groupFocus{};
   StringGrid::Content publications;
 };
 
@@ -55,6 +59,8 @@ void MainForm::KeepControlState() {
   kept_->page = CurrentPage();
   for (std::size_t i = 0; i < KeptState::kMemos.size(); ++i)
     kept_->memos[i] = ((*ui_).*KeptState::kMemos[i]).GetContent();
+  for (std::size_t i = 0; i < KeptState::kGroups.size(); ++i)
+    kept_->groupFocus[i] = ((*ui_).*KeptState::kGroups[i]).FocusIndex();
   kept_->publications = ui_->StrGrd_Bibl.GetContent();
 }
 
@@ -66,6 +72,8 @@ void MainForm::RestoreControlState() {
   ui_->PgCtrl_disk.SetCurrent(kept->page);
   for (std::size_t i = 0; i < KeptState::kMemos.size(); ++i)
     ((*ui_).*KeptState::kMemos[i]).SetContent(kept->memos[i]);
+  for (std::size_t i = 0; i < KeptState::kGroups.size(); ++i)
+    ((*ui_).*KeptState::kGroups[i]).SetFocusIndex(kept->groupFocus[i]);
   // The column widths are the new scale's; the rows are those loaded.
   if (activated_) PreparePublicationGrid(ui_->StrGrd_Bibl);
   ui_->StrGrd_Bibl.SetContent(kept->publications);

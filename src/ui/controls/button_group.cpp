@@ -47,6 +47,10 @@ void ButtonGroup::RepaintButton(int index) {
   RepaintShown(hwnd(), &r);
 }
 
+void ButtonGroup::SetFocusIndex(int index) {
+  MoveFocus(index >= 0 && index < Count() ? index : -1);
+}
+
 void ButtonGroup::MoveFocus(int index) {
   if (index == focus_) return;
   RepaintButton(focus_);

@@ -28,6 +28,9 @@ class ButtonGroup final : public Window, private AccessibleElements {
 
   int HotIndex() const { return hot_; }
   int FocusIndex() const { return focus_; }
+  // Puts the keyboard's item on a button (-1 for none), as keys move it;
+  // an index out of range is none.
+  void SetFocusIndex(int index);
   int Count() const { return static_cast<int>(items_.size()); }
   const Item& item(int index) const { return items_[static_cast<std::size_t>(index)]; }
   const ImageList* images() const { return images_; }

@@ -119,6 +119,24 @@ TEST_F(DpiChangeTest, AfterAChangeAndBackTheScreenShowsTheWindowPixelForPixelAsB
   EXPECT_EQ(differ, 0u);
 }
 
+// A keyboard user's place in a button group stays on the same item.
+TEST_F(DpiChangeTest, TheKeyboardStaysOnTheSameItemOfAButtonGroup) {
+  for (const auto& f : HintFiles(hpPresent)) WriteHint(Text(f), "");
+  HWND group = Named("BGrp_present");
+  SetFocus(group);
+  for (WPARAM key : {VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN}) SendMessageW(group, WM_KEYDOWN, key, 0);
+  ASSERT_EQ(Control<ButtonGroup>("BGrp_present").FocusIndex(), 3);
+  for (const int dpi : {144, 96}) {
+    SCOPED_TRACE(dpi);
+    ChangeMainTo(dpi);
+    EXPECT_EQ(GetFocus(), Named("BGrp_present"));
+    EXPECT_EQ(Control<ButtonGroup>("BGrp_present").FocusIndex(), 3);
+    EXPECT_EQ(Control<ButtonGroup>("ButGrp_demo").FocusIndex(), -1);
+  }
+  SendMessageW(Named("BGrp_present"), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(Control<ButtonGroup>("BGrp_present").FocusIndex(), 4);
+}
+
 TEST_F(DpiChangeTest, AtOneAndAHalfTimesTheClientAreaIs984By818) {
   ChangeMainTo(144);
   RECT client;
