@@ -16,9 +16,6 @@ namespace demodisc {
 // The screen's resolution in dots per inch.
 int ScreenDpi();
 
-// A length at 96 dpi scaled to a resolution.
-inline int ScaledTo(int dpi, int pixels) { return MulDiv(pixels, dpi, 96); }
-
 // The resolution to draw at first: the system's where the thread is system or
 // per-monitor aware, 96 where it is not or the system cannot say (before
 // Windows 10 1607 the functions that tell are missing, and they are looked

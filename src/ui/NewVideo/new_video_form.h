@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "control_rules/ui_scale.h"
 #include "media/mci_player_win.h"
 #include "media/video_playback.h"
 #include "ui/controls/image_list.h"
@@ -55,7 +56,7 @@ class NewVideoForm : public Form, private VideoView {
   MciPlayer mediaPlayer1_;
   VideoPlayback playback_{mediaPlayer1_, *this};
 
-  int dpi_ = 96;
+  UiScale scale_;  // the screen's, when the window is created
   OwnedBrush timeBrush_;
   ImageList imageList1_;
   Window panel1_;

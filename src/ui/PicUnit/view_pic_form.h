@@ -2,6 +2,7 @@
 // steps through the folder's "*.jpg" files, showing nothing but its face.
 #pragma once
 
+#include "control_rules/ui_scale.h"
 #include "photos/file_list_box_win.h"
 #include "photos/photo_cycle.h"
 #include "ui/controls/label.h"
@@ -27,7 +28,7 @@ class ViewPicForm : public Form, private PhotoTimer {
 
   FileListBox fileListBox1_;
   PhotoCycle cycle_{fileListBox1_, *this};
-  int dpi_ = 96;
+  UiScale scale_;  // the screen's, when the window is created
   Label labInfo_;
 };
 
