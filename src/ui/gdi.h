@@ -42,6 +42,13 @@ using OwnedBrush = GdiObject<HBRUSH>;
 using OwnedBitmap = GdiObject<HBITMAP>;
 using OwnedRegion = GdiObject<HRGN>;
 
+// A bitmap's width and height; {0, 0} for none.
+inline SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return {0, 0};
+  return {info.bmWidth, info.bmHeight};
+}
+
 // Fills an area with a colour without making a brush: the opaque background
 // of ExtTextOut. The DC's background colour is left as it was.
 inline void FillSolid(HDC dc, const RECT& area, COLORREF colour) {

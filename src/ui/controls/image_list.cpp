@@ -10,11 +10,9 @@ ImageList::~ImageList() {
 }
 
 COLORREF LowerLeftColour(HBITMAP bitmap) {
-  BITMAP info{};
-  GetObjectW(bitmap, sizeof info, &info);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
-  const COLORREF c = GetPixel(dc, 0, info.bmHeight - 1);
+  const COLORREF c = GetPixel(dc, 0, BitmapSize(bitmap).cy - 1);
   SelectObject(dc, old);
   DeleteDC(dc);
   return c;
@@ -25,18 +23,17 @@ void ImageList::Load(UINT resourceId, int width, int height, const UiScale& scal
   const int tiles = width > 0 ? whole.cx / width : 0;
   if (tiles < 1 || whole.cy < height) return;
   const OwnedBitmap bitmap = LoadPicture(resourceId, scale, {.transparent = true, .tiles = tiles});
-  BITMAP info{};
-  if (!bitmap || !GetObjectW(bitmap.get(), sizeof info, &info)) return;
+  const SIZE loaded = BitmapSize(bitmap.get());
+  if (loaded.cx <= 0) return;
   // The tiles' drawn size: the scaled size, or the bitmap's own where the
   // scaled set was missing.
-  Load(bitmap.get(), info.bmWidth / tiles, info.bmHeight);
+  Load(bitmap.get(), loaded.cx / tiles, loaded.cy);
 }
 
 void ImageList::Load(HBITMAP bitmap, int width, int height) {
-  BITMAP info{};
-  GetObjectW(bitmap, sizeof info, &info);
-  const int count = width > 0 ? info.bmWidth / width : 0;
-  if (count > 0 && info.bmHeight >= height) {
+  const SIZE size = BitmapSize(bitmap);
+  const int count = width > 0 ? size.cx / width : 0;
+  if (count > 0 && size.cy >= height) {
     list_ = ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, count, 0);
     if (list_) ImageList_AddMasked(list_, bitmap, LowerLeftColour(bitmap));
     width_ = width;

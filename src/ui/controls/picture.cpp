@@ -11,18 +11,13 @@ namespace demodisc {
 void Picture::Create(const CreateArgs& args, UINT resourceId, bool transparent) {
   bitmap_ = LoadPicture(resourceId, DrawingScale(), {.transparent = transparent});
   if (bitmap_ && transparent) {
-    BITMAP info{};
-    GetObjectW(bitmap_.get(), sizeof info, &info);
-    masked_.Load(bitmap_.get(), info.bmWidth, info.bmHeight);
+    const SIZE size = PictureSize();
+    masked_.Load(bitmap_.get(), size.cx, size.cy);
   }
   Attach(args);
 }
 
-SIZE Picture::PictureSize() const {
-  BITMAP info{};
-  if (!bitmap_ || !GetObjectW(bitmap_.get(), sizeof info, &info)) return {0, 0};
-  return {info.bmWidth, info.bmHeight};
-}
+SIZE Picture::PictureSize() const { return BitmapSize(bitmap_.get()); }
 
 void Picture::Paint(HDC dc) const {
   const Bounds& b = bounds();
@@ -32,11 +27,10 @@ void Picture::Paint(HDC dc) const {
   if (masked_) {
     masked_.Draw(0, dc, b.x, b.y);
   } else if (bitmap_) {
-    BITMAP info{};
-    GetObjectW(bitmap_.get(), sizeof info, &info);
+    const SIZE size = PictureSize();
     const HDC src = ScratchDc();
     const HGDIOBJ old = SelectObject(src, bitmap_.get());
-    BitBlt(dc, b.x, b.y, info.bmWidth, info.bmHeight, src, 0, 0, SRCCOPY);
+    BitBlt(dc, b.x, b.y, size.cx, size.cy, src, 0, 0, SRCCOPY);
     SelectObject(src, old);
   }
 }

@@ -9,12 +9,6 @@
 namespace demodisc {
 namespace {
 
-SIZE SizeOf(const OwnedBitmap& bitmap) {
-  BITMAP info{};
-  if (!bitmap || !GetObjectW(bitmap.get(), sizeof info, &info)) return {0, 0};
-  return {info.bmWidth, info.bmHeight};
-}
-
 struct LoadRow {
   UINT id;
   int dpi;
@@ -35,7 +29,7 @@ TEST(PictureResources, EachPictureLoadsAtTheScaledSizeOrItsOwnWhereItHasNoLarger
   };
   for (const LoadRow& r : rows) {
     SCOPED_TRACE(::testing::Message() << r.id << " at " << r.dpi);
-    const SIZE size = SizeOf(LoadPicture(r.id, UiScale(r.dpi), r.look));
+    const SIZE size = BitmapSize(LoadPicture(r.id, UiScale(r.dpi), r.look).get());
     EXPECT_EQ(size.cx, r.expected.cx);
     EXPECT_EQ(size.cy, r.expected.cy);
   }
