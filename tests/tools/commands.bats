@@ -146,3 +146,16 @@ TABLE
   run ! xdpyinfo -display "$display"
   [ "$(tail -n 1 "$BATS_TEST_TMPDIR/calls.log")" = "wineserver64 WINEPREFIX=$prefix -k" ]
 }
+
+@test "ctest in a tree configured but not built says which Windows suite is not built yet" {
+  command -v clang++ >/dev/null || skip "the native preset needs clang"
+  tree=$BATS_TEST_TMPDIR/native
+  cmake --preset native -S "$TOOLS/.." -B "$tree" "-DDEMODISC_WINDOWS_SUITES=win32;win64" >/dev/null
+  run ctest --test-dir "$tree" -R '^win(32|64)\.Suite$' --output-on-failure
+  [ "$status" -ne 0 ]
+  for suite in windows-tests windows64-tests; do
+    [[ $output == *"not built: $tree/$suite/tests/"*"/CTestTestfile.cmake is missing; build first (cmake --build $tree)"* ]] ||
+      { echo "$suite: $output"; false; }
+  done
+  [[ $output == *"2 tests failed out of 2"* ]]
+}
