@@ -26,6 +26,9 @@ void GraphicElement::Attach(const CreateArgs& args) {
   host_ = host;
   host_->Add(*this);
   Invalidate();
+  // Told as the system tells of a child window made in a shown window.
+  Notify(EVENT_OBJECT_CREATE);
+  if (visible_) Notify(EVENT_OBJECT_SHOW);
 }
 
 void GraphicElement::SetBounds(const Bounds& bounds) {

@@ -290,10 +290,12 @@ TEST_F(ElementAccessibilityTest, TheFocusInAnOwnedPopupIsNoChildsFocus) {
 }
 
 std::vector<std::tuple<DWORD, HWND, LONG, LONG>> gEvents;
+HWND gWatched = nullptr;
 
 void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
                           DWORD) {
-  if (object == OBJID_CLIENT) gEvents.emplace_back(event, window, object, child);
+  if (window == gWatched && object == OBJID_CLIENT)
+    gEvents.emplace_back(event, window, object, child);
 }
 
 // Each change is told as a system control tells it: the event, the parent's
@@ -304,23 +306,34 @@ TEST_F(ElementAccessibilityTest, ScreenReadersAreToldOfEachChange) {
   Add(second, "Два", {10, 40, 100, 20}, Look(kOwnColour));
   ShowPainted();
   gEvents.clear();
+  const HWND panel = host.panel.hwnd();
+  gWatched = panel;
   const HWINEVENTHOOK hook =
-      SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, RecordEvent,
+      SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_NAMECHANGE, nullptr, RecordEvent,
                       GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   ASSERT_NE(hook, nullptr);
   second.SetBounds({20, 40, 100, 20});
   second.SetVisible(false);
   second.SetVisible(true);
   first.SetText("Три");
+  {
+    Label third;
+    Add(third, "Четыре", {10, 70, 100, 20}, Look(kOwnColour));
+  }
   testing::PumpMessages(100);
   UnhookWinEvent(hook);
-  const HWND panel = host.panel.hwnd();
+  gWatched = nullptr;
   const LONG client = OBJID_CLIENT;
   EXPECT_EQ(gEvents, (std::vector<std::tuple<DWORD, HWND, LONG, LONG>>{
                          {EVENT_OBJECT_LOCATIONCHANGE, panel, client, 2},
                          {EVENT_OBJECT_HIDE, panel, client, 2},
                          {EVENT_OBJECT_SHOW, panel, client, 2},
-                         {EVENT_OBJECT_NAMECHANGE, panel, client, 1}}));
+                         {EVENT_OBJECT_NAMECHANGE, panel, client, 1},
+                         // Added while shown: made and shown; removed: the
+                         // children after it are numbered anew.
+                         {EVENT_OBJECT_CREATE, panel, client, 3},
+                         {EVENT_OBJECT_SHOW, panel, client, 3},
+                         {EVENT_OBJECT_REORDER, panel, client, CHILDID_SELF}}));
 }
 
 }  // namespace
