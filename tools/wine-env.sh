@@ -18,7 +18,8 @@
 #                                 for the tools that run one exe: chooses the
 #                                 Wine (the PE32's where it runs), says so,
 #                                 sets arch and the trees
-#   demodisc_start_xvfb           a virtual X server of this run; exports DISPLAY
+#   demodisc_start_xvfb           a virtual X server of this run (2560x1600);
+#                                 exports DISPLAY
 #   demodisc_wine_session <arch> [prefix-dir]
 #                                 a prefix with a 1024x768 virtual desktop
 #                                 (throwaway without a folder), used from
@@ -225,7 +226,9 @@ demodisc_start_xvfb() {
   command -v Xvfb >/dev/null || demodisc_fail "wine-env: Xvfb is missing: run tools/install-deps.sh as root"
   demodisc_run_temp xvfb
   dir=$DEMODISC_RUN_TEMP
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
+  # As large as the largest virtual desktop a test sets (a 200 % laptop's
+  # screen); the prefixes' own desktop sits at its top-left corner.
+  Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
   DEMODISC_RUN_XVFB_PID=$!
   for _ in $(seq 100); do
     read -r n 2>/dev/null <"$dir/display" || true
