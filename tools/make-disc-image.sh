@@ -25,16 +25,30 @@ while [ $# -gt 0 ]; do
   case "$1" in
     --force) force=1 ;;
     --strict) strict=1; check_args+=(--strict) ;;
-    --accept) check_args+=(--accept "${2:?$usage}"); shift ;;
-    --label) label=${2:?$usage}; shift ;;
+    --accept | --label)
+      [ $# -ge 2 ] || { echo "$usage" >&2; exit 2; }
+      if [ "$1" = --label ]; then label=$2; else check_args+=(--accept "$2"); fi
+      shift ;;
     --new-autorun) new_autorun=1 ;;
     --*) echo "$usage" >&2; exit 2 ;;
     *) args+=("$1") ;;
   esac
   shift
 done
-image=${args[0]:?$usage}
+if [ ${#args[@]} -lt 1 ] || [ ${#args[@]} -gt 2 ]; then echo "$usage" >&2; exit 2; fi
+image=${args[0]}
 disc=${args[1]:-}
+
+# Ends with status $1 and the message, before any image is built. An image
+# an earlier run left at the same path is named, so that it is not taken
+# for one of this folder.
+no_image() {
+  local status=$1
+  shift
+  echo "make-disc-image.sh: $*" >&2
+  [ ! -e "$image" ] || echo "make-disc-image.sh: $image is an earlier image, left as it was" >&2
+  exit "$status"
+}
 # The dependency installer only when the image tool is missing.
 command -v xorriso >/dev/null || "$root/tools/install-deps.sh"
 
@@ -51,7 +65,7 @@ if [ -z "$disc" ]; then
 fi
 # The start program as Windows finds it: letter case ignored.
 exe=$(find "$disc" -maxdepth 1 -iname DemoDisc.exe -print -quit 2>/dev/null || true)
-[ -n "$exe" ] || { echo "no DemoDisc.exe at the root of $disc" >&2; exit 1; }
+[ -n "$exe" ] || no_image 1 "no DemoDisc.exe at the root of $disc"
 exe=$(basename "$exe")
 
 rc=0
@@ -65,14 +79,12 @@ fi
 case $rc in
   0) ;;
   1) if [ $force -eq 0 ]; then
-       echo "make-disc-image.sh: the disc check found errors$([ $strict -eq 0 ] || echo " or warnings"), no image" \
-         "built (tools/check-disc.sh $disc shows the whole report; --force builds it anyway)" >&2
-       exit 1
+       no_image 1 "the disc check found errors$([ $strict -eq 0 ] || echo " or warnings"), no image" \
+         "built (tools/check-disc.sh $disc shows the whole report; --force builds it anyway)"
      fi
      echo "make-disc-image.sh: --force: building the image despite the check" >&2 ;;
   *) [ $force -eq 1 ] || printf '%s\n' "$report" >&2
-     echo "make-disc-image.sh: the disc check failed (status $rc), no image built" >&2
-     exit "$rc" ;;
+     no_image "$rc" "the disc check failed (status $rc), no image built" ;;
 esac
 
 staging=$(mktemp -d)

@@ -92,9 +92,11 @@ def check_images(disc, accepted):
     built = make_image(image, lower)
     expect(built.returncode == 1 and "no DemoDisc.exe at the root" in built.stderr and not os.path.exists(image),
            f"no exe: status {built.returncode}, {built.stderr}")
-    built = make_image(image, disc, "--fast")
-    expect(built.returncode == 2 and built.stderr.startswith("usage: make-disc-image.sh"),
-           f"a wrong option: status {built.returncode}, {built.stderr}")
+    for wrong in ([image, disc, "--fast"], [], [image, disc, "--label"], [image, disc, "third"]):
+        built = subprocess.run([os.path.join(TOOLS, "make-disc-image.sh"), *wrong],
+                               capture_output=True, text=True)
+        expect(built.returncode == 2 and built.stderr.startswith("usage: make-disc-image.sh"),
+               f"wrong arguments {wrong}: status {built.returncode}, {built.stderr}")
 
     # Video a link to a folder inside the disc, a folder path of 120
     # characters below the root (the most Joliet keeps), a Russian clip name.
@@ -259,6 +261,12 @@ def main():
     expect(built.returncode == 0 and os.path.exists(image) and built.stdout.startswith("Disc check of") and
            "  ok       start program" in built.stdout,
            f"--force on the damaged disc: status {built.returncode}, {built.stdout[:200]}")
+    # Without --force, the image that run left is not taken for a new one.
+    built = subprocess.run([os.path.join(TOOLS, "make-disc-image.sh"), image, damaged],
+                           capture_output=True, text=True, env=dict(os.environ, DEMODISC_CHECK_DISC=CHECKER))
+    expect(built.returncode == 1 and os.path.exists(image) and
+           built.stderr.endswith(f"make-disc-image.sh: {image} is an earlier image, left as it was\n"),
+           f"an earlier image at the path: status {built.returncode}, {built.stderr}")
 
     nothing = os.path.join(WORK, "no-disc")
     os.makedirs(nothing)
