@@ -17,7 +17,8 @@ demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$build" DemoDisc player_stand
   installer_stand_in >/dev/null
 demodisc_build_tests "$DEMODISC_TESTS_PRESET" "$tests" "$build/DemoDisc.exe" window_probe >/dev/null
 
-demodisc_start_xvfb
+# As large as the largest desktop of the shots at a resolution.
+demodisc_start_xvfb 2560x1600
 demodisc_wine_session "$arch"
 python3 "$root/tests/e2e/screenshots.py" "$build/DemoDisc.exe" "$tests/tests-bin" \
   "$root/tools/make-sample-disc.sh" "$base/screenshots" "$out"

@@ -18,8 +18,8 @@
 #                                 for the tools that run one exe: chooses the
 #                                 Wine (the PE32's where it runs), says so,
 #                                 sets arch and the trees
-#   demodisc_start_xvfb           a virtual X server of this run (2560x1600);
-#                                 exports DISPLAY
+#   demodisc_start_xvfb [WxH]     a virtual X server of this run (1024x768
+#                                 unless given); exports DISPLAY
 #   demodisc_wine_session <arch> [prefix-dir]
 #                                 a prefix with a 1024x768 virtual desktop
 #                                 (throwaway without a folder), used from
@@ -221,14 +221,17 @@ demodisc_use_wine() {
 
 # Xvfb chooses a free display itself and writes its number once it accepts
 # connections; two runs at the same time get two servers.
+# shellcheck disable=SC2120 # the size is optional: most callers take the default
 demodisc_start_xvfb() {
   local dir n="" _
   command -v Xvfb >/dev/null || demodisc_fail "wine-env: Xvfb is missing: run tools/install-deps.sh as root"
   demodisc_run_temp xvfb
   dir=$DEMODISC_RUN_TEMP
-  # As large as the largest virtual desktop a test sets (a 200 % laptop's
-  # screen); the prefixes' own desktop sits at its top-left corner.
-  Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
+  # The screen is the prefixes' desktop, 1024x768, unless a larger one is
+  # asked for (the screenshots at a resolution, on a desktop of a laptop's
+  # size). Wine moves the pointer only within its desktop's window, and
+  # Xvfb starts it at the screen's centre: the tests keep the two the same.
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
   DEMODISC_RUN_XVFB_PID=$!
   for _ in $(seq 100); do
     read -r n 2>/dev/null <"$dir/display" || true

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """DemoDisc.exe on the sample disc at the screen resolutions of 100 %, 125 %,
-150 % and 200 %, each on a desktop of the size of a screen used at it: the
-prefix's LogPixels and virtual desktop are set before each start, with the
-prefix's server ended in between so that the new program reads them. The
-main window's client area must be 656 x 545 times dpi / 96, within a pixel,
-and the window centred on the desktop (its origin raised to the desktop's).
+150 % and 200 %: the prefix's LogPixels is set before each start, with the
+prefix's server ended in between so that the new program reads it. The main
+window's client area must be 656 x 545 times dpi / 96, within a pixel, and
+the window centred on the desktop (its origin raised to the desktop's).
+
 With a shots folder it saves the main window at 120, 144 and 192 dpi there
-as screenshot-<dpi>dpi.png, the pointer on the second catalogue item. Both settings are put back as they were at the
-end.
+as screenshot-<dpi>dpi.png, the pointer on the second catalogue item, each
+on a desktop of the size of a laptop's screen at that scale, so that the
+whole window shows (the X screen must hold the largest); without one, the
+desktop stays the test command's. Both settings are put back as they were
+at the end.
 
 Runs alone, inside a display and a Wine prefix (DISPLAY, WINEPREFIX).
 
@@ -31,10 +34,11 @@ DISC = os.path.join(WORK, "disc")
 # Windows's own setting), and the size of the prefix's virtual desktop.
 KEY = r"HKCU\Control Panel\Desktop"
 DESKTOPS = r"HKCU\Software\Wine\Explorer\Desktops"
-# Each resolution on a screen it is used on: at 96 dpi the test command's
-# own desktop; laptops of 125 % and 150 % have 1920 x 1080, of 200 %
-# 2560 x 1600. (The test command's X server is as large as the largest.)
-SCREENS = {96: (1024, 768), 120: (1920, 1080), 144: (1920, 1080), 192: (2560, 1600)}
+# The test command's desktop, and for the shots a laptop's screen at each
+# scale: 1920 x 1080 at 125 % and 150 %, 2560 x 1600 at 200 %.
+DESKTOP = (1024, 768)
+LAPTOPS = {96: DESKTOP, 120: (1920, 1080), 144: (1920, 1080), 192: (2560, 1600)}
+SCREENS = LAPTOPS if SHOTS else {dpi: DESKTOP for dpi in LAPTOPS}
 SHOT_DPIS = (120, 144, 192)
 
 

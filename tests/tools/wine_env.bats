@@ -50,8 +50,14 @@ show_display() {
   xdpyinfo -display "$DISPLAY" >/dev/null && echo up
 }
 show_display_unset() { unset DISPLAY; demodisc_start_xvfb; echo "DISPLAY=$DISPLAY"; }
+# The screen's size, and where the pointer starts on it.
+show_screen() {
+  demodisc_start_xvfb "$@"
+  xdpyinfo -display "$DISPLAY" | awk '/dimensions:/ { print $2 }'
+  xdotool getmouselocation | cut -d' ' -f1-2
+}
 export -f show_choice show_probe wine_calls one_exe throwaway_session persistent_session no_session \
-  hold_display show_display show_display_unset
+  hold_display show_display show_display_unset show_screen
 
 @test "each kind of machine, each value of DEMODISC_WINE_ARCH: the Wines chosen and why" {
   fake_wine
@@ -226,6 +232,16 @@ TABLE
   touch "$BATS_TEST_TMPDIR/end"
   wait "$first_run"
   run ! xdpyinfo -display "$first"
+}
+
+@test "the X server's screen is the prefixes' desktop, the pointer at its centre, unless a size is asked for" {
+  command -v Xvfb >/dev/null && command -v xdotool >/dev/null || skip "Xvfb or xdotool is not installed"
+  run in_tools show_screen
+  [ "$status" -eq 0 ]
+  # Wine moves the pointer only while it is inside the desktop's window.
+  [ "$output" = "$(printf '1024x768\nx:512 y:384')" ] || { echo "$output"; false; }
+  run in_tools show_screen 2560x1600
+  [ "${lines[0]}" = 2560x1600 ]
 }
 
 @test "an X server that does not come up ends the tool with one line, and no DISPLAY is set" {
