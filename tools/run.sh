@@ -32,11 +32,9 @@ fi
 wine DemoDisc.exe >"$base/run.log" 2>&1 &
 pid=$!
 shot=$base/screenshot.png
-desktop=""
 for _ in $(seq 60); do
   sleep 0.5
-  desktop=$(xwininfo -root -tree 2>/dev/null | awk '/ - Wine desktop": / { print $1; exit }')
-  [ -n "$desktop" ] && break
+  xwininfo -root -tree 2>/dev/null | grep -q 'Wine desktop' && break
   kill -0 $pid 2>/dev/null || break
 done
 sleep 4
@@ -46,8 +44,7 @@ if ! kill -0 $pid 2>/dev/null; then
   demodisc_fail "run.sh: DemoDisc.exe ended at its start (status $rc, Wine's output in" \
     "$base/run.log): check that Wine runs a program there (wine cmd /c ver)"
 fi
-# The prefix's desktop, not the whole (larger) X screen.
-import -window "${desktop:-root}" "$shot"
+import -window root "$shot"
 echo "The program runs in a virtual display; screenshot: $shot"
 wineserver -k 2>/dev/null || true
 wait $pid 2>/dev/null || true
