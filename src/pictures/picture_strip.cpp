@@ -9,15 +9,21 @@ namespace demodisc {
 
 namespace {
 
+// Copies `width` columns of every row of `from`, starting at `fromLeft`, to
+// `to` at `toLeft`; the two pictures are equally high.
+void CopyColumns(const RgbImage& from, int fromLeft, RgbImage& to, int toLeft, int width) {
+  for (int y = 0; y < from.height; ++y) {
+    const auto source =
+        from.bgr.begin() + (static_cast<std::ptrdiff_t>(y) * from.width + fromLeft) * 3;
+    std::copy(source, source + width * 3,
+              to.bgr.begin() + (static_cast<std::ptrdiff_t>(y) * to.width + toLeft) * 3);
+  }
+}
+
 RgbImage Crop(const RgbImage& source, int left, int width) {
   RgbImage tile{width, source.height,
                 std::vector<std::uint8_t>(static_cast<std::size_t>(width) * source.height * 3)};
-  for (int y = 0; y < source.height; ++y) {
-    const auto from =
-        source.bgr.begin() + (static_cast<std::ptrdiff_t>(y) * source.width + left) * 3;
-    std::copy(from, from + width * 3,
-              tile.bgr.begin() + static_cast<std::ptrdiff_t>(y) * width * 3);
-  }
+  CopyColumns(source, left, tile, 0, width);
   return tile;
 }
 
@@ -36,13 +42,7 @@ RgbImage ScaleTilesDown(const RgbImage& strip, int tiles, int width, int height,
   const int tileWidth = reduced.front().width;
   RgbImage out{tileWidth * tiles, reduced.front().height, {}};
   out.bgr.resize(static_cast<std::size_t>(out.width) * out.height * 3);
-  for (int i = 0; i < tiles; ++i) {
-    for (int y = 0; y < out.height; ++y) {
-      const auto from = reduced[i].bgr.begin() + static_cast<std::ptrdiff_t>(y) * tileWidth * 3;
-      std::copy(from, from + tileWidth * 3,
-                out.bgr.begin() + (static_cast<std::ptrdiff_t>(y) * out.width + i * tileWidth) * 3);
-    }
-  }
+  for (int i = 0; i < tiles; ++i) CopyColumns(reduced[i], 0, out, i * tileWidth, tileWidth);
   return out;
 }
 
