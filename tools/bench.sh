@@ -42,8 +42,12 @@ if [ -n "${DEMODISC_BENCH_COMPARE:-}" ]; then
   cp "$DEMODISC_BENCH_COMPARE" "$disc/DemoDisc_compared.exe"
   floors+=(DemoDisc_compared.exe)
 fi
+# The start-up runs of DemoDisc.exe and the floors, in the disc's folder.
+startup_runs() {
+  wine "$build/bench/startup_bench.exe" "$runs" "$(winepath -w "$disc")" DemoDisc.exe "${floors[@]}"
+}
 echo "== start-up: window visible, and ready for input ($runs runs each, Wine, Xvfb)"
-wine "$build/bench/startup_bench.exe" "$runs" "$(winepath -w "$disc")" DemoDisc.exe "${floors[@]}"
+startup_runs
 # The same at 144 dpi, where the program is DPI aware and draws its windows
 # at 150 %: the throwaway prefix's resolution is set, and the server ended so
 # that the next one starts with it, then warmed again before timing.
@@ -51,7 +55,7 @@ echo "== start-up at 144 dpi ($runs runs each)"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 wineserver -k && wineserver -w
 demodisc_warm_prefix "$arch" "$WINEPREFIX"
-wine "$build/bench/startup_bench.exe" "$runs" "$(winepath -w "$disc")" DemoDisc.exe "${floors[@]}"
+startup_runs
 for f in "${floors[@]}"; do rm -f "$disc/$f"; done
 echo "== description on hover, and the publication list's loading"
 (cd "$tests/tests-bin" &&
