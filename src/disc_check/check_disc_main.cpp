@@ -1,5 +1,6 @@
 // check_disc: checks a disc folder for what DemoDisc.exe looks for on it.
 //   check_disc <disc-folder> [--json] [--strict] [--accept <file>]
+//   check_disc --version
 // Prints the report (text, or JSON with --json) and ends with 0 when it
 // found no error, 1 with errors (or with warnings not accepted, under
 // --strict), 2 for a folder that is no disc or a wrong command line or an
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "base/version.h"
 #include "disc_check/accepted_findings.h"
 #include "disc_check/disc_rules.h"
 #include "disc_check/file_system_tree.h"
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
   bool json = false, strict = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
+    if (arg == "--version" && argc == 2) {
+      std::fputs("DemoDisc disc check " DEMODISC_VERSION_TEXT "\n", stdout);
+      return 0;
+    }
     if (arg == "--json") {
       json = true;
     } else if (arg == "--strict") {
@@ -35,7 +41,8 @@ int main(int argc, char** argv) {
     }
   }
   if (!folder) {
-    std::fputs("usage: check_disc <disc-folder> [--json] [--strict] [--accept <file>]\n", stderr);
+    std::fputs("usage: check_disc <disc-folder> [--json] [--strict] [--accept <file>]\n"
+               "       check_disc --version\n", stderr);
     return 2;
   }
   const FileSystemTree tree(PathFromUtf8(folder));
