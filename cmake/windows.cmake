@@ -78,8 +78,10 @@ endfunction()
 
 # windres does not report the files the .rc pulls in: rebuild it when one changes.
 file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.bmp
-     ${PROJECT_SOURCE_DIR}/resources/*.ico ${PROJECT_SOURCE_DIR}/resources/*.manifest
+     ${PROJECT_SOURCE_DIR}/resources/*.ico ${PROJECT_SOURCE_DIR}/resources/*.manifest.in
      ${PROJECT_SOURCE_DIR}/resources/*.h ${PROJECT_SOURCE_DIR}/resources/*/*.png)
+list(APPEND RESOURCE_FILES ${PROJECT_BINARY_DIR}/generated/demodisc.manifest
+     ${PROJECT_BINARY_DIR}/generated/base/version.h)
 set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/demodisc.rc PROPERTIES
                             OBJECT_DEPENDS "${RESOURCE_FILES}")
 
@@ -106,6 +108,13 @@ endforeach()
 target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s ${DEMODISC_ENTRY}
                     -Wl,-Map=${CMAKE_BINARY_DIR}/DemoDisc.map)
 set_target_properties(DemoDisc PROPERTIES OUTPUT_NAME DemoDisc)
+# The exe runs from a disc: Windows is asked to copy it to the page file
+# first (the RUN_FROM_SWAP flags, which ld cannot set), with its checksum
+# written again.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(TARGET DemoDisc POST_BUILD
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/pe_swap_run.py $<TARGET_FILE:DemoDisc>
+  VERBATIM)
 
 # The sample disc beside the exe: build/windows/disc with DemoDisc.exe at its
 # root and the stand-ins of its player and reader installer.

@@ -8,17 +8,36 @@
     per-monitor DPI awareness (version 2, then version 1 for Windows 10
     1607) only in the form Windows 10 1607 and later read (dpiAwareness in
     its 2016 namespace, no dpiAware, which Vista to 8.1 would read), the icon and
-    every picture that resource_ids.h names, each a 24-bit bitmap.
-  check-pe.py DemoDisc.exe DemoDisc.map resource_ids.h objdump
+    every picture that resource_ids.h names, each a 24-bit bitmap;
+  - it is released as this version: a VERSIONINFO whose numbers and texts
+    are the project's version, the manifest's assemblyIdentity the same,
+    the manifest's list of supported systems (Vista to 10/11) with asInvoker,
+    and CHANGELOG.md starting with that version;
+  - it runs from a disc: both RUN_FROM_SWAP flags and a correct checksum.
+  check-pe.py DemoDisc.exe DemoDisc.map resource_ids.h objdump <version> CHANGELOG.md
 """
+import os
 import re
 import struct
 import subprocess
 import sys
 
-from pe_image import MACHINE_I386, Image
+from pe_image import MACHINE_I386, Image, version_info
 
-RT_BITMAP, RT_ICON, RT_RCDATA, RT_GROUP_ICON, RT_MANIFEST = 2, 3, 10, 14, 24
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tools"))
+import pe_swap_run  # noqa: E402
+
+RT_BITMAP, RT_ICON, RT_VERSION, RT_RCDATA, RT_GROUP_ICON, RT_MANIFEST = 2, 3, 16, 10, 14, 24
+# The systems the manifest declares, by the GUIDs Windows documents.
+SUPPORTED_OS = {
+    "e2011457-1546-43c5-a5fe-008deee3d3f0": "Windows Vista",
+    "35138b9a-5d96-4fbd-8e2d-a2440225f93a": "Windows 7",
+    "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38": "Windows 8",
+    "1f676c76-80e1-4239-95bb-83d0f6d0da78": "Windows 8.1",
+    "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a": "Windows 10 and 11",
+}
+VERSION_STRINGS = ("FileDescription", "ProductName", "FileVersion", "ProductVersion",
+                   "OriginalFilename", "InternalName", "LegalCopyright")
 failures = []
 
 
@@ -105,20 +124,59 @@ def check_resources(image, ids_header):
     return len(resources)
 
 
+def check_release(image, version, changelog):
+    """The version in VERSIONINFO, the manifest and the changelog; the
+    manifest's supported systems and execution level."""
+    resources = image.resources()
+    numbers = tuple(int(n) for n in version.split(".")) + (0,)
+    block = resources.get((RT_VERSION, 1))
+    if check(block, "no VERSIONINFO resource"):
+        fixed, strings = version_info(block)
+        check(fixed == numbers, f"VERSIONINFO's FILEVERSION {fixed} is not {version}")
+        for name in VERSION_STRINGS:
+            check(strings.get(name), f"VERSIONINFO has no {name}")
+        for name in ("FileVersion", "ProductVersion"):
+            check(strings.get(name) == version, f"VERSIONINFO's {name} {strings.get(name)!r} is not {version}")
+        check(strings.get("OriginalFilename") == "DemoDisc.exe", "VERSIONINFO's OriginalFilename is not DemoDisc.exe")
+    manifest = resources.get((RT_MANIFEST, 1), b"").decode("utf-8", "replace")
+    identity = re.search(r'<assemblyIdentity\s+type="win32"\s+name="DemoDisc"\s+version="([^"]*)"', manifest)
+    check(identity and identity.group(1) == version + ".0",
+          f"the manifest's assemblyIdentity version is not {version}.0")
+    declared = set(re.findall(r'<supportedOS\s+Id="\{([0-9a-f-]+)\}"\s*/>', manifest))
+    for guid, name in SUPPORTED_OS.items():
+        check(guid in declared, f"the manifest's compatibility section lacks {name}")
+    check(declared <= SUPPORTED_OS.keys(), f"the manifest declares unknown systems {sorted(declared - SUPPORTED_OS.keys())}")
+    check(re.search(r'<requestedExecutionLevel\s+level="asInvoker"', manifest),
+          "the manifest does not run the program asInvoker")
+    try:
+        with open(changelog, encoding="utf-8") as f:
+            headings = [line for line in f if line.startswith("## ")]
+    except OSError as error:
+        headings = []
+        check(False, f"{changelog}: {error.strerror}")
+    check(headings and re.match(rf"## {re.escape(version)}\b", headings[0]),
+          f"CHANGELOG.md does not start with version {version}")
+
+
 def main():
-    exe, link_map, ids_header, objdump = sys.argv[1:5]
+    exe, link_map, ids_header, objdump, version, changelog = sys.argv[1:7]
     with open(exe, "rb") as f:
-        image = Image(f.read())
+        data = f.read()
+    image = Image(data)
+    for problem in pe_swap_run.problems(data):
+        check(False, f"not ready to run from a disc: {problem}")
     check(image.machine == MACHINE_I386, f"machine {image.machine:#x}, not i386")
     check(image.subsystem == 2, f"subsystem {image.subsystem}, not the Windows GUI")
     check(image.subsystem_version == (5, 1), f"subsystem version {image.subsystem_version}, not 5.01")
     check(image.os_version == (5, 1), f"OS version {image.os_version}, not 5.01")
     check_entry(image, map_addresses(link_map), objdump, exe)
     count = check_resources(image, ids_header)
+    check_release(image, version, changelog)
     if failures:
         sys.exit("\n".join(failures))
     print(f"PE32 for Windows XP: entry point DemoDiscStartup restricts the DLL search first; "
-          f"{count} resources, the manifest, icon and pictures among them")
+          f"{count} resources, the manifest, icon and pictures among them; version {version}; "
+          f"runs from swap, checksum right")
 
 
 if __name__ == "__main__":

@@ -78,3 +78,39 @@ class Image:
                     if at is not None and (kind, ident) not in found:
                         found[(kind, ident)] = self.data[at:at + size]
         return found
+
+
+def version_info(block):
+    """(FILEVERSION as four numbers, {name: text} of every string table) of a
+    VS_VERSIONINFO resource: nested blocks of (length, value length, type,
+    UTF-16 key, value, children), each aligned to 32 bits."""
+    strings = {}
+    fixed = None
+
+    def walk(at, end, path):
+        nonlocal fixed
+        while at + 6 <= end:
+            length, value_length, kind = struct.unpack_from("<HHH", block, at)
+            if length < 6:
+                return
+            key_end = at + 6
+            while key_end + 1 < at + length and block[key_end:key_end + 2] != b"\0\0":
+                key_end += 2
+            key = block[at + 6:key_end].decode("utf-16-le", "replace")
+            value = (key_end + 2 + 3) & ~3
+            children = value
+            if key == "VS_VERSION_INFO" and value_length >= 52:
+                words = struct.unpack_from("<II", block, value + 8)
+                fixed = (words[0] >> 16, words[0] & 0xFFFF, words[1] >> 16, words[1] & 0xFFFF)
+                children = (value + value_length + 3) & ~3
+            elif len(path) == 3 and path[1] == "StringFileInfo":
+                text = block[value:value + 2 * value_length].decode("utf-16-le", "replace")
+                strings[key] = text.rstrip("\0")
+            elif kind == 0:
+                children = (value + value_length + 3) & ~3
+            if len(path) < 3:
+                walk(children, at + length, path + [key])
+            at = (at + length + 3) & ~3
+
+    walk(0, len(block), [])
+    return fixed, strings
