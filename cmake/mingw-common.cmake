@@ -22,3 +22,13 @@ endif()
 # Windows programs run under that Wine inside the virtual X server.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh
     ${DEMODISC_WINE_ARCH})
+# The exe is read whole from the disc before it runs (it is marked to run
+# from swap): compiled for size, with the functions and data that nothing
+# reaches dropped at the link. Start-up waits on Windows, not on this code.
+# (Forced: the compiler's own defaults would add -O3 after an _INIT value,
+# and a tree configured before would keep it.)
+set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Release flags of C" FORCE)
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Release flags of C++" FORCE)
+set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--gc-sections")

@@ -77,8 +77,7 @@ function(demodisc_delay_load target)
 endfunction()
 
 # windres does not report the files the .rc pulls in: rebuild it when one changes.
-file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.bmp
-     ${PROJECT_SOURCE_DIR}/resources/*.ico ${PROJECT_SOURCE_DIR}/resources/*.manifest.in
+file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.ico ${PROJECT_SOURCE_DIR}/resources/*.manifest.in
      ${PROJECT_SOURCE_DIR}/resources/*.h ${PROJECT_SOURCE_DIR}/resources/*/*.png)
 list(APPEND RESOURCE_FILES ${PROJECT_BINARY_DIR}/generated/demodisc.manifest
      ${PROJECT_BINARY_DIR}/generated/base/version.h)

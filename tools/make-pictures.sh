@@ -4,7 +4,7 @@
 # not run this script; its output is committed. Run it on Debian, as root if
 # a package is missing.
 #
-# Bitmaps are plain 24-bit BMPs (BITMAPINFOHEADER). Pictures drawn with a
+# Pictures are 8-bit RGB PNGs, one set per scale. Pictures drawn with a
 # transparent colour get a uniform background whose lower-left pixel is that
 # colour: partly transparent pixels become either background or fully opaque,
 # so no colour halo is blended into the edges.
@@ -40,13 +40,7 @@ tango_png() {
 # overlay BASE TOP OUT: lays a transparent picture over another of the same size.
 overlay() { convert "$1" "$2" -compose over -composite "$3"; }
 
-# to_bmp IN BACKGROUND OUT: a 24-bit BMP with the given transparent colour.
-to_bmp() {
-  convert "$1" -channel A -threshold 50% +channel -background "$2" -alpha remove -alpha off \
-    -type TrueColor -define bmp:format=bmp3 "BMP3:$3"
-}
-
-# to_png IN BACKGROUND OUT: the same as an RGB PNG (colour type 2, 8 bits)
+# to_png IN BACKGROUND OUT: a picture with the given transparent colour, as an RGB PNG (colour type 2, 8 bits)
 # with no date or text chunks, so that the same sources give the same file.
 to_png() {
   convert "$1" -channel A -threshold 50% +channel -background "$2" -alpha remove -alpha off \
@@ -106,16 +100,14 @@ source_png() {
 # the nearest pixel, halves up (as the program's scaling rounds).
 at() { echo $((($2 * $1 + 50) / 100)); }
 
-# picture_set PERCENT: every picture at that percentage of its 96-dpi size.
-# The 100 % set is the bitmaps in resources/; the larger sets, which screens
-# of a higher resolution draw, are PNG files in resources/<percent>/.
+# picture_set PERCENT: every picture at that percentage of its 96-dpi size,
+# as PNG files in resources/<percent>/: the 100 % set, and the larger ones
+# that screens of a higher resolution draw.
 picture_set() {
-  local p=$1 out=$res ext=bmp
-  if [ "$p" -ne 100 ]; then out=$res/$p; ext=png; mkdir -p "$out"; fi
+  local p=$1 out=$res/$1
+  mkdir -p "$out"
   # save IN BACKGROUND NAME: the picture with that transparent colour.
-  save() {
-    if [ "$ext" = bmp ]; then to_bmp "$1" "$2" "$out/$3.bmp"; else to_png "$1" "$2" "$out/$3.png"; fi
-  }
+  save() { to_png "$1" "$2" "$out/$3.png"; }
 
   # The catalogue: 26 pictures of 32 x 32 at 96 dpi, in image-index order.
   local s32 i tiles=()

@@ -144,17 +144,30 @@ bool Unfilter(std::vector<std::uint8_t>& rows, std::size_t stride, int height) {
   return true;
 }
 
-}  // namespace
-
-std::optional<RgbImage> DecodePng(std::span<const std::uint8_t> file) {
+// The signature and the image header, leaving `chunks` after the header.
+std::optional<Header> ReadStart(std::span<const std::uint8_t> file, ChunkReader& chunks) {
   if (file.size() < kSignature.size() ||
       !std::equal(kSignature.begin(), kSignature.end(), file.begin())) {
     return std::nullopt;
   }
-  ChunkReader chunks(file.subspan(kSignature.size()));
+  chunks = ChunkReader(file.subspan(kSignature.size()));
   const std::optional<Chunk> first = chunks.Next();
   if (!first) return std::nullopt;
-  const std::optional<Header> header = ReadHeader(*first);
+  return ReadHeader(*first);
+}
+
+}  // namespace
+
+std::optional<PngSize> ReadPngSize(std::span<const std::uint8_t> file) {
+  ChunkReader chunks({});
+  const std::optional<Header> header = ReadStart(file, chunks);
+  if (!header) return std::nullopt;
+  return PngSize{header->width, header->height};
+}
+
+std::optional<RgbImage> DecodePng(std::span<const std::uint8_t> file) {
+  ChunkReader chunks({});
+  const std::optional<Header> header = ReadStart(file, chunks);
   if (!header) return std::nullopt;
 
   // The image stream: the IDAT chunks' data, which follow one another.

@@ -14,4 +14,13 @@ namespace demodisc {
 
 std::optional<RgbImage> DecodePng(std::span<const std::uint8_t> file);
 
+struct PngSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The size in the header of a PNG of the kind read here, without reading
+// the image: a picture's size is known before the picture is needed.
+std::optional<PngSize> ReadPngSize(std::span<const std::uint8_t> file);
+
 }  // namespace demodisc

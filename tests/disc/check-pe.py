@@ -8,12 +8,13 @@
     per-monitor DPI awareness (version 2, then version 1 for Windows 10
     1607) only in the form Windows 10 1607 and later read (dpiAwareness in
     its 2016 namespace, no dpiAware, which Vista to 8.1 would read), the icon and
-    every picture that resource_ids.h names, each a 24-bit bitmap;
+    every picture that resource_ids.h names, each a 24-bit PNG in each set;
   - it is released as this version: a VERSIONINFO whose numbers and texts
     are the project's version, the manifest's assemblyIdentity the same,
     the manifest's list of supported systems (Vista to 10/11) with asInvoker,
     and CHANGELOG.md starting with that version;
-  - it runs from a disc: both RUN_FROM_SWAP flags and a correct checksum.
+  - it runs from a disc: both RUN_FROM_SWAP flags and a correct checksum,
+    and at most 768 KiB, every byte of which is read before it starts.
   check-pe.py DemoDisc.exe DemoDisc.map resource_ids.h objdump <version> CHANGELOG.md
 """
 import os
@@ -28,6 +29,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tools"))
 import pe_swap_run  # noqa: E402
 
 RT_BITMAP, RT_ICON, RT_VERSION, RT_RCDATA, RT_GROUP_ICON, RT_MANIFEST = 2, 3, 16, 10, 14, 24
+# Windows reads the whole exe from the disc before it runs: 768 KiB at most.
+MAX_BYTES = 768 * 1024
 # The systems the manifest declares, by the GUIDs Windows documents.
 SUPPORTED_OS = {
     "e2011457-1546-43c5-a5fe-008deee3d3f0": "Windows Vista",
@@ -106,21 +109,19 @@ def check_resources(image, ids_header):
     check((RT_GROUP_ICON, ids.get("IDI_APP")) in resources, "no icon IDI_APP")
     check(any(kind == RT_ICON for kind, _ in resources), "no icon images")
     sets = {n: v for n, v in ids.items() if n.startswith("IDB_SET_")}
-    check(len(sets) == 2, "resource_ids.h names not the two larger sets IDB_SET_150 and IDB_SET_200")
+    check(sorted(sets) == ["IDB_SET_100", "IDB_SET_150", "IDB_SET_200"],
+          "resource_ids.h names not the three sets IDB_SET_100, IDB_SET_150 and IDB_SET_200")
     for name, ident in sorted(ids.items()):
         if not name.startswith("IDB_") or name in sets:
             continue
-        bitmap = resources.get((RT_BITMAP, ident))
-        if check(bitmap and len(bitmap) >= 40, f"no bitmap {name} ({ident})"):
-            size, width, height, _, bits = struct.unpack_from("<IiiHH", bitmap)
-            check(size >= 40 and width > 0 and height != 0 and bits == 24,
-                  f"bitmap {name} is not a 24-bit picture")
-        # Every picture but the video toolbar's has its larger sets, as PNG.
-        if name == "IDB_VIDEO_TOOLBAR":
-            continue
+        check((RT_BITMAP, ident) not in resources, f"{name} is an uncompressed bitmap")
+        # Every picture but the video toolbar's has its larger sets.
         for set_name, offset in sorted(sets.items()):
+            if name == "IDB_VIDEO_TOOLBAR" and set_name != "IDB_SET_100":
+                continue
             png = resources.get((RT_RCDATA, ident + offset), b"")
-            check(png.startswith(b"\x89PNG\r\n\x1a\n"), f"no PNG {name} + {set_name} ({ident + offset})")
+            check(png.startswith(b"\x89PNG\r\n\x1a\n") and png[12:16] == b"IHDR" and png[24:26] == b"\x08\x02",
+                  f"no 24-bit PNG {name} + {set_name} ({ident + offset})")
     return len(resources)
 
 
@@ -163,6 +164,7 @@ def main():
     with open(exe, "rb") as f:
         data = f.read()
     image = Image(data)
+    check(len(data) <= MAX_BYTES, f"{len(data):,} bytes, more than {MAX_BYTES:,}")
     for problem in pe_swap_run.problems(data):
         check(False, f"not ready to run from a disc: {problem}")
     check(image.machine == MACHINE_I386, f"machine {image.machine:#x}, not i386")
@@ -176,7 +178,7 @@ def main():
         sys.exit("\n".join(failures))
     print(f"PE32 for Windows XP: entry point DemoDiscStartup restricts the DLL search first; "
           f"{count} resources, the manifest, icon and pictures among them; version {version}; "
-          f"runs from swap, checksum right")
+          f"runs from swap, checksum right; {len(data):,} bytes")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,5 @@
-// The pictures linked into the program: each bitmap loads from the resources
-// with its size and 24 bits per pixel, its lower-left pixel is the colour it
+// The pictures linked into the program: each set's PNG loads from the
+// resources with its size, its lower-left pixel is the colour it
 // is drawn transparent with, and the strips hold one real picture per tile.
 #include <windows.h>
 
@@ -46,79 +46,49 @@ const Picture kPictures[] = {
 
 void PrintTo(const Picture& picture, std::ostream* out) { *out << picture.name; }
 
-// A bitmap resource loaded as a DIB section, so that its own bit depth and
-// pixels can be read.
-class DibResource {
- public:
-  explicit DibResource(int id)
-      : bitmap_(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))) {
-    if (bitmap_ != nullptr && GetObjectW(bitmap_, sizeof dib_, &dib_) != sizeof dib_) {
-      DeleteObject(bitmap_);
-      bitmap_ = nullptr;
-    }
-  }
-  ~DibResource() {
-    if (bitmap_ != nullptr) DeleteObject(bitmap_);
-  }
-  DibResource(const DibResource&) = delete;
-  DibResource& operator=(const DibResource&) = delete;
+// A set's PNG resource, decoded; none when it is missing or damaged.
+std::optional<demodisc::RgbImage> SetPicture(int id, int percent) {
+  HMODULE module = GetModuleHandleW(nullptr);
+  const int setId = id + (percent == 150   ? IDB_SET_150
+                          : percent == 200 ? IDB_SET_200
+                                           : IDB_SET_100);
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(setId), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (!found) return std::nullopt;
+  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
+  if (!bytes) return std::nullopt;
+  return demodisc::DecodePng({bytes, SizeofResource(module, found)});
+}
 
-  bool loaded() const { return bitmap_ != nullptr; }
-  int width() const { return dib_.dsBm.bmWidth; }
-  int height() const { return dib_.dsBm.bmHeight; }
-  int bitsPerPixel() const { return dib_.dsBmih.biBitCount; }
-
-  // The pixel at (x, y), y counted from the top. Only for 24-bit bitmaps;
-  // the rows of a bottom-up DIB start with the lowest one.
-  COLORREF Pixel(int x, int y) const {
-    const auto* bits = static_cast<const std::uint8_t*>(dib_.dsBm.bmBits);
-    const int row = dib_.dsBmih.biHeight > 0 ? height() - 1 - y : y;
-    const std::uint8_t* p = bits + row * dib_.dsBm.bmWidthBytes + x * 3;
-    return RGB(p[2], p[1], p[0]);
-  }
-
- private:
-  HBITMAP bitmap_;
-  DIBSECTION dib_{};
-};
+COLORREF Pixel(const demodisc::RgbImage& image, int x, int y) {
+  const demodisc::Bgr p = image.At(x, y);
+  return RGB(p.r, p.g, p.b);
+}
 
 class ResourcePicture : public ::testing::TestWithParam<Picture> {};
 
-TEST_P(ResourcePicture, LoadsWithItsSizeAndDepth) {
+TEST_P(ResourcePicture, LoadsWithItsSize) {
   const Picture& picture = GetParam();
-  DibResource dib(picture.id);
-  ASSERT_TRUE(dib.loaded()) << "bitmap " << picture.id << " is not in the resources";
-  EXPECT_EQ(dib.width(), picture.width);
-  EXPECT_EQ(dib.height(), picture.height);
-  EXPECT_EQ(dib.bitsPerPixel(), 24);
-
-  // The device-dependent form the button and image-list code loads.
-  HBITMAP ddb = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(picture.id));
-  ASSERT_NE(ddb, nullptr);
-  BITMAP info{};
-  ASSERT_EQ(GetObjectW(ddb, sizeof info, &info), static_cast<int>(sizeof info));
-  EXPECT_EQ(info.bmWidth, picture.width);
-  EXPECT_EQ(info.bmHeight, picture.height);
-  DeleteObject(ddb);
+  const auto own = SetPicture(picture.id, 100);
+  ASSERT_TRUE(own.has_value()) << "picture " << picture.id << " is not in the resources";
+  EXPECT_EQ(own->width, picture.width);
+  EXPECT_EQ(own->height, picture.height);
 }
 
 // Every tile has its background in the lower-left corner (an image list masks
 // all its pictures with one colour) and a picture that covers a fair part of it.
 TEST_P(ResourcePicture, EachTileHasBackgroundCornerAndAPicture) {
   const Picture& picture = GetParam();
-  DibResource dib(picture.id);
-  ASSERT_TRUE(dib.loaded());
-  ASSERT_EQ(dib.bitsPerPixel(), 24);
-  ASSERT_EQ(dib.width(), picture.width);
+  const auto own = SetPicture(picture.id, 100);
+  ASSERT_TRUE(own.has_value());
+  ASSERT_EQ(own->width, picture.width);
   const int tileWidth = picture.width / picture.tiles;
   for (int tile = 0; tile < picture.tiles; ++tile) {
     const int left = tile * tileWidth;
-    EXPECT_EQ(dib.Pixel(left, picture.height - 1), picture.background) << "tile " << tile;
+    EXPECT_EQ(Pixel(*own, left, picture.height - 1), picture.background) << "tile " << tile;
     int drawn = 0;
     for (int y = 0; y < picture.height; ++y)
       for (int x = left; x < left + tileWidth; ++x)
-        if (dib.Pixel(x, y) != picture.background) ++drawn;
+        if (Pixel(*own, x, y) != picture.background) ++drawn;
     EXPECT_GT(drawn, tileWidth * picture.height / 8) << "tile " << tile << " is nearly empty";
   }
 }
@@ -128,25 +98,14 @@ INSTANTIATE_TEST_SUITE_P(Resources, ResourcePicture, ::testing::ValuesIn(kPictur
                            return std::string(info.param.name);
                          });
 
-// A set's PNG resource, decoded; none when it is missing or damaged.
-std::optional<demodisc::RgbImage> SetPicture(int id, int percent) {
-  HMODULE module = GetModuleHandleW(nullptr);
-  const int setId = id + (percent == 150 ? IDB_SET_150 : IDB_SET_200);
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(setId), MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!found) return std::nullopt;
-  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(module, found)));
-  if (!bytes) return std::nullopt;
-  return demodisc::DecodePng({bytes, SizeofResource(module, found)});
-}
-
 // The mean difference of two tiles' channels, 0 to 255.
-double Difference(const demodisc::RgbImage& set, const DibResource& dib, int tile, int setTile,
-                  int width, int height) {
+double Difference(const demodisc::RgbImage& set, const demodisc::RgbImage& own, int tile,
+                  int setTile, int width, int height) {
   long total = 0;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const demodisc::Bgr p = set.At(setTile * width + x, y);
-      const COLORREF q = dib.Pixel(tile * width + x, y);
+      const COLORREF q = Pixel(own, tile * width + x, y);
       total += std::abs(p.r - GetRValue(q)) + std::abs(p.g - GetGValue(q)) +
                std::abs(p.b - GetBValue(q));
     }
@@ -155,15 +114,15 @@ double Difference(const demodisc::RgbImage& set, const DibResource& dib, int til
 }
 
 // The sets drawn for higher resolutions hold the same pictures in the same
-// order: each is its bitmap's size times the set's percentage, with the
-// bitmap's background in every tile's lower-left corner, and reduced to 96 dpi
-// each of its tiles looks like the bitmap's tile of the same place more than
+// order: each is the 96-dpi picture's size times the set's percentage, with
+// its background in every tile's lower-left corner, and reduced to 96 dpi
+// each of its tiles looks like the 96-dpi tile of the same place more than
 // like any other.
 TEST_P(ResourcePicture, TheLargerSetsHoldTheSamePicturesInTheSameOrder) {
   const Picture& picture = GetParam();
   if (picture.id == IDB_VIDEO_TOOLBAR) GTEST_SKIP() << "the video toolbar is drawn at 96 dpi only";
-  DibResource dib(picture.id);
-  ASSERT_TRUE(dib.loaded());
+  const auto own = SetPicture(picture.id, 100);
+  ASSERT_TRUE(own.has_value());
   const int tileWidth = picture.width / picture.tiles;
   const demodisc::Bgr key{GetBValue(picture.background), GetGValue(picture.background),
                           GetRValue(picture.background)};
@@ -183,11 +142,11 @@ TEST_P(ResourcePicture, TheLargerSetsHoldTheSamePicturesInTheSameOrder) {
     ASSERT_EQ(reduced.width, picture.width);
     for (int tile = 0; tile < picture.tiles; ++tile) {
       SCOPED_TRACE(tile);
-      const double own = Difference(reduced, dib, tile, tile, tileWidth, picture.height);
+      const double own = Difference(reduced, *own, tile, tile, tileWidth, picture.height);
       EXPECT_LT(own, 64.0);  // hand-drawn sizes of an icon differ in detail
       for (int other = 0; other < picture.tiles; ++other) {
         if (other == tile) continue;
-        EXPECT_LT(own, Difference(reduced, dib, other, tile, tileWidth, picture.height))
+        EXPECT_LT(own, Difference(reduced, *own, other, tile, tileWidth, picture.height))
             << "looks more like tile " << other;
       }
     }
@@ -196,15 +155,14 @@ TEST_P(ResourcePicture, TheLargerSetsHoldTheSamePicturesInTheSameOrder) {
 
 // The catalogue's items each have a picture of their own: no two tiles alike.
 TEST(Resources, CatalogueTilesAreAllDifferent) {
-  DibResource dib(IDB_CATALOGUE);
-  ASSERT_TRUE(dib.loaded());
-  ASSERT_EQ(dib.bitsPerPixel(), 24);
-  ASSERT_EQ(dib.width(), 26 * 32);
+  const auto own = SetPicture(IDB_CATALOGUE, 100);
+  ASSERT_TRUE(own.has_value());
+  ASSERT_EQ(own->width, 26 * 32);
   std::set<std::vector<COLORREF>> seen;
   for (int tile = 0; tile < 26; ++tile) {
     std::vector<COLORREF> pixels;
     for (int y = 0; y < 32; ++y)
-      for (int x = 0; x < 32; ++x) pixels.push_back(dib.Pixel(tile * 32 + x, y));
+      for (int x = 0; x < 32; ++x) pixels.push_back(Pixel(*own, tile * 32 + x, y));
     EXPECT_TRUE(seen.insert(pixels).second) << "tile " << tile << " repeats an earlier one";
   }
 }

@@ -19,7 +19,7 @@ COLORREF LowerLeftColour(HBITMAP bitmap) {
 }
 
 void ImageList::Load(UINT resourceId, int width, int height, const UiScale& scale) {
-  const SIZE whole = BitmapResourceSize(resourceId);
+  const SIZE whole = PictureResourceSize(resourceId);
   const int tiles = width > 0 ? whole.cx / width : 0;
   if (tiles < 1 || whole.cy < height) return;
   const OwnedBitmap bitmap = LoadPicture(resourceId, scale, {.transparent = true, .tiles = tiles});

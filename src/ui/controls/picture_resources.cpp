@@ -1,7 +1,6 @@
 #include "ui/controls/picture_resources.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <span>
@@ -25,7 +24,9 @@ std::span<const std::uint8_t> ResourceBytes(UINT id, LPCWSTR type) {
   return {static_cast<const std::uint8_t*>(data), SizeofResource(module, found)};
 }
 
-UINT SetOffset(int percent) { return percent == 150 ? IDB_SET_150 : IDB_SET_200; }
+UINT SetOffset(int percent) {
+  return percent == 150 ? IDB_SET_150 : percent == 200 ? IDB_SET_200 : IDB_SET_100;
+}
 
 OwnedBitmap BitmapOf(const RgbImage& image) {
   BITMAPINFO info{};
@@ -46,38 +47,40 @@ OwnedBitmap BitmapOf(const RgbImage& image) {
   return bitmap;
 }
 
-OwnedBitmap LoadBitmapResource(UINT id) {
-  return OwnedBitmap(static_cast<HBITMAP>(LoadImageW(
-      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+std::optional<RgbImage> DecodeSet(UINT id, int percent) {
+  return DecodePng(ResourceBytes(id + SetOffset(percent), RT_RCDATA));
 }
 
 }  // namespace
 
-SIZE BitmapResourceSize(UINT id) {
-  const auto bytes = ResourceBytes(id, RT_BITMAP);
-  BITMAPINFOHEADER header{};
-  if (bytes.size() < sizeof header) return {0, 0};
-  std::memcpy(&header, bytes.data(), sizeof header);
-  if (header.biSize < sizeof header || header.biWidth <= 0 || header.biHeight == 0) return {0, 0};
-  return {header.biWidth, std::abs(header.biHeight)};
+SIZE PictureResourceSize(UINT id) {
+  const std::optional<PngSize> size = ReadPngSize(ResourceBytes(id + IDB_SET_100, RT_RCDATA));
+  if (!size) return {0, 0};
+  return {size->width, size->height};
 }
 
 OwnedBitmap LoadPicture(UINT id, const UiScale& scale, PictureLook look) {
-  const SIZE size = BitmapResourceSize(id);
+  const SIZE size = PictureResourceSize(id);
   const int tiles = look.tiles > 0 ? look.tiles : 1;
-  if (size.cx <= 0 || size.cx % tiles != 0) return LoadBitmapResource(id);
+  if (size.cx <= 0 || size.cx % tiles != 0) return {};
   const PictureChoice choice = ChoosePicture(scale, size.cx / tiles, size.cy);
-  if (choice.percent == 100) return LoadBitmapResource(id);
+  // The 96-dpi picture: drawn at that scale, and where the larger set is
+  // missing or damaged.
+  const auto own = [&] {
+    const std::optional<RgbImage> picture = DecodeSet(id, 100);
+    if (!picture || picture->width != size.cx || picture->height != size.cy) return OwnedBitmap();
+    return BitmapOf(*picture);
+  };
+  if (choice.percent == 100) return own();
 
-  const std::optional<RgbImage> set =
-      DecodePng(ResourceBytes(id + SetOffset(choice.percent), RT_RCDATA));
+  const std::optional<RgbImage> set = DecodeSet(id, choice.percent);
   if (!set || set->width != tiles * SizeInSet(choice.percent, size.cx / tiles) ||
       set->height != SizeInSet(choice.percent, size.cy))
-    return LoadBitmapResource(id);
+    return own();
   std::optional<Bgr> key;
   if (look.transparent) key = set->At(0, set->height - 1);
   const RgbImage drawn = ScaleTilesDown(*set, tiles, choice.width, choice.height, key);
-  if (drawn.empty()) return LoadBitmapResource(id);
+  if (drawn.empty()) return own();
   return BitmapOf(drawn);
 }
 

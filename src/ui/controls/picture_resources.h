@@ -1,8 +1,8 @@
-// The program's pictures at a drawing scale. At 96 dpi a picture is its
-// bitmap resource itself. At a higher resolution it comes from the set drawn
-// for that resolution (a PNG resource at the bitmap's identifier plus the
-// set's offset), reduced to the scaled size where the set is larger; where
-// that set is missing or damaged, the bitmap is drawn at its own size.
+// The program's pictures at a drawing scale, from the PNG resources of the
+// set drawn for that resolution (at the picture's identifier plus the set's
+// offset), reduced to the scaled size where the set is larger. At 96 dpi a
+// picture is its 100 % set's; where a larger set is missing or damaged, that
+// one is drawn at its own size.
 #pragma once
 
 #include <windows.h>
@@ -12,8 +12,8 @@
 
 namespace demodisc {
 
-// A bitmap resource's size, {0, 0} when it is missing or damaged.
-SIZE BitmapResourceSize(UINT id);
+// A picture's 96-dpi size, {0, 0} when it is missing or damaged.
+SIZE PictureResourceSize(UINT id);
 
 struct PictureLook {
   // Pictures with a transparent colour (their lower-left pixel's) keep it
@@ -23,8 +23,8 @@ struct PictureLook {
   int tiles = 1;
 };
 
-// Picture `id` at the scale as a 24-bit DIB section; empty when the bitmap
-// resource is missing.
+// Picture `id` at the scale as a 24-bit DIB section; empty when its 96-dpi
+// picture is missing or damaged.
 OwnedBitmap LoadPicture(UINT id, const UiScale& scale, PictureLook look = {});
 
 }  // namespace demodisc

@@ -124,6 +124,28 @@ TEST(PngDecode, RefusesEveryTruncation) {
   }
 }
 
+// The size is read from the header alone: what follows it may be cut or
+// damaged, the signature and the header may not.
+TEST(PngSize, ComesFromTheHeaderAlone) {
+  const Parts parts;
+  const std::optional<PngSize> size = ReadPngSize(parts.file);
+  ASSERT_TRUE(size.has_value());
+  EXPECT_EQ(size->width, Parts::kWidth);
+  EXPECT_EQ(size->height, Parts::kHeight);
+  const std::size_t headerEnd = 8 + parts.ihdr.size();
+  for (std::size_t length = 0; length < parts.file.size(); ++length) {
+    const Bytes cut(parts.file.begin(), parts.file.begin() + length);
+    EXPECT_EQ(ReadPngSize(cut).has_value(), length >= headerEnd) << length;
+  }
+  for (std::size_t at = 0; at < headerEnd; ++at) {
+    Bytes changed = parts.file;
+    changed[at] ^= 0x01;
+    EXPECT_FALSE(ReadPngSize(changed).has_value()) << at;
+  }
+  EXPECT_FALSE(ReadPngSize(PngFile({IhdrChunk({0, 5}), parts.idat, parts.iend})).has_value());
+  EXPECT_FALSE(ReadPngSize(PngFile({IhdrChunk({4097, 5}), parts.idat, parts.iend})).has_value());
+}
+
 TEST(PngDecode, RefusesAnyChangedByte) {
   const Parts parts;
   for (std::size_t at = 0; at < parts.file.size(); ++at) {

@@ -1,6 +1,6 @@
-// The program's pictures loaded for a scale: the bitmap at 96 dpi, the set
-// drawn for the resolution reduced to the scaled size elsewhere, and the
-// bitmap at its own size where a picture has no larger set.
+// The program's pictures loaded for a scale: the 96-dpi set at 96 dpi, the
+// set drawn for the resolution reduced to the scaled size elsewhere, and the
+// 96-dpi picture at its own size where a picture has no larger set.
 #include <gtest/gtest.h>
 
 #include "resource_ids.h"
@@ -38,8 +38,10 @@ TEST(PictureResources, EachPictureLoadsAtTheScaledSizeOrItsOwnWhereItHasNoLarger
 TEST(PictureResources, AMissingPictureLoadsNothingAtAnyScale) {
   for (int dpi : {96, 144, 192}) {
     EXPECT_FALSE(LoadPicture(4321, UiScale(dpi)));
-    EXPECT_EQ(BitmapResourceSize(4321).cx, 0);
+    EXPECT_EQ(PictureResourceSize(4321).cx, 0);
   }
+  EXPECT_EQ(PictureResourceSize(IDB_WORKER).cx, 269);
+  EXPECT_EQ(PictureResourceSize(IDB_WORKER).cy, 270);
 }
 
 TEST(PictureResources, AReducedPictureKeepsItsTransparentCornerUnblended) {
