@@ -249,7 +249,8 @@ void CheckCaseTwins(const DiscNames& names, const std::vector<WalkedEntry>& walk
 
 // A file the program opens below a folder with such a fault is lost or
 // broken with it: an error on the line that opens it, naming the outermost
-// such folder, besides the folder's own finding.
+// such folder, besides the folder's own finding; files of several items
+// below one folder are one error, on the first of them, that counts them.
 void CheckOpenedBelowFaults(const DiscNames& names, EntryLines& lines) {
   for (const auto& [path, asker] : names.Askers()) {
     Text folder, fault;
@@ -259,8 +260,9 @@ void CheckOpenedBelowFaults(const DiscNames& names, EntryLines& lines) {
     Text programPath = path, programFolder = folder;
     std::replace(programPath.begin(), programPath.end(), '/', '\\');
     std::replace(programFolder.begin(), programFolder.end(), '/', '\\');
+    // The folder is the cause: what several items open below it counts once.
     lines.AddAsked(asker, {Severity::Error, "folder_above", programPath,
-                           "lies in " + Quoted(programFolder) + ", which " + fault});
+                           "lies in " + Quoted(programFolder) + ", which " + fault, programFolder});
   }
 }
 
