@@ -216,6 +216,26 @@ def check_stand_ins(disc):
     expect(built.returncode == 1 and not os.path.exists(image), f"the stand-ins' image: {built.returncode}")
 
 
+def check_deep_document(disc):
+    """A document below a folder whose path Joliet leaves out: an error on its row."""
+    copy = os.path.join(WORK, "deep-document")
+    shutil.copytree(disc, copy)
+    folder = os.path.join("a" * 60, "b" * 50)
+    os.makedirs(os.path.join(copy, "Publication", folder))
+    os.rename(os.path.join(copy, "Publication", "sample01.pdf"),
+              os.path.join(copy, "Publication", folder, "sample01.pdf"))
+    listed = os.path.join(copy, "Publication", "vortan_lit.txt")
+    with open(listed, "rb") as f:
+        lines = f.read()
+    with open(listed, "wb") as f:
+        f.write(lines.replace(b"#sample01.pdf#", ("#" + folder.replace("/", "\\") + "\\sample01.pdf#").encode(), 1))
+    code, _, report = check(copy)
+    rows = [line for s in report["sections"] for line in s["lines"] if line["item"] == "row 1"]
+    expect(code == 1 and len(rows) == 1 and rows[0]["status"] == "error" and
+           [f["kind"] for f in rows[0]["findings"]] == ["folder_above"],
+           f"a document below a folder Joliet leaves out: {code}, {rows}")
+
+
 def check_fix_texts(disc):
     """--fix-texts on a copy whose descriptions were saved as UTF-8."""
     copy = os.path.join(WORK, "fix-texts")
@@ -334,6 +354,7 @@ def main():
     check_images(disc, accepted)
 
     check_stand_ins(disc)
+    check_deep_document(disc)
     check_fix_texts(disc)
 
     damaged = os.path.join(WORK, "damaged")
