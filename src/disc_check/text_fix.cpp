@@ -88,10 +88,13 @@ std::optional<TextFix> FixFile(const std::filesystem::path& file, const Text& pa
   if (error) return Failed(path, "it cannot be read (" + error.message() + ")");
   if (size > kLargestText)
     return Failed(path, "it is " + std::to_string(size >> 20) + " MiB, too large for a text");
-  std::ifstream in(file, std::ios::binary);
   std::string bytes(static_cast<std::size_t>(size), '\0');
-  if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(size)))
-    return Failed(path, "it cannot be read");
+  {
+    // Closed before the file is replaced: Windows renames no open file.
+    std::ifstream in(file, std::ios::binary);
+    if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(size)))
+      return Failed(path, "it cannot be read");
+  }
   const Cp1251Rewrite rewrite = RewriteAsCp1251(bytes);
   switch (rewrite.outcome) {
     case Cp1251Rewrite::Outcome::Unchanged:
