@@ -3,10 +3,12 @@
 # burnt: every catalogue item's content and description, the publication
 # list and its documents, the disc's folders, start program and reader
 # installer, names the image would cut, its size. Writes nothing to the
-# folder. Builds the checker first when needed, with g++, gcc, make and cmake
+# folder, unless --fix-texts, which first rewrites its descriptions and
+# publication list that are UTF-8 or have bare LF line ends as cp1251 with
+# CR LF. Builds the checker first when needed, with g++, gcc, make and cmake
 # alone (a native tree of its own, build/check-disc; its output goes to
 # build/check-disc.log); DEMODISC_CHECK_DISC names a checker to run instead.
-#   check-disc.sh <disc-folder> [--json] [--strict] [--accept <file>]
+#   check-disc.sh <disc-folder> [--json] [--strict] [--accept <file>] [--fix-texts]
 # Ends with 0 when there is no error (warnings allowed, unless --strict),
 # 1 with errors, 2 for a folder that is no disc, 3 when the checker does
 # not build.

@@ -14,7 +14,9 @@
 # --strict and --accept go to the check. --label sets the volume label; a
 # disc's own autorun.inf is kept, and its label used, unless --new-autorun.
 # Without a folder it builds the exe and lays out the sample disc first, and
-# takes the sample's accepted findings (tools/sample-disc/accepted.txt).
+# takes the sample's accepted findings (tools/sample-disc/accepted.txt); the
+# sample's stand-ins for the player and the reader installer are errors, so
+# its image needs --force.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 usage="usage: make-disc-image.sh <image.iso> [disc-folder] [--force] [--strict] [--accept <file>] [--label <text>] [--new-autorun]"

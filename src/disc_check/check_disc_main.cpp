@@ -1,11 +1,16 @@
 // check_disc: checks a disc folder for what DemoDisc.exe looks for on it.
-//   check_disc <disc-folder> [--json] [--strict] [--accept <file>]
+//   check_disc <disc-folder> [--json] [--strict] [--accept <file>] [--fix-texts]
 //   check_disc --version
+// --fix-texts first rewrites the descriptions and the publication list
+// that are UTF-8 or have bare LF line ends as cp1251 with CR LF, and prints
+// what it changed (to stderr with --json); a file it could not rewrite
+// makes the status at least 1. Without it the check writes nothing.
 // Prints the report (text, or JSON with --json) and ends with 0 when it
 // found no error, 1 with errors (or with warnings not accepted, under
 // --strict), 2 for a folder that is no disc or a wrong command line or an
 // accepted-findings file that cannot be read. The accepted findings come
 // from --accept, or else from <disc-folder>.accepted beside the folder.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
@@ -15,12 +20,13 @@
 #include "disc_check/disc_rules.h"
 #include "disc_check/file_system_tree.h"
 #include "disc_check/report_format.h"
+#include "disc_check/text_fix.h"
 
 int main(int argc, char** argv) {
   using namespace demodisc;
   const char* folder = nullptr;
   const char* acceptFile = nullptr;
-  bool json = false, strict = false;
+  bool json = false, strict = false, fixTexts = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--version" && argc == 2) {
@@ -31,6 +37,8 @@ int main(int argc, char** argv) {
       json = true;
     } else if (arg == "--strict") {
       strict = true;
+    } else if (arg == "--fix-texts") {
+      fixTexts = true;
     } else if (arg == "--accept" && i + 1 < argc) {
       acceptFile = argv[++i];
     } else if (!arg.starts_with("--") && !folder) {
@@ -42,10 +50,17 @@ int main(int argc, char** argv) {
   }
   if (!folder) {
     std::fputs(
-        "usage: check_disc <disc-folder> [--json] [--strict] [--accept <file>]\n"
+        "usage: check_disc <disc-folder> [--json] [--strict] [--accept <file>] [--fix-texts]\n"
         "       check_disc --version\n",
         stderr);
     return 2;
+  }
+  bool fixFailed = false;
+  if (fixTexts) {
+    const std::vector<TextFix> fixes = FixDiscTexts(PathFromUtf8(folder));
+    const Text lines = TextFixLines(fixes);
+    std::fwrite(lines.data(), 1, lines.size(), json ? stderr : stdout);
+    fixFailed = std::any_of(fixes.begin(), fixes.end(), [](const TextFix& f) { return f.failed; });
   }
   const FileSystemTree tree(PathFromUtf8(folder));
   DiscReport report = CheckDisc(tree, folder);
@@ -69,5 +84,6 @@ int main(int argc, char** argv) {
   }
   const Text text = json ? ReportJson(report) : ReportText(report);
   std::fwrite(text.data(), 1, text.size(), stdout);
-  return ExitCode(report, strict);
+  const int code = ExitCode(report, strict);
+  return fixFailed && code == 0 ? 1 : code;
 }

@@ -1,6 +1,9 @@
 #include "disc_check/content_rules.h"
 
 #include "base/text.h"
+#include "disc_check/stand_in_markers.h"
+#include "launcher/catalogue.h"
+#include "publications/reader_installer.h"
 
 namespace demodisc {
 
@@ -10,6 +13,33 @@ constexpr char kProgramMagic[] = "MZ";
 constexpr char kDocumentMagic[] = "%PDF-";
 // A batch file of blanks alone is as empty as one of no bytes.
 constexpr std::size_t kBatchHead = 4096;
+// The sample's stand-ins are a few dozen KiB: their marker lies within this
+// much of a program's start, and a real installer is never read whole.
+constexpr std::size_t kStandInHead = 1 << 20;
+
+struct StandIn {
+  std::string_view marker;
+  const DiscFile& file;
+  const char* role;
+};
+const StandIn kStandIns[] = {
+    {kPlayerStandInMarker, kVideoPlayer, "player"},
+    {kInstallerStandInMarker, kReaderInstaller, "reader installer"},
+};
+
+// An error when the program is one of the sample's stand-ins.
+void CheckStandIn(const DiscTree& tree, const Text& treePath, const Text& path,
+                  std::vector<Finding>& findings) {
+  const std::optional<std::string> head = tree.Head(treePath, kStandInHead);
+  if (!head) return;
+  for (const StandIn& s : kStandIns)
+    if (head->find(s.marker) != std::string::npos) {
+      findings.push_back({Severity::Error, "stand_in", path,
+                          "is the sample's stand-in for " + Text(s.file.name) + ": put the real " +
+                              s.role + " here"});
+      return;
+    }
+}
 
 bool EndsWithIgnoringCase(std::string_view name, std::string_view ending) {
   return name.size() >= ending.size() &&
@@ -36,6 +66,8 @@ void CheckHead(const DiscTree& tree, const Text& treePath, const Text& path, Con
         findings.push_back(
             {Severity::Error, "not_a_program", path,
              "is no Windows program (it does not begin with \"MZ\"): " + consequence});
+      else
+        CheckStandIn(tree, treePath, path, findings);
       break;
     case ContentKind::BatchFile:
       if (IsBlank(*head) && tree.Size(treePath).value_or(0) <= head->size())

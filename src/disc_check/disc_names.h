@@ -48,6 +48,8 @@ class DiscNames {
     const auto it = askers_.find(treePath);
     return it == askers_.end() ? Text() : it->second;
   }
+  // Every path found for a line, with that line's key.
+  const std::map<Text, Text>& Askers() const { return askers_; }
 
   // A file that only a line the program does not read names: its first such line.
   void NoteUnreadLine(const Text& treePath, int line) { unreadLines_.emplace(treePath, line); }

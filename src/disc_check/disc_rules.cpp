@@ -132,7 +132,7 @@ void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, Repor
   std::vector<const WalkedEntry*> atRoot;
   for (const WalkedEntry& entry : walked)
     if (entry.path.find('/') == Text::npos && !names.IsUsed(entry.path) &&
-        !SameNameIgnoringCase(entry.name, kAutorunFile))
+        !SameNameIgnoringCase(entry.name, kAutorunFile) && !IsSystemFile(entry.name))
       atRoot.push_back(&entry);
   AddUnused(atRoot, "disc root", {"nothing refers to it", "that nothing refers to"}, section);
   for (const Owner& owner : owners) {
@@ -140,7 +140,8 @@ void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, Repor
     if (!folder.found || !folder.folder) continue;
     std::vector<const WalkedEntry*> unused;
     for (const WalkedEntry& entry : walked) {
-      if (ParentPath(entry.path) != folder.path || entry.folder || names.IsUsed(entry.path))
+      if (ParentPath(entry.path) != folder.path || entry.folder || names.IsUsed(entry.path) ||
+          IsSystemFile(entry.name))
         continue;
       if (owner.folder == DiscFolder::PicRec && MatchesJpgMask(entry.name)) continue;
       if (const int line = names.UnreadLine(entry.path))

@@ -16,6 +16,13 @@ constexpr std::array<std::string_view, 22> kDeviceNames = {
     "con",  "prn",  "aux",  "nul",  "com1", "com2", "com3", "com4", "com5", "com6", "com7",
     "com8", "com9", "lpt1", "lpt2", "lpt3", "lpt4", "lpt5", "lpt6", "lpt7", "lpt8", "lpt9"};
 
+// Files the system writes by itself: Explorer's thumbnails and folder
+// settings, the Finder's folder settings.
+constexpr std::array<std::string_view, 5> kSystemFiles = {
+    "thumbs.db", "ehthumbs.db", "ehthumbs_vista.db", "desktop.ini", ".ds_store"};
+// An office program's lock file of an open document: "~$" and its name.
+constexpr std::string_view kLockFilePrefix = "~$";
+
 Text Quoted(std::string_view text) { return "\"" + Text(text) + "\""; }
 
 Text Gibibytes(std::uint64_t bytes) {
@@ -89,6 +96,7 @@ class EntryLines {
   EntryLines(const DiscNames& names, ReportSection& section, std::vector<AskedFinding>& asked)
       : names_(names), section_(section), asked_(asked) {}
   Finding& Add(const WalkedEntry& entry, Severity severity, const char* kind, Text message) {
+    if (entry.folder && LosesWhatItHolds(kind)) folderFaults_.emplace(entry.path, message);
     Finding finding{severity, kind, entry.programPath, std::move(message)};
     if (const Text asker = names_.AskerOf(entry.path); !asker.empty()) {
       asked_.push_back({asker, std::move(finding)});
@@ -100,12 +108,30 @@ class EntryLines {
     findings.push_back(std::move(finding));
     return findings.back();
   }
+  // A folder's first fault that loses or breaks what it holds; empty for none.
+  Text FolderFault(const Text& path) const {
+    const auto it = folderFaults_.find(path);
+    return it == folderFaults_.end() ? Text() : it->second;
+  }
+  // For a finding of a file below such a folder.
+  void AddAsked(const Text& asker, Finding finding) {
+    asked_.push_back({asker, std::move(finding)});
+  }
 
  private:
+  // The faults of a folder that reach what it holds: the image leaves it
+  // out, takes in what is not the disc's or cuts its name, or Windows
+  // cannot open it.
+  static bool LosesWhatItHolds(std::string_view kind) {
+    return kind != "large_file" && kind != "decomposed_name" && kind != "case_twins" &&
+           kind != "system_file";
+  }
+
   const DiscNames& names_;
   ReportSection& section_;
   std::vector<AskedFinding>& asked_;
   std::map<Text, std::size_t> lines_;
+  std::map<Text, Text> folderFaults_;
 };
 
 void CheckLink(const WalkedEntry& entry, Severity severity, EntryLines& lines) {
@@ -195,6 +221,9 @@ void CheckEntry(const WalkedEntry& entry, bool opened, Text& tooLongBelow, Entry
                   ": Windows takes the two for different names");
   if (!entry.readable && entry.link == LinkKind::None)
     lines.Add(entry, severity, "unreadable", "cannot be read" + consequence);
+  if (!entry.folder && IsSystemFile(entry.name))
+    lines.Add(entry, Severity::Warning, "system_file",
+              "was written by the system, burnt with the disc: nothing on it needs the file");
 }
 
 // Names of one folder that differ only in letter case: Windows finds one of
@@ -218,7 +247,32 @@ void CheckCaseTwins(const DiscNames& names, const std::vector<WalkedEntry>& walk
   }
 }
 
+// A file the program opens below a folder with such a fault is lost or
+// broken with it: an error on the line that opens it, naming the outermost
+// such folder, besides the folder's own finding; files of several items
+// below one folder are one error, on the first of them, that counts them.
+void CheckOpenedBelowFaults(const DiscNames& names, EntryLines& lines) {
+  for (const auto& [path, asker] : names.Askers()) {
+    Text folder, fault;
+    for (Text above = ParentPath(path); !above.empty(); above = ParentPath(above))
+      if (Text f = lines.FolderFault(above); !f.empty()) folder = above, fault = std::move(f);
+    if (fault.empty()) continue;
+    Text programPath = path, programFolder = folder;
+    std::replace(programPath.begin(), programPath.end(), '/', '\\');
+    std::replace(programFolder.begin(), programFolder.end(), '/', '\\');
+    // The folder is the cause: what several items open below it counts once.
+    lines.AddAsked(asker, {Severity::Error, "folder_above", programPath,
+                           "lies in " + Quoted(programFolder) + ", which " + fault, programFolder});
+  }
+}
+
 }  // namespace
+
+bool IsSystemFile(std::string_view name) {
+  const Text lower = LowerCaseFrom(name, 0);
+  return lower.starts_with(kLockFilePrefix) ||
+         std::find(kSystemFiles.begin(), kSystemFiles.end(), lower) != kSystemFiles.end();
+}
 
 void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
                        ReportSection& section, std::vector<AskedFinding>& asked) {
@@ -227,6 +281,7 @@ void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& w
   for (const WalkedEntry& entry : walked)
     CheckEntry(entry, names.IsUsed(entry.path), tooLongBelow, lines);
   CheckCaseTwins(names, walked, lines);
+  CheckOpenedBelowFaults(names, lines);
 }
 
 }  // namespace demodisc

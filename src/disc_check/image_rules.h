@@ -28,6 +28,11 @@ struct AskedFinding {
   Finding finding;
 };
 
+// A file that Windows, macOS or an office program writes into a folder by
+// itself (Thumbs.db, desktop.ini, .DS_Store, ~$ lock files), by its name
+// with letter case ignored.
+bool IsSystemFile(std::string_view name);
+
 // Findings about files nothing opens go to `section`, a line per entry;
 // those about files the program opens, to `asked`.
 void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,

@@ -13,13 +13,18 @@ makes the warnings count; a folder that is no disc ends with 2. Images of
 the sample, and of a copy with links, a long path and a Russian clip name,
 read back whole; a name the image would change removes the image with one
 line per difference; a link out of the folder is an error; a disc's own
-autorun.inf is kept with its label; --force prints the whole report.
+autorun.inf is kept with its label; --force prints the whole report. The
+sample's own stand-ins for the player and the reader installer (their
+marker) are errors on the lines that start them. --fix-texts rewrites a
+description saved as UTF-8 and names one with letters cp1251 lacks;
+without it the check writes nothing.
 
   check_sample_disc.py <check_disc> <tools folder> <work folder>
 """
 
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -175,6 +180,112 @@ def check_images(disc, accepted):
            f"--new-autorun --label: {built.stdout} {built.stderr}")
 
 
+def stand_in_marker(name):
+    """A marker the sample's stand-ins carry, as the check knows it."""
+    header = os.path.join(TOOLS, "..", "src", "disc_check", "stand_in_markers.h")
+    with open(header, encoding="utf-8") as f:
+        text = f.read()
+    return re.search(name + r'\[\] =\s*"([^"]*)"', text).group(1).encode("ascii")
+
+
+def snapshot(folder):
+    files = {}
+    for where, _, names in os.walk(folder):
+        for name in names:
+            with open(os.path.join(where, name), "rb") as f:
+                files[os.path.relpath(os.path.join(where, name), folder)] = f.read()
+    return files
+
+
+def check_stand_ins(disc):
+    """The sample's stand-ins, told by their marker wherever it lies in the file."""
+    copy = os.path.join(WORK, "stand-ins")
+    shutil.copytree(disc, copy)
+    with open(os.path.join(copy, "LA20K", "LA.exe"), "wb") as f:
+        f.write(b"MZ" + bytes(300 * 1024) + stand_in_marker("kPlayerStandInMarker") + bytes(16))
+    with open(os.path.join(copy, "Acrobat Reader", "AdbeRdr812_ru_RU.exe"), "wb") as f:
+        f.write(b"MZ" + stand_in_marker("kInstallerStandInMarker"))
+    code, text, report = check(copy)
+    expect(code == 1 and findings(report, "error") == ["Acrobat Reader\\AdbeRdr812_ru_RU.exe", "LA20K\\LA.exe"],
+           f"the stand-ins: {code}, {findings(report, 'error')}")
+    expect("LA20K\\LA.exe is the sample's stand-in for LA.exe: put the real player here" in text and
+           "is the sample's stand-in for AdbeRdr812_ru_RU.exe: put the real reader installer here" in text,
+           f"the stand-ins' messages: {[l for l in text.splitlines() if 'stand-in' in l]}")
+    image = os.path.join(WORK, "stand-ins.iso")
+    built = make_image(image, copy)
+    expect(built.returncode == 1 and not os.path.exists(image), f"the stand-ins' image: {built.returncode}")
+
+
+def check_deep_document(disc):
+    """A document below a folder whose path Joliet leaves out: an error on its row."""
+    copy = os.path.join(WORK, "deep-document")
+    shutil.copytree(disc, copy)
+    folder = os.path.join("a" * 60, "b" * 50)
+    os.makedirs(os.path.join(copy, "Publication", folder))
+    os.rename(os.path.join(copy, "Publication", "sample01.pdf"),
+              os.path.join(copy, "Publication", folder, "sample01.pdf"))
+    listed = os.path.join(copy, "Publication", "vortan_lit.txt")
+    with open(listed, "rb") as f:
+        lines = f.read()
+    with open(listed, "wb") as f:
+        f.write(lines.replace(b"#sample01.pdf#", ("#" + folder.replace("/", "\\") + "\\sample01.pdf#").encode(), 1))
+    code, _, report = check(copy)
+    rows = [line for s in report["sections"] for line in s["lines"] if line["item"] == "row 1"]
+    expect(code == 1 and len(rows) == 1 and rows[0]["status"] == "error" and
+           [f["kind"] for f in rows[0]["findings"]] == ["folder_above"],
+           f"a document below a folder Joliet leaves out: {code}, {rows}")
+
+
+def check_fix_texts(disc):
+    """--fix-texts on a copy whose descriptions were saved as UTF-8."""
+    copy = os.path.join(WORK, "fix-texts")
+    shutil.copytree(disc, copy)
+    about = os.path.join(copy, "Hints", "about.txt")
+    with open(about, "rb") as f:
+        cp1251 = f.read()
+    utf8 = b"\xef\xbb\xbf" + cp1251.decode("cp1251").replace("\r\n", "\n").encode("utf-8")
+    foreign = "Ősz, Žilina\n".encode("utf-8")
+    with open(about, "wb") as f:
+        f.write(utf8)
+    with open(os.path.join(copy, "Hints", "ther_mod.txt"), "wb") as f:
+        f.write(foreign)
+    before = snapshot(copy)
+    code, text, _ = check(copy)
+    expect(snapshot(copy) == before, "the check without --fix-texts changed the disc")
+    expect("Hints\\about.txt looks like UTF-8" in text, "no UTF-8 warning before --fix-texts")
+
+    fixed = subprocess.run([CHECKER, copy, "--fix-texts"], capture_output=True, text=True)
+    expect(fixed.stdout.startswith(
+        "rewrote Hints\\about.txt as cp1251 with CR LF: it was UTF-8 with a byte-order mark and had "
+        "bare LF line ends\nleft Hints\\ther_mod.txt as it is: it holds letters cp1251 lacks, \"Ő\", "
+        "\"Ž\"; change them and run --fix-texts again\n\nDisc check of"), f"--fix-texts: {fixed.stdout[:400]}")
+    expect("looks like UTF-8" in fixed.stdout and "Hints\\about.txt looks like UTF-8" not in fixed.stdout,
+           "the report after --fix-texts does not show the rewritten description fixed")
+    after = snapshot(copy)
+    expect(after[os.path.join("Hints", "about.txt")] == cp1251, "about.txt is not the cp1251 it was made from")
+    expect(after[os.path.join("Hints", "ther_mod.txt")] == foreign, "ther_mod.txt changed")
+    expect(sorted(after) == sorted(before), "--fix-texts left a file behind")
+
+    # With --json the changes go to stderr, the report stays JSON.
+    with open(about, "wb") as f:
+        f.write(utf8)
+    fixed = subprocess.run([CHECKER, copy, "--fix-texts", "--json"], capture_output=True, text=True)
+    expect(fixed.stderr.startswith("rewrote Hints\\about.txt") and json.loads(fixed.stdout)["is_disc"],
+           f"--fix-texts --json: {fixed.stderr[:200]}")
+
+    # A read-only description is named and left whole, and the check ends with 1.
+    with open(about, "wb") as f:
+        f.write(utf8)
+    os.chmod(about, 0o444)
+    fixed = subprocess.run([CHECKER, copy, "--fix-texts"], capture_output=True, text=True)
+    expect(fixed.returncode == 1 and fixed.stdout.startswith(
+        "could not rewrite Hints\\about.txt, left as it is: it is read-only\n"),
+        f"a read-only description: {fixed.returncode}, {fixed.stdout[:200]}")
+    with open(about, "rb") as f:
+        expect(f.read() == utf8, "the read-only description changed")
+    os.chmod(about, 0o644)
+
+
 def lay_out(disc):
     exe_dir = os.path.join(WORK, "exe")
     os.makedirs(os.path.join(exe_dir, "stand-ins"), exist_ok=True)
@@ -241,6 +352,10 @@ def main():
                   for f in line["findings"]]
     expect(len(image_size) == 1 and image_size[0]["bytes"] > 0, f"the image's size: {image_size}")
     check_images(disc, accepted)
+
+    check_stand_ins(disc)
+    check_deep_document(disc)
+    check_fix_texts(disc)
 
     damaged = os.path.join(WORK, "damaged")
     shutil.copytree(disc, damaged)

@@ -8,6 +8,7 @@
 #include "base/cp1251.h"
 #include "disc_check/accepted_findings.h"
 #include "disc_check/disc_rules.h"
+#include "disc_check/stand_in_markers.h"
 #include "launcher/catalogue.h"
 #include "support/fake_disc_tree.h"
 
@@ -490,6 +491,29 @@ TEST_F(DiscCheckTest, ContentThatCannotWork) {
       {"description with bare CR line ends",
        [](auto& d) { d.files["Hints/about.txt"] = "one\rtwo\r\n"; }, Severity::Warning,
        "Hints\\about.txt", "ends lines with a carriage return alone (at offset 3)"},
+      {"the sample's stand-in player",
+       [](auto& d) { d.files["LA20K/LA.exe"] = "MZ" + std::string(kPlayerStandInMarker); },
+       Severity::Error, "LA20K\\LA.exe",
+       "is the sample's stand-in for LA.exe: put the real player here (7 items)"},
+      {"the stand-in's marker far into the program",
+       [](auto& d) {
+         d.files["LA20K/LA.exe"] =
+             "MZ" + std::string(200 * 1024, '\0') + kPlayerStandInMarker + std::string(9, '\0');
+       },
+       Severity::Error, "LA20K\\LA.exe", "is the sample's stand-in for LA.exe"},
+      {"the sample's stand-in installer",
+       [](auto& d) {
+         d.files["Acrobat Reader/AdbeRdr812_ru_RU.exe"] =
+             "MZ" + std::string(kInstallerStandInMarker);
+       },
+       Severity::Error, "Acrobat Reader\\AdbeRdr812_ru_RU.exe",
+       "is the sample's stand-in for AdbeRdr812_ru_RU.exe: put the real reader installer here"},
+      {"a marker cut short is a real program",
+       [](auto& d) {
+         d.files["LA20K/LA.exe"] =
+             "MZ" + std::string(kPlayerStandInMarker).substr(0, sizeof kPlayerStandInMarker - 3);
+       },
+       Severity::Error, "", ""},
       {"list with bare CR line ends",
        [](auto& d) {
          d.files["Publication/vortan_lit.txt"] = "rus#paper01.pdf#1.  A.\reng##2.  B.\r\n";
@@ -497,6 +521,96 @@ TEST_F(DiscCheckTest, ContentThatCannotWork) {
        Severity::Warning, "Publication\\vortan_lit.txt", "ends lines with a carriage return alone"},
   };
   RunCases(*this, cases);
+}
+
+TEST_F(DiscCheckTest, FilesTheSystemWritesAreWarningsWhateverTheirLetterCase) {
+  const char* const written[] = {
+      "Hints/Thumbs.db",    "desktop.ini",        "Publication/DESKTOP.INI", "Video/.DS_Store",
+      "LA20K/~$notes.docx", "PicRec/ehthumbs.db", "Presentation/thumbs.DB"};
+  for (const char* path : written) {
+    SCOPED_TRACE(path);
+    LayOut();
+    disc.files[path] = "x";
+    const Seen warning = OneWarning();
+    EXPECT_EQ(warning.path, ProgramPath(path));
+    EXPECT_EQ(warning.kind, "system_file");
+    EXPECT_EQ(warning.message.rfind("was written by the system, burnt with the disc", 0), 0u);
+  }
+  // Names that only look alike are the maker's.
+  LayOut();
+  disc.files["LA20K/thumbs.db.bak"] = "x";
+  disc.files["LA20K/my~$notes.txt"] = "x";
+  EXPECT_TRUE(Findings(Severity::Warning).empty());
+}
+
+TEST_F(DiscCheckTest, AFaultOfAFolderAboveAnOpenedFileIsAnErrorOnTheLineThatOpensIt) {
+  // Folder paths of 121 characters, a name of 65, a link out of the disc.
+  const Text deep = std::string(60, 'a') + "/" + std::string(48, 'b');
+  const Text longName(65, 'n');
+  struct Above {
+    const char* name;
+    Text document;  // below Publication
+    Text folder;    // the folder at fault, as the program names it
+    Text fault;     // the start of the folder's fault
+  };
+  const Above cases[] = {
+      {"path too long", deep + "/doc.pdf",
+       "Publication\\" + std::string(60, 'a') + "\\" + std::string(48, 'b'),
+       "has a path of 121 UTF-16 characters"},
+      {"name Joliet cuts", longName + "/doc.pdf", "Publication\\" + longName,
+       "has a name of 65 UTF-16 characters"},
+      {"name Windows cannot use", "a:b/doc.pdf", "Publication\\a:b", "holds \":\""},
+  };
+  for (const Above& c : cases) {
+    SCOPED_TRACE(c.name);
+    LayOut();
+    disc.files["Publication/" + c.document] = "%PDF-1.4";
+    SetList(disc, "rus#" + c.document + "#1.  Статья.\r\n");
+    const DiscReport report = Check();
+    const ReportLine& row = report.sections[1].lines[1];
+    ASSERT_EQ(row.subject, "row 1: 1.  Статья");
+    ASSERT_EQ(row.findings.size(), 1u);
+    EXPECT_EQ(row.Status(), Severity::Error);
+    EXPECT_EQ(row.findings[0].kind, "folder_above");
+    Text document = "Publication/" + c.document;
+    EXPECT_EQ(row.findings[0].path, ProgramPath(document));
+    EXPECT_EQ(row.findings[0].message.rfind("lies in \"" + c.folder + "\", which " + c.fault, 0),
+              0u)
+        << row.findings[0].message;
+    // The folder's own line stays.
+    const auto errors = Findings(Severity::Error);
+    EXPECT_TRUE(std::any_of(errors.begin(), errors.end(),
+                            [&](const Seen& s) { return s.path == c.folder; }));
+  }
+  // The clips' folder a link out of the disc: one error on the first item
+  // that plays a clip, counting the items; the others point to it.
+  LayOut();
+  disc.links["Video"] = {LinkKind::Outside, "/home/maker/clips"};
+  const auto errors = Findings(Severity::Error);
+  EXPECT_EQ(std::count_if(errors.begin(), errors.end(),
+                          [](const Seen& s) { return s.kind == "folder_above"; }),
+            1);
+  const auto notes = Findings(Severity::Ok);
+  EXPECT_GE(std::count_if(notes.begin(), notes.end(),
+                          [](const Seen& s) {
+                            return s.kind == "folder_above" &&
+                                   s.message.ends_with(
+                                       "counted once, under the first item "
+                                       "that needs it");
+                          }),
+            2);
+  const auto onItem = std::find_if(errors.begin(), errors.end(),
+                                   [](const Seen& s) { return s.kind == "folder_above"; });
+  ASSERT_NE(onItem, errors.end());
+  EXPECT_NE(onItem->section, "Disc");
+  EXPECT_EQ(onItem->message.rfind("lies in \"Video\", which is a link to \"/home/maker/clips\"", 0),
+            0u)
+      << onItem->message;
+  EXPECT_TRUE(onItem->message.ends_with(" items)")) << onItem->message;
+  // A file nothing opens below such a folder adds nothing to any item.
+  LayOut();
+  disc.files["LA20K/" + deep + "/x.dll"] = "x";
+  for (const Seen& s : Findings(Severity::Error)) ADD_FAILURE() << s.path << " " << s.message;
 }
 
 TEST_F(DiscCheckTest, TheEntryFormatAndTheListsRows) {

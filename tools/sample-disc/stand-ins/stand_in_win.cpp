@@ -3,10 +3,20 @@
 // Acrobat Reader\AdbeRdr812_ru_RU.exe. Each shows one line saying what it
 // stands in for (the player with the clip it was given) in a small window
 // for two seconds, and ends: nothing to press, so an automated session is
-// not held up.
+// not held up. Each carries its marker, by which the disc check tells it
+// from the real program and reports a disc that still holds it.
 #include <windows.h>
 
+#include "disc_check/stand_in_markers.h"
+
 namespace {
+
+// Kept in the program's data even though nothing reads it.
+#ifdef STAND_IN_PLAYER
+[[gnu::used]] const char* const kMarker = demodisc::kPlayerStandInMarker;
+#else
+[[gnu::used]] const char* const kMarker = demodisc::kInstallerStandInMarker;
+#endif
 
 constexpr UINT_PTR kTimer = 1;
 constexpr UINT kShownMs = 2000;

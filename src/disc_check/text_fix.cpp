@@ -1,0 +1,184 @@
+#include "disc_check/text_fix.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <set>
+
+#include "base/cp1251.h"
+#include "disc_check/disc_names.h"
+#include "disc_check/file_system_tree.h"
+#include "disc_check/text_file_rules.h"
+#include "launcher/catalogue.h"
+#include "launcher/hint_texts.h"
+#include "publications/publication_list.h"
+
+namespace demodisc {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// A text of the disc is far smaller; a larger file is no text to rewrite.
+constexpr std::uintmax_t kLargestText = 16u << 20;
+constexpr int kTemporaryNames = 100;
+
+bool IsAscii(std::string_view bytes) {
+  for (const char b : bytes)
+    if (static_cast<unsigned char>(b) >= 0x80) return false;
+  return true;
+}
+
+bool HasBareLf(std::string_view bytes) {
+  for (std::size_t at = bytes.find('\n'); at != std::string_view::npos;
+       at = bytes.find('\n', at + 1))
+    if (at == 0 || bytes[at - 1] != '\r') return true;
+  return false;
+}
+
+std::string WithCrLf(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 16);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) out += '\r';
+    out += bytes[i];
+  }
+  return out;
+}
+
+TextFix Failed(const Text& path, const Text& why) {
+  return {path, true, "could not rewrite " + path + ", left as it is: " + why};
+}
+
+Text ErrnoText() { return std::strerror(errno); }
+
+// Writes `bytes` to a new file beside `file` and renames it over `file`.
+std::optional<Text> Replace(const std::filesystem::path& file, const std::string& bytes,
+                            std::filesystem::perms perms) {
+  std::error_code error;
+  std::filesystem::path temporary;
+  for (int n = 0; n < kTemporaryNames && temporary.empty(); ++n) {
+    std::filesystem::path candidate = file;
+    candidate += ".fix-texts" + (n ? "." + std::to_string(n) : Text()) + ".tmp";
+    if (!std::filesystem::exists(candidate, error) && !error) temporary = candidate;
+  }
+  if (temporary.empty()) return "no name for a new copy beside it";
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  if (!out) return "cannot write a new copy in its folder (" + ErrnoText() + ")";
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) {
+    const Text why = ErrnoText();
+    std::filesystem::remove(temporary, error);
+    return "cannot write a new copy in its folder (" + why + ")";
+  }
+  std::filesystem::permissions(temporary, perms, error);
+  std::filesystem::rename(temporary, file, error);
+  if (error) {
+    const Text why = error.message();
+    std::filesystem::remove(temporary, error);
+    return "cannot replace it (" + why + ")";
+  }
+  return std::nullopt;
+}
+
+std::optional<TextFix> FixFile(const std::filesystem::path& file, const Text& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (error) return Failed(path, "it cannot be read (" + error.message() + ")");
+  if (size > kLargestText)
+    return Failed(path, "it is " + std::to_string(size >> 20) + " MiB, too large for a text");
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  {
+    // Closed before the file is replaced: Windows renames no open file.
+    std::ifstream in(file, std::ios::binary);
+    if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(size)))
+      return Failed(path, "it cannot be read");
+  }
+  const Cp1251Rewrite rewrite = RewriteAsCp1251(bytes);
+  switch (rewrite.outcome) {
+    case Cp1251Rewrite::Outcome::Unchanged:
+      return std::nullopt;
+    case Cp1251Rewrite::Outcome::LacksLetters:
+      return TextFix{path, false,
+                     "left " + path + " as it is: it holds letters cp1251 lacks, " +
+                         rewrite.lacking + "; change them and run --fix-texts again"};
+    case Cp1251Rewrite::Outcome::Rewritten:
+      break;
+  }
+  const std::filesystem::perms perms = std::filesystem::status(file, error).permissions();
+  if (error) return Failed(path, "it cannot be read (" + error.message() + ")");
+  if ((perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+    return Failed(path, "it is read-only");
+  if (const auto why = Replace(file, rewrite.bytes, perms)) return Failed(path, *why);
+  return TextFix{path, false, "rewrote " + path + " as cp1251 with CR LF: it " + rewrite.was};
+}
+
+}  // namespace
+
+Cp1251Rewrite RewriteAsCp1251(std::string_view bytes) {
+  Cp1251Rewrite result;
+  if (bytes.find('\0') != std::string_view::npos) return result;
+  const bool bom = bytes.starts_with(kByteOrderMark);
+  const std::string_view text = bom ? bytes.substr(kByteOrderMark.size()) : bytes;
+  const bool utf8 = bom ? IsAscii(text) || LooksLikeUtf8(text) : LooksLikeUtf8(text);
+  const bool bareLf = HasBareLf(text);
+  if (!utf8 && !bareLf) return result;
+  std::string cp1251;
+  if (utf8) {
+    std::set<char32_t> seen;
+    for (std::size_t i = 0; i < text.size();) {
+      const char32_t c = NextChar(text, i);
+      const int b = Cp1251ByteOf(c);
+      if (b >= 0) {
+        cp1251 += static_cast<char>(b);
+      } else if (seen.insert(c).second) {
+        result.lacking += (result.lacking.empty() ? "\"" : ", \"");
+        AppendChar(result.lacking, c);
+        result.lacking += "\"";
+      }
+    }
+    if (!result.lacking.empty()) {
+      result.outcome = Cp1251Rewrite::Outcome::LacksLetters;
+      return result;
+    }
+  } else {
+    cp1251 = text;
+  }
+  result.outcome = Cp1251Rewrite::Outcome::Rewritten;
+  result.bytes = WithCrLf(cp1251);
+  const Text encoding = bom ? "UTF-8 with a byte-order mark" : "UTF-8";
+  result.was = utf8 ? "was " + encoding + (bareLf ? " and had bare LF line ends" : "")
+                    : Text("had bare LF line ends");
+  return result;
+}
+
+std::vector<TextFix> FixDiscTexts(const std::filesystem::path& disc) {
+  const FileSystemTree tree(disc);
+  DiscNames names(tree);
+  std::vector<Text> paths;
+  for (const DiscPage& page : DiscPages())
+    if (page.category)
+      for (const std::string_view file : HintFiles(HintPageOf(*page.category)))
+        paths.push_back(DiscPath("", {DiscFolder::Hints, file}));
+  paths.push_back(DiscPath("", {DiscFolder::Publication, kPublicationListFile}));
+  std::vector<TextFix> fixes;
+  std::set<Text> done;
+  for (const Text& path : paths) {
+    const Lookup lookup = names.Peek(path);
+    if (!lookup.found || lookup.folder || !done.insert(lookup.path).second) continue;
+    Text shown = lookup.path;
+    std::replace(shown.begin(), shown.end(), '/', '\\');
+    if (auto fix = FixFile(disc / PathFromUtf8(lookup.path), shown))
+      fixes.push_back(std::move(*fix));
+  }
+  return fixes;
+}
+
+Text TextFixLines(const std::vector<TextFix>& fixes) {
+  Text lines = fixes.empty() ? "--fix-texts: no text to rewrite\n" : "";
+  for (const TextFix& fix : fixes) lines += fix.message + "\n";
+  return lines + "\n";
+}
+
+}  // namespace demodisc

@@ -1,0 +1,45 @@
+// Rewrites the disc's own text files, the descriptions and the publication
+// list, where a Windows not set to Russian saved them as UTF-8, or an editor
+// with bare LF line ends, as the cp1251 with CR LF line ends that the
+// program reads. A file is replaced only once its new copy is whole; a file
+// with letters cp1251 lacks is named with them and left as it is.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/text.h"
+
+namespace demodisc {
+
+struct Cp1251Rewrite {
+  enum class Outcome { Unchanged, Rewritten, LacksLetters };
+  Outcome outcome = Outcome::Unchanged;
+  std::string bytes;  // Rewritten: the new bytes
+  Text was;           // Rewritten: what the bytes were ("UTF-8 with a byte-order mark", ...)
+  Text lacking;       // LacksLetters: those letters, each once, quoted: "\"ő\", \"ž\""
+};
+
+// The bytes of a text file as cp1251 with CR LF: UTF-8 (with or without a
+// byte-order mark) converted, bare LF line ends made CR LF. Bytes with zero
+// bytes (UTF-16) stay unchanged: the check names them.
+Cp1251Rewrite RewriteAsCp1251(std::string_view bytes);
+
+// What --fix-texts did to one file.
+struct TextFix {
+  Text path;  // as the program names it: "Hints\about.txt"
+  // True when the file had to change but could not be written.
+  bool failed = false;
+  Text message;  // one line: "rewrote Hints\about.txt as cp1251 ..."
+};
+
+// Rewrites the descriptions and the publication list of the disc folder
+// that need it; only files that changed, or could not, are listed.
+std::vector<TextFix> FixDiscTexts(const std::filesystem::path& disc);
+
+// The fixes' messages, a line each, and a blank line after them when there
+// are any; "--fix-texts: no text to rewrite" and a blank line when none.
+Text TextFixLines(const std::vector<TextFix>& fixes);
+
+}  // namespace demodisc
