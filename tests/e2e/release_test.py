@@ -3,7 +3,9 @@
 writes the zip, which is unpacked into a folder whose path holds a blank and
 letters outside cp1251; it holds every file it should, its HTML pages link
 only to what is in it, DemoDiscCheck.exe passes the unpacked sample disc
-with --strict, and DemoDisc.exe starts from it to its main window.
+with --strict but for the two errors that tell the maker to put the real
+player and reader installer in place of the sample's stand-ins, and
+DemoDisc.exe starts from it to its main window.
 
 Runs inside the display and the Wine prefix that the test command set up.
 Where no 32-bit code runs, the release is made of the PE32+ test build.
@@ -12,6 +14,7 @@ Where no 32-bit code runs, the release is made of the PE32+ test build.
 """
 
 import html.parser
+import json
 import os
 import shutil
 import subprocess
@@ -86,10 +89,19 @@ def main():
     failures += [f"broken link {b}" for b in broken_links(release)]
 
     disc = os.path.join(release, "sample-disc")
-    check = wine(os.path.join(release, "DemoDiscCheck.exe"), "--strict",
+    check = wine(os.path.join(release, "DemoDiscCheck.exe"), "--strict", "--json",
                  wine("winepath", "-w", disc).stdout.strip(), cwd=release)
-    if check.returncode != 0:
-        failures.append(f"DemoDiscCheck.exe --strict ended with {check.returncode}:\n{check.stdout}")
+    try:
+        report = json.loads(check.stdout)
+        errors = [(f["kind"], "LA.exe" in f["message"]) for section in report["sections"]
+                  for line in section["lines"] for f in line["findings"]
+                  if f["severity"] == "error"]
+        if (check.returncode, report["warnings"], sorted(errors)) != (
+                1, 0, [("stand_in", False), ("stand_in", True)]):
+            failures.append(f"DemoDiscCheck.exe --strict ended with {check.returncode}, "
+                            f"{report['warnings']} warnings, errors {errors}")
+    except (ValueError, KeyError) as e:
+        failures.append(f"DemoDiscCheck.exe printed no report ({e}): {check.stdout[:500]}")
 
     proc = subprocess.Popen(["wine", "DemoDisc.exe"], cwd=disc,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
