@@ -104,7 +104,10 @@ version=$(sed -n 's/^#define DEMODISC_VERSION_TEXT "\(.*\)"$/\1/p' "$version_fil
 [ -n "$version" ] || demodisc_fail "$me: the version of $exe is unknown: $version_file is missing"
 
 started=$(date +%s)
-demodisc_start_xvfb
+# Twice as high as the prefix's 1024x768 desktop: the X server starts the
+# pointer at its centre, which is then below the desktop, so that no
+# catalogue button is hot when the program opens.
+demodisc_start_xvfb 1024x1536
 demodisc_wine_session "$arch"
 rows=$(python3 -c 'import json, sys
 sections = json.load(open(sys.argv[1], encoding="utf-8"))["sections"]

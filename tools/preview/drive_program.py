@@ -59,8 +59,6 @@ class Driver:
             raise SystemExit(f"DemoDisc.exe ended (status {self.proc.returncode}) while it was driven")
 
     def start(self):
-        # Off the window, so that no button is hot when it opens.
-        pointer(0, 0)
         self.proc = subprocess.Popen(["wine", self.exe], cwd=self.disc, stdin=subprocess.DEVNULL,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         end = time.time() + START_TIMEOUT
