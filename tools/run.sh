@@ -35,11 +35,11 @@ elif [ "$(demodisc_pe_arch "$disc/DemoDisc.exe")" = "$arch" ]; then
   exe=DemoDisc.exe
   echo "run.sh: the disc's own DemoDisc.exe"
 else
-  demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$DEMODISC_PRODUCT_TREE" DemoDisc >/dev/null
   exe=$DEMODISC_PRODUCT_TREE/DemoDisc.exe
   what="no DemoDisc.exe at its root"
   [ -f "$disc/DemoDisc.exe" ] && what="a DemoDisc.exe that this Wine does not run"
   echo "run.sh: the disc holds $what: starting this clone's build, $exe"
+  demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$DEMODISC_PRODUCT_TREE" DemoDisc >/dev/null
 fi
 
 headless=0

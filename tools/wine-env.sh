@@ -200,10 +200,10 @@ demodisc_pe_arch() {
   local pe machine
   [ -f "$1" ] || return 0
   # The PE header's offset at 0x3c, its machine 4 bytes further.
-  pe=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  pe=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ' || true)
   [ -n "$pe" ] || return 0
-  [ "$(od -An -c -j"$pe" -N4 "$1" 2>/dev/null | tr -d ' ')" = 'PE\0\0' ] || return 0
-  machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$1" | tr -d ' ')
+  [ "$(od -An -c -j"$pe" -N4 "$1" 2>/dev/null | tr -d ' ' || true)" = 'PE\0\0' ] || return 0
+  machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$1" 2>/dev/null | tr -d ' ' || true)
   case $machine in
     014c) echo win32 ;;
     8664) echo win64 ;;
