@@ -31,6 +31,14 @@ checker_answers() {
 # The folder's entries and their bytes.
 digest() { (cd "$1" && find . | LC_ALL=C sort && find . -type f -print0 | LC_ALL=C sort -z | xargs -0r sha256sum); }
 
+# A build given instead of this clone's: an exe and the probe's folder, in $build.
+given_build() {
+  build=$BATS_TEST_TMPDIR/given
+  mkdir -p "$build/generated/base"
+  : >"$build/DemoDisc.exe"
+  export DEMODISC_PREVIEW_EXE=$build/DemoDisc.exe DEMODISC_PREVIEW_PROBE=$build
+}
+
 # A preview written before: its list of files and the files.
 old_preview() {
   mkdir -p "$1/pictures"
@@ -115,10 +123,7 @@ TABLE
 @test "a program that does not come up ends the preview in one line; a preview written before stays as it was" {
   command -v Xvfb >/dev/null || skip "Xvfb is not installed"
   probe_exec_format_error
-  build=$BATS_TEST_TMPDIR/given
-  mkdir -p "$build/generated/base"
-  : >"$build/DemoDisc.exe"
-  export DEMODISC_PREVIEW_EXE=$build/DemoDisc.exe DEMODISC_PREVIEW_PROBE=$build
+  given_build
   # Without its version beside it, the exe is refused.
   run --separate-stderr "$TOOLS/preview-disc.sh" "$disc" "$BATS_TEST_TMPDIR/out"
   [ "$status" -eq 1 ]
@@ -195,4 +200,62 @@ TABLE
   grep -q "^wine64 WINEPREFIX=$DEMODISC_BUILD_DIR/wineprefix64 DemoDisc.exe" "$BATS_TEST_TMPDIR/calls.log"
   run ! grep -q '^cmake' "$BATS_TEST_TMPDIR/commands.log"
   [ "$(digest "$disc")" = "$before" ]
+}
+
+# A 64-bit Wine whose loader answers the window probe with a main window
+# (its memo's text new at each call) and runs DemoDisc.exe as a sleep; its
+# other calls are fake_wine's.
+wine_with_a_window() {
+  fake_wine
+  mv "$DEMODISC_WINE_DIR/wine64" "$DEMODISC_WINE_DIR/wine64-calls"
+  cat >"$DEMODISC_WINE_DIR/wine64" <<STANDIN
+#!/bin/bash
+case "\$1" in
+  *window_probe.exe)
+    [[ " \$* " == *" TMainForm "* ]] || exit 1
+    n=\$(cat "$BATS_TEST_TMPDIR/probes" 2>/dev/null || echo 0)
+    echo \$((n + 1)) >"$BATS_TEST_TMPDIR/probes"
+    echo "0 TMainForm 0 181 99 843 669 Demo"
+    echo "1 SysTabControl32 0 184 121 738 551 "
+    for i in 0 1 2 3 4; do echo "tab \$i \$((186 + i * 90)) 121 \$((266 + i * 90)) 141"; done
+    echo "2 TButtonGroup 0 191 152 731 450 "
+    echo "2 TStringGrid 0 191 152 731 450 "
+    echo "2 Edit 0 188 453 734 547 text \$n"
+    exit 0 ;;
+  DemoDisc.exe | */DemoDisc.exe) exec sleep 300 ;;
+esac
+exec "$DEMODISC_WINE_DIR/wine64-calls" "\$@"
+STANDIN
+  chmod +x "$DEMODISC_WINE_DIR/wine64"
+}
+
+@test "preview-disc writes its page and pictures, and replaces a preview it wrote before and only that" {
+  command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+  probe_exec_format_error
+  wine_with_a_window
+  given_build
+  echo '#define DEMODISC_VERSION_TEXT "9.8.7"' >"$build/generated/base/version.h"
+  checker_answers 1 '{"disc": "d", "errors": 1, "sections": [{"page": "Present", "title": "P", "lines": [{"item": "Act_About", "subject": "About <b>", "findings": [{"kind": "missing", "severity": "error", "path": "Hints\\about.txt", "message": "is missing"}]}]}, {"page": "Artikel", "title": "A", "lines": [{"item": "row 1", "subject": "row 1: x", "findings": []}, {"item": "row 2", "subject": "row 2: y", "findings": []}]}]}'
+  out=$BATS_TEST_TMPDIR/out
+  old_preview "$out"
+  echo "png" >"$out/pictures/row-39.png"
+  echo ./pictures/row-39.png >>"$out/.demodisc-preview"
+  disc_before=$(digest "$disc")
+  run --separate-stderr "$TOOLS/preview-disc.sh" "$disc" "$out"
+  [ "$status" -eq 0 ] || { echo "$stderr"; false; }
+  [[ ${lines[-1]} =~ ^"preview-disc.sh: $out/index.html (33 pictures, "[0-9]+" s)"$ ]] || { echo "$output"; false; }
+  # The pages, the 26 items and the 2 rows; the old preview's row 39 is gone.
+  [ "$(find "$out/pictures" -name '*.png' | wc -l)" -eq 33 ]
+  [ ! -e "$out/pictures/row-39.png" ]
+  [ "$(tail -n +2 "$out/.demodisc-preview")" = "$(cd "$out" && find . -mindepth 1 ! -name .demodisc-preview | LC_ALL=C sort)" ]
+  identify "$out/pictures/item-Present-1.png" "$out/pictures/row-2.png" >/dev/null
+  grep -q '<span id="version">9.8.7</span>' "$out/index.html"
+  grep -q 'About &lt;b&gt;' "$out/index.html"
+  [ "$(digest "$disc")" = "$disc_before" ]
+  # With a file of the user's added, it is not taken again.
+  echo "mine" >"$out/notes.txt"
+  run --separate-stderr "$TOOLS/preview-disc.sh" "$disc" "$out"
+  [ "$status" -eq 1 ]
+  [ "$stderr" = "preview-disc.sh: $out holds what is not a preview's (notes.txt, ...); it is left as it is: choose a new or empty folder" ]
+  [ -f "$out/index.html" ]
 }
