@@ -113,18 +113,19 @@ def page_section(page, caption, section, shots):
     lines = section["lines"] if section else []
     items = shots["items"].get(page, [])
     rows = shots["rows"] if page == "Artikel" else []
-    for line in lines:
+    for index, line in enumerate(lines):
         item = line["item"]
         shot, note = None, ""
         if item.startswith("row "):
-            index = int(item[4:]) - 1
-            shot = rows[index] if 0 <= index < len(rows) else None
+            row = int(item[4:]) - 1
+            shot = rows[row] if 0 <= row < len(rows) else None
             note = "<div>The entry under the grid with this row selected:</div>" if shot else ""
         elif page != "Artikel":
-            index = lines.index(line)
             shot = items[index] if index < len(items) else None
-            note = ("<div>Its description in the memo, the pointer on the item:</div>"
-                    if shot else "")
+            if shot:
+                note = ("<div>With the pointer on the item the program shows:</div>"
+                        if shot["boxes"] else
+                        "<div>Its description in the memo, the pointer on the item:</div>")
         out.append(entry(line_anchor(page, line), line["subject"], shot, line["findings"],
                          line["subject"], note))
     out.append("</section>")
