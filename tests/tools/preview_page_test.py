@@ -51,8 +51,10 @@ SHOTS = {
 def entries(page):
     """The text of each entry by its id."""
     found = {}
-    for match in re.finditer(r'<div class="entry" id="([^"]+)">(.*?)</div></div>', page):
-        found[match.group(1)] = match.group(2)
+    for part in re.split(r'(?=<div class="entry" )|</section>', page):
+        match = re.match(r'<div class="entry" id="([^"]+)">', part)
+        if match:
+            found[match.group(1)] = part
     return found
 
 

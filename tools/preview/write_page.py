@@ -26,6 +26,9 @@ code { overflow-wrap: anywhere; }
 .entry { display: flex; flex-wrap: wrap; gap: 6px 18px; padding: 10px 0;
          border-top: 1px solid #ddd; }
 .entry > .shot { flex: 0 1 auto; min-width: 0; }
+/* The picture left of its text where both fit side by side; below its
+   title where the window is narrow. */
+@media (min-width: 900px) { .entry > .shot { order: -1; } }
 .entry > .about { flex: 1 1 300px; min-width: 0; overflow-wrap: anywhere; }
 .subject { font-weight: bold; }
 ul.findings { margin: 4px 0; padding-left: 20px; }
@@ -78,9 +81,9 @@ def entry(anchor, subject, shot, findings, alt, note=""):
                  if not (f["severity"] == "warning" and f.get("accepted"))), default=2)
     status = ["error", "warning", "ok"][worst]
     return (f'<div class="entry" id="{esc(anchor)}">'
-            f'<div class="shot">{picture}</div>'
             f'<div class="about"><div class="subject {status}">{esc(subject)}</div>{note}{boxes}'
-            f'{finding_items(findings)}</div></div>')
+            f'{finding_items(findings)}</div>'
+            f'<div class="shot">{picture}</div></div>')
 
 
 def line_anchor(page, line):
