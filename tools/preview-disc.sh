@@ -27,8 +27,10 @@ usage() {
     "check's findings; <out-folder> is new, empty or a preview written before" >&2
   exit 2
 }
-[ $# -eq 2 ] || usage
-case "$1:$2" in -* | *:-* | :* | *:) usage ;; esac
+if [ $# -ne 2 ] || [ -z "$1" ] || [ -z "$2" ]; then usage; fi
+for arg in "$1" "$2"; do
+  case $arg in -*) usage ;; esac
+done
 disc=$1
 out=${2%/}
 out=${out:-/}
