@@ -92,7 +92,8 @@ if(DEMODISC_WITH_WINDOWS)
     string(REPLACE "-" "_" tests_target ${tests})
     demodisc_windows_tree(${tests_target} ${tests} ${CMAKE_BINARY_DIR}/${tests}
       DEPENDS ${product}
-      ARGS -DDEMODISC_EXE=${CMAKE_BINARY_DIR}/${product}/DemoDisc.exe)
+      ARGS -DDEMODISC_EXE=${CMAKE_BINARY_DIR}/${product}/DemoDisc.exe
+           -DDEMODISC_CHECK_DISC=${CMAKE_BINARY_DIR}/check_disc)
     # ctest reads the suite's tests from its tree once that is built; before
     # that (a configured tree, not yet built) one failing test says so, where a
     # bare include would stop ctest with no test run at all.

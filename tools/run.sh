@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
-# Builds DemoDisc.exe, lays out the sample disc and starts the program from
-# the disc's root under Wine, in the project's own prefix. Without a display
-# it runs in a virtual X server and saves a screenshot of the window.
+# Starts DemoDisc.exe under Wine, in the project's own prefix, from the root
+# of a disc folder: the one given, or else the sample disc, laid out anew.
+# The program is the one at the folder's root, or this clone's build when
+# the folder has none (or one this machine's Wine cannot run); nothing is
+# written into the folder. Without a display it runs in a virtual X server
+# and saves a screenshot of the window.
 # Where the machine runs no 32-bit code (or DEMODISC_WINE_ARCH=win64), it
 # starts the PE32+ test build of the same sources under the 64-bit Wine.
+#   run.sh [disc-folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+if [ $# -gt 1 ] || [[ ${1:-} == -* ]]; then
+  echo "usage: run.sh [disc-folder]" >&2
+  exit 2
+fi
+disc=${1:-}
+if [ -n "$disc" ] && [ ! -d "$disc" ]; then
+  echo "run.sh: $disc is no folder" >&2
+  exit 1
+fi
 "$root/tools/install-deps.sh"
 
 . "$root/tools/wine-env.sh"
@@ -14,8 +27,20 @@ demodisc_one_exe run.sh "starting"
 
 # The product's tree alone (the test command's native build may share $base).
 . "$root/tools/windows-build.sh"
-demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$DEMODISC_PRODUCT_TREE" DemoDisc sample_disc >/dev/null
-disc=$DEMODISC_PRODUCT_TREE/disc
+if [ -z "$disc" ]; then
+  demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$DEMODISC_PRODUCT_TREE" DemoDisc sample_disc >/dev/null
+  disc=$DEMODISC_PRODUCT_TREE/disc
+  exe=DemoDisc.exe
+elif [ "$(demodisc_pe_arch "$disc/DemoDisc.exe")" = "$arch" ]; then
+  exe=DemoDisc.exe
+  echo "run.sh: the disc's own DemoDisc.exe"
+else
+  exe=$DEMODISC_PRODUCT_TREE/DemoDisc.exe
+  what="no DemoDisc.exe at its root"
+  [ -f "$disc/DemoDisc.exe" ] && what="a DemoDisc.exe that this Wine does not run"
+  echo "run.sh: the disc holds $what: starting this clone's build, $exe"
+  demodisc_build_product "$DEMODISC_PRODUCT_PRESET" "$DEMODISC_PRODUCT_TREE" DemoDisc >/dev/null
+fi
 
 headless=0
 if [ -z "${DISPLAY:-}" ]; then headless=1; demodisc_start_xvfb; fi
@@ -26,10 +51,10 @@ demodisc_wine_session "$arch" "$prefix"
 
 cd "$disc"
 if [ $headless -eq 0 ]; then
-  wine DemoDisc.exe
+  wine "$exe"
   exit 0
 fi
-wine DemoDisc.exe >"$base/run.log" 2>&1 &
+wine "$exe" >"$base/run.log" 2>&1 &
 pid=$!
 shot=$base/screenshot.png
 for _ in $(seq 60); do

@@ -25,6 +25,8 @@
 #                                 (throwaway without a folder), used from
 #                                 here on: exports WINEPREFIX, WINEARCH,
 #                                 WINEDEBUG and the arch's loader and server
+#   demodisc_pe_arch <file>       win32 for a PE32 of i386, win64 for a PE32+
+#                                 of x86-64, nothing for any other file
 #   demodisc_fail <text>          one line on stderr, exit 1
 #
 # What a run started (its X server, the Wine servers of its prefixes, its
@@ -192,6 +194,20 @@ demodisc_trees() {
   DEMODISC_PRODUCT_TREE=$build/windows$suffix
   DEMODISC_TESTS_PRESET=windows$suffix-tests
   DEMODISC_TESTS_TREE=$build/windows$suffix-tests
+}
+
+demodisc_pe_arch() {
+  local pe machine
+  [ -f "$1" ] || return 0
+  # The PE header's offset at 0x3c, its machine 4 bytes further.
+  pe=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ' || true)
+  [ -n "$pe" ] || return 0
+  [ "$(od -An -c -j"$pe" -N4 "$1" 2>/dev/null | tr -d ' ' || true)" = 'PE\0\0' ] || return 0
+  machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$1" 2>/dev/null | tr -d ' ' || true)
+  case $machine in
+    014c) echo win32 ;;
+    8664) echo win64 ;;
+  esac
 }
 
 demodisc_one_exe() {

@@ -24,7 +24,7 @@ import subprocess
 import sys
 import time
 
-from wine_driver import BUTTON_HEIGHT, configure, find, log, pointer, settle, wait_for, wine
+from wine_driver import BUTTON_HEIGHT, configure, find, log, pointer, settle, shoot, wait_for, wine
 
 EXE, TESTS_BIN, MAKE_DISC, WORK = sys.argv[1:5]
 SHOTS = sys.argv[5] if len(sys.argv) > 5 else None
@@ -108,9 +108,7 @@ def check_at(dpi):
             pointer(left + (right - left) // 3, top + round(2 * dpi / 96) + row + row // 2)
             time.sleep(1.0)
             path = os.path.join(SHOTS, f"screenshot-{dpi}dpi.png")
-            subprocess.run(["import", "-window", "root", "-crop",
-                            f"{outer_w}x{outer_h}+{outer[0]}+{outer[1]}", "+repage", path],
-                           check=True)
+            shoot(outer, path)
             log("saved", path)
         return faults
     finally:

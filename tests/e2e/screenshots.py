@@ -16,20 +16,12 @@ import subprocess
 import sys
 import time
 
-from wine_driver import BUTTON_HEIGHT, centre, configure, find, log, pointer, settle, wait_for
+from wine_driver import BUTTON_HEIGHT, centre, configure, find, log, pointer, settle, shoot, wait_for
 
 EXE, TESTS_BIN, MAKE_DISC, WORK, OUT = sys.argv[1:6]
 configure(TESTS_BIN, WORK)
 DISC = os.path.join(WORK, "disc")
 PAGES = ["presentations", "publications", "demo", "video", "applications"]
-
-
-def shoot(rect, name):
-    left, top, right, bottom = rect
-    path = os.path.join(OUT, f"screenshot-{name}.png")
-    subprocess.run(["import", "-window", "root", "-crop",
-                    f"{right - left}x{bottom - top}+{left}+{top}", "+repage", path], check=True)
-    log("saved", path)
 
 
 def main():
@@ -54,7 +46,9 @@ def main():
                 left, top, right, _ = find(p, "TButtonGroup")["rect"]
                 pointer(left + (right - left) // 3, top + 2 + BUTTON_HEIGHT + BUTTON_HEIGHT // 2)
             time.sleep(1.0)
-            shoot(wait_for("TMainForm").windows[0]["rect"], name)
+            path = os.path.join(OUT, f"screenshot-{name}.png")
+            shoot(wait_for("TMainForm").windows[0]["rect"], path)
+            log("saved", path)
     finally:
         proc.kill()
         settle()

@@ -1,12 +1,12 @@
 // Prints where the windows of another program are, for tests that drive it
-// with real pointer input: every visible top-level window of the given class
-// and its descendants, one per line, as
+// with real pointer input: every visible top-level window of the given
+// classes and its descendants, one per line, as
 //   <depth> <class> <id> <left> <top> <right> <bottom> <text>
 // in screen coordinates, and for a tab control each tab as
 //   tab <index> <left> <top> <right> <bottom>
 // Texts are UTF-8. Exit code 0 when a window was found, 1 when none was,
 // 3 when one was found but its thread does not answer.
-//   window_probe.exe <top-level class>
+//   window_probe.exe <top-level class>...
 #include <windows.h>
 #include <commctrl.h>
 
@@ -79,7 +79,9 @@ int wmain(int argc, wchar_t** argv) {
   for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
     wchar_t cls[128] = {};
     GetClassNameW(h, cls, 128);
-    if (IsWindowVisible(h) && lstrcmpW(cls, argv[1]) == 0) {
+    bool asked = false;
+    for (int i = 1; i < argc && !asked; ++i) asked = lstrcmpW(cls, argv[i]) == 0;
+    if (IsWindowVisible(h) && asked) {
       DWORD_PTR ignored = 0;
       answers = answers && SendMessageTimeoutW(h, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &ignored);
       if (answers) PrintWindow(h, 0);

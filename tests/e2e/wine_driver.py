@@ -48,8 +48,10 @@ class Probe:
         self.windows, self.tabs, self.answers = windows, tabs, answers
 
 
-def probe(top_class):
-    result = wine(os.path.join(TESTS_BIN, "window_probe.exe"), top_class)
+def probe(*top_classes):
+    """The visible top-level windows of the classes and their descendants,
+    in one list (a depth 0 entry starts each top-level window)."""
+    result = wine(os.path.join(TESTS_BIN, "window_probe.exe"), *top_classes)
     windows, tabs = [], []
     for line in result.stdout.splitlines():
         parts = line.split(" ", 7)
@@ -80,6 +82,25 @@ def wait_gone(top_class, timeout=30.0):
             return
         time.sleep(0.2)
     raise SystemExit(f"e2e: {top_class} still up after {timeout} s")
+
+
+def top_windows(p, cls):
+    """The windows of each top-level window of the class in a probe, a list
+    per top-level window (itself first)."""
+    found = []
+    for w in p.windows:
+        if w["depth"] == 0:
+            found.append([w] if w["class"] == cls else None)
+        elif found and found[-1] is not None:
+            found[-1].append(w)
+    return [f for f in found if f is not None]
+
+
+def shoot(rect, path):
+    """Saves a rectangle of the screen as a PNG picture."""
+    left, top, right, bottom = rect
+    subprocess.run(["import", "-window", "root", "-crop",
+                    f"{right - left}x{bottom - top}+{left}+{top}", "+repage", path], check=True)
 
 
 def pointer(x, y, click=False):
