@@ -121,8 +121,8 @@ double Difference(const demodisc::RgbImage& set, const demodisc::RgbImage& own, 
 TEST_P(ResourcePicture, TheLargerSetsHoldTheSamePicturesInTheSameOrder) {
   const Picture& picture = GetParam();
   if (picture.id == IDB_VIDEO_TOOLBAR) GTEST_SKIP() << "the video toolbar is drawn at 96 dpi only";
-  const auto own = SetPicture(picture.id, 100);
-  ASSERT_TRUE(own.has_value());
+  const auto base = SetPicture(picture.id, 100);
+  ASSERT_TRUE(base.has_value());
   const int tileWidth = picture.width / picture.tiles;
   const demodisc::Bgr key{GetBValue(picture.background), GetGValue(picture.background),
                           GetRValue(picture.background)};
@@ -142,11 +142,11 @@ TEST_P(ResourcePicture, TheLargerSetsHoldTheSamePicturesInTheSameOrder) {
     ASSERT_EQ(reduced.width, picture.width);
     for (int tile = 0; tile < picture.tiles; ++tile) {
       SCOPED_TRACE(tile);
-      const double own = Difference(reduced, *own, tile, tile, tileWidth, picture.height);
+      const double own = Difference(reduced, *base, tile, tile, tileWidth, picture.height);
       EXPECT_LT(own, 64.0);  // hand-drawn sizes of an icon differ in detail
       for (int other = 0; other < picture.tiles; ++other) {
         if (other == tile) continue;
-        EXPECT_LT(own, Difference(reduced, *own, other, tile, tileWidth, picture.height))
+        EXPECT_LT(own, Difference(reduced, *base, other, tile, tileWidth, picture.height))
             << "looks more like tile " << other;
       }
     }
