@@ -59,7 +59,7 @@ readable_file "certificate file" "$pfx"
 is_pe() {
   local at
   [ "$(od -An -tx1 -N2 "$1" | tr -d ' \n')" = 4d5a ] || return 1
-  at=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' \n')
+  at=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' \n')
   [ -n "$at" ] && [ "$(od -An -tx1 -j"$at" -N4 "$1" 2>/dev/null | tr -d ' \n')" = 50450000 ]
 }
 for exe in "${exes[@]}"; do
