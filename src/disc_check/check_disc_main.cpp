@@ -41,8 +41,10 @@ int main(int argc, char** argv) {
     }
   }
   if (!folder) {
-    std::fputs("usage: check_disc <disc-folder> [--json] [--strict] [--accept <file>]\n"
-               "       check_disc --version\n", stderr);
+    std::fputs(
+        "usage: check_disc <disc-folder> [--json] [--strict] [--accept <file>]\n"
+        "       check_disc --version\n",
+        stderr);
     return 2;
   }
   const FileSystemTree tree(PathFromUtf8(folder));
