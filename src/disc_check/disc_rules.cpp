@@ -9,6 +9,7 @@
 #include "disc_check/disc_walk.h"
 #include "disc_check/image_rules.h"
 #include "disc_check/image_size.h"
+#include "disc_check/pe_signature.h"
 #include "disc_check/publication_rules.h"
 #include "disc_check/shared_causes.h"
 #include "launcher/catalogue.h"
@@ -47,6 +48,16 @@ ReportLine CheckFile(DiscNames& names, Text subject, Text key, const Text& path,
   else if (severity != Severity::Ok)
     CheckContent(names.tree(), lookup.path, path, consequence, line.findings);
   return line;
+}
+
+// Whether the start program is signed, as a note: the disc works either
+// way, though Windows may warn before it starts an unsigned program from a
+// downloaded image. A start program that is no program has its error instead.
+void NoteSignature(DiscNames& names, ReportLine& start) {
+  if (start.Status() == Severity::Error) return;
+  const bool signedProgram = CarriesSignature(names.tree(), names.Peek(kStartProgram).path);
+  start.findings.push_back({Severity::Ok, signedProgram ? "signed" : "not_signed", "",
+                            signedProgram ? "signed" : "not signed"});
 }
 
 // The photo window's folder matters only to a window no control opens.
@@ -221,6 +232,7 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
   ReportSection whole{"Disc", {}, "Disc"};
   whole.lines.push_back(CheckFile(names, "start program", "start_program", kStartProgram,
                                   Severity::Error, "the disc has no start program"));
+  NoteSignature(names, whole.lines.back());
   whole.lines.push_back(std::move(folders));
   whole.lines.push_back(CheckFile(
       names, "reader installer", "reader_installer", DiscPath("", kReaderInstaller),

@@ -330,6 +330,9 @@ def main():
            "the pages are not in the program's order")
     expect(sum(1 for line in text.splitlines() if line.startswith("  ok       row ")) == 14,
            "not every publication row has its line")
+    # The sample's start program is unsigned: a note, never a warning.
+    expect("\n  ok       start program: not signed\n" in text,
+           "the start program's line does not say that it is not signed")
     expect(text.rstrip().endswith(f"0 errors, {len(asked_warnings())} warnings"), "no summary")
     code, _, _ = check(disc, "--strict")
     expect(code == 1, f"--strict on the sample's warnings ends with {code}")

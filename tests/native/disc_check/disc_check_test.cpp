@@ -11,6 +11,7 @@
 #include "disc_check/stand_in_markers.h"
 #include "launcher/catalogue.h"
 #include "support/fake_disc_tree.h"
+#include "support/pe_image.h"
 
 namespace demodisc {
 namespace {
@@ -338,6 +339,46 @@ TEST_F(DiscCheckTest, FilesNothingRefersToAreWarnings) {
   disc.files["LA20K/player.dll"] = "x";
   disc.files["autorun.inf"] = "x";
   EXPECT_TRUE(Findings(Severity::Warning).empty());
+}
+
+TEST_F(DiscCheckTest, TheStartProgramsLineSaysWhetherItIsSignedAsANote) {
+  const auto startLine = [&] {
+    const DiscReport report = Check();
+    for (const ReportLine& line : report.sections.back().lines)
+      if (line.key == "start_program") return line;
+    ADD_FAILURE() << "no start program line";
+    return ReportLine{};
+  };
+  testing::PeImage image;
+  disc.files["DemoDisc.exe"] = image.Bytes();
+  ReportLine line = startLine();
+  ASSERT_EQ(line.findings.size(), 1u);
+  EXPECT_EQ(line.findings[0].severity, Severity::Ok);
+  EXPECT_EQ(line.findings[0].kind, "not_signed");
+  EXPECT_EQ(line.findings[0].message, "not signed");
+
+  image.securityOffset = 0x300;
+  image.securitySize = 0x100;
+  disc.files["DemoDisc.exe"] = image.Bytes();
+  line = startLine();
+  ASSERT_EQ(line.findings.size(), 1u);
+  EXPECT_EQ(line.findings[0].severity, Severity::Ok);
+  EXPECT_EQ(line.findings[0].message, "signed");
+  EXPECT_TRUE(Findings(Severity::Warning).empty());
+
+  // Found under other letter case, the signature is still read.
+  disc.files["demodisc.EXE"] = disc.files["DemoDisc.exe"];
+  disc.Remove("DemoDisc.exe");
+  line = startLine();
+  ASSERT_EQ(line.findings.size(), 2u);
+  EXPECT_EQ(line.findings[1].message, "signed");
+
+  // A start program that is no program has its error alone.
+  disc.Remove("demodisc.EXE");
+  disc.files["DemoDisc.exe"] = "x";
+  line = startLine();
+  ASSERT_EQ(line.findings.size(), 1u);
+  EXPECT_EQ(line.findings[0].kind, "not_a_program");
 }
 
 TEST_F(DiscCheckTest, APhotoFolderWithoutPhotosIsANote) {
