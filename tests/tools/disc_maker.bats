@@ -96,3 +96,17 @@ digest() { (cd "$1" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0r sha
   [ "$stderr" = "make-sample-disc.sh: $BATS_TEST_TMPDIR/notes.txt is no folder; it is left as it is" ]
   [ "$(cat "$BATS_TEST_TMPDIR/notes.txt")" = mine ]
 }
+
+@test "make-release refuses a wrong command line or build before building anything" {
+  for args in "--sign" "--timestamp http://ts.example" "--password-file pw.txt" "extra" \
+      "--sign my.pfx --colour red"; do
+    # shellcheck disable=SC2086 # one test case's words
+    run --separate-stderr "$TOOLS/make-release.sh" $args
+    [ "$status" -eq 2 ] || { echo "$args: $status"; false; }
+    [[ "${stderr_lines[-1]}" == "usage: make-release.sh [--sign <pfx> "* ]]
+  done
+  DEMODISC_RELEASE_PRESET=windows-tests run --separate-stderr "$TOOLS/make-release.sh"
+  [ "$status" -eq 2 ]
+  [ "$stderr" = "make-release.sh: DEMODISC_RELEASE_PRESET is windows or windows64, not windows-tests" ]
+  [ ! -e "$DEMODISC_BUILD_DIR" ]
+}
