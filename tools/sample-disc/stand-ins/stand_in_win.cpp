@@ -56,6 +56,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  // Read, so that the linker's dropping of unreferenced data keeps the marker.
+  const char* volatile marker = kMarker;
+  (void)marker;
 #ifdef STAND_IN_PLAYER
   const wchar_t* title = L"LA.exe";
   wchar_t text[1024] =

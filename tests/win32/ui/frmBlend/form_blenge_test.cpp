@@ -8,6 +8,7 @@
 #include "support/main_window_fixture.h"
 #include "support/named_control.h"
 #include "support/pixels.h"
+#include "ui/controls/picture_resources.h"
 #include "ui/gdi.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/frmBlend/form_blenge.h"
@@ -48,8 +49,7 @@ class NoticeTest : public MainWindowTest {
 // band, with the button face around it.
 TEST_F(NoticeTest, TheWindowDrawsTheWorkerPictureBelowTheBand) {
   ASSERT_NE(notice().Named<Picture>("Img_Werker"), nullptr);
-  const OwnedBitmap worker(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_WORKER), IMAGE_BITMAP, 0, 0, 0)));
+  const OwnedBitmap worker = LoadPicture(IDB_WORKER, UiScale(96), {.transparent = false});
   ASSERT_TRUE(worker);
   BITMAP info{};
   GetObjectW(worker.get(), sizeof info, &info);
