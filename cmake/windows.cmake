@@ -107,6 +107,14 @@ target_link_options(DemoDisc PRIVATE -municode ${STATIC_LINK} -s ${DEMODISC_ENTR
                     -Wl,-Map=${CMAKE_BINARY_DIR}/DemoDisc.map)
 set_target_properties(DemoDisc PROPERTIES OUTPUT_NAME DemoDisc)
 
+# DemoDiscCheck.exe, the disc check for Windows, beside DemoDisc.exe: a
+# console program for Windows 7 and later (subsystem 6.01), statically linked.
+add_executable(DemoDiscCheck ${PROJECT_SOURCE_DIR}/src/disc_check/check_disc_main_win.cpp)
+target_link_libraries(DemoDiscCheck PRIVATE demodisc_platform demodisc_warnings)
+target_link_options(DemoDiscCheck PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
+                    -Wl,--major-subsystem-version,6,--minor-subsystem-version,1
+                    -Wl,--major-os-version,6,--minor-os-version,1)
+
 # The sample disc beside the exe: build/windows/disc with DemoDisc.exe at its
 # root and the stand-ins of its player and reader installer.
 add_subdirectory(${PROJECT_SOURCE_DIR}/tools/sample-disc/stand-ins
