@@ -13,7 +13,8 @@ void WriteStandard(StandardStream stream, const Text& text);
 
 // True when the program's console window is its own, as for a program
 // started from Explorer (or a folder dropped on it): no shell shares it,
-// and it closes when the program ends. Input and output must be the window's.
+// and it closes when the program ends. Input and output must be the
+// window's. Asked at the start, before another program may attach to it.
 bool OwnsItsConsole();
 
 // Shows the prompt in the console and waits for a key to be pressed.

@@ -28,6 +28,9 @@ demodisc::Text ExeFolder() {
 
 int wmain(int argc, wchar_t** argv) {
   using namespace demodisc;
+  // Asked first: a program that attaches to the window later (a screen
+  // reader's) does not make it another's.
+  const bool ownWindow = OwnsItsConsole();
   std::vector<Text> args;
   for (int i = 1; i < argc; ++i) args.push_back(FromWide(argv[i]));
   auto command = ParseCheckCommand(args);
@@ -37,6 +40,6 @@ int wmain(int argc, wchar_t** argv) {
                                      : CheckOutput{{}, CheckUsage(kProgram, true), 2};
   WriteStandard(StandardStream::Output, output.out);
   WriteStandard(StandardStream::Error, output.errors);
-  if (OwnsItsConsole()) WaitForKey("\nPress a key to close this window.");
+  if (ownWindow) WaitForKey("\nPress a key to close this window.");
   return output.status;
 }
