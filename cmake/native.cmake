@@ -89,10 +89,11 @@ if(DEMODISC_WITH_WINDOWS)
       demodisc_windows_tree(${product} ${product} ${CMAKE_BINARY_DIR}/${product})
     endif()
     string(REPLACE "-" "_" tests_target ${tests})
+    # Its disc check is compared with this tree's checker.
     demodisc_windows_tree(${tests_target} ${tests} ${CMAKE_BINARY_DIR}/${tests}
-      DEPENDS ${product}
+      DEPENDS ${product} check_disc
       ARGS -DDEMODISC_EXE=${CMAKE_BINARY_DIR}/${product}/DemoDisc.exe
-           -DDEMODISC_CHECK_DISC=${CMAKE_BINARY_DIR}/check_disc)
+           -DDEMODISC_CHECK_DISC=$<TARGET_FILE:check_disc>)
     # ctest reads the suite's tests from its tree once that is built; before
     # that (a configured tree, not yet built) one failing test says so, where a
     # bare include would stop ctest with no test run at all.

@@ -115,6 +115,14 @@ add_custom_command(TARGET DemoDisc POST_BUILD
   COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/pe_swap_run.py $<TARGET_FILE:DemoDisc>
   VERBATIM)
 
+# DemoDiscCheck.exe, the disc check for Windows, beside DemoDisc.exe: a
+# console program for Windows 7 and later (subsystem 6.01), statically linked.
+add_executable(DemoDiscCheck ${PROJECT_SOURCE_DIR}/src/disc_check/check_disc_main_win.cpp)
+target_link_libraries(DemoDiscCheck PRIVATE demodisc_platform demodisc_warnings)
+target_link_options(DemoDiscCheck PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
+                    -Wl,--major-subsystem-version,6,--minor-subsystem-version,1
+                    -Wl,--major-os-version,6,--minor-os-version,1)
+
 # The sample disc beside the exe: build/windows/disc with DemoDisc.exe at its
 # root and the stand-ins of its player and reader installer.
 add_subdirectory(${PROJECT_SOURCE_DIR}/tools/sample-disc/stand-ins

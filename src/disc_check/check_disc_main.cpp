@@ -1,89 +1,20 @@
-// check_disc: checks a disc folder for what DemoDisc.exe looks for on it.
-//   check_disc <disc-folder> [--json] [--strict] [--accept <file>] [--fix-texts]
+// check_disc: the disc check on Linux (tools/check-disc.sh); the command
+// itself is check_command.h's.
+//   check_disc <disc-folder> [--json] [--strict] [--fix-texts] [--accept <file>]
 //   check_disc --version
-// --fix-texts first rewrites the descriptions and the publication list
-// that are UTF-8 or have bare LF line ends as cp1251 with CR LF, and prints
-// what it changed (to stderr with --json); a file it could not rewrite
-// makes the status at least 1. Without it the check writes nothing.
-// Prints the report (text, or JSON with --json) and ends with 0 when it
-// found no error, 1 with errors (or with warnings not accepted, under
-// --strict), 2 for a folder that is no disc or a wrong command line or an
-// accepted-findings file that cannot be read. The accepted findings come
-// from --accept, or else from <disc-folder>.accepted beside the folder.
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <string_view>
 
-#include "base/version.h"
-#include "disc_check/accepted_findings.h"
-#include "disc_check/disc_rules.h"
-#include "disc_check/file_system_tree.h"
-#include "disc_check/report_format.h"
-#include "disc_check/text_fix.h"
+#include "disc_check/check_command.h"
 
 int main(int argc, char** argv) {
   using namespace demodisc;
-  const char* folder = nullptr;
-  const char* acceptFile = nullptr;
-  bool json = false, strict = false, fixTexts = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (arg == "--version" && argc == 2) {
-      std::fputs("DemoDisc disc check " DEMODISC_VERSION_TEXT "\n", stdout);
-      return 0;
-    }
-    if (arg == "--json") {
-      json = true;
-    } else if (arg == "--strict") {
-      strict = true;
-    } else if (arg == "--fix-texts") {
-      fixTexts = true;
-    } else if (arg == "--accept" && i + 1 < argc) {
-      acceptFile = argv[++i];
-    } else if (!arg.starts_with("--") && !folder) {
-      folder = argv[i];
-    } else {
-      folder = nullptr;
-      break;
-    }
-  }
-  if (!folder) {
-    std::fputs(
-        "usage: check_disc <disc-folder> [--json] [--strict] [--accept <file>] [--fix-texts]\n"
-        "       check_disc --version\n",
-        stderr);
-    return 2;
-  }
-  bool fixFailed = false;
-  if (fixTexts) {
-    const std::vector<TextFix> fixes = FixDiscTexts(PathFromUtf8(folder));
-    const Text lines = TextFixLines(fixes);
-    std::fwrite(lines.data(), 1, lines.size(), json ? stderr : stdout);
-    fixFailed = std::any_of(fixes.begin(), fixes.end(), [](const TextFix& f) { return f.failed; });
-  }
-  const FileSystemTree tree(PathFromUtf8(folder));
-  DiscReport report = CheckDisc(tree, folder);
-  // The accepted findings: the file named, or the one beside the folder when it is there.
-  std::filesystem::path accepted = PathFromUtf8(acceptFile ? acceptFile : "");
-  if (!acceptFile) {
-    std::filesystem::path beside = PathFromUtf8(folder);
-    if (!beside.has_filename()) beside = beside.parent_path();
-    accepted = beside.string() + ".accepted";
-  }
-  std::error_code error;
-  if (acceptFile || std::filesystem::is_regular_file(accepted, error)) {
-    const FileSystemTree files(accepted.parent_path());
-    const auto bytes = files.Bytes(Utf8FromPath(accepted.filename()));
-    if (!bytes) {
-      std::fprintf(stderr, "check_disc: cannot read the accepted findings %s\n",
-                   Utf8FromPath(accepted).c_str());
-      return 2;
-    }
-    AcceptFindings(report, ParseAcceptedFindings(*bytes), Utf8FromPath(accepted));
-  }
-  const Text text = json ? ReportJson(report) : ReportText(report);
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  const int code = ExitCode(report, strict);
-  return fixFailed && code == 0 ? 1 : code;
+  // The arguments are taken as UTF-8, as the file system's names are.
+  const std::vector<Text> args(argv + 1, argv + argc);
+  const auto command = ParseCheckCommand(args);
+  const PortableFileSystem files;
+  const CheckOutput output = command ? RunCheckCommand(*command, files, "check_disc")
+                                     : CheckOutput{{}, CheckUsage("check_disc", false), 2};
+  std::fwrite(output.out.data(), 1, output.out.size(), stdout);
+  std::fwrite(output.errors.data(), 1, output.errors.size(), stderr);
+  return output.status;
 }

@@ -1,16 +1,19 @@
-// The disc check's tree over a folder of the file system.
+// The disc check's tree over a folder of the file system, read through the
+// system's own calls (file_system.h).
 #pragma once
 
-#include <filesystem>
 #include <vector>
 
 #include "disc_check/disc_tree.h"
+#include "disc_check/file_system.h"
 
 namespace demodisc {
 
 class FileSystemTree final : public DiscTree {
  public:
-  explicit FileSystemTree(std::filesystem::path root) : root_(std::move(root)) {}
+  // `root` as given on a command line.
+  FileSystemTree(const Text& root, const FileSystem& files)
+      : root_(files.Absolute(root)), files_(files) {}
 
   std::optional<std::vector<DiscEntry>> List(const Text& folder) const override;
   std::optional<std::uint64_t> Size(const Text& file) const override;
@@ -19,20 +22,20 @@ class FileSystemTree final : public DiscTree {
 
  private:
   // A tree path (UTF-8 names joined by "/") below the root.
-  std::filesystem::path PathOf(const Text& relative) const;
+  Text PathOf(const Text& relative) const;
   // The folders the walk passed through to reach a folder (its tree path),
   // as they really are: the root, and each folder on the way, itself last.
-  std::vector<std::filesystem::path> FoldersAround(const Text& folder) const;
+  std::vector<std::vector<Text>> FoldersAround(const Text& folder) const;
   // Where a link below the root stands: inside, outside, on one of the
   // folders `around` it.
-  LinkKind KindOfLink(const std::filesystem::path& link, bool folder,
-                      const std::vector<std::filesystem::path>& around) const;
+  LinkKind KindOfLink(const Text& link, bool folder,
+                      const std::vector<std::vector<Text>>& around) const;
 
-  std::filesystem::path root_;
+  Text root_;
+  const FileSystem& files_;
 };
 
-// A UTF-8 text as a path and back, on any system.
-std::filesystem::path PathFromUtf8(std::string_view text);
-Text Utf8FromPath(const std::filesystem::path& path);
+// True when `inner` is `outer` or below it (both real paths).
+bool IsWithin(const std::vector<Text>& inner, const std::vector<Text>& outer);
 
 }  // namespace demodisc

@@ -154,7 +154,9 @@ Cp1251Rewrite RewriteAsCp1251(std::string_view bytes) {
 }
 
 std::vector<TextFix> FixDiscTexts(const std::filesystem::path& disc) {
-  const FileSystemTree tree(disc);
+  // The names are looked up through std::filesystem, as the files are written.
+  const PortableFileSystem files;
+  const FileSystemTree tree(Utf8FromPath(disc), files);
   DiscNames names(tree);
   std::vector<Text> paths;
   for (const DiscPage& page : DiscPages())

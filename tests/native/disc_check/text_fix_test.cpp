@@ -131,7 +131,8 @@ TEST_F(FixDiscTextsTest, RewritesUtf8AndLfFilesAndNamesThoseWithLettersCp1251Lac
                 "bare LF line ends"}));
 
   // Fixed, the texts give no warning of their bytes; a second run changes nothing more.
-  const DiscReport report = CheckDisc(FileSystemTree(disc), "disc");
+  const PortableFileSystem files;
+  const DiscReport report = CheckDisc(FileSystemTree(Utf8FromPath(disc), files), "disc");
   for (const ReportSection& s : report.sections)
     for (const ReportLine& l : s.lines)
       for (const Finding& f : l.findings)

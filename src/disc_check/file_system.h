@@ -1,0 +1,59 @@
+// What the disc check asks of the file system, each system answering through
+// its own calls: std::filesystem here (PortableFileSystem), the wide Win32
+// calls on Windows (file_system_win.h). Paths are UTF-8 texts (WTF-8 on
+// Windows, so that any name goes there and back); the tree over a folder
+// (file_system_tree.h) joins names to them with "/".
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/text.h"
+
+namespace demodisc {
+
+class FileSystem {
+ public:
+  struct Entry {
+    Text name;
+    bool folder = false;  // for a link: whether what it points to is a folder
+    bool link = false;
+    Text target;  // for a link: what it points to, as the link holds it
+  };
+
+  virtual ~FileSystem() = default;
+  // The path the calls below take for one given on a command line.
+  virtual Text Absolute(const Text& given) const = 0;
+  // The path of a file beside a folder, named as the folder with `suffix`
+  // ("disc/" and ".accepted" give "disc.accepted").
+  virtual Text Beside(const Text& folder, std::string_view suffix) const = 0;
+  // A folder's entries in any order; nothing when it is no folder or cannot be read.
+  virtual std::optional<std::vector<Entry>> List(const Text& folder) const = 0;
+  // The names from the top of the file system down to what the path leads
+  // to, every link on the way followed; nothing when it leads nowhere.
+  virtual std::optional<std::vector<Text>> RealPath(const Text& path) const = 0;
+  // A file's size in bytes; nothing when it is no file (a folder, nothing).
+  virtual std::optional<std::uint64_t> FileSize(const Text& file) const = 0;
+  // Up to `limit` bytes from a file's start; nothing when it cannot be read.
+  virtual std::optional<std::string> Read(const Text& file, std::size_t limit) const = 0;
+};
+
+// A path named in UTF-8 as std::filesystem takes it, and back.
+std::filesystem::path PathFromUtf8(std::string_view text);
+Text Utf8FromPath(const std::filesystem::path& path);
+
+// The file system through std::filesystem, on a system whose paths are bytes (Linux).
+class PortableFileSystem final : public FileSystem {
+ public:
+  Text Absolute(const Text& given) const override { return given; }
+  Text Beside(const Text& folder, std::string_view suffix) const override;
+  std::optional<std::vector<Entry>> List(const Text& folder) const override;
+  std::optional<std::vector<Text>> RealPath(const Text& path) const override;
+  std::optional<std::uint64_t> FileSize(const Text& file) const override;
+  std::optional<std::string> Read(const Text& file, std::size_t limit) const override;
+};
+
+}  // namespace demodisc
