@@ -90,7 +90,8 @@ CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files
     if (command.fixTexts) {
       const std::vector<TextFix> fixes = FixDiscTexts(PathFromUtf8(folder));
       fixLines = TextFixLines(fixes);
-      fixFailed = std::any_of(fixes.begin(), fixes.end(), [](const TextFix& f) { return f.failed; });
+      fixFailed =
+          std::any_of(fixes.begin(), fixes.end(), [](const TextFix& f) { return f.failed; });
     }
     DiscReport report = CheckDisc(FileSystemTree(folder, files), folder);
     // The accepted findings: the file named, or the one beside the folder when it is there.
