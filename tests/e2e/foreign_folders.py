@@ -18,7 +18,7 @@ import sys
 import time
 
 from wine_driver import (BUTTON_HEIGHT, after_click, centre, configure, find, log, pointer,
-                         probe, settle, wait_for, wait_gone, wine)
+                         probe, settle, start_program, wait_for, wait_gone, wine)
 
 EXE, TESTS_BIN, MAKE_DISC, WORK = sys.argv[1:5]
 configure(TESTS_BIN, WORK)
@@ -77,16 +77,10 @@ def run_case(folder, exe_name, title):
     record = os.path.join(WORK, folder, "record.txt")
     os.environ["DEMODISC_RECORD"] = windows_path(record)
 
-    proc = subprocess.Popen(["wine", exe_name], cwd=disc,
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    proc = None
     try:
-        main = wait_for("TMainForm")
-        time.sleep(0.5)
-        if probe("#32770")[1] == 0:
-            failures.append("an error message came up at start")
-        app, _ = probe("TApplication")
-        if not app.windows or app.windows[0]["text"] != title:
-            failures.append(f"title {[w['text'] for w in app.windows[:1]]}, expected {title!r}")
+        proc, main, at_start = start_program(exe_name, disc, title)
+        failures += at_start
 
         # The presentations page is the first one shown: its second button's
         # description comes on hover.
@@ -130,7 +124,8 @@ def run_case(folder, exe_name, title):
         proc.wait(timeout=20)
     except (subprocess.TimeoutExpired, SystemExit) as e:
         failures.append(f"the session broke off: {e}")
-        proc.kill()
+        if proc:
+            proc.kill()
     finally:
         wine("reg", "delete", READER_KEY.rsplit("\\", 3)[0], "/f")
         shutil.rmtree(os.path.join(PREFIX, "drive_c", folder), ignore_errors=True)

@@ -74,6 +74,29 @@ def wait_for(top_class, timeout=30.0):
     raise SystemExit(f"e2e: no answering {top_class} window within {timeout} s")
 
 
+def start_program(exe_name, cwd, title):
+    """Starts a program of the disc folder `cwd` and waits for its main
+    window: (the process, the main window's probe, what was wrong once it
+    came up: an error message shown at start, or a title other than
+    `title`). When no main window answers, the process is ended and
+    SystemExit raised."""
+    proc = subprocess.Popen(["wine", exe_name], cwd=cwd,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        main = wait_for("TMainForm")
+    except SystemExit:
+        proc.kill()
+        raise
+    time.sleep(0.5)
+    failures = []
+    if probe("#32770")[1] == 0:
+        failures.append("an error message came up at start")
+    app, _ = probe("TApplication")
+    if not app.windows or app.windows[0]["text"] != title:
+        failures.append(f"title {[w['text'] for w in app.windows[:1]]}, expected {title!r}")
+    return proc, main, failures
+
+
 def wait_gone(top_class, timeout=30.0):
     end = time.time() + timeout
     while time.time() < end:
