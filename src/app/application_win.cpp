@@ -8,11 +8,10 @@
 
 namespace demodisc {
 
-Application::Application(UiScale scale) {
+Application::Application(UiScale scale) : scale_(scale) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   StartupMark("common controls loaded");
-  SetDrawingScale(scale);
 }
 
 void Application::CreateForms() {
@@ -25,7 +24,7 @@ void Application::CreateForms() {
 void Application::CreateMainForms() {
   window_.CreateWindowed();
   StartupMark("application window created");
-  main_.CreateWindowed(window_.hwnd());
+  main_.CreateWindowed(window_.hwnd(), scale_);
   StartupMark("main window created");
   window_.SetMainForm(&main_);
 }

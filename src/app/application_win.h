@@ -14,8 +14,9 @@ namespace demodisc {
 
 class Application {
  public:
-  // The windows are drawn at `scale`: by default, where the system would
-  // stretch them to the screen's resolution, at that resolution instead.
+  // The main window is drawn at `scale` at first, and the notice window at
+  // the main window's: by default, where the system would stretch them to
+  // the screen's resolution, at that resolution instead.
   explicit Application(UiScale scale = UiScale(AwareDpi()));
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -41,6 +42,7 @@ class Application {
 
   // Declared in the order of creation, so that the windows go in the reverse
   // order, each while its whole object stands.
+  UiScale scale_;
   Whole<ApplicationWindow> window_;
   Whole<MainForm> main_;
   Whole<ViewPicForm> photo_;

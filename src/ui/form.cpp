@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "base/startup_marks_win.h"
+#include "control_rules/window_placement.h"
 #include "ui/message_loop_win.h"
-#include "ui/screen_scale_win.h"
+#include "ui/monitors_win.h"
 #include "ui/thread_windows_win.h"
 
 namespace demodisc {
@@ -17,21 +18,9 @@ namespace {
 constexpr UINT kFormActivateMessage = WM_APP + 0x100;
 }  // namespace
 
-int CentredOrigin(int areaOrigin, int areaSize, int windowSize) {
-  const int origin = areaOrigin + (areaSize - windowSize) / 2;
-  return origin < areaOrigin ? areaOrigin : origin;
-}
-
-namespace {
-SIZE FrameSizeFor(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
-  RECT r{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  return {r.right - r.left, r.bottom - r.top};
-}
-}  // namespace
-
 void Form::CreateForm(const WindowClass& windowClass, const CreateArgs& args) {
-  designedSize_ = FrameSizeFor(args.style, args.exStyle, args.bounds.width, args.bounds.height);
+  designedSize_ = FrameSizeForDpi(args.style, args.exStyle, args.bounds.width, args.bounds.height,
+                                  FrameDpiOf(nullptr));
   CreateArgs window = args;
   window.style &= ~WS_VISIBLE;
   window.bounds = {0, 0, designedSize_.cx, designedSize_.cy};
@@ -46,18 +35,18 @@ void Form::CreateForm(const WindowClass& windowClass, const CreateArgs& args) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form::CreateScaledForm(const WindowClass& windowClass, const CreateArgs& args) {
+void Form::CreateScaledForm(const WindowClass& windowClass, const CreateArgs& args, UiScale scale) {
   clientAt96_ = SIZE{args.bounds.width, args.bounds.height};
-  laidOutAt_ = DrawingScale();
+  scale_ = scale;
   CreateArgs scaled = args;
-  scaled.bounds = Px(args.bounds);
+  scaled.bounds = scale.Px(args.bounds);
   CreateForm(windowClass, scaled);
 }
 
-SIZE Form::FrameSize(int clientWidth, int clientHeight) const {
-  return FrameSizeFor(static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE)),
-                      static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE)), clientWidth,
-                      clientHeight);
+SIZE Form::ScaledFrameSize(const UiScale& scale, int frameDpi) const {
+  return FrameSizeForDpi(static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_STYLE)),
+                         static_cast<DWORD>(GetWindowLongW(hwnd(), GWL_EXSTYLE)),
+                         scale.Px(clientAt96_->cx), scale.Px(clientAt96_->cy), frameDpi);
 }
 
 namespace {
@@ -85,18 +74,14 @@ BOOL CALLBACK MatchElementName(HWND child, LPARAM lp) {
 
 void Form::EnsureControls() const {
   if (controlsMade_) return;
-  auto* self = const_cast<Form*>(this);
-  self->FollowDrawingScale();  // the frame only: there are no controls yet
   controlsMade_ = true;
-  self->CreateControls();
+  const_cast<Form*>(this)->CreateControls();
 }
 
-void Form::FollowDrawingScale() {
-  const UiScale scale = DrawingScale();
-  if (!clientAt96_ || laidOutAt_ == scale) return;
+void Form::LayOutAgainAt(const UiScale& scale) {
   RECT frame;
   GetWindowRect(hwnd(), &frame);
-  const SIZE size = FrameSize(scale.Px(clientAt96_->cx), scale.Px(clientAt96_->cy));
+  const SIZE size = ScaledFrameSize(scale, FrameDpiOf(hwnd()));
   LayOutAgain(scale, {frame.left, frame.top, frame.left + size.cx, frame.top + size.cy});
 }
 
@@ -113,8 +98,7 @@ std::string NameOfControlWith(HWND form, HWND focus) {
 }  // namespace
 
 void Form::LayOutAgain(const UiScale& scale, const RECT& frame) {
-  SetDrawingScale(scale);
-  laidOutAt_ = scale;
+  scale_ = scale;
   const bool remake = controlsMade_;
   const HWND focus = GetFocus();
   const bool focusHere = focus && (focus == hwnd() || IsChild(hwnd(), focus));
@@ -166,21 +150,32 @@ GraphicElement* Form::NamedElement(std::string_view name) const {
 }
 
 void Form::PlaceAtFirstShowing() {
-  RECT w;
-  GetWindowRect(hwnd(), &w);
-  const int width = w.right - w.left;
-  const int height = w.bottom - w.top;
-  MoveTo(CentredOrigin(0, GetSystemMetrics(SM_CXSCREEN), width),
-         CentredOrigin(0, GetSystemMetrics(SM_CYSCREEN), height));
+  const HWND owner = GetWindow(hwnd(), GW_OWNER);
+  const Form* over = owner ? dynamic_cast<const Form*>(Window::FromHwnd(owner)) : nullptr;
+  if (over && IsWindowVisible(owner)) {
+    RECT ownerFrame;
+    GetWindowRect(owner, &ownerFrame);
+    PlaceCentredOver(MonitorOf(ownerFrame).whole, over->Scale());
+  } else {
+    PlaceCentredOver(PrimaryMonitor().whole, scale_);
+  }
 }
 
-void Form::MoveTo(int left, int top) {
-  SetWindowPos(hwnd(), nullptr, left < 0 ? 0 : left, top < 0 ? 0 : top, 0, 0,
+namespace {
+Bounds BoundsOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+}  // namespace
+
+void Form::PlaceCentredOver(const RECT& area, const UiScale& scale) {
+  if (clientAt96_ && scale != scale_) LayOutAgainAt(scale);
+  RECT frame;
+  GetWindowRect(hwnd(), &frame);
+  const Corner corner = CentredInside(BoundsOf(area), frame.right - frame.left,
+                                      frame.bottom - frame.top, BoundsOf(MonitorOf(area).work));
+  SetWindowPos(hwnd(), nullptr, corner.x, corner.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::PrepareShowing() {
-  FollowDrawingScale();
   EnsureControls();
   if (!placed_) {
     placed_ = true;
@@ -246,9 +241,6 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       StartupMark("first activation");
-      // The drawing scale is the active window's: a window laid out at
-      // another scale (on a monitor of another resolution) may have set it.
-      if (clientAt96_ && controlsMade_) SetDrawingScale(laidOutAt_);
       if (activatePending_) {
         activatePending_ = false;
         PostMessageW(hwnd(), kFormActivateMessage, 0, 0);
@@ -266,13 +258,19 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       limits->ptMaxTrackSize.y = std::max(limits->ptMaxTrackSize.y, designedSize_.cy);
       break;
     }
+    case kGetDpiScaledSizeMessage:
+      if (!clientAt96_ || !lp) break;  // a window that keeps its scaling
+      // The exact frame at the new resolution, its frame drawn there too, so
+      // that the rectangle WM_DPICHANGED then suggests fits the client area
+      // the layout wants.
+      *reinterpret_cast<SIZE*>(lp) = ScaledFrameSize(UiScale(LOWORD(wp)), LOWORD(wp));
+      return TRUE;
     case kDpiChangedMessage:
       if (!clientAt96_) break;  // a window that keeps its scaling
       if (lp) {
         LayOutAgain(UiScale(LOWORD(wp)), *reinterpret_cast<const RECT*>(lp));
       } else {
-        SetDrawingScale(UiScale(LOWORD(wp)));
-        FollowDrawingScale();
+        LayOutAgainAt(UiScale(LOWORD(wp)));
       }
       return 0;
     case WM_ERASEBKGND:

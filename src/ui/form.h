@@ -8,7 +8,9 @@
 #include <type_traits>
 
 #include "control_rules/ui_scale.h"
+#include "control_rules/window_placement.h"
 #include "ui/element_host.h"
+#include "ui/screen_scale_win.h"
 #include "ui/graphic_element.h"
 #include "ui/window.h"
 
@@ -52,13 +54,13 @@ class Form : public Window {
  protected:
   // Creates the window hidden, with the arguments' bounds as its client size.
   void CreateForm(const WindowClass& windowClass, const CreateArgs& args);
-  // The same for a window drawn at the drawing scale, its client size given
-  // at 96 dpi. Such a window lays itself out again at another scale when it
-  // moves to a monitor of another resolution (WM_DPICHANGED: the drawing
-  // scale becomes the monitor's), and when it is shown or its controls are
-  // made after the drawing scale changed. It makes its controls in
-  // CreateControls and lets go of them in ReleaseControls.
-  void CreateScaledForm(const WindowClass& windowClass, const CreateArgs& args);
+  // The same for a window drawn at a scale of its own, its client size given
+  // at 96 dpi, first laid out at `scale`. Such a window lays itself out again
+  // when it moves to a monitor of another resolution (WM_DPICHANGED: its
+  // scale becomes the monitor's), and when it is first placed over a window
+  // drawn at another scale. It makes its controls in CreateControls and lets
+  // go of them in ReleaseControls.
+  void CreateScaledForm(const WindowClass& windowClass, const CreateArgs& args, UiScale scale);
 
   // Makes the window's controls. A window hidden at start makes them at its
   // first showing, or when one is first looked up, so that until then it
@@ -77,7 +79,8 @@ class Form : public Window {
   virtual void RestoreControlState() {}
 
   // Where the window goes when it is first shown; the default centres it on
-  // the desktop. Later showings keep the last position.
+  // its owner's monitor, or on the primary monitor for a window without an
+  // owner. Later showings keep the last position, and with it the scale.
   virtual void PlaceAtFirstShowing();
   // Runs once per showing, when the window first becomes active after it.
   virtual void FormActivate() {}
@@ -94,20 +97,29 @@ class Form : public Window {
   // `dirty`.
   void Paint(HDC dc, const RECT& dirty) override;
 
-  // Moves the window so that its top-left corner is at (left, top), raised to
-  // the desktop's top-left corner.
-  void MoveTo(int left, int top);
+  // Puts the window centred over `area` (screen coordinates) on the monitor
+  // of `area`, inside that monitor's work area. A window drawn at a scale of
+  // its own that is laid out at another than `scale` (the scale of the window
+  // it goes over) is laid out at that one first.
+  void PlaceCentredOver(const RECT& area, const UiScale& scale);
+
+  // The window's own scale: for a window drawn at a scale of its own, the one
+  // it is laid out at; else the scale at its creation.
+  int OwnDpi() const override { return scale_.dpi(); }
+  // Sets the scale of a window that keeps the one it is created at, before
+  // its creation.
+  void SetFixedScale(const UiScale& scale) { scale_ = scale; }
 
  private:
   void PrepareShowing();
-  // A window drawn at the drawing scale, laid out at another: laid out again
-  // at the drawing scale with its top-left corner kept.
-  void FollowDrawingScale();
-  // Sets the drawing scale, puts the window in `frame` (screen coordinates)
+  // Sets the window's scale, puts the window in `frame` (screen coordinates)
   // and makes its controls again at the scale if they were made.
   void LayOutAgain(const UiScale& scale, const RECT& frame);
-  // The window's size for a client size.
-  SIZE FrameSize(int clientWidth, int clientHeight) const;
+  // The same with the window's top-left corner kept, at its size at the scale.
+  void LayOutAgainAt(const UiScale& scale);
+  // The window's size for its client size at 96 dpi at a scale, with the
+  // frame drawn at `frameDpi`.
+  SIZE ScaledFrameSize(const UiScale& scale, int frameDpi) const;
 
   // The keyboard focus goes back where it was when the window is activated
   // again; at first it goes to the first control that takes it.
@@ -116,10 +128,10 @@ class Form : public Window {
   ElementHost elements_;
   // The window's size as CreateForm made it, or as it was last laid out.
   SIZE designedSize_{};
-  // A window drawn at the drawing scale: its client size at 96 dpi, and the
-  // scale its frame and controls are laid out at.
+  // A window drawn at a scale of its own: its client size at 96 dpi.
   std::optional<SIZE> clientAt96_;
-  UiScale laidOutAt_;
+  // The scale the window's frame and controls are laid out at.
+  UiScale scale_{AwareDpi()};
   HWND lastFocus_ = nullptr;
   bool placed_ = false;
   mutable bool controlsMade_ = false;
@@ -127,9 +139,5 @@ class Form : public Window {
   int modalResult_ = 0;
   bool inModal_ = false;
 };
-
-// Centred position of a window of the given size within an area, halves
-// rounded toward zero and raised to the area's origin.
-int CentredOrigin(int areaOrigin, int areaSize, int windowSize);
 
 }  // namespace demodisc

@@ -8,6 +8,7 @@
 #include "ui/controls/fonts.h"
 #include "ui/error_display_win.h"
 #include "ui/form.h"
+#include "ui/monitors_win.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {
@@ -26,10 +27,10 @@ class MessageForm : public Form {
   MessageForm(const Text& caption, const Text& text, const wchar_t* icon,
               std::vector<ButtonSpec> buttons, int defaultId, int escapeId)
       : buttons_(std::move(buttons)), defaultId_(defaultId), escapeId_(escapeId) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0);
-    font_ = UiFont(ncm.lfMessageFont);
+    // The window goes over the active one, on its monitor and at its scale.
+    owner_ = GetActiveWindow();
+    SetFixedScale(ScaleOf(owner_));
+    font_ = UiFont(MessageFontForDpi(Scale().dpi()));
     Layout(caption, text, icon);
   }
 
@@ -53,12 +54,12 @@ class MessageForm : public Form {
 
  private:
   void Layout(const Text& caption, const Text& text, const wchar_t* icon) {
-    // Sizes at 96 dpi, drawn at the drawing scale; the font is the system's own.
+    // Sizes at 96 dpi, drawn at the owner's scale; the font is the system's own.
     const int margin = Px(8), buttonW = Px(75), buttonH = Px(25), gap = Px(8), iconSize = Px(32);
     const std::wstring wideText = Wide(text);
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font_);
-    RECT textRect{0, 0, GetSystemMetrics(SM_CXSCREEN) / 2, 0};
+    RECT textRect{0, 0, MonitorWidth() / 2, 0};
     DrawTextW(dc, wideText.c_str(), -1, &textRect,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
     SelectObject(dc, old);
@@ -72,7 +73,7 @@ class MessageForm : public Form {
         std::max(iconRoom + static_cast<int>(textRect.right) + margin, buttonsWidth + 2 * margin);
     const int height = margin + textHeight + margin * 2 + buttonH + margin;
 
-    CreateForm({kClassName}, {.parent = GetActiveWindow(),
+    CreateForm({kClassName}, {.parent = owner_,
                               .bounds = {0, 0, width, height},
                               .text = caption,
                               .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
@@ -116,6 +117,15 @@ class MessageForm : public Form {
     if (focus_) SetFocus(focus_);
   }
 
+  // The width of the monitor the window goes on.
+  int MonitorWidth() const {
+    RECT area{0, 0, 1, 1};
+    if (owner_) GetWindowRect(owner_, &area);
+    const RECT whole = owner_ ? MonitorOf(area).whole : PrimaryMonitor().whole;
+    return whole.right - whole.left;
+  }
+
+  HWND owner_ = nullptr;
   std::vector<ButtonSpec> buttons_;
   int defaultId_;
   int escapeId_;

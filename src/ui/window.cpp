@@ -8,6 +8,7 @@
 #include "base/wide_win.h"
 #include "ui/dispatch.h"
 #include "ui/gdi.h"
+#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -36,6 +37,11 @@ void KeepWhileHandlingMessages(std::shared_ptr<void> object) {
 }
 
 Window::~Window() { Destroy(); }
+
+UiScale Window::Scale() const {
+  const int own = OwnDpi();
+  return own > 0 ? UiScale(own) : ScaleOf(hwnd_);
+}
 
 void Window::Destroy() {
   // A child may have gone with its parent already. A window of our own class

@@ -14,6 +14,7 @@
 
 #include "base/text.h"
 #include "control_rules/align_layout.h"
+#include "control_rules/ui_scale.h"
 
 namespace demodisc {
 
@@ -71,6 +72,15 @@ class Window {
 
   // The graphic elements this window paints; null for a window that hosts none.
   virtual ElementHost* Elements() { return nullptr; }
+
+  // The resolution a top-level window is laid out at; 0 for a window that
+  // draws at its top-level window's.
+  virtual int OwnDpi() const { return 0; }
+  // The scale this window draws at (its top-level window's), and a layout
+  // table's sizes at it.
+  UiScale Scale() const;
+  int Px(int pixels) const { return Scale().Px(pixels); }
+  Bounds Px(const Bounds& bounds) const { return Scale().Px(bounds); }
 
  protected:
   // A window of our own class: this object receives every message from

@@ -22,13 +22,15 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 MainForm::MainForm() = default;
 MainForm::~MainForm() = default;
 
-void MainForm::CreateWindowed(HWND applicationWindow) {
-  CreateScaledForm({kClassName}, {.parent = applicationWindow,
-                                  .bounds = {0, 0, kClientWidth, kClientHeight},
-                                  .text = "Демонстрационный диск \"Вортан-технологии\". 2008 г.",
-                                  .font = ScaledFont(SansSerif(11)),
-                                  .style = kStyle,
-                                  .exStyle = kExStyle});
+void MainForm::CreateWindowed(HWND applicationWindow, UiScale scale) {
+  CreateScaledForm({kClassName},
+                   {.parent = applicationWindow,
+                    .bounds = {0, 0, kClientWidth, kClientHeight},
+                    .text = "Демонстрационный диск \"Вортан-технологии\". 2008 г.",
+                    .font = ScaledFont(SansSerif(11), scale),
+                    .style = kStyle,
+                    .exStyle = kExStyle},
+                   scale);
   StartupMark("main window: frame created");
   EnsureControls();
   FormCreate();

@@ -53,7 +53,7 @@ class MainForm : public Form {
 
   // Creates the window hidden with all its controls; computes the disc
   // folders from the current directory.
-  void CreateWindowed(HWND applicationWindow);
+  void CreateWindowed(HWND applicationWindow, UiScale scale);
   void SetSecondaryForms(SecondaryForms forms) { secondary_ = std::move(forms); }
 
   const DiscFolders& folders() const { return folders_; }

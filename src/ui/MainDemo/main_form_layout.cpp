@@ -11,7 +11,6 @@
 #include "ui/controls/alignment.h"
 #include "ui/controls/colours.h"
 #include "ui/controls/fonts.h"
-#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -21,23 +20,25 @@ constexpr int kContactHeight = 115;
 constexpr int kControlWidth = 102;
 constexpr int kPageWidth = kCataloguePageWidth;
 
-HFONT WindowFont() { return ScaledFont(SansSerif(11)); }
-HFONT TabFont() { return ScaledFont(Arial(11, true)); }
-HFONT MemoFont() { return ScaledFont(Arial(kHintMemoFontHeight, false, true)); }
+HFONT WindowFont(const UiScale& scale) { return ScaledFont(SansSerif(11), scale); }
+HFONT TabFont(const UiScale& scale) { return ScaledFont(Arial(11, true), scale); }
+HFONT MemoFont(const UiScale& scale) {
+  return ScaledFont(Arial(kHintMemoFontHeight, false, true), scale);
+}
 // A catalogue page's description memo.
 int MemoHeight(Category category) { return HintMemoHeight(HintPageOf(category)); }
 
 }  // namespace
 
 void MainForm::BuildLayout() {
-  ui_->ImgLst_Demo.Load(IDB_CATALOGUE, kCatalogueImageSize, kCatalogueImageSize, DrawingScale());
+  ui_->ImgLst_Demo.Load(IDB_CATALOGUE, kCatalogueImageSize, kCatalogueImageSize, Scale());
   StartupMark("main window: catalogue pictures loaded");
 
   // The page control first: the keyboard starts on its tab row.
   ui_->PgCtrl_disk.Create(
       {.parent = hwnd(),
        .bounds = Px(Bounds{0, 0, kClientWidth - kControlWidth, kClientHeight - kContactHeight}),
-       .font = TabFont(),
+       .font = TabFont(Scale()),
        .name = "PgCtrl_disk"});
   StartupMark("main window: tab row created");
   BuildPages();
@@ -51,6 +52,9 @@ void MainForm::BuildLayout() {
                {{ui_->Pan_About.hwnd(), AlignBottom(kContactHeight)},
                 {ui_->Pan_Ctrl.hwnd(), AlignRight(kControlWidth)},
                 {ui_->PgCtrl_disk.hwnd(), AlignFill()}});
+  // The window's client area may differ from its size at the scale (a
+  // monitor's suggested rectangle): the pages take the page control's place.
+  ui_->PgCtrl_disk.FitToPlace();
   ui_->PgCtrl_disk.SetCurrent(kDemo);
 }
 
@@ -86,7 +90,7 @@ std::vector<MainForm::CataloguePage> MainForm::CataloguePages() {
          .args = {.text = "Внимание! В некотрых конфигурациях ОС Windows XP отдельные "
                           "демострационные программы могут не запускаться вследствие того, что "
                           "являются DOS-приложениями и управляют графикой на \"низком\" уровне.",
-                  .font = ScaledFont(Arial(12, true, true)),
+                  .font = ScaledFont(Arial(12, true, true), Scale()),
                   .name = "Lab_AttentDemo"},
          .labelLook = attention,
          .alignment = AlignTop(45)}},
@@ -131,10 +135,10 @@ void MainForm::BuildCataloguePage(const CataloguePage& spec) {
     }
     items.push_back(std::move(button));
   }
-  spec.group.Create({.parent = spec.page.hwnd(), .font = TabFont(), .name = spec.groupName},
+  spec.group.Create({.parent = spec.page.hwnd(), .font = TabFont(Scale()), .name = spec.groupName},
                     &ui_->ImgLst_Demo, std::move(items));
   spec.group.onHotButton = [this, hot = spec.hotHandler](int index) { (this->*hot)(index); };
-  spec.memo.Create({.parent = spec.page.hwnd(), .font = MemoFont(), .name = spec.memoName});
+  spec.memo.Create({.parent = spec.page.hwnd(), .font = MemoFont(Scale()), .name = spec.memoName});
   aligned.emplace_back(spec.memo.hwnd(), AlignBottom(MemoHeight(spec.category)));
   aligned.emplace_back(spec.group.hwnd(), AlignFill(spec.groupMargin));
   spec.page.AlignControls(std::move(aligned));
@@ -156,18 +160,18 @@ void MainForm::BuildPages() {
 
 void MainForm::BuildPublicationsPage() {
   ui_->StrGrd_Bibl.Create(
-      {.parent = ui_->Artikel->hwnd(), .font = PublicationGridFont(), .name = "StrGrd_Bibl"},
-      PublicationGridLayout());
+      {.parent = ui_->Artikel->hwnd(), .font = PublicationGridFont(Scale()), .name = "StrGrd_Bibl"},
+      PublicationGridLayout(Scale()));
   ui_->StrGrd_Bibl.onDrawCell = [this](const GridCellPaint& paint) { StrGrd_BiblDrawCell(paint); };
   ui_->StrGrd_Bibl.onSelectCell = [this](int col, int row) {
     return StrGrd_BiblSelectCell(col, row);
   };
   ui_->Pan_Publ.Create({.parent = ui_->Artikel->hwnd(), .name = "Pan_Publ"}, PanelLook{});
   ui_->Mm_artikel.Create(
-      {.parent = ui_->Pan_Publ.hwnd(), .font = MemoFont(), .name = "Mm_artikel"});
+      {.parent = ui_->Pan_Publ.hwnd(), .font = MemoFont(Scale()), .name = "Mm_artikel"});
   ui_->BBtn_ReadDoc.Create({.parent = ui_->Pan_Publ.hwnd(),
                             .text = "Читать ",
-                            .font = TabFont(),
+                            .font = TabFont(Scale()),
                             .name = "BBtn_ReadDoc"},
                            {.pictureId = IDB_READ_DOC,
                             .pictureWidth = 32,
@@ -184,7 +188,10 @@ void MainForm::BuildControlPanel() {
   ui_->Pan_Ctrl.Create({.parent = hwnd(), .name = "Pan_Ctrl"}, PanelLook{});
 
   ui_->BBtn_Close.Create(
-      {.parent = ui_->Pan_Ctrl.hwnd(), .text = "Закрыть", .font = TabFont(), .name = "BBtn_Close"},
+      {.parent = ui_->Pan_Ctrl.hwnd(),
+       .text = "Закрыть",
+       .font = TabFont(Scale()),
+       .name = "BBtn_Close"},
       {.pictureId = IDB_CLOSE, .pictureWidth = 22, .pictureHeight = 22, .side = PictureSide::Left});
   ui_->BBtn_Close.onClick = [this] { BBtn_CloseClick(); };
 
@@ -195,13 +202,13 @@ void MainForm::BuildControlPanel() {
   ui_->Lab_HInstall.Create(
       {.parent = ui_->Pan_Ctrl.hwnd(),
        .text = "Инсталляция программ необходимых для правильной работы Demo-диска",
-       .font = WindowFont(),
+       .font = WindowFont(Scale()),
        .name = "Lab_HInstall"},
       install);
 
   ui_->BBtn_InstallAcrobat.Create({.parent = ui_->Pan_Ctrl.hwnd(),
                                    .text = "Acrobat Reader",
-                                   .font = TabFont(),
+                                   .font = TabFont(Scale()),
                                    .name = "BBtn_InstallAcrobat"},
                                   {.pictureId = IDB_READER,
                                    .pictureWidth = 48,

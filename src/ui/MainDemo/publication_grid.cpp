@@ -3,7 +3,6 @@
 #include "base/files_win.h"
 #include "base/wide_win.h"
 #include "ui/controls/fonts.h"
-#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -29,20 +28,20 @@ class ConstGridCells final : public PublicationCells {
 };
 }  // namespace
 
-StringGridLayout PublicationGridLayout() {
+StringGridLayout PublicationGridLayout(const UiScale& scale) {
   StringGridLayout layout;
   layout.colCount = kPublicationColumns;
   layout.rowCount = kPublicationRows;
   layout.fixedCols = 1;
   layout.fixedRows = 1;
-  layout.rowHeight = Px(18);
+  layout.rowHeight = scale.Px(18);
   return layout;
 }
 
-HFONT PublicationGridFont() { return ScaledFont(Arial(11)); }
+HFONT PublicationGridFont(const UiScale& scale) { return ScaledFont(Arial(11), scale); }
 
 void PreparePublicationGrid(StringGrid& grid) {
-  const PublicationColumnWidths widths = PublicationWidthsFor(grid.OuterWidth(), DrawingScale());
+  const PublicationColumnWidths widths = PublicationWidthsFor(grid.OuterWidth(), grid.Scale());
   grid.SetColWidth(0, widths.number);
   grid.SetColWidth(1, widths.language);
   grid.SetColWidth(2, widths.text);

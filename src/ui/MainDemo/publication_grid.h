@@ -12,12 +12,13 @@
 namespace demodisc {
 
 // 3 columns and 40 rows with a fixed header row and number column, rows of
-// 18 pixels.
-StringGridLayout PublicationGridLayout();
-// Arial of 11 pixels in the Cyrillic character set.
-HFONT PublicationGridFont();
+// 18 pixels at 96 dpi, at a scale.
+StringGridLayout PublicationGridLayout(const UiScale& scale);
+// Arial of 11 pixels in the Cyrillic character set, at a scale.
+HFONT PublicationGridFont(const UiScale& scale);
 
-// Column widths from the grid's outer width, and the header texts.
+// Column widths from the grid's outer width at its window's scale, and the
+// header texts.
 void PreparePublicationGrid(StringGrid& grid);
 
 // Reads the list file of the Publication folder into the grid's rows; an

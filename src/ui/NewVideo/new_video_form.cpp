@@ -31,10 +31,10 @@ constexpr int kImageSize = 16;
 }  // namespace
 
 void NewVideoForm::CreateWindowed(HWND mainWindow) {
-  scale_ = UiScale(ScreenDpi());
+  SetFixedScale(UiScale(ScreenDpi()));
   timeBrush_.reset(CreateSolidBrush(RGB(0, 0, 0)));
   CreateForm({kClassName}, {.parent = mainWindow,
-                            .bounds = {0, 0, scale_.Px(kClientWidth), scale_.Px(kClientHeight)},
+                            .bounds = {0, 0, Px(kClientWidth), Px(kClientHeight)},
                             .text = "Видео-ролик",
                             .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN});
   // The devices' completion notices come to this window, and nothing reacts to them.
@@ -45,18 +45,18 @@ void NewVideoForm::CreateWindowed(HWND mainWindow) {
 void NewVideoForm::FormCreate() { rootDir_ = RootDirOf(CurrentDirectory()); }
 
 void NewVideoForm::CreateControls() {
-  const HFONT font = UiFont(SansSerif(scale_.Px(kFontHeight)));
+  const HFONT font = UiFont(SansSerif(Px(kFontHeight)));
   panel1_.CreateControl(L"STATIC",
                         {.parent = hwnd(), .style = WS_VISIBLE | SS_SUNKEN, .name = "Panel1"});
   mediaPlayer1_.SetDisplay(panel1_.hwnd());
   CreateToolBar(font);
-  panTime_.CreateControl(L"STATIC", {.parent = toolBar1_.hwnd(),
-                                     .bounds = {scale_.Px(kTimeLeft), 0, scale_.Px(kTimeWidth),
-                                                scale_.Px(kButtonHeight)},
-                                     .text = "PanTime",
-                                     .font = font,
-                                     .style = WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN,
-                                     .name = "PanTime"});
+  panTime_.CreateControl(L"STATIC",
+                         {.parent = toolBar1_.hwnd(),
+                          .bounds = {Px(kTimeLeft), 0, Px(kTimeWidth), Px(kButtonHeight)},
+                          .text = "PanTime",
+                          .font = font,
+                          .style = WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN,
+                          .name = "PanTime"});
   ArrangeControls();
 }
 
@@ -87,8 +87,7 @@ void NewVideoForm::CreateToolBar(HFONT font) {
     buttons[i].iString = -1;
   }
   SendMessageW(bar, TB_ADDBUTTONSW, 3, reinterpret_cast<LPARAM>(buttons));
-  SendMessageW(bar, TB_SETBUTTONSIZE, 0,
-               MAKELPARAM(scale_.Px(kButtonWidth), scale_.Px(kButtonHeight)));
+  SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(Px(kButtonWidth), Px(kButtonHeight)));
 }
 
 // Panel1 fills the client area above the toolbar; the toolbar keeps its
@@ -97,7 +96,7 @@ void NewVideoForm::ArrangeControls() {
   RECT client;
   GetClientRect(hwnd(), &client);
   const int width = client.right;
-  const int barHeight = scale_.Px(kToolBarHeight);
+  const int barHeight = Px(kToolBarHeight);
   const int barTop = client.bottom - barHeight;
   MoveWindow(panel1_.hwnd(), 0, 0, width, barTop > 0 ? barTop : 0, TRUE);
   MoveWindow(toolBar1_.hwnd(), 0, barTop + kEdge, width, barHeight - 2 * kEdge, TRUE);
@@ -109,7 +108,7 @@ void NewVideoForm::Paint(HDC dc, const RECT& dirty) {
   Form::Paint(dc, dirty);
   RECT client;
   GetClientRect(hwnd(), &client);
-  RECT bar{0, client.bottom - scale_.Px(kToolBarHeight), client.right, client.bottom};
+  RECT bar{0, client.bottom - Px(kToolBarHeight), client.right, client.bottom};
   DrawEdge(dc, &bar, EDGE_ETCHED, BF_TOP | BF_BOTTOM);
 }
 

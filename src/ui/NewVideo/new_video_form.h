@@ -56,7 +56,6 @@ class NewVideoForm : public Form, private VideoView {
   MciPlayer mediaPlayer1_;
   VideoPlayback playback_{mediaPlayer1_, *this};
 
-  UiScale scale_;  // the screen's, when the window is created
   OwnedBrush timeBrush_;
   ImageList imageList1_;
   Window panel1_;

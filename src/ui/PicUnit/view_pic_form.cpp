@@ -20,16 +20,15 @@ constexpr int kFontHeight = 11;
 }  // namespace
 
 void ViewPicForm::CreateWindowed(HWND mainWindow) {
-  scale_ = UiScale(ScreenDpi());
+  SetFixedScale(UiScale(ScreenDpi()));
   // The class's navy background brush lasts as long as the program.
   static const HBRUSH navy = CreateSolidBrush(RGB(0, 0, 128));
-  CreateForm({kClassName, 0, navy},
-             {.parent = mainWindow,
-              .bounds = {0, 0, scale_.Px(kClientWidth), scale_.Px(kClientHeight)},
-              .text = "Просмотр рекламных фото",
-              .font = UiFont(SansSerif(scale_.Px(kFontHeight))),
-              .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-              .exStyle = WS_EX_DLGMODALFRAME});
+  CreateForm({kClassName, 0, navy}, {.parent = mainWindow,
+                                     .bounds = {0, 0, Px(kClientWidth), Px(kClientHeight)},
+                                     .text = "Просмотр рекламных фото",
+                                     .font = UiFont(SansSerif(Px(kFontHeight))),
+                                     .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                                     .exStyle = WS_EX_DLGMODALFRAME});
   fileListBox1_.ReadCurrentDirectory();
 }
 
@@ -40,7 +39,7 @@ void ViewPicForm::CreateControls() {
   look.align = TextAlign::Centre;
   look.colour = GetSysColor(COLOR_BTNFACE);
   labInfo_.Create({.parent = hwnd(),
-                   .bounds = {0, 0, static_cast<int>(client.right), scale_.Px(kLabelHeight)},
+                   .bounds = {0, 0, static_cast<int>(client.right), Px(kLabelHeight)},
                    .font = font(),
                    .name = "LabInfo"},
                   look);

@@ -28,7 +28,6 @@ class ViewPicForm : public Form, private PhotoTimer {
 
   FileListBox fileListBox1_;
   PhotoCycle cycle_{fileListBox1_, *this};
-  UiScale scale_;  // the screen's, when the window is created
   Label labInfo_;
 };
 

@@ -11,7 +11,7 @@ void PlaceAligned(HWND parent, int inset, const std::vector<PlacedChild>& childr
   std::vector<AlignedChild> specs;
   specs.reserve(children.size());
   for (const PlacedChild& c : children) specs.push_back(c.alignment);
-  const UiScale& scale = DrawingScale();
+  const UiScale scale = ScaleOf(parent);
   std::vector<Bounds> placed = AlignChildrenAtScale(area, specs, scale);
   // A label whose text needs more lines than its height holds grows to them,
   // at the width the alignment gives it; the others then make room.

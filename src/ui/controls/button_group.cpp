@@ -21,7 +21,7 @@ constexpr int kCaptionLeftWithoutPicture = 6;
 void ButtonGroup::Create(const CreateArgs& args, const ImageList* images, std::vector<Item> items) {
   items_ = std::move(items);
   images_ = images;
-  itemHeight_ = Px(kButtonGroupItemHeight);
+  itemHeight_ = ScaleOf(args.parent).Px(kButtonGroupItemHeight);
   CreateArgs group = args;
   group.style |= WS_CHILD | WS_VISIBLE | WS_TABSTOP;
   group.exStyle |= WS_EX_CLIENTEDGE;

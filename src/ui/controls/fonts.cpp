@@ -6,7 +6,6 @@
 #include <string>
 
 #include "ui/gdi.h"
-#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -38,9 +37,9 @@ HFONT UiFont(const FontSpec& spec) {
   return UiFont(lf);
 }
 
-HFONT ScaledFont(const FontSpec& spec) {
+HFONT ScaledFont(const FontSpec& spec, const UiScale& scale) {
   FontSpec scaled = spec;
-  scaled.height = DrawingScale().FontPx(spec.height);
+  scaled.height = scale.FontPx(spec.height);
   return UiFont(scaled);
 }
 

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "control_rules/ui_scale.h"
+
 namespace demodisc {
 
 struct FontSpec {
@@ -24,9 +26,9 @@ constexpr FontSpec SansSerif(int height) { return {L"MS Sans Serif", height}; }
 
 // The font of a spec.
 HFONT UiFont(const FontSpec& spec);
-// The font of a spec whose height is at 96 dpi, drawn at the drawing scale
-// (as its point size: see UiScale::FontPx).
-HFONT ScaledFont(const FontSpec& spec);
+// The font of a spec whose height is at 96 dpi, drawn at a scale (as its
+// point size: see UiScale::FontPx).
+HFONT ScaledFont(const FontSpec& spec, const UiScale& scale);
 // The font of a full description (the system's message font).
 HFONT UiFont(const LOGFONTW& font);
 

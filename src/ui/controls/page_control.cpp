@@ -4,7 +4,6 @@
 
 #include "base/wide_win.h"
 #include "ui/gdi.h"
-#include "ui/screen_scale_win.h"
 
 namespace demodisc {
 
@@ -13,9 +12,29 @@ void PageControl::Create(const CreateArgs& args) {
   tabs.style |= WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_BUTTONS | TCS_FLATBUTTONS |
                 TCS_SINGLELINE | TCS_FOCUSONBUTTONDOWN;
   CreateControl(WC_TABCONTROLW, tabs);
+  CutToTabRow();
+}
+
+void PageControl::CutToTabRow() {
+  RECT own;
+  GetClientRect(hwnd(), &own);
   // The window owns the region once it has taken it.
-  OwnedRegion tabRow(CreateRectRgn(0, 0, args.bounds.width, Px(kTabRowHeight)));
+  OwnedRegion tabRow(CreateRectRgn(0, 0, own.right, Px(kTabRowHeight)));
   if (SetWindowRgn(hwnd(), tabRow.get(), FALSE)) tabRow.release();
+}
+
+Bounds PageControl::PageArea() const {
+  const Bounds own = BoundsInParent(hwnd());
+  const int side = Px(kSideMargin);
+  const int tabRow = Px(kTabRowHeight);
+  return {own.x + side, own.y + tabRow, own.width - 2 * side, own.height - tabRow - side};
+}
+
+void PageControl::FitToPlace() {
+  CutToTabRow();
+  const Bounds area = PageArea();
+  for (const auto& page : pages_)
+    MoveWindow(page->hwnd(), area.x, area.y, area.width, area.height, FALSE);
 }
 
 Panel& PageControl::AddPage(const Text& caption, int imageIndex, std::string_view name) {
@@ -26,15 +45,12 @@ Panel& PageControl::AddPage(const Text& caption, int imageIndex, std::string_vie
   item.iImage = imageIndex;  // no image list: the tabs show their captions only
   SendMessageW(hwnd(), TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
 
-  const Bounds own = BoundsInParent(hwnd());
   auto page = std::make_unique<Panel>();
   PanelLook look;
   look.bevel = false;
   CreateArgs args;
   args.parent = GetParent(hwnd());
-  const int side = Px(kSideMargin);
-  const int tabRow = Px(kTabRowHeight);
-  args.bounds = {own.x + side, own.y + tabRow, own.width - 2 * side, own.height - tabRow - side};
+  args.bounds = PageArea();
   args.name = name;
   page->Create(args, look, L"TTabSheet");
   ShowWindow(page->hwnd(), SW_HIDE);

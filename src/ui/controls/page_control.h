@@ -17,7 +17,7 @@ namespace demodisc {
 class PageControl final : public Window {
  public:
   // Each page's area inside the control: 4 pixels from the sides and the
-  // bottom, below the tab row (at 96 dpi; drawn at the drawing scale).
+  // bottom, below the tab row (at 96 dpi; drawn at the window's scale).
   static constexpr int kSideMargin = 4;
   static constexpr int kTabRowHeight = 28;
 
@@ -25,6 +25,9 @@ class PageControl final : public Window {
   void Create(const CreateArgs& args);
   // Adds a page with its tab; the page is hidden until it becomes current.
   Panel& AddPage(const Text& caption, int imageIndex, std::string_view name);
+
+  // The control has been moved or sized: its tab row and its pages follow.
+  void FitToPlace();
 
   int Current() const;
   void SetCurrent(int index);
@@ -35,6 +38,10 @@ class PageControl final : public Window {
 
  private:
   void ShowCurrent();
+  // Cuts the window to its tab row, as wide as the window.
+  void CutToTabRow();
+  // Where the pages lie, in the parent's client coordinates.
+  Bounds PageArea() const;
 
   std::vector<std::unique_ptr<Panel>> pages_;
 };

@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "ui/screen_scale_win.h"
-
 namespace demodisc {
 
 std::vector<PlacedChild> CreatePanelContent(Panel& panel, std::span<const PanelControl> controls) {
@@ -11,7 +9,7 @@ std::vector<PlacedChild> CreatePanelContent(Panel& panel, std::span<const PanelC
   for (const PanelControl& control : controls) {
     CreateArgs args = control.args;
     args.parent = panel.hwnd();
-    args.bounds = Px(args.bounds);
+    args.bounds = panel.Px(args.bounds);
     if (control.label) control.label->Create(args, control.labelLook);
     if (control.picture) control.picture->Create(args, control.pictureId, true);
     if (control.button) control.button->Create(args, control.buttonLook);

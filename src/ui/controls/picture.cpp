@@ -9,7 +9,7 @@
 namespace demodisc {
 
 void Picture::Create(const CreateArgs& args, UINT resourceId, bool transparent) {
-  bitmap_ = LoadPicture(resourceId, DrawingScale(), {.transparent = transparent});
+  bitmap_ = LoadPicture(resourceId, ScaleOf(args.parent), {.transparent = transparent});
   if (bitmap_ && transparent) {
     const SIZE size = PictureSize();
     masked_.Load(bitmap_.get(), size.cx, size.cy);

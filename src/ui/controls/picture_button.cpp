@@ -54,7 +54,7 @@ PictureAndCaption CentredTogether(const RECT& button, SIZE picture, SIZE caption
 void PictureButton::Create(const CreateArgs& args, const PictureButtonLook& look) {
   look_ = look;
   if (look.pictureId)
-    picture_.Load(look.pictureId, look.pictureWidth, look.pictureHeight, DrawingScale());
+    picture_.Load(look.pictureId, look.pictureWidth, look.pictureHeight, ScaleOf(args.parent));
   CreateArgs button = args;
   button.style |= WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
   if (!CreateControl(L"BUTTON", button)) return;

@@ -15,13 +15,16 @@ constexpr int kBandHeight = 41;
 
 void FormBlenge::CreateWindowed(HWND mainWindow) {
   mainWindow_ = mainWindow;
-  CreateScaledForm({kClassName}, {.parent = mainWindow,
-                                  .bounds = {0, 0, kClientWidth, kClientHeight},
-                                  .text = "Предупреждение !",
-                                  .font = ScaledFont({L"Tahoma", 11}),
-                                  .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
-                                           WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
-                                  .exStyle = WS_EX_CONTROLPARENT});
+  const UiScale scale = ScaleOf(mainWindow);
+  CreateScaledForm({kClassName},
+                   {.parent = mainWindow,
+                    .bounds = {0, 0, kClientWidth, kClientHeight},
+                    .text = "Предупреждение !",
+                    .font = ScaledFont({L"Tahoma", 11}, scale),
+                    .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                             WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+                    .exStyle = WS_EX_CONTROLPARENT},
+                   scale);
 }
 
 void FormBlenge::CreateControls() {
@@ -32,7 +35,7 @@ void FormBlenge::CreateControls() {
   ui_->Pan_Up.Create({.parent = hwnd(),
                       .bounds = Px(Bounds{0, 0, kClientWidth, kBandHeight}),
                       .text = "Пункт не доступен",
-                      .font = ScaledFont({L"Arial", 21, true, true, ANSI_CHARSET}),
+                      .font = ScaledFont({L"Arial", 21, true, true, ANSI_CHARSET}, Scale()),
                       .name = "Pan_Up"},
                      up);
 
@@ -50,7 +53,7 @@ void FormBlenge::CreateControls() {
   ui_->BBtn_Exit.Create({.parent = ui_->Pan_Btn.hwnd(),
                          .bounds = Px(Bounds{1, 1, kClientWidth - 2, kBandHeight - 2}),
                          .text = "Выйти в Демо",
-                         .font = ScaledFont(Arial(16, true)),
+                         .font = ScaledFont(Arial(16, true), Scale()),
                          .id = IDOK,
                          .name = "BBtn_Exit"},
                         {.pictureId = IDB_ARROW_LEFT,
@@ -73,13 +76,9 @@ void FormBlenge::AlignControls() {
 }
 
 void FormBlenge::PlaceAtFirstShowing() {
-  RECT main{}, own{};
+  RECT main{};
   GetWindowRect(mainWindow_, &main);
-  GetWindowRect(hwnd(), &own);
-  const int width = own.right - own.left;
-  const int height = own.bottom - own.top;
-  MoveTo(main.left + (main.right - main.left - width) / 2,
-         main.top + (main.bottom - main.top - height) / 2);
+  PlaceCentredOver(main, ScaleOf(mainWindow_));
 }
 
 void FormBlenge::BBtn_ExitClick() { EndModal(kModalCancel); }

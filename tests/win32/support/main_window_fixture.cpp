@@ -33,8 +33,7 @@ void MainWindowTest::StartProgram() {
   // With the trailing backslash "D:" means the drive's root, not its
   // current directory.
   SetCurrentDirectoryW(Wide(root_ + "\\").c_str());
-  // At the scale the test sets (96 dpi unless it sets one), whatever the prefix's.
-  app_ = std::make_unique<Application>(DrawingScale());
+  app_ = std::make_unique<Application>(StartScale());
   app_->CreateForms();
   SetCurrentDirectoryW(oldDir_.c_str());
   main().Show();
@@ -67,7 +66,7 @@ void MainWindowTest::MoveMouse(HWND window, int x, int y) {
   POINT cursor;
   GetCursorPos(&cursor);
   if (group && WindowFromPoint(cursor) != window) {
-    POINT rest{10, group->Count() * Px(kButtonGroupItemHeight) + 2};
+    POINT rest{10, group->Count() * group->Px(kButtonGroupItemHeight) + 2};
     ClientToScreen(window, &rest);
     SetCursorPos(rest.x, rest.y);
     PumpMessages(600);
@@ -87,8 +86,8 @@ void MainWindowTest::ShowPage(int page) {
   PumpMessages(50);
 }
 
-int MainWindowTest::ButtonMiddle(int button) {
-  return Px(button * kButtonGroupItemHeight + kButtonGroupItemHeight / 2);
+int MainWindowTest::ButtonMiddle(int button) const {
+  return app_->mainForm().Px(button * kButtonGroupItemHeight + kButtonGroupItemHeight / 2);
 }
 
 void MainWindowTest::Hover(HWND group, int button) { MoveMouse(group, 100, ButtonMiddle(button)); }

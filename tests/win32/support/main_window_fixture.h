@@ -30,6 +30,8 @@ class MainWindowTest : public ::testing::Test {
   // True once the first activation has run; the default waits for the page
   // it ends on.
   virtual bool Activated() { return main().CurrentPage() == MainForm::kPresent; }
+  // The scale the main window is first drawn at: 96 dpi, whatever the prefix's.
+  virtual UiScale StartScale() const { return UiScale(); }
 
   MainForm& main() { return app_->mainForm(); }
   FormBlenge& notice() { return app_->noticeForm(); }
@@ -58,8 +60,8 @@ class MainWindowTest : public ::testing::Test {
   void Post(HWND window, UINT msg, WPARAM wp, int x, int y);
   // Selects a page of the page control as a click on its tab does.
   void ShowPage(int page);
-  // The height of the middle of a catalogue button, at the drawing scale.
-  static int ButtonMiddle(int button);
+  // The height of the middle of a catalogue button, at the main window's scale.
+  int ButtonMiddle(int button) const;
   // The pointer onto a catalogue button; a left click on it.
   void Hover(HWND group, int button);
   void Click(HWND group, int button);
@@ -89,16 +91,9 @@ inline constexpr int kTestedDpis[] = {96, 120, 144, 192};
 template <class Base>
 class AtScale : public Base, public ::testing::WithParamInterface<int> {
  protected:
-  void SetUp() override {
-    SetDrawingScale(Scale());
-    Base::SetUp();
-  }
+  UiScale StartScale() const override { return Scale(); }
   // The parameter's scale, to compute what the window should show.
   UiScale Scale() const { return UiScale(this->GetParam()); }
-  void TearDown() override {
-    Base::TearDown();
-    SetDrawingScale(UiScale());
-  }
 };
 using ScaledMainWindowTest = AtScale<MainWindowTest>;
 

@@ -225,10 +225,6 @@ class CatalogueAfterDpiChange : public CatalogueTest {
     testing::SendDpiChange(main().hwnd(), 144, {MainForm::kClientWidth, MainForm::kClientHeight});
     PumpMessages(100);
   }
-  void TearDown() override {
-    CatalogueTest::TearDown();
-    SetDrawingScale(UiScale());
-  }
 };
 
 TEST_F(CatalogueAfterDpiChange, PointingAndClickingFindTheItemsAtTheirNewPlaces) {

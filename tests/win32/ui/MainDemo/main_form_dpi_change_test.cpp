@@ -39,10 +39,6 @@ class DpiChangeTest : public MainWindowTest {
               std::to_string(i) + ".\r\n";
     testing::WriteFileBytes(Disc("Publication\\vortan_lit.txt"), list);
   }
-  void TearDown() override {
-    MainWindowTest::TearDown();
-    SetDrawingScale(UiScale());
-  }
   RECT ChangeMainTo(int dpi) {
     const RECT suggested = testing::SendDpiChange(main().hwnd(), dpi, kMainClient);
     PumpMessages(100);
@@ -67,7 +63,7 @@ TEST_F(DpiChangeTest, TheWindowIsLaidOutAtTheNewScaleInTheSuggestedRectangleAndB
     SCOPED_TRACE(dpi);
     const RECT suggested = ChangeMainTo(dpi);
     const UiScale scale(dpi);
-    EXPECT_EQ(DrawingScale(), scale);
+    EXPECT_EQ(main().Scale(), scale);
     ExpectSameRect(WindowRect(main().hwnd()), suggested);
     testing::ExpectMainLayout(main(), scale);
     testing::ExpectMainFonts(main(), scale);
@@ -223,7 +219,7 @@ TEST_F(DpiChangeTest, TheNoticeWindowFollowsTheMainWindowAtItsNextShowing) {
   EXPECT_TRUE(checked);
   // Back in the main window, still at 144.
   PumpMessages(100);
-  EXPECT_EQ(DrawingScale(), UiScale(144));
+  EXPECT_EQ(main().Scale(), UiScale(144));
   testing::ExpectMainLayout(main(), UiScale(144));
 }
 
@@ -241,7 +237,7 @@ TEST_F(DpiChangeTest,
   PumpMessages(100);
   ExpectSameRect(WindowRect(notice().hwnd()), suggested);
   // The main window, active again, draws at its own scale.
-  EXPECT_EQ(DrawingScale(), UiScale(96));
+  EXPECT_EQ(main().Scale(), UiScale(96));
   testing::ExpectMainLayout(main(), UiScale(96));
 }
 
@@ -293,7 +289,7 @@ TEST_F(DpiChangeTest, TheVideoAndPhotoWindowsKeepTheirScaling) {
     testing::SendDpiChange(form->hwnd(), 144, {client.right, client.bottom});
     PumpMessages(50);
     ExpectSameRect(WindowRect(form->hwnd()), frame);
-    EXPECT_EQ(DrawingScale(), UiScale(96));
+    EXPECT_EQ(form->Scale(), UiScale(96));
   }
 }
 

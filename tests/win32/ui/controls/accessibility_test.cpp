@@ -196,10 +196,6 @@ class AccessibilityAfterDpiChange : public AccessibilityTest {
     testing::SendDpiChange(main().hwnd(), 144, {MainForm::kClientWidth, MainForm::kClientHeight});
     PumpMessages(100);
   }
-  void TearDown() override {
-    AccessibilityTest::TearDown();
-    SetDrawingScale(UiScale());
-  }
 };
 
 TEST_F(AccessibilityAfterDpiChange, ButtonsAndLabelsLieWhereTheyAreDrawn) {
