@@ -16,7 +16,6 @@
 #include "support/theme_stand_in.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/button_group.h"
-#include "ui/controls/picture_button.h"
 #include "ui/controls/visual_styles.h"
 
 namespace demodisc {
@@ -113,7 +112,7 @@ class ThemedKeptGdiTest : public KeptGdiTest {
 TEST_F(KeptGdiTest, ManyHoversRepaintsAndMovesMakeNoDcOrBitmapAfterTheFirstRound) {
   GdiMakingCounter made;
   ASSERT_TRUE(made.hooked());
-  // The first round shows every page: each painted window makes its buffer.
+  // The first rounds show each page once: each painted window makes its buffer.
   const int firstRound = static_cast<int>(std::size(kPages));
   for (int round = 0; round < firstRound; ++round) Round(round);
   const int firstDcs = made.dcs(), firstBitmaps = made.bitmaps();
@@ -131,9 +130,10 @@ TEST_F(KeptGdiTest, ManyHoversRepaintsAndMovesMakeNoDcOrBitmapAfterTheFirstRound
   EXPECT_EQ(dcs, 0);
   EXPECT_EQ(bitmaps, 0);
   EXPECT_EQ(gdiAfter, gdi);
-  // The same page, nothing hot: the same pixels as after the first round.
+  // The same page in the same place, nothing hot: the same pixels as after
+  // the first pass.
   EXPECT_TRUE(ClientPixels(main().hwnd(), ClientPixels::From::Screen) == before);
-  std::cout << "first round: " << firstDcs << " memory DCs and " << firstBitmaps
+  std::cout << "first pass over the pages: " << firstDcs << " memory DCs and " << firstBitmaps
             << " bitmaps made, " << gdi << " GDI objects; " << kRounds << " rounds more in " << ms
             << " ms: " << dcs << " memory DCs and " << bitmaps << " bitmaps made, " << gdiAfter
             << " GDI objects\n";
