@@ -1,4 +1,4 @@
-// GDI objects owned by one object, and drawing off screen.
+// GDI objects owned by one object, and painting helpers.
 #pragma once
 
 #include <windows.h>
@@ -87,32 +87,6 @@ class PaintScope {
   HWND window_;
   PAINTSTRUCT ps_{};
   HDC dc_;
-};
-
-// A memory bitmap the size of an area, drawn into instead of the target and
-// copied to it at the end, so that a repaint does not flicker.
-class BufferedDc {
- public:
-  BufferedDc(HDC target, const RECT& area)
-      : target_(target), area_(area), dc_(CreateCompatibleDC(target)),
-        bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
-        old_(SelectObject(dc_, bitmap_.get())) {}
-  ~BufferedDc() {
-    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_,
-           0, 0, SRCCOPY);
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
-  }
-  BufferedDc(const BufferedDc&) = delete;
-  BufferedDc& operator=(const BufferedDc&) = delete;
-  HDC dc() const { return dc_; }
-
- private:
-  HDC target_;
-  RECT area_;
-  HDC dc_;
-  OwnedBitmap bitmap_;
-  HGDIOBJ old_;
 };
 
 }  // namespace demodisc

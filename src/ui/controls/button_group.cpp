@@ -4,6 +4,7 @@
 
 #include "base/wide_win.h"
 #include "control_rules/button_group_rules.h"
+#include "ui/back_buffer.h"
 #include "ui/controls/colours.h"
 #include "ui/gdi.h"
 #include "ui/screen_scale_win.h"
@@ -206,11 +207,11 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
   }
 }
 
-void ButtonGroup::Paint(HDC dc, const RECT&) {
+void ButtonGroup::Paint(HDC dc, const RECT& dirty) {
   // Drawn whole and off screen first, so that hot tracking does not flicker.
   RECT client;
   GetClientRect(hwnd(), &client);
-  const BufferedDc buffer(dc, client);
+  const BufferedDc buffer(backBuffer_, dc, client, dirty);
   const HDC mem = buffer.dc();
   int y = 0;
   for (int i = 0; i < Count() && y < client.bottom; ++i, y += itemHeight_) {
@@ -226,6 +227,7 @@ void ButtonGroup::Paint(HDC dc, const RECT&) {
 LRESULT ButtonGroup::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT answer;
   if (accessible_.HandleMessage(hwnd(), msg, wp, lp, answer)) return answer;
+  backBuffer_.Follow(msg, lp);
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;

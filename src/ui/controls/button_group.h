@@ -9,6 +9,7 @@
 
 #include "ui/controls/accessible_elements.h"
 #include "ui/controls/accessible_host.h"
+#include "ui/back_buffer.h"
 #include "ui/controls/image_list.h"
 #include "ui/window.h"
 
@@ -86,6 +87,7 @@ class ButtonGroup final : public Window, private AccessibleElements {
   int pressed_ = -1;        // the button the left mouse button went down on
   bool drawnDown_ = false;  // the pressed button is under the pointer
   bool tracking_ = false;   // a mouse-leave notice is requested
+  BackBuffer backBuffer_;
   AccessibleHost accessible_{*this};
 };
 

@@ -12,20 +12,25 @@ constexpr int kSpacing = 4;  // picture to caption, at 96 dpi
 // The system's procedure of the BUTTON class, which the buttons' own one
 // hands every message on to.
 WNDPROC gButtonProc = nullptr;
+}  // namespace
 
 // An owner-drawn BUTTON tells the dialog manager only that it is a button,
 // so Enter would go to the window's default command. Like a standard push
 // button, which becomes the default one while it has the focus, it asks for
-// Enter while focused; the dialog manager then presses it. (A procedure of
+// Enter while focused; the dialog manager then presses it. The button's
+// theme data follows theme changes and goes with the window. (A procedure of
 // its own rather than comctl32's subclassing, which looks its list up in a
 // window property on every message: a call to the server under Wine.)
-LRESULT CALLBACK PushButtonKeys(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK PictureButton::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_THEMECHANGED || msg == WM_DESTROY) {
+    // Null while the object's own destructor destroys the window.
+    if (auto* button = dynamic_cast<PictureButton*>(FromHwnd(hwnd))) button->theme_.Follow(msg);
+  }
   const LRESULT result = CallWindowProcW(gButtonProc, hwnd, msg, wp, lp);
   if (msg != WM_GETDLGCODE) return result;
   const LRESULT push = GetFocus() == hwnd ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
   return (result & ~(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) | push;
 }
-}  // namespace
 
 PictureAndCaption CentredTogether(const RECT& button, SIZE picture, SIZE caption, PictureSide side,
                                   int spacing) {
@@ -58,7 +63,7 @@ void PictureButton::Create(const CreateArgs& args, const PictureButtonLook& look
   CreateArgs button = args;
   button.style |= WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
   if (!CreateControl(L"BUTTON", button)) return;
-  const auto own = reinterpret_cast<LONG_PTR>(PushButtonKeys);
+  const auto own = reinterpret_cast<LONG_PTR>(Procedure);
   const auto system = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd(), GWLP_WNDPROC));
   // Every BUTTON of the program has the one class procedure.
   if (!gButtonProc) gButtonProc = system;
@@ -85,7 +90,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   const int state = disabled ? 4 : pressed ? 3 : (item.itemState & ODS_FOCUS) ? 5 : 1;
-  if (!DrawThemedPushButton(hwnd(), dc, r, state)) {
+  if (!DrawThemedPushButton(theme_, hwnd(), dc, r, state)) {
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ui/controls/image_list.h"
+#include "ui/controls/visual_styles.h"
 #include "ui/window.h"
 
 namespace demodisc {
@@ -31,10 +32,12 @@ class PictureButton final : public Window {
   std::function<void()> onClick;
 
  private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   void Draw(const DRAWITEMSTRUCT& item);
 
   PictureButtonLook look_;
   ImageList picture_;
+  WindowTheme theme_{L"BUTTON"};
 };
 
 // Where a picture and a caption go when centred together on a button.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/wide_win.h"
+#include "ui/back_buffer.h"
 #include "ui/controls/fonts.h"
 #include "ui/gdi.h"
 #include "ui/screen_scale_win.h"
@@ -359,11 +360,11 @@ void StringGrid::Wheel(int delta) {
   if (row != current_.row) MoveCurrent({current_.col, row}, false);
 }
 
-void StringGrid::Paint(HDC target, const RECT&) {
+void StringGrid::Paint(HDC target, const RECT& dirty) {
   // Drawn whole and off screen first.
   RECT client;
   GetClientRect(hwnd(), &client);
-  BufferedDc buffer(target, client);
+  const BufferedDc buffer(backBuffer_, target, client, dirty);
   const HDC dc = buffer.dc();
   FillSolid(dc, client, GetSysColor(COLOR_WINDOW));
   const HGDIOBJ oldFont = SelectObject(dc, font());
@@ -431,6 +432,7 @@ void StringGrid::PaintCell(HDC dc, int col, int row, const RECT& rect) {
 LRESULT StringGrid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT answer;
   if (accessible_.HandleMessage(hwnd(), msg, wp, lp, answer)) return answer;
+  backBuffer_.Follow(msg, lp);
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/controls/accessible_elements.h"
+#include "ui/back_buffer.h"
 #include "ui/controls/accessible_host.h"
 #include "ui/window.h"
 
@@ -171,6 +172,7 @@ class StringGrid final : public Window, private AccessibleElements {
   int topRow_ = 1;
   bool selecting_ = false;
   bool autoScrolling_ = false;
+  BackBuffer backBuffer_;
   AccessibleHost accessible_{*this};
 };
 

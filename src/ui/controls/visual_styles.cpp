@@ -66,14 +66,33 @@ void DrawParentBackground(HWND child, HDC dc) {
   if (Api().drawParentBackground) Api().drawParentBackground(child, dc, nullptr);
 }
 
-bool DrawThemedPushButton(HWND button, HDC dc, const RECT& rect, int state) {
+HANDLE WindowTheme::For(HWND window) {
   const ThemeApi& api = Api();
-  if (!VisualStylesActive() || !api.openThemeData || !api.drawThemeBackground) return false;
-  HTheme theme = api.openThemeData(button, L"BUTTON");
-  if (!theme) return false;
+  if (!VisualStylesActive() || !api.openThemeData || !api.closeThemeData) return nullptr;
+  if (!opened_) {
+    data_ = api.openThemeData(window, classList_);
+    opened_ = true;
+  }
+  return data_;
+}
+
+void WindowTheme::Follow(UINT msg) {
+  if (msg == WM_THEMECHANGED || msg == WM_DESTROY) Close();
+}
+
+void WindowTheme::Close() {
+  if (data_) Api().closeThemeData(data_);
+  data_ = nullptr;
+  opened_ = false;
+}
+
+bool DrawThemedPushButton(WindowTheme& theme, HWND button, HDC dc, const RECT& rect, int state) {
+  const ThemeApi& api = Api();
+  if (!api.drawThemeBackground) return false;
+  const HTheme data = theme.For(button);
+  if (!data) return false;
   constexpr int kPushButtonPart = 1;
-  api.drawThemeBackground(theme, dc, kPushButtonPart, state, &rect, nullptr);
-  api.closeThemeData(theme);
+  api.drawThemeBackground(data, dc, kPushButtonPart, state, &rect, nullptr);
   return true;
 }
 

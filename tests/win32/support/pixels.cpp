@@ -4,7 +4,7 @@
 
 namespace demodisc::testing {
 
-ClientPixels::ClientPixels(HWND window) {
+ClientPixels::ClientPixels(HWND window, From from) {
   RECT r;
   GetClientRect(window, &r);
   width_ = r.right;
@@ -21,7 +21,13 @@ ClientPixels::ClientPixels(HWND window) {
   void* bits = nullptr;
   const HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   const HGDIOBJ old = SelectObject(dc, dib);
-  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  if (from == From::Print) {
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  } else {
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    BitBlt(dc, 0, 0, width_, height_, screen, corner.x, corner.y, SRCCOPY);
+  }
   GdiFlush();
   pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
   if (bits) std::memcpy(pixels_.data(), bits, pixels_.size() * sizeof(std::uint32_t));

@@ -1,5 +1,5 @@
 // A window's client area rendered through WM_PRINTCLIENT into a bitmap whose
-// pixels the tests read.
+// pixels the tests read, or copied from the screen as its paints left it.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,8 @@ namespace demodisc::testing {
 
 class ClientPixels {
  public:
-  explicit ClientPixels(HWND window);
+  enum class From { Print, Screen };
+  explicit ClientPixels(HWND window, From from = From::Print);
   int width() const { return width_; }
   int height() const { return height_; }
   // The colour at a client point as a COLORREF; CLR_INVALID outside.
@@ -20,6 +21,7 @@ class ClientPixels {
   bool Holds(const RECT& r, COLORREF color) const;
   // True when every pixel of the rectangle has the colour.
   bool AllOf(const RECT& r, COLORREF color) const;
+  bool operator==(const ClientPixels&) const = default;
 
  private:
   int width_ = 0;

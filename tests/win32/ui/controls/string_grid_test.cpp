@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/gdi_making_counter.h"
 #include "support/input.h"
 #include "support/pixels.h"
 #include "support/test_support.h"
@@ -379,6 +380,31 @@ TEST_F(StringGridTest, TheDrawCellHandlerPaintsAfterTheStandardPaintingAndBefore
   const RECT other = Shown(grid().hwnd(), grid().CellRect(2, 5));
   EXPECT_TRUE(px.AllOf(other, green));
   EXPECT_EQ(stateOfRange, kGridCellSelected);
+}
+
+// The grid draws through a buffer kept between paints: a new size makes one
+// bitmap of that size in place of the old, and the screen then shows every
+// pixel of the new size as a paint into a new buffer draws it.
+TEST_F(StringGridTest, ANewSizeIsPaintedWholeThroughOneNewBitmap) {
+  // A first change of size, after which the system keeps what it made for it.
+  SetWindowPos(grid().hwnd(), nullptr, 0, 0, 560, 305, SWP_NOMOVE | SWP_NOZORDER);
+  UpdateWindow(grid().hwnd());
+  const int gdi = testing::GdiObjectCount();
+  testing::GdiMakingCounter made;
+  ASSERT_TRUE(made.hooked());
+  SetWindowPos(grid().hwnd(), nullptr, 0, 0, 590, 312, SWP_NOMOVE | SWP_NOZORDER);
+  UpdateWindow(grid().hwnd());
+  EXPECT_EQ(made.dcs(), 0);
+  EXPECT_EQ(made.bitmaps(), 1);
+  made.Reset();
+  for (int i = 0; i < 10; ++i)
+    RedrawWindow(grid().hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(made.dcs(), 0);
+  EXPECT_EQ(made.bitmaps(), 0);
+  EXPECT_EQ(testing::GdiObjectCount(), gdi);
+  const ClientPixels shown(grid().hwnd(), ClientPixels::From::Screen);
+  EXPECT_GT(shown.width(), 540);
+  EXPECT_TRUE(shown == ClientPixels(grid().hwnd()));
 }
 
 }  // namespace
