@@ -1,7 +1,6 @@
 #include "ui/controls/picture_button.h"
 
 #include "base/wide_win.h"
-#include "ui/controls/high_contrast_win.h"
 #include "ui/controls/visual_styles.h"
 #include "ui/screen_scale_win.h"
 
@@ -87,7 +86,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   const int state = disabled ? 4 : pressed ? 3 : (item.itemState & ODS_FOCUS) ? 5 : 1;
   if (!DrawThemedPushButton(hwnd(), dc, r, state)) {
-    FillRect(dc, &r, SystemBrush(COLOR_BTNFACE));
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   }
 
@@ -106,7 +105,7 @@ void PictureButton::Draw(const DRAWITEMSTRUCT& item) {
   }
   picture_.Draw(0, dc, place.picture.x, place.picture.y);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, SystemColour(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+  SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
   DrawTextW(dc, caption.c_str(), -1, &place.caption, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
   SelectObject(dc, oldFont);
 
