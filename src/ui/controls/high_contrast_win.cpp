@@ -41,6 +41,12 @@ BOOL CALLBACK ForwardColourChange(HWND child, LPARAM) {
   return TRUE;
 }
 
+bool IsNamed(COLORREF colour) { return (colour & kNamedSystemColour) != 0; }
+
+COLORREF Resolved(COLORREF colour) {
+  return IsNamed(colour) ? SystemColour(static_cast<int>(colour & 0xFF)) : colour;
+}
+
 ColourPair PairOf(int back, int text) {
   return {ToRgb(SystemColour(back)), ToRgb(SystemColour(text))};
 }
@@ -52,9 +58,7 @@ bool HighContrastOn() {
   return gOn == 1;
 }
 
-COLORREF SystemColour(int index) {
-  return gStandIn ? gStandIn->colour(index) : GetSysColor(index);
-}
+COLORREF SystemColour(int index) { return gStandIn ? gStandIn->colour(index) : GetSysColor(index); }
 
 HBRUSH SystemBrush(int index) {
   if (!gStandIn) return GetSysColorBrush(index);
@@ -70,7 +74,7 @@ HighContrastPalette SystemPalette() {
 }
 
 COLORREF ShownBack(COLORREF fixed) {
-  return HighContrastOn() ? SystemColour(COLOR_WINDOW) : fixed;
+  return HighContrastOn() ? SystemColour(COLOR_WINDOW) : Resolved(fixed);
 }
 
 HBRUSH ShownBackBrush(HBRUSH fixed) {
@@ -82,8 +86,10 @@ HBRUSH ShownBackBrush(HBRUSH fixed) {
 }
 
 COLORREF ShownText(COLORREF fixed, COLORREF back) {
-  if (!HighContrastOn()) return fixed;
-  return ToColorRef(ShownTextOn(ToRgb(back), ToRgb(fixed), SystemPalette()));
+  if (!HighContrastOn()) return Resolved(fixed);
+  // A system colour is the theme's own text, never an accent.
+  const Rgb text = IsNamed(fixed) ? Rgb{} : ToRgb(fixed);
+  return ToColorRef(ShownTextOn(ToRgb(back), text, SystemPalette()));
 }
 
 FaceColours ShownFace(const FaceColours& fixed, bool hot, bool pressed) {

@@ -21,7 +21,7 @@ HBRUSH SystemBrush(int index);
 HighContrastPalette SystemPalette();
 
 // Colours as painted; while no High Contrast theme is on, each is the colour
-// the layout fixes, `fixed`.
+// the layout fixes, `fixed` (a named system colour looked up).
 // A surface the layout colours: the window colour.
 COLORREF ShownBack(COLORREF fixed);
 // The brush of such a surface.

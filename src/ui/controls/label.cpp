@@ -64,7 +64,8 @@ void Label::Paint(HDC dc) const {
   SelectObject(dc, font());
   const bool themed = VisualStylesActive();
   // With visual styles on, what the parent painted beneath shows through.
-  const COLORREF colour = look_.colour && !themed ? ShownBack(*look_.colour) : BackColourOf(parent());
+  const COLORREF colour =
+      look_.colour && !themed ? ShownBack(*look_.colour) : BackColourOf(parent());
   SetTextColor(dc, enabled() ? ShownText(look_.textColour, colour) : SystemColour(COLOR_GRAYTEXT));
   if (themed) {
     SetBkMode(dc, TRANSPARENT);

@@ -375,7 +375,7 @@ void StringGrid::Paint(HDC target, const RECT&) {
       if (IsRectEmpty(&r)) continue;
       const bool fixed = col < layout_.fixedCols || row < layout_.fixedRows;
       const COLORREF line = fixed ? SystemColour(COLOR_WINDOWFRAME)
-                                 : ShownText(kLineColor, SystemColour(COLOR_WINDOW));
+                                  : ShownText(kLineColor, SystemColour(COLOR_WINDOW));
       FillSolid(dc, RECT{r.right, r.top, r.right + kLine, r.bottom + kLine}, line);
       FillSolid(dc, RECT{r.left, r.bottom, r.right + kLine, r.bottom + kLine}, line);
       PaintCell(dc, col, row, r);

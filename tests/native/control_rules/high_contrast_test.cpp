@@ -20,7 +20,8 @@ constexpr HighContrastPalette kBlackTheme{
     {kBlack, kWhite}, {kBlack, kWhite}, {{26, 235, 255}, kBlack}, kYellow};
 constexpr HighContrastPalette kWhiteTheme{
     {kWhite, kBlack}, {kWhite, kBlack}, {{55, 0, 110}, kWhite}, {0, 0, 159}};
-constexpr HighContrastPalette kDistinct{{kBlack, kYellow}, {kNavy, kWhite}, {kPurple, kGreen}, kCyan};
+constexpr HighContrastPalette kDistinct{
+    {kBlack, kYellow}, {kNavy, kWhite}, {kPurple, kGreen}, kCyan};
 
 TEST(ContrastRatio, RunsFromOneForOneLightnessToTwentyOneForBlackAndWhite) {
   EXPECT_DOUBLE_EQ(ContrastRatio(kBlack, kWhite), 21.0);
@@ -49,7 +50,8 @@ TEST(TextOn, AnyOtherBackgroundTakesThePairsTextThatContrastsMost) {
 }
 
 TEST(IsAccent, ColoursWithAHueAreAccentsBlackWhiteAndGreysAreNot) {
-  for (const Rgb c : {kRed, Rgb{232, 188, 199}, Rgb{255, 204, 204}, kNavy}) EXPECT_TRUE(IsAccent(c));
+  for (const Rgb c : {kRed, Rgb{232, 188, 199}, Rgb{255, 204, 204}, kNavy})
+    EXPECT_TRUE(IsAccent(c));
   for (const Rgb c : {kBlack, kWhite, Rgb{192, 192, 192}, Rgb{128, 128, 128}})
     EXPECT_FALSE(IsAccent(c));
 }

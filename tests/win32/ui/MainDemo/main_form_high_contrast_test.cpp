@@ -309,6 +309,26 @@ TEST_F(HighContrastTest, EachAnnouncementOfAThemeChangeRepaintsTheWindowAndOther
   }
 }
 
+// With no theme on, the user changes the system's text colour: the labels
+// laid out in it follow, as the system's own controls do.
+TEST_F(HighContrastTest, LabelsInTheSystemsTextColourFollowItsChange) {
+  PumpMessages(200);
+  const int index = COLOR_WINDOWTEXT;
+  const COLORREF usual = GetSysColor(index);
+  const COLORREF changed = RGB(0, 0, 200);
+  SetSysColors(1, &index, &changed);
+  SendMessageW(main().hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+  PumpMessages(200);
+  const Shown label = LabelOnScreen("Lab_HInter");
+  SetSysColors(1, &index, &usual);
+  SendMessageW(main().hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+  PumpMessages(200);
+  EXPECT_GT(label.pixels.Count(label.rect, changed), 10);
+  EXPECT_FALSE(label.pixels.Holds(label.rect, usual));
+  const Shown again = LabelOnScreen("Lab_HInter");
+  EXPECT_GT(again.pixels.Count(again.rect, usual), 10);
+}
+
 LRESULT CALLBACK CountColourChanges(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
                                     DWORD_PTR count) {
   if (msg == WM_SYSCOLORCHANGE) ++*reinterpret_cast<int*>(count);
@@ -317,7 +337,8 @@ LRESULT CALLBACK CountColourChanges(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, U
 
 TEST_F(HighContrastTest, TheCommonControlsAreToldTheColoursChanged) {
   int tabs = 0, memo = 0;
-  SetWindowSubclass(Named("PgCtrl_disk"), CountColourChanges, 1, reinterpret_cast<DWORD_PTR>(&tabs));
+  SetWindowSubclass(Named("PgCtrl_disk"), CountColourChanges, 1,
+                    reinterpret_cast<DWORD_PTR>(&tabs));
   SetWindowSubclass(Named("Mm_Hint"), CountColourChanges, 1, reinterpret_cast<DWORD_PTR>(&memo));
   SendMessageW(main().hwnd(), WM_SYSCOLORCHANGE, 0, 0);
   EXPECT_EQ(tabs, 1);
@@ -337,21 +358,21 @@ TEST_F(HighContrastTest, TheNoticeWindowsBandTakesTheThemesPairAndGivesItBack) {
     face = shown.At(2, 2);
     return shown;
   };
-  testing::TimedSteps steps({[&] { fixedRed = read(fixedFace).Count(band, kRed); },
-                             [&] {
-                               StandInHighContrast(&kTheme);
-                               AnnounceThemeChange(notice().hwnd());
-                             },
-                             [&] {
-                               const ScreenPixels shown = read(themedFace);
-                               themedLink = shown.Count(band, kHotLight);
-                               themedRed = shown.Count(band, kRed);
-                               StandInHighContrast(nullptr);
-                               AnnounceThemeChange(notice().hwnd());
-                             },
-                             [&] { read(restoredFace); },
-                             [&] { PostMessageW(notice().hwnd(), WM_CLOSE, 0, 0); }},
-                            300);
+  testing::TimedSteps steps(
+      {[&] { fixedRed = read(fixedFace).Count(band, kRed); },
+       [&] {
+         StandInHighContrast(&kTheme);
+         AnnounceThemeChange(notice().hwnd());
+       },
+       [&] {
+         const ScreenPixels shown = read(themedFace);
+         themedLink = shown.Count(band, kHotLight);
+         themedRed = shown.Count(band, kRed);
+         StandInHighContrast(nullptr);
+         AnnounceThemeChange(notice().hwnd());
+       },
+       [&] { read(restoredFace); }, [&] { PostMessageW(notice().hwnd(), WM_CLOSE, 0, 0); }},
+      300);
   main().ShowNotice();
   EXPECT_TRUE(steps.done());
   EXPECT_EQ(fixedFace, kMoneyGreen);
