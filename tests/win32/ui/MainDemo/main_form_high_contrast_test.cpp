@@ -14,6 +14,7 @@
 #include "control_rules/button_group_rules.h"
 #include "launcher/hint_texts.h"
 #include "support/main_window_fixture.h"
+#include "support/pixels.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/button_group.h"
 #include "ui/controls/colours.h"
@@ -381,6 +382,29 @@ TEST_F(HighContrastTest, TheNoticeWindowsBandTakesTheThemesPairAndGivesItBack) {
   EXPECT_GT(themedLink, 100);
   EXPECT_EQ(themedRed, 0);
   EXPECT_EQ(restoredFace, kMoneyGreen);
+}
+
+// The photo window's navy and the video window's white-on-black time, read
+// through WM_PRINTCLIENT: both windows are hidden.
+TEST_F(HighContrastTest, ThePhotoWindowsNavyAndTheVideoWindowsTimeTakeTheWindowsPair) {
+  Form& photo = app_->photoForm();
+  ASSERT_NE(photo.NamedElement("LabInfo"), nullptr);  // its controls made
+  HWND time = app_->videoForm().Named("PanTime")->hwnd();
+  RECT timeRect;
+  GetClientRect(time, &timeRect);
+  const RECT below{0, 20, 341, 279};
+  EXPECT_TRUE(testing::ClientPixels(photo.hwnd()).AllOf(below, RGB(0, 0, 128)));
+  EXPECT_TRUE(testing::ClientPixels(time).Holds(timeRect, RGB(255, 255, 255)));
+
+  StandInHighContrast(&kTheme);
+  AnnounceThemeChange(photo.hwnd());
+  AnnounceThemeChange(app_->videoForm().hwnd());
+  const testing::ClientPixels photoShown(photo.hwnd());
+  EXPECT_TRUE(photoShown.AllOf(below, kWindow));
+  EXPECT_TRUE(photoShown.AllOf({0, 0, 341, 13}, kWindow));
+  const testing::ClientPixels timeShown(time);
+  EXPECT_TRUE(timeShown.Holds(timeRect, kWindowText));
+  EXPECT_FALSE(timeShown.Holds(timeRect, RGB(255, 255, 255)));
 }
 
 }  // namespace
