@@ -1,6 +1,7 @@
 #include "ui/controls/high_contrast_win.h"
 
 #include <array>
+#include <string_view>
 
 #include "ui/controls/colours.h"
 #include "ui/gdi.h"
@@ -32,8 +33,8 @@ void ReadAgain() {
 bool IsColourSetting(WPARAM wp, LPARAM lp) {
   if (wp == SPI_SETHIGHCONTRAST) return true;
   if (!lp) return false;
-  const auto* area = reinterpret_cast<const wchar_t*>(lp);
-  return lstrcmpiW(area, L"WindowMetrics") == 0 || lstrcmpiW(area, L"ImmersiveColorSet") == 0;
+  const std::wstring_view area = reinterpret_cast<const wchar_t*>(lp);
+  return area == L"WindowMetrics" || area == L"ImmersiveColorSet";
 }
 
 BOOL CALLBACK ForwardColourChange(HWND child, LPARAM) {
