@@ -6,6 +6,7 @@
 
 #include "base/startup_marks_win.h"
 #include "control_rules/window_placement.h"
+#include "ui/controls/high_contrast_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/monitors_win.h"
 #include "ui/thread_windows_win.h"
@@ -224,7 +225,8 @@ void Form::RestoreFocus() {
 void Form::Paint(HDC dc, const RECT& dirty) {
   StartupMark("first paint of a window");
   if (elements_.empty()) return;
-  auto background = reinterpret_cast<HBRUSH>(GetClassLongPtrW(hwnd(), GCLP_HBRBACKGROUND));
+  auto background =
+      ShownBackBrush(reinterpret_cast<HBRUSH>(GetClassLongPtrW(hwnd(), GCLP_HBRBACKGROUND)));
   elements_.PaintWithFace(dc, dirty, [&] {
     if (background) FillRect(dc, &dirty, background);
   });
@@ -276,6 +278,10 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       if (elements_.empty()) break;
       return 1;  // painted with the elements
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      FollowColourChange(hwnd(), msg, wp, lp);
+      break;
     case WM_CLOSE:
       if (!FormCloseQuery()) return 0;
       FormClose();

@@ -6,6 +6,7 @@
 #include "base/errors.h"
 #include "base/system_message_win.h"
 #include "base/wide_win.h"
+#include "ui/controls/high_contrast_win.h"
 #include "ui/dispatch.h"
 #include "ui/gdi.h"
 #include "ui/screen_scale_win.h"
@@ -131,7 +132,7 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case kQueryBackColour:
-      return static_cast<LRESULT>(GetSysColor(COLOR_BTNFACE));
+      return static_cast<LRESULT>(SystemColour(COLOR_BTNFACE));
     default:
       return DefWindowProcW(hwnd_, msg, wp, lp);
   }

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kLineHeight = 14;
 
-LabelLook ContactLook(COLORREF colour = GetSysColor(COLOR_WINDOWTEXT),
+LabelLook ContactLook(COLORREF colour = NamedSystemColour(COLOR_WINDOWTEXT),
                       TextAlign align = TextAlign::Left, bool wrap = false) {
   LabelLook look;
   look.textColour = colour;
@@ -23,7 +23,7 @@ LabelLook ContactLook(COLORREF colour = GetSysColor(COLOR_WINDOWTEXT),
 }
 
 LabelLook MakerLook() {
-  LabelLook look = ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Centre, true);
+  LabelLook look = ContactLook(NamedSystemColour(COLOR_WINDOWTEXT), TextAlign::Centre, true);
   look.colour = kMoneyGreen;
   return look;
 }
@@ -66,7 +66,7 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
                   .text = "ул. Вымышленная, д. 0, г. Нигдеград",
                   .font = ScaledFont(Arial(11), scale),
                   .name = "Lab_adress"},
-         .labelLook = ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Left, true)},
+         .labelLook = ContactLook(NamedSystemColour(COLOR_WINDOWTEXT), TextAlign::Left, true)},
         {.label = &ui_->Lab_koresp,
          .args = {.text = "Для корресп.: 000000, а/я 0, Нигдеград",
                   .font = ScaledFont(SansSerif(11), scale),
@@ -96,7 +96,7 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
         Line(scale, ui_->Lab_Director, "Иванов Иван Иванович", "Lab_Director",
              ContactLook(kRed, TextAlign::Centre, true), true),
         Line(scale, ui_->Lab_hendy, "+7 000 000-00-00 моб.", "Lab_hendy",
-             ContactLook(GetSysColor(COLOR_WINDOWTEXT), TextAlign::Right)),
+             ContactLook(NamedSystemColour(COLOR_WINDOWTEXT), TextAlign::Right)),
         {.button = &ui_->BBtn_PrintContact,
          .args = {.text = "Печатать контакт",
                   .font = ScaledFont(Arial(12, true), scale),

@@ -74,7 +74,7 @@ std::vector<MainForm::CataloguePage> MainForm::CataloguePages() {
   LabelLook attention;
   attention.wordWrap = true;
   attention.textColour = kRed;
-  attention.colour = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
+  attention.colour = NamedSystemColour(COLOR_INACTIVECAPTIONTEXT);
   return {
       {*ui_->Present,
        {},

@@ -3,6 +3,7 @@
 #include "base/files_win.h"
 #include "base/wide_win.h"
 #include "ui/controls/fonts.h"
+#include "ui/controls/high_contrast_win.h"
 
 namespace demodisc {
 
@@ -62,9 +63,17 @@ void DrawPublicationCell(const StringGrid& grid, const PublicationRecords& recor
   if (paint.row == 0) return;
   const TPubl* record = records.At(paint.row);
   if (!record) return;
+  COLORREF back = record->Color;
+  if (HighContrastOn()) {
+    // The selection keeps the highlight the grid painted; a row's colour
+    // passes to its text, so a row with a document reads as a link.
+    if ((paint.state & kGridCellSelected) && !(paint.state & kGridCellFocused)) return;
+    back = ShownBack(record->Color);
+    SetTextColor(paint.dc, ShownText(record->Color, back));
+  }
   const std::wstring text = Wide(grid.Cell(paint.col, paint.row));
   SetBkMode(paint.dc, OPAQUE);
-  SetBkColor(paint.dc, record->Color);
+  SetBkColor(paint.dc, back);
   ExtTextOutW(paint.dc, paint.rect.left, paint.rect.top, ETO_OPAQUE | ETO_CLIPPED, &paint.rect,
               text.c_str(), static_cast<UINT>(text.size()), nullptr);
 }

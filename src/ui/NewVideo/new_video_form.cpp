@@ -4,6 +4,7 @@
 #include "launcher/disc_folders.h"
 #include "resource_ids.h"
 #include "ui/controls/fonts.h"
+#include "ui/controls/high_contrast_win.h"
 #include "ui/dispatch.h"
 #include "ui/message_dialogs_win.h"
 #include "ui/screen_scale_win.h"
@@ -158,9 +159,10 @@ LRESULT CALLBACK NewVideoForm::ToolBarProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
     auto* form = reinterpret_cast<NewVideoForm*>(self);
     if (reinterpret_cast<HWND>(lp) == form->panTime_.hwnd()) {
       const auto dc = reinterpret_cast<HDC>(wp);
-      SetTextColor(dc, RGB(255, 255, 255));
-      SetBkColor(dc, RGB(0, 0, 0));
-      return reinterpret_cast<LRESULT>(form->timeBrush_.get());
+      const COLORREF back = ShownBack(RGB(0, 0, 0));
+      SetTextColor(dc, ShownText(RGB(255, 255, 255), back));
+      SetBkColor(dc, back);
+      return reinterpret_cast<LRESULT>(ShownBackBrush(form->timeBrush_.get()));
     }
   }
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ToolBarProc, 1);

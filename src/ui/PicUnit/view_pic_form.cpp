@@ -1,5 +1,6 @@
 #include "ui/PicUnit/view_pic_form.h"
 
+#include "ui/controls/colours.h"
 #include "ui/controls/fonts.h"
 #include "ui/screen_scale_win.h"
 
@@ -37,7 +38,7 @@ void ViewPicForm::CreateControls() {
   GetClientRect(hwnd(), &client);
   LabelLook look;
   look.align = TextAlign::Centre;
-  look.colour = GetSysColor(COLOR_BTNFACE);
+  look.colour = NamedSystemColour(COLOR_BTNFACE);
   labInfo_.Create({.parent = hwnd(),
                    .bounds = {0, 0, static_cast<int>(client.right), Px(kLabelHeight)},
                    .font = font(),

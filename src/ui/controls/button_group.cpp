@@ -6,6 +6,7 @@
 #include "control_rules/button_group_rules.h"
 #include "ui/back_buffer.h"
 #include "ui/controls/colours.h"
+#include "ui/controls/high_contrast_win.h"
 #include "ui/gdi.h"
 #include "ui/screen_scale_win.h"
 
@@ -168,13 +169,17 @@ void ButtonGroup::KeyDown(WPARAM key) {
 void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
   const Item& item = items_[static_cast<std::size_t>(index)];
   const bool down = index == pressed_ && drawnDown_;
-  const COLORREF face = GetSysColor(down ? COLOR_BTNSHADOW : COLOR_BTNFACE);
+  const bool hot = index == hot_ && !down;
+  const COLORREF fixedFace = GetSysColor(down ? COLOR_BTNSHADOW : COLOR_BTNFACE);
+  const ButtonFrameColours colours = FrameColoursFor(ToRgb(fixedFace));
+  const FaceColours shown = ShownFace({fixedFace, GetSysColor(down ? COLOR_BTNFACE : COLOR_BTNTEXT),
+                                       ToColorRef(hot ? colours.hotFrame : colours.frame)},
+                                      hot, down);
+  const COLORREF face = shown.face;
   FillSolid(dc, r, face);
 
-  const ButtonFrameColours colours = FrameColoursFor(ToRgb(face));
-  const bool hot = index == hot_ && !down;
   RECT frame{r.left + Px(2), r.top + Px(1), r.right - Px(2), r.bottom - Px(1)};
-  FrameSolid(dc, frame, ToColorRef(hot ? colours.hotFrame : colours.frame));
+  FrameSolid(dc, frame, shown.frame);
 
   const int shift = down ? Px(1) : 0;
   const bool hasPicture = images_ && *images_ && item.imageIndex >= 0;
@@ -192,7 +197,7 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
   const int top = r.top + (r.bottom - r.top - wg.cy) / 2;
   RECT text{captionLeft + shift, top + shift, r.right, top + wg.cy + shift};
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(down ? COLOR_BTNFACE : COLOR_BTNTEXT));
+  SetTextColor(dc, shown.text);
   const std::wstring caption = Wide(item.caption);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
             DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -201,7 +206,7 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
   if (index == focus_ && GetFocus() == hwnd()) {
     RECT focus = frame;
     InflateRect(&focus, -Px(2), -Px(2));
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, SystemColour(COLOR_BTNTEXT));
     SetBkColor(dc, face);
     DrawFocusRect(dc, &focus);
   }
@@ -220,7 +225,7 @@ void ButtonGroup::Paint(HDC dc, const RECT& dirty) {
   }
   if (y < client.bottom) {
     RECT rest{0, y, client.right, client.bottom};
-    FillRect(mem, &rest, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(mem, &rest, SystemBrush(COLOR_BTNFACE));
   }
 }
 

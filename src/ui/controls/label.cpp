@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include "base/wide_win.h"
+#include "ui/controls/high_contrast_win.h"
 #include "ui/controls/visual_styles.h"
 #include "ui/gdi.h"
 
@@ -61,11 +62,14 @@ void Label::Paint(HDC dc) const {
   const Bounds& b = bounds();
   RECT r{b.x, b.y, b.x + b.width, b.y + b.height};
   SelectObject(dc, font());
-  SetTextColor(dc, enabled() ? look_.textColour : GetSysColor(COLOR_GRAYTEXT));
-  if (VisualStylesActive()) {
+  const bool themed = VisualStylesActive();
+  // With visual styles on, what the parent painted beneath shows through.
+  const COLORREF colour =
+      look_.colour && !themed ? ShownBack(*look_.colour) : BackColourOf(parent());
+  SetTextColor(dc, enabled() ? ShownText(look_.textColour, colour) : SystemColour(COLOR_GRAYTEXT));
+  if (themed) {
     SetBkMode(dc, TRANSPARENT);
   } else {
-    const COLORREF colour = look_.colour ? *look_.colour : BackColourOf(parent());
     FillSolid(dc, r, colour);
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, colour);

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "ui/controls/colours.h"
 #include "ui/graphic_element.h"
 #include "ui/window.h"
 
@@ -15,7 +16,7 @@ enum class TextAlign { Left, Centre, Right };
 struct LabelLook {
   TextAlign align = TextAlign::Left;
   bool wordWrap = false;
-  COLORREF textColour = GetSysColor(COLOR_WINDOWTEXT);
+  COLORREF textColour = NamedSystemColour(COLOR_WINDOWTEXT);
   std::optional<COLORREF> colour;  // none: the parent's colour
 };
 

@@ -2,6 +2,7 @@
 
 #include "base/startup_marks_win.h"
 #include "base/wide_win.h"
+#include "ui/controls/high_contrast_win.h"
 #include "ui/controls/visual_styles.h"
 #include "ui/gdi.h"
 
@@ -17,7 +18,7 @@ void Panel::Create(const CreateArgs& args, const PanelLook& look, const wchar_t*
 }
 
 COLORREF Panel::Colour() const {
-  if (look_.colour) return *look_.colour;
+  if (look_.colour) return ShownBack(*look_.colour);
   return BackColourOf(GetParent(hwnd()));
 }
 
@@ -34,10 +35,12 @@ void Panel::Paint(HDC dc, const RECT& dirty) {
   RECT r;
   GetClientRect(hwnd(), &r);
   elements_.PaintWithFace(dc, dirty, [&] {
-    if (VisualStylesActive()) {
+    const bool themed = VisualStylesActive();
+    const COLORREF face = themed ? BackColourOf(GetParent(hwnd())) : Colour();
+    if (themed) {
       DrawParentBackground(hwnd(), dc);
     } else {
-      FillSolid(dc, r, Colour());
+      FillSolid(dc, r, face);
     }
     if (look_.bevel) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     if (!caption_.empty()) {
@@ -45,7 +48,7 @@ void Panel::Paint(HDC dc, const RECT& dirty) {
       InflateRect(&text, -Inset(), -Inset());
       SelectObject(dc, font());
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, look_.textColour);
+      SetTextColor(dc, ShownText(look_.textColour, face));
       DrawTextW(dc, Wide(caption_).c_str(), -1, &text,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }

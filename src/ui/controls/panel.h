@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/controls/alignment.h"
+#include "ui/controls/colours.h"
 #include "ui/element_host.h"
 #include "ui/window.h"
 
@@ -17,7 +18,7 @@ namespace demodisc {
 struct PanelLook {
   std::optional<COLORREF> colour;  // none: the parent's colour
   bool bevel = true;
-  COLORREF textColour = GetSysColor(COLOR_WINDOWTEXT);
+  COLORREF textColour = NamedSystemColour(COLOR_WINDOWTEXT);
 };
 
 class Panel : public Window {

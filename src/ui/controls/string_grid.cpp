@@ -5,6 +5,7 @@
 #include "base/wide_win.h"
 #include "ui/back_buffer.h"
 #include "ui/controls/fonts.h"
+#include "ui/controls/high_contrast_win.h"
 #include "ui/gdi.h"
 #include "ui/screen_scale_win.h"
 
@@ -366,7 +367,7 @@ void StringGrid::Paint(HDC target, const RECT& dirty) {
   GetClientRect(hwnd(), &client);
   const BufferedDc buffer(backBuffer_, target, client, dirty);
   const HDC dc = buffer.dc();
-  FillSolid(dc, client, GetSysColor(COLOR_WINDOW));
+  FillSolid(dc, client, SystemColour(COLOR_WINDOW));
   const HGDIOBJ oldFont = SelectObject(dc, font());
   for (int row = 0; row < layout_.rowCount; ++row) {
     if (row >= layout_.fixedRows && row < topRow_) continue;
@@ -374,7 +375,8 @@ void StringGrid::Paint(HDC target, const RECT& dirty) {
       const RECT r = CellRect(col, row);
       if (IsRectEmpty(&r)) continue;
       const bool fixed = col < layout_.fixedCols || row < layout_.fixedRows;
-      const COLORREF line = fixed ? GetSysColor(COLOR_WINDOWFRAME) : kLineColor;
+      const COLORREF line = fixed ? SystemColour(COLOR_WINDOWFRAME)
+                                  : ShownText(kLineColor, SystemColour(COLOR_WINDOW));
       FillSolid(dc, RECT{r.right, r.top, r.right + kLine, r.bottom + kLine}, line);
       FillSolid(dc, RECT{r.left, r.bottom, r.right + kLine, r.bottom + kLine}, line);
       PaintCell(dc, col, row, r);
@@ -392,13 +394,13 @@ void StringGrid::PaintCell(HDC dc, int col, int row, const RECT& rect) {
 
   // The focused current cell keeps the normal colours; the rest of the
   // range, and the current cell while the grid has no focus, are highlighted.
-  COLORREF back = GetSysColor(COLOR_WINDOW), fore = GetSysColor(COLOR_WINDOWTEXT);
+  COLORREF back = SystemColour(COLOR_WINDOW), fore = SystemColour(COLOR_WINDOWTEXT);
   if (fixed) {
-    back = GetSysColor(COLOR_BTNFACE);
-    fore = GetSysColor(COLOR_BTNTEXT);
+    back = SystemColour(COLOR_BTNFACE);
+    fore = SystemColour(COLOR_BTNTEXT);
   } else if ((state & kGridCellSelected) && !(state & kGridCellFocused)) {
-    back = GetSysColor(COLOR_HIGHLIGHT);
-    fore = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    back = SystemColour(COLOR_HIGHLIGHT);
+    fore = SystemColour(COLOR_HIGHLIGHTTEXT);
   }
   SetBkMode(dc, OPAQUE);
   SetBkColor(dc, back);
