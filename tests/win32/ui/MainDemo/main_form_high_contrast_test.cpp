@@ -217,7 +217,7 @@ TEST_F(HighContrastTest, AButtonGroupsFacesTextAndHotItemTakeTheThemesPairs) {
   {
     const ScreenPixels shown(group);
     EXPECT_EQ(shown.At(1, 1), kFace);
-    EXPECT_EQ(shown.At(Px(2), height / 2), kFaceText);  // the frame
+    EXPECT_EQ(shown.At(main().Px(2), height / 2), kFaceText);  // the frame
     EXPECT_GT(shown.Count(first, kFaceText), 100);
     // Right of the caption, nothing of the usual face is left.
     const RECT right{client.right * 3 / 4, 0, client.right, height};
