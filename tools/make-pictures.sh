@@ -41,11 +41,25 @@ tango_png() {
 overlay() { convert "$1" "$2" -compose over -composite "$3"; }
 
 # to_png IN BACKGROUND OUT: a picture with the given transparent colour, as an RGB PNG (colour type 2, 8 bits)
-# with no date or text chunks, so that the same sources give the same file.
+# with no date or text chunks, so that the same sources give the same file. Of zlib's level 9 with
+# each row filter and strategy it keeps the smallest file: the exe is read whole from the disc.
 to_png() {
   convert "$1" -channel A -threshold 50% +channel -background "$2" -alpha remove -alpha off \
-    -strip -define png:color-type=2 -define png:bit-depth=8 -define png:exclude-chunks=all \
-    "PNG24:$3"
+    "$work/opaque.png"
+  local best="" size filter strategy
+  for strategy in 0 1 2 3; do
+    for filter in 0 1 2 3 4 5; do
+      convert "$work/opaque.png" -strip -define png:color-type=2 -define png:bit-depth=8 \
+        -define png:exclude-chunks=all -define png:compression-level=9 \
+        -define png:compression-filter="$filter" -define png:compression-strategy="$strategy" \
+        "PNG24:$work/try.png"
+      size=$(stat -c %s "$work/try.png")
+      if [ -z "$best" ] || [ "$size" -lt "$best" ]; then
+        best=$size
+        cp "$work/try.png" "$3"
+      fi
+    done
+  done
 }
 
 # --- The catalogue's sources, in image-index order ------------------------
