@@ -60,7 +60,14 @@ def linux(args, cwd=WORK):
 
 
 def windows(args, cwd=WORK, exe=CHECK_EXE, pipe=False):
-    return run(["wine", exe, *args], cwd, pipe)
+    """Wine now and then ends a console program's run with nothing written to
+    either stream, late in a long run of the whole suite: such a run is tried
+    once more, and said so. A check that writes nothing twice still fails."""
+    result = run(["wine", exe, *args], cwd, pipe)
+    if not result[1] and not result[2]:
+        print(f"no output from {' '.join(args)} (exit code {result[0]}): run again", flush=True)
+        result = run(["wine", exe, *args], cwd, pipe)
+    return result
 
 
 def windows_path(path):
