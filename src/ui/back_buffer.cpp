@@ -4,7 +4,8 @@ namespace demodisc {
 
 HDC BackBuffer::Prepare(HDC target, SIZE size) {
   if (!dc_) dc_ = CreateCompatibleDC(target);
-  if (!bitmap_ || size.cx != size_.cx || size.cy != size_.cy) {
+  blank_ = !bitmap_ || size.cx != size_.cx || size.cy != size_.cy;
+  if (blank_) {
     if (bitmap_) SelectObject(dc_, old_);
     bitmap_.reset(CreateCompatibleBitmap(target, size.cx, size.cy));
     old_ = SelectObject(dc_, bitmap_.get());
@@ -36,6 +37,7 @@ BufferedDc::BufferedDc(BackBuffer& kept, HDC target, const RECT& client, const R
   // A buffer like a memory DC's bitmap would not suit the window's own DC.
   BackBuffer& buffer = GetObjectType(target) == OBJ_DC ? kept : once_.emplace();
   dc_ = buffer.Prepare(target, {client.right - client.left, client.bottom - client.top});
+  holdsLastPaint_ = !once_ && !buffer.Blank();
   IntersectRect(&copy_, &client, &dirty);
   saved_ = SaveDC(dc_);
 }

@@ -24,6 +24,8 @@ class BackBuffer {
   // The buffer's DC, holding a bitmap of `size` compatible with `target`;
   // the bitmap is made when the one kept has another size, or none is kept.
   HDC Prepare(HDC target, SIZE size);
+  // Whether the last Prepare made a new bitmap, holding nothing drawn yet.
+  bool Blank() const { return blank_; }
   // The owner window's messages: a new client size (WM_SIZE) lets go of a
   // bitmap of another size, WM_DESTROY of the whole buffer.
   void Follow(UINT msg, LPARAM lp);
@@ -35,6 +37,7 @@ class BackBuffer {
   OwnedBitmap bitmap_;
   HGDIOBJ old_ = nullptr;
   SIZE size_{};
+  bool blank_ = true;
 };
 
 // One paint drawn off screen, so that it does not flicker: drawn into a
@@ -52,6 +55,9 @@ class BufferedDc {
   BufferedDc(const BufferedDc&) = delete;
   BufferedDc& operator=(const BufferedDc&) = delete;
   HDC dc() const { return dc_; }
+  // Whether the buffer holds the window's last paint, so that only what
+  // lies in the dirty area must be drawn again; a new buffer holds nothing.
+  bool HoldsLastPaint() const { return holdsLastPaint_; }
 
  private:
   HDC target_;
@@ -60,6 +66,7 @@ class BufferedDc {
   std::optional<BackBuffer> once_;
   HDC dc_ = nullptr;
   int saved_ = 0;
+  bool holdsLastPaint_ = false;
 };
 
 }  // namespace demodisc

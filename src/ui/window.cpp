@@ -133,12 +133,23 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case kQueryBackColour:
       return static_cast<LRESULT>(SystemColour(COLOR_BTNFACE));
+    case WM_NCPAINT:
+      // A window without a frame or scroll bars has nothing outside its
+      // client area; the default painting would still get a window DC.
+      if (!HasNonClientArea(hwnd_)) return 0;
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     default:
       return DefWindowProcW(hwnd_, msg, wp, lp);
   }
 }
 
 void Window::Paint(HDC, const RECT&) {}
+
+bool HasNonClientArea(HWND hwnd) {
+  RECT window, client;
+  if (!GetWindowRect(hwnd, &window) || !GetClientRect(hwnd, &client)) return true;
+  return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
 
 HDC ScratchDc() {
   static const HDC dc = CreateCompatibleDC(nullptr);

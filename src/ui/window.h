@@ -125,6 +125,10 @@ class Whole final : public W {
 // (window objects whose windows were destroyed meanwhile).
 void KeepWhileHandlingMessages(std::shared_ptr<void> object);
 
+// Whether a window has a frame, a border or scroll bars around its client
+// area.
+bool HasNonClientArea(HWND hwnd);
+
 // Hands a notification to the window object it comes from; false when it is
 // no such notification or the window has no object.
 bool ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

@@ -218,8 +218,12 @@ void ButtonGroup::Paint(HDC dc, const RECT& dirty) {
   GetClientRect(hwnd(), &client);
   const BufferedDc buffer(backBuffer_, dc, client, dirty);
   const HDC mem = buffer.dc();
+  // A kept buffer holds the last paint: only the buttons in the dirty area
+  // (the hot or focused one, mostly) are drawn again.
+  const bool whole = !buffer.HoldsLastPaint();
   int y = 0;
   for (int i = 0; i < Count() && y < client.bottom; ++i, y += itemHeight_) {
+    if (!whole && (y + itemHeight_ <= dirty.top || y >= dirty.bottom)) continue;
     RECT r{0, y, client.right, y + itemHeight_};
     DrawButton(mem, i, r);
   }

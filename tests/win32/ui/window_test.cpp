@@ -81,6 +81,28 @@ TEST(WindowBase, CreatesAControlFromItsArguments) {
   EXPECT_EQ(label.name(), "Label");
 }
 
+// Frameless windows skip the default non-client painting: only those with
+// nothing around their client area may.
+TEST(WindowBase, OnlyAWindowWithoutFrameBorderOrScrollBarHasNoNonClientArea) {
+  Host host;
+  struct Case {
+    DWORD style, exStyle;
+    bool framed;
+  };
+  for (const Case c : {Case{0, 0, false}, Case{WS_BORDER, 0, true}, Case{0, WS_EX_CLIENTEDGE, true},
+                       Case{0, WS_EX_STATICEDGE, true}, Case{WS_VSCROLL, 0, true},
+                       Case{WS_HSCROLL, 0, true}, Case{WS_DLGFRAME, 0, true}}) {
+    SCOPED_TRACE(::testing::Message() << std::hex << c.style << " " << c.exStyle);
+    Window child;
+    child.CreateControl(L"STATIC", {.parent = host.hwnd(),
+                                    .bounds = {0, 0, 60, 40},
+                                    .style = WS_VISIBLE | c.style,
+                                    .exStyle = c.exStyle});
+    EXPECT_EQ(HasNonClientArea(child.hwnd()), c.framed);
+  }
+  EXPECT_TRUE(HasNonClientArea(host.hwnd()));  // its caption
+}
+
 TEST(WindowBase, FindsTheObjectOfEveryWindowItCreatedAndOfNoOther) {
   Host host;
   Panel panel;

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -137,6 +138,32 @@ TEST_F(KeptGdiTest, ManyHoversRepaintsAndMovesMakeNoDcOrBitmapAfterTheFirstRound
             << " bitmaps made, " << gdi << " GDI objects; " << kRounds << " rounds more in " << ms
             << " ms: " << dcs << " memory DCs and " << bitmaps << " bitmaps made, " << gdiAfter
             << " GDI objects\n";
+}
+
+// A group repaints only the buttons that changed over its kept buffer: after
+// the pointer and the keyboard moved across it, and after the pointer left,
+// the screen shows what a whole new paint of the group shows.
+TEST_F(KeptGdiTest, AGroupRepaintedButtonByButtonShowsWhatAWholePaintShows) {
+  for (const auto& [page, name] : kPages) {
+    if (name.empty()) continue;
+    SCOPED_TRACE(std::string(name));
+    ShowPage(page);
+    const HWND group = Named(name);
+    SetFocus(group);
+    for (int i = 0; i < 3; ++i) SendMessageW(group, WM_KEYDOWN, VK_DOWN, 0);
+    for (int i = Control<ButtonGroup>(name).Count() - 1; i >= 1; --i)
+      PostNow(group, WM_MOUSEMOVE, 100, ButtonMiddle(i));
+    PumpMessages(0);
+    const ClientPixels hot(group, ClientPixels::From::Screen);
+    EXPECT_TRUE(hot == ClientPixels(group, ClientPixels::From::Print));
+
+    PostNow(group, WM_MOUSELEAVE, 0, 0);
+    SendMessageW(group, WM_KEYDOWN, VK_HOME, 0);
+    PumpMessages(0);
+    const ClientPixels left(group, ClientPixels::From::Screen);
+    EXPECT_FALSE(left == hot);  // the hot button and the focus were drawn again
+    EXPECT_TRUE(left == ClientPixels(group, ClientPixels::From::Print));
+  }
 }
 
 // Under a theme each picture button opens its theme data once, at its
