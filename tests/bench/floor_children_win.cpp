@@ -3,7 +3,8 @@
 // of the same kinds, sizes and fonts, laid out and painted by trivial code of
 // their own: a tab control with 5 sheets (4 hidden), 4 button groups, 5
 // memos, a grid, 8 panels, 17 text labels and a picture, 4 owner-drawn
-// buttons. DemoDisc draws the labels and the picture in their panels instead
+// buttons, all at the screen's scale (150 % at 144 dpi) as DemoDisc makes
+// them. DemoDisc draws the labels and the picture in their panels instead
 // of making windows of them; what it takes beyond this floor is its own work.
 #include <windows.h>
 #include <commctrl.h>
@@ -13,6 +14,10 @@
 namespace {
 
 HINSTANCE gInstance;
+// The screen's resolution: the floor, DPI aware by DemoDisc's manifest, makes
+// its windows and fonts at the program's scale, as the program does.
+int gDpi = 96;
+int S(int v) { return MulDiv(v, gDpi, 96); }
 HFONT gSansSerif, gArialBold, gArial, gArialBoldItalic;
 
 // The own classes (sheet, panel, button group, grid): filled, the groups with
@@ -33,7 +38,7 @@ LRESULT CALLBACK OwnProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         const HGDIOBJ old = SelectObject(dc, gArialBold);
         SetBkMode(dc, TRANSPARENT);
         for (int i = 0; i < 6; ++i) {
-          RECT b{2, i * 36 + 1, r.right - 2, i * 36 + 35};
+          RECT b{S(2), S(i * 36 + 1), r.right - S(2), S(i * 36 + 35)};
           FrameRect(dc, &b, GetSysColorBrush(COLOR_BTNSHADOW));
           DrawTextW(dc, L"Item caption text", -1, &b, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
@@ -65,8 +70,8 @@ LRESULT CALLBACK OwnProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 HWND Make(const wchar_t* cls, const wchar_t* text, DWORD style, DWORD exStyle, HWND parent, int x,
           int y, int w, int h, HFONT font) {
-  const HWND child = CreateWindowExW(exStyle, cls, text, style | WS_CHILD | WS_VISIBLE, x, y, w, h,
-                                     parent, nullptr, gInstance, nullptr);
+  const HWND child = CreateWindowExW(exStyle, cls, text, style | WS_CHILD | WS_VISIBLE, S(x), S(y),
+                                     S(w), S(h), parent, nullptr, gInstance, nullptr);
   if (font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
 }
@@ -136,7 +141,7 @@ void MakeChildren(HWND top) {
 }
 
 HFONT Font(const wchar_t* face, int height, int weight, BOOL italic) {
-  return CreateFontW(-height, 0, 0, 0, weight, italic, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+  return CreateFontW(-S(height), 0, 0, 0, weight, italic, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
                      face);
 }
 
@@ -146,6 +151,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   gInstance = instance;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
+  {
+    const HDC screen = GetDC(nullptr);
+    gDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+  }
   gSansSerif = Font(L"MS Sans Serif", 11, FW_NORMAL, FALSE);
   gArialBold = Font(L"Arial", 11, FW_BOLD, FALSE);
   gArial = Font(L"Arial", 11, FW_NORMAL, FALSE);
@@ -159,7 +169,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     wc.lpszClassName = name;
     RegisterClassW(&wc);
   }
-  RECT r{0, 0, 656, 545};
+  RECT r{0, 0, S(656), S(545)};
   AdjustWindowRectEx(&r, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_DLGMODALFRAME);
   const HWND hwnd = CreateWindowExW(
       WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, L"FloorWindow", L"Floor",
