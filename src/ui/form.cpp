@@ -154,17 +154,11 @@ void Form::PlaceAtFirstShowing() {
   const HWND owner = GetWindow(hwnd(), GW_OWNER);
   const Form* over = owner ? dynamic_cast<const Form*>(Window::FromHwnd(owner)) : nullptr;
   if (over && IsWindowVisible(owner)) {
-    RECT ownerFrame;
-    GetWindowRect(owner, &ownerFrame);
-    PlaceCentredOver(MonitorOf(ownerFrame).whole, over->Scale());
+    PlaceCentredOver(MonitorOfWindow(owner).whole, over->Scale());
   } else {
     PlaceCentredOver(PrimaryMonitor().whole, scale_);
   }
 }
-
-namespace {
-Bounds BoundsOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
-}  // namespace
 
 void Form::PlaceCentredOver(const RECT& area, const UiScale& scale) {
   if (clientAt96_ && scale != scale_) LayOutAgainAt(scale);

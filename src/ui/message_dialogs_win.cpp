@@ -59,7 +59,8 @@ class MessageForm : public Form {
     const std::wstring wideText = Wide(text);
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font_);
-    RECT textRect{0, 0, MonitorWidth() / 2, 0};
+    const RECT monitor = MonitorOfWindow(owner_).whole;
+    RECT textRect{0, 0, (monitor.right - monitor.left) / 2, 0};
     DrawTextW(dc, wideText.c_str(), -1, &textRect,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
     SelectObject(dc, old);
@@ -115,14 +116,6 @@ class MessageForm : public Form {
 
   void FormActivate() override {
     if (focus_) SetFocus(focus_);
-  }
-
-  // The width of the monitor the window goes on.
-  int MonitorWidth() const {
-    RECT area{0, 0, 1, 1};
-    if (owner_) GetWindowRect(owner_, &area);
-    const RECT whole = owner_ ? MonitorOf(area).whole : PrimaryMonitor().whole;
-    return whole.right - whole.left;
   }
 
   HWND owner_ = nullptr;

@@ -28,6 +28,12 @@ MonitorAreas MonitorOf(const RECT& area) {
 
 MonitorAreas PrimaryMonitor() { return MonitorOf({0, 0, 1, 1}); }
 
+MonitorAreas MonitorOfWindow(HWND window) {
+  RECT frame;
+  if (!window || !GetWindowRect(window, &frame)) return PrimaryMonitor();
+  return MonitorOf(frame);
+}
+
 void StandInForMonitors(std::function<MonitorAreas(const RECT& area)> answer) {
   StandIn() = std::move(answer);
 }

@@ -20,6 +20,8 @@ struct MonitorAreas {
 MonitorAreas MonitorOf(const RECT& area);
 // The primary monitor: the one whose top-left corner is the screen's origin.
 MonitorAreas PrimaryMonitor();
+// The monitor a window lies on most; the primary monitor for no window.
+MonitorAreas MonitorOfWindow(HWND window);
 
 // Replaces the system's answer to MonitorOf until called again with an empty
 // function; for tests.

@@ -210,8 +210,10 @@ Bounds BoundsInParent(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
   MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  return BoundsOf(r);
 }
+
+Bounds BoundsOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 void SetWindowTextUtf8(HWND hwnd, const Text& text) { SetWindowTextW(hwnd, Wide(text).c_str()); }
 

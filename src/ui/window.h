@@ -146,6 +146,8 @@ void RepaintShown(HWND window, const RECT* area);
 
 // A window's rectangle relative to its parent's client area.
 Bounds BoundsInParent(HWND window);
+// A rectangle as a place and a size.
+Bounds BoundsOf(const RECT& r);
 
 // Sets a window's text from UTF-8 text.
 void SetWindowTextUtf8(HWND hwnd, const Text& text);
