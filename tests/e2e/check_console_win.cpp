@@ -31,38 +31,28 @@ std::string Utf8(const std::wstring& text) {
   return out;
 }
 
-// The text of a process's console window, its lines joined by line breaks
-// (their blanks at the end taken away); nothing when it cannot be read.
-std::wstring ConsoleText(DWORD process) {
-  FreeConsole();
-  if (!AttachConsole(process)) return L"";
+// The text of a console screen buffer, its lines joined by line breaks
+// (their blanks at the end taken away); nothing when it cannot be read. The
+// handle was opened while this process was attached and is read without
+// attaching again: a process attached when the check asks whose window it is
+// would make the window a shared one.
+std::wstring ConsoleText(HANDLE screen) {
   std::wstring text;
-  const HANDLE out =
-      CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                  nullptr, OPEN_EXISTING, 0, nullptr);
   CONSOLE_SCREEN_BUFFER_INFO info;
-  if (out != INVALID_HANDLE_VALUE && GetConsoleScreenBufferInfo(out, &info)) {
-    std::wstring line(info.dwSize.X, L' ');
-    for (SHORT y = 0; y <= info.dwCursorPosition.Y; ++y) {
-      DWORD read = 0;
-      ReadConsoleOutputCharacterW(out, line.data(), info.dwSize.X, COORD{0, y}, &read);
-      std::wstring shown = line.substr(0, read);
-      shown.erase(shown.find_last_not_of(L' ') + 1);
-      text += shown + L"\n";
-    }
+  if (!GetConsoleScreenBufferInfo(screen, &info)) return text;
+  std::wstring line(info.dwSize.X, L' ');
+  for (SHORT y = 0; y <= info.dwCursorPosition.Y; ++y) {
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(screen, line.data(), info.dwSize.X, COORD{0, y}, &read);
+    std::wstring shown = line.substr(0, read);
+    shown.erase(shown.find_last_not_of(L' ') + 1);
+    text += shown + L"\n";
   }
-  if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
-  FreeConsole();
   return text;
 }
 
-// Presses and lets go of a key in a process's console.
-void PressKey(DWORD process) {
-  FreeConsole();
-  if (!AttachConsole(process)) return;
-  const HANDLE in =
-      CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                  nullptr, OPEN_EXISTING, 0, nullptr);
+// Presses and lets go of a key through a console's input handle.
+void PressKey(HANDLE input) {
   INPUT_RECORD keys[2] = {};
   for (int i = 0; i < 2; ++i) {
     keys[i].EventType = KEY_EVENT;
@@ -72,9 +62,7 @@ void PressKey(DWORD process) {
     keys[i].Event.KeyEvent.uChar.UnicodeChar = L' ';
   }
   DWORD written = 0;
-  WriteConsoleInputW(in, keys, 2, &written);
-  CloseHandle(in);
-  FreeConsole();
+  WriteConsoleInputW(input, keys, 2, &written);
 }
 
 // Starts the check, suspended, with this process's console as its input and
@@ -105,7 +93,8 @@ PROCESS_INFORMATION Start(const std::wstring& exe, const std::wstring& arguments
 
 // As Explorer starts it: in a console window that is its alone, made here
 // (its screen buffer large enough for the whole report) and left before the
-// check runs. The report in the window, a wait, a key ends it.
+// check runs. The report in the window, a wait, a key ends it. The window is
+// read and the key pressed through handles kept from before it was left.
 void InOwnWindow(const std::wstring& exe, const std::wstring& disc, const std::wstring& arguments,
                  const char* how) {
   FreeConsole();
@@ -113,8 +102,10 @@ void InOwnWindow(const std::wstring& exe, const std::wstring& disc, const std::w
   const HANDLE screen =
       CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                   nullptr, OPEN_EXISTING, 0, nullptr);
+  const HANDLE input =
+      CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
   SetConsoleScreenBufferSize(screen, COORD{300, 2000});
-  CloseHandle(screen);
   // A code page without Cyrillic letters: characters written as such show
   // right all the same.
   SetConsoleOutputCP(437);
@@ -123,15 +114,16 @@ void InOwnWindow(const std::wstring& exe, const std::wstring& disc, const std::w
   FreeConsole();
   if (!process.hProcess) {
     Say(false, how);
+    CloseHandle(screen);
+    CloseHandle(input);
     return;
   }
   ResumeThread(process.hThread);
-  // Read once the report is there; this process, attached meanwhile, came
-  // after the check asked whose window it is.
   std::wstring text;
   for (int i = 0; i < 300 && text.find(L"Press a key") == std::wstring::npos; ++i) {
-    if (WaitForSingleObject(process.hProcess, 200) == WAIT_OBJECT_0) break;
-    text = ConsoleText(process.dwProcessId);
+    const bool ended = WaitForSingleObject(process.hProcess, 200) == WAIT_OBJECT_0;
+    text = ConsoleText(screen);
+    if (ended) break;
   }
   DWORD status = STILL_ACTIVE;
   GetExitCodeProcess(process.hProcess, &status);
@@ -143,12 +135,14 @@ void InOwnWindow(const std::wstring& exe, const std::wstring& disc, const std::w
       "the Russian captions read right");
   Say(text.find(L"Press a key") != std::wstring::npos, "it asks for a key");
   Say(WaitForSingleObject(process.hProcess, 1000) == WAIT_TIMEOUT, "it waits for the key");
-  PressKey(process.dwProcessId);
+  PressKey(input);
   const bool ended = WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0;
   Say(ended, "a key ends it");
   if (!ended) TerminateProcess(process.hProcess, 3);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  CloseHandle(screen);
+  CloseHandle(input);
 }
 
 }  // namespace
