@@ -137,7 +137,7 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // A window without a frame or scroll bars has nothing outside its
       // client area; the default painting would still get a window DC.
       if (!HasNonClientArea(hwnd_)) return 0;
-      return DefWindowProcW(hwnd_, msg, wp, lp);
+      [[fallthrough]];
     default:
       return DefWindowProcW(hwnd_, msg, wp, lp);
   }

@@ -213,7 +213,7 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
 }
 
 void ButtonGroup::Paint(HDC dc, const RECT& dirty) {
-  // Drawn whole and off screen first, so that hot tracking does not flicker.
+  // Drawn off screen first, so that hot tracking does not flicker.
   RECT client;
   GetClientRect(hwnd(), &client);
   const BufferedDc buffer(backBuffer_, dc, client, dirty);
