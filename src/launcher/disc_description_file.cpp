@@ -1,0 +1,441 @@
+#include "launcher/disc_description_file.h"
+
+#include <string>
+
+namespace demodisc {
+
+namespace {
+
+// Faults past this many are counted but not kept.
+constexpr std::size_t kKeptFaults = 100;
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+Text LowerAscii(std::string_view s) {
+  Text out(s);
+  for (char& c : out) c = LowerAscii(c);
+  return out;
+}
+
+std::string_view Trim(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// A value in double quotes keeps its blanks; the quotes are not part of it.
+std::string_view Unquoted(std::string_view s) {
+  if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return s.substr(1, s.size() - 2);
+  return s;
+}
+
+// True when every byte sequence of the line is well-formed UTF-8.
+bool IsUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t at = i;
+    if (NextChar(s, i) == kReplacementChar && i == at + 1) return false;
+  }
+  return true;
+}
+
+// A name Windows takes for a device whatever folder it is in: CON, NUL, COM1, ...
+bool IsDeviceName(std::string_view part) {
+  const Text stem = LowerAscii(part.substr(0, part.find('.')));
+  if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul") return true;
+  return stem.size() == 4 && (stem.starts_with("com") || stem.starts_with("lpt")) &&
+         stem[3] >= '1' && stem[3] <= '9';
+}
+
+// The bytes as UTF-8 text, from UTF-16 LE when they start with its mark.
+Text DecodeUtf16Le(std::string_view bytes) {
+  std::u16string units;
+  units.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+    units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                          static_cast<unsigned char>(bytes[i + 1]) << 8));
+  return Utf8FromUtf16(units);
+}
+
+enum class Section { None, Disc, Contacts, Texts, Page, Item, Unknown };
+
+struct TextKey {
+  std::string_view key;
+  Text DiscTexts::*member;
+};
+
+constexpr TextKey kTextKeys[] = {
+    {"internet-heading", &DiscTexts::internetHeading},
+    {"email-heading", &DiscTexts::emailHeading},
+    {"phone-heading", &DiscTexts::phoneHeading},
+    {"director-heading", &DiscTexts::directorHeading},
+    {"postal-prefix", &DiscTexts::postalPrefix},
+    {"email-2-note", &DiscTexts::email2Note},
+    {"phone-1-note", &DiscTexts::phone1Note},
+    {"phone-2-note", &DiscTexts::phone2Note},
+    {"mobile-note", &DiscTexts::mobileNote},
+    {"close-button", &DiscTexts::closeButton},
+    {"read-button", &DiscTexts::readButton},
+    {"print-button", &DiscTexts::printButton},
+    {"install-label", &DiscTexts::installLabel},
+    {"install-button", &DiscTexts::installButton},
+    {"notice-caption", &DiscTexts::noticeCaption},
+    {"notice-band", &DiscTexts::noticeBand},
+    {"notice-button", &DiscTexts::noticeButton},
+};
+
+struct ContactKey {
+  std::string_view key;
+  Text DiscContacts::*member;
+};
+
+constexpr ContactKey kContactKeys[] = {
+    {"company", &DiscContacts::company},   {"address", &DiscContacts::address},
+    {"postal", &DiscContacts::postal},     {"web", &DiscContacts::web},
+    {"director", &DiscContacts::director}, {"mobile", &DiscContacts::mobile},
+    {"slogan", &DiscContacts::slogan},
+};
+
+constexpr std::string_view kActionKeys[] = {"run", "play", "notice", "open", "web"};
+
+Text Quoted(std::string_view s) { return "«" + Text(s) + "»"; }
+
+class Parser {
+ public:
+  explicit Parser(DescriptionReading& out) : out_(out) {}
+
+  void Line(int number, std::string_view line) {
+    line_ = number;
+    if (line.size() > kMaxDescriptionLine) return Fault("строка длиннее 4096 байт");
+    if (!IsUtf8(line)) return Fault("строка не в кодировке UTF-8");
+    line = Trim(line);
+    if (line.empty() || line[0] == ';' || line[0] == '#') return;
+    if (line.front() == '[') return Header(line);
+    const std::size_t equals = line.find('=');
+    const std::string_view key = equals == line.npos ? "" : Trim(line.substr(0, equals));
+    if (key.empty()) return Fault("строка не вида «ключ = значение»");
+    Value(LowerAscii(key), Unquoted(Trim(line.substr(equals + 1))));
+  }
+
+  void End() {
+    CloseItem();
+    ClosePage();
+    if (pagesGiven_) out_.description.pages = std::move(pages_);
+  }
+
+  void Fault(Text what, int line = 0) {
+    if (section_ == Section::Item) itemBad_ = true;
+    if (section_ == Section::Page) pageBad_ = true;
+    AddFault(line ? line : line_, std::move(what));
+  }
+
+ private:
+  void AddFault(int line, Text what) {
+    ++out_.faultCount;
+    if (out_.faults.size() < kKeptFaults) out_.faults.push_back({line, std::move(what)});
+  }
+
+  void Header(std::string_view line) {
+    if (line.back() != ']') return Fault("строка не вида «ключ = значение»");
+    const Text name = LowerAscii(Trim(line.substr(1, line.size() - 2)));
+    CloseItem();
+    keys_.clear();
+    if (name == "page") {
+      ClosePage();
+      section_ = Section::Page;
+      page_ = DescribedPage{};
+      pageBad_ = false;
+      pageLine_ = line_;
+      pagesGiven_ = true;
+    } else if (name == "item") {
+      section_ = Section::Item;
+      item_ = DescribedItem{};
+      itemBad_ = false;
+      itemLine_ = line_;
+      actions_ = 0;
+      if (!page_ || page_->IsPublications())
+        Fault(page_ ? "у страницы публикаций нет пунктов" : "пункт [item] до первой страницы [page]");
+    } else {
+      ClosePage();
+      section_ = name == "disc"       ? Section::Disc
+                 : name == "contacts" ? Section::Contacts
+                 : name == "texts"    ? Section::Texts
+                                      : Section::Unknown;
+      if (section_ == Section::Unknown) Fault("неизвестный раздел [" + Text(name) + "]");
+      if (section_ == Section::Contacts && !contactsGiven_) {
+        out_.description.contacts = {};
+        contactsGiven_ = true;
+      }
+    }
+  }
+
+  // A key met before in the section is a fault, but for the repeatable ones.
+  bool FirstTime(const Text& key) {
+    for (const Text& k : keys_)
+      if (k == key) return false;
+    keys_.push_back(key);
+    return true;
+  }
+
+  void Value(const Text& key, std::string_view value) {
+    if (section_ == Section::Unknown) return;
+    if (section_ == Section::None) return Fault("ключ " + Quoted(key) + " вне раздела");
+    const bool repeatable = section_ == Section::Contacts && (key == "email" || key == "phone");
+    if (!repeatable && !FirstTime(key)) return Fault("ключ " + Quoted(key) + " повторён");
+    switch (section_) {
+      case Section::Disc:
+        return DiscValue(key, value);
+      case Section::Contacts:
+        return ContactValue(key, value);
+      case Section::Texts:
+        for (const TextKey& k : kTextKeys)
+          if (k.key == key) return void(out_.description.uiTexts.*k.member = Text(value));
+        return UnknownKey(key);
+      case Section::Page:
+        return PageValue(key, value);
+      case Section::Item:
+        return ItemValue(key, value);
+      default:
+        return;
+    }
+  }
+
+  void UnknownKey(const Text& key) { Fault("неизвестный ключ " + Quoted(key)); }
+  void OutOfRange(std::string_view value, std::string_view allowed) {
+    Fault("значение " + Quoted(value) + " недопустимо: " + Text(allowed));
+  }
+
+  // A path of the disc into `to`; a fault when it is refused.
+  void Path(std::string_view value, Text& to) {
+    if (std::optional<Text> path = DiscRelativePath(value))
+      to = std::move(*path);
+    else
+      Fault("путь " + Quoted(value) + " не ведёт к файлу на диске");
+  }
+
+  void DiscValue(const Text& key, std::string_view value) {
+    DiscDescription& d = out_.description;
+    if (key == "title") {
+      d.title = Text(value);
+    } else if (key == "texts") {
+      const Text v = LowerAscii(value);
+      if (v == "cp1251")
+        d.texts = TextsEncoding::Cp1251;
+      else if (v == "utf-8")
+        d.texts = TextsEncoding::Utf8;
+      else
+        OutOfRange(value, "cp1251 или utf-8");
+    } else if (key == "player") {
+      Path(value, d.player);
+    } else if (key == "reader-installer") {
+      Path(value, d.readerInstaller);
+    } else {
+      UnknownKey(key);
+    }
+  }
+
+  void ContactValue(const Text& key, std::string_view value) {
+    DiscContacts& c = out_.description.contacts;
+    if (key == "email" || key == "phone") {
+      const bool email = key == "email";
+      int& count = email ? emails_ : phones_;
+      const int most = email ? static_cast<int>(c.emails.size()) : static_cast<int>(c.phones.size());
+      if (count >= most)
+        return Fault(email ? "больше трёх строк email" : "больше двух строк phone");
+      (email ? c.emails[count] : c.phones[count]) = Text(value);
+      ++count;
+      return;
+    }
+    for (const ContactKey& k : kContactKeys)
+      if (k.key == key) return void(c.*k.member = Text(value));
+    UnknownKey(key);
+  }
+
+  void PageValue(const Text& key, std::string_view value) {
+    if (key == "caption") {
+      page_->caption = Text(value);
+    } else if (key == "publications") {
+      Path(value, page_->publications);
+    } else if (key == "warning") {
+      page_->warning = Text(value);
+    } else if (key == "layout") {
+      const int layout = FindLayout(value);
+      if (layout < 0) return OutOfRange(value, "Present, Demo, Video или Gebit_Benutzt");
+      for (const DescribedPage& p : pages_)
+        if (p.layout == layout) return Fault("раскладка " + Quoted(value) + " уже занята");
+      page_->layout = layout;
+    } else {
+      UnknownKey(key);
+    }
+  }
+
+  void Picture(std::string_view value) {
+    if (!value.empty() && value.find_first_not_of("0123456789") == value.npos) {
+      const int number = value.size() > 2 ? 0 : std::stoi(Text(value));
+      if (number < 1 || number > 26) return OutOfRange(value, "номер от 1 до 26 или файл PNG");
+      item_->image = number - 1;
+      return;
+    }
+    if (!LowerAscii(value).ends_with(".png"))
+      return OutOfRange(value, "номер от 1 до 26 или файл PNG");
+    Path(value, item_->pictureFile);
+  }
+
+  void ItemValue(const Text& key, std::string_view value) {
+    if (key == "caption") return void(item_->caption = Text(value));
+    if (key == "picture") return Picture(value);
+    if (key == "description") return Path(value, item_->description);
+    for (std::size_t i = 0; i < std::size(kActionKeys); ++i) {
+      if (key != kActionKeys[i]) continue;
+      if (++actions_ > 1) return Fault("у пункта больше одного действия");
+      const auto action = static_cast<ItemAction>(i);
+      item_->action = action;
+      if (action == ItemAction::Notice) {
+        if (LowerAscii(value) != "yes") OutOfRange(value, "yes");
+      } else if (action == ItemAction::Web) {
+        WebAddress(value);
+      } else {
+        Path(value, item_->target);
+      }
+      return;
+    }
+    UnknownKey(key);
+  }
+
+  void WebAddress(std::string_view value) {
+    const Text lower = LowerAscii(value);
+    const std::size_t scheme = lower.starts_with("http://")    ? 7
+                               : lower.starts_with("https://") ? 8
+                                                               : 0;
+    bool plain = scheme > 0 && value.size() > scheme;
+    for (const char c : value) plain = plain && static_cast<unsigned char>(c) > ' ';
+    if (!plain) return OutOfRange(value, "адрес http:// или https://");
+    item_->target = Text(value);
+  }
+
+  void CloseItem() {
+    if (!item_) return;
+    DescribedItem item = std::move(*item_);
+    item_.reset();
+    if (itemBad_) return;
+    if (actions_ == 0) return AddFault(itemLine_, "у пункта нет действия");
+    if (item.caption.empty()) return AddFault(itemLine_, "у пункта нет подписи caption");
+    if (pageBad_) return;
+    const int most = LayoutOf(*page_).maxItems;
+    if (static_cast<int>(page_->items.size()) >= most)
+      return AddFault(itemLine_, "на странице больше " + std::to_string(most) + " пунктов");
+    page_->items.push_back(std::move(item));
+  }
+
+  void ClosePage() {
+    if (!page_) return;
+    DescribedPage page = std::move(*page_);
+    page_.reset();
+    if (pageBad_) return;
+    if (page.caption.empty()) return AddFault(pageLine_, "у страницы нет подписи caption");
+    if (static_cast<int>(pages_.size()) >= kMaxPages)
+      return AddFault(pageLine_, "больше " + std::to_string(kMaxPages) + " страниц");
+    if (page.IsPublications()) {
+      for (const DescribedPage& p : pages_)
+        if (p.IsPublications()) return AddFault(pageLine_, "вторая страница публикаций");
+    }
+    const std::string place = std::to_string(pages_.size() + 1);
+    const PageLayout layout = LayoutOf(page);
+    page.name = layout.name.empty() ? "Page" + place : Text(layout.name);
+    for (std::size_t i = 0; i < page.items.size(); ++i)
+      page.items[i].name = "Item" + place + "_" + std::to_string(i + 1);
+    pages_.push_back(std::move(page));
+  }
+
+  DescriptionReading& out_;
+  int line_ = 0;
+  Section section_ = Section::None;
+  std::vector<Text> keys_;
+  int emails_ = 0, phones_ = 0;
+  bool contactsGiven_ = false;
+  bool pagesGiven_ = false;
+  std::vector<DescribedPage> pages_;
+  std::optional<DescribedPage> page_;
+  bool pageBad_ = false;
+  int pageLine_ = 0;
+  std::optional<DescribedItem> item_;
+  bool itemBad_ = false;
+  int itemLine_ = 0;
+  int actions_ = 0;
+};
+
+}  // namespace
+
+DescriptionReading ReadDiscDescription(std::string_view bytes) {
+  DescriptionReading out{BuiltInDescription(), {}};
+  Parser parser(out);
+  if (bytes.size() > kMaxDescriptionBytes) {
+    parser.Fault("файл больше " + std::to_string(kMaxDescriptionBytes >> 20) + " МБ");
+    return out;
+  }
+  Text decoded;
+  if (bytes.starts_with("\xFF\xFE")) {
+    decoded = DecodeUtf16Le(bytes.substr(2));
+    bytes = decoded;
+  } else if (bytes.starts_with("\xFE\xFF")) {
+    parser.Fault("кодировка UTF-16 BE не читается: сохраните файл в UTF-8");
+    return out;
+  } else if (bytes.starts_with("\xEF\xBB\xBF")) {
+    bytes.remove_prefix(3);
+  }
+  int number = 0;
+  while (!bytes.empty() || number == 0) {
+    const std::size_t end = bytes.find('\n');
+    std::string_view line = bytes.substr(0, end);
+    bytes.remove_prefix(end == bytes.npos ? bytes.size() : end + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    parser.Line(++number, line);
+    if (end == std::string_view::npos) break;
+  }
+  parser.End();
+  return out;
+}
+
+std::optional<Text> DiscRelativePath(std::string_view path) {
+  if (path.empty() || path[0] == '\\' || path[0] == '/') return std::nullopt;
+  std::vector<std::string_view> parts;
+  while (!path.empty()) {
+    const std::size_t end = path.find_first_of("\\/");
+    const std::string_view part = path.substr(0, end);
+    path.remove_prefix(end == path.npos ? path.size() : end + 1);
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (parts.empty()) return std::nullopt;
+      parts.pop_back();
+      continue;
+    }
+    for (const char c : part)
+      if (static_cast<unsigned char>(c) < ' ' || Text("<>:\"|?*").find(c) != Text::npos)
+        return std::nullopt;
+    if (IsDeviceName(part)) return std::nullopt;
+    parts.push_back(part);
+  }
+  if (parts.empty()) return std::nullopt;
+  Text out;
+  for (const std::string_view part : parts) {
+    if (!out.empty()) out += '\\';
+    out += part;
+  }
+  return out;
+}
+
+Text DescriptionFaultMessage(const DescriptionReading& reading) {
+  const std::vector<DescriptionFault>& faults = reading.faults;
+  Text message = "Файл описания диска " + Text(kDescriptionFileName) + " прочитан не весь.\r\n";
+  if (!faults.empty()) {
+    const DescriptionFault& first = faults.front();
+    message += first.line > 0 ? "Строка " + std::to_string(first.line) + ": " + first.what
+                              : first.what;
+    message += ".\r\n";
+  }
+  message += "Ошибок в файле: " + std::to_string(reading.faultCount) +
+             ". Страницы и пункты с ошибками не показаны.";
+  return message;
+}
+
+}  // namespace demodisc
