@@ -34,7 +34,7 @@ void Application::CreateSecondaryForms() {
   StartupMark("photo window created");
   video_.CreateWindowed(main_.hwnd());
   StartupMark("video window created");
-  notice_.CreateWindowed(main_.hwnd());
+  notice_.CreateWindowed(main_.hwnd(), main_.description().uiTexts);
   StartupMark("notice window created");
 }
 

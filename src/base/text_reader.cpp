@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "base/cp1251.h"
 #include "base/errors.h"
@@ -18,6 +19,7 @@ void TextReader::Open(std::unique_ptr<ByteSource> source) {
   if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   pos_ = end_ = 0;
   ended_ = false;
+  atStart_ = true;
 }
 
 void TextReader::Close() {
@@ -53,7 +55,11 @@ Text TextReader::ReadLine() {
     const char* stop = buffer_.get() + end_;
     const char* special =
         std::find_if(start, stop, [](char c) { return c == '\r' || c == '\n' || c == kEndOfFile; });
-    AppendCp1251(std::string_view(start, static_cast<std::size_t>(special - start)), line);
+    const std::string_view run(start, static_cast<std::size_t>(special - start));
+    if (utf8_)
+      line += run;
+    else
+      AppendCp1251(run, line);
     pos_ += static_cast<std::size_t>(special - start);
     if (special == stop || *special == kEndOfFile) continue;
     ++pos_;
@@ -64,7 +70,17 @@ Text TextReader::ReadLine() {
       break;
     }
   }
+  if (std::exchange(atStart_, false) && utf8_ && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
   return line;
+}
+
+void ReadUpTo(ByteSource& source, std::size_t most, std::string& out) {
+  char buffer[16 * 1024];
+  while (out.size() < most) {
+    const std::size_t got = source.Read(buffer, std::min(sizeof buffer, most - out.size()));
+    if (got == 0) return;
+    out.append(buffer, got);
+  }
 }
 
 }  // namespace demodisc

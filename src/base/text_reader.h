@@ -24,6 +24,9 @@ class TextReader {
   TextReader() = default;
 
   void Open(std::unique_ptr<ByteSource> source);
+  // UTF-8 files: their bytes are taken as they are, and a byte-order mark
+  // that starts the file is dropped. cp1251 otherwise, from the next Open.
+  void SetUtf8(bool utf8) { utf8_ = utf8; }
   void Close();
   bool IsOpen() const { return source_ != nullptr; }
 
@@ -43,6 +46,12 @@ class TextReader {
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   bool ended_ = false;  // a 0x1A was met, or the source ran dry
+  bool utf8_ = false;
+  bool atStart_ = false;  // nothing read since Open
 };
+
+// Reads the source to its end, or to `most` bytes, appending to `out`. An
+// error goes on as the source raises it, with what came before it in `out`.
+void ReadUpTo(ByteSource& source, std::size_t most, std::string& out);
 
 }  // namespace demodisc

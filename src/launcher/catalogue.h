@@ -11,7 +11,8 @@
 
 namespace demodisc {
 
-enum class Category { Present, Demo, Video, User };
+// A catalogue page of the built-in catalogue, by its tab.
+enum class Category { Present = 0, Demo = 2, Video = 3, User = 4 };
 
 // What executing an action does.
 enum class Effect {

@@ -38,6 +38,7 @@ struct PageLayout {
   std::string_view name;       // the page's name: "Present", or empty for one by place
   std::string_view groupName;  // "BGrp_present"
   std::string_view memoName;   // "Mm_Hint"
+  std::string_view warningName;  // "Lab_AttentDemo"
   int groupMargin = 3;
   int memoHeight = 0;     // 0: the height the buttons leave
   int warningHeight = 0;  // the label over the buttons, when the page has a warning
@@ -66,41 +67,31 @@ struct DiscContacts {
 
 // Every other text the main and notice windows show.
 struct DiscTexts {
-  Text internetHeading = "Интернет:";
-  Text emailHeading = "E-mail:";
-  Text phoneHeading = "Телефоны:";
-  Text directorHeading = "Директор:";
-  Text postalPrefix = "Для корресп.:";
-  Text email2Note = "(стар.)";
-  Text phone1Note = "пр-во";
-  Text phone2Note = "дир.";
-  Text mobileNote = "моб.";
-  Text closeButton = "Закрыть";
-  Text readButton = "Читать ";
-  Text printButton = "Печатать контакт";
-  Text installLabel = "Инсталляция программ необходимых для правильной работы Demo-диска";
-  Text installButton = "Acrobat Reader";
-  Text noticeCaption = "Предупреждение !";
-  Text noticeBand = "Пункт не доступен";
-  Text noticeButton = "Выйти в Демо";
+  Text internetHeading, emailHeading, phoneHeading, directorHeading, postalPrefix;
+  Text email2Note, phone1Note, phone2Note, mobileNote;
+  Text closeButton, readButton, printButton, installLabel, installButton;
+  Text noticeCaption, noticeBand, noticeButton;
   friend bool operator==(const DiscTexts&, const DiscTexts&) = default;
 };
 
 // The encoding of the description files.
 enum class TextsEncoding { Cp1251, Utf8 };
 
+// Every value starts as the built-in catalogue gives it (built_in_catalogue.ini).
 struct DiscDescription {
-  Text title = "Демонстрационный диск \"Вортан-технологии\". 2008 г.";
+  Text title;
   TextsEncoding texts = TextsEncoding::Cp1251;
-  Text player = "LA20K\\LA.exe";
-  Text readerInstaller = "Acrobat Reader\\AdbeRdr812_ru_RU.exe";
+  Text player;
+  Text readerInstaller;
   DiscContacts contacts;
   DiscTexts uiTexts;
   std::vector<DescribedPage> pages;
   friend bool operator==(const DiscDescription&, const DiscDescription&) = default;
 };
 
-// The catalogue the program shows when the disc has no DemoDisc.ini.
+// The catalogue the program shows when the disc has no DemoDisc.ini: the
+// text of built_in_catalogue.ini, compiled in.
+extern const std::string_view kBuiltInCatalogue;
 const DiscDescription& BuiltInDescription();
 
 // The layouts of the four built-in catalogue pages: Present, Demo, Video,

@@ -341,7 +341,10 @@ class Parser {
     }
     const std::string place = std::to_string(pages_.size() + 1);
     const PageLayout layout = LayoutOf(page);
-    page.name = layout.name.empty() ? "Page" + place : Text(layout.name);
+    // The publication page, of which there is one, keeps its built-in name.
+    page.name = page.IsPublications() ? "Artikel"
+                : layout.name.empty() ? "Page" + place
+                                      : Text(layout.name);
     for (std::size_t i = 0; i < page.items.size(); ++i)
       page.items[i].name = "Item" + place + "_" + std::to_string(i + 1);
     pages_.push_back(std::move(page));
@@ -366,12 +369,13 @@ class Parser {
 
 }  // namespace
 
-DescriptionReading ReadDiscDescription(std::string_view bytes) {
-  DescriptionReading out{BuiltInDescription(), {}};
+namespace {
+
+void Read(std::string_view bytes, DescriptionReading& out) {
   Parser parser(out);
   if (bytes.size() > kMaxDescriptionBytes) {
     parser.Fault("файл больше " + std::to_string(kMaxDescriptionBytes >> 20) + " МБ");
-    return out;
+    return;
   }
   Text decoded;
   if (bytes.starts_with("\xFF\xFE")) {
@@ -379,7 +383,7 @@ DescriptionReading ReadDiscDescription(std::string_view bytes) {
     bytes = decoded;
   } else if (bytes.starts_with("\xFE\xFF")) {
     parser.Fault("кодировка UTF-16 BE не читается: сохраните файл в UTF-8");
-    return out;
+    return;
   } else if (bytes.starts_with("\xEF\xBB\xBF")) {
     bytes.remove_prefix(3);
   }
@@ -393,6 +397,14 @@ DescriptionReading ReadDiscDescription(std::string_view bytes) {
     if (end == std::string_view::npos) break;
   }
   parser.End();
+}
+
+}  // namespace
+
+DescriptionReading ReadDiscDescription(std::string_view bytes) {
+  DescriptionReading out;
+  Read(kBuiltInCatalogue, out);
+  Read(bytes, out);
   return out;
 }
 

@@ -34,19 +34,7 @@ struct ReaderCloser {
 
 }  // namespace
 
-HintPage HintPageOf(Category category) {
-  switch (category) {
-    case Category::Present:
-      return hpPresent;
-    case Category::Demo:
-      return hpDemo;
-    case Category::Video:
-      return hpVideo;
-    case Category::User:
-      return hpUser;
-  }
-  return hpPresent;
-}
+HintPage HintPageOf(Category category) { return static_cast<HintPage>(category); }
 
 std::span<const std::string_view> HintFiles(int page) {
   switch (page) {

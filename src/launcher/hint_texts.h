@@ -12,8 +12,14 @@
 
 namespace demodisc {
 
-// The page whose memo shows a description.
-enum HintPage { hpDemo = 0, hpPresent = 1, hpUser = 2, hpVideo = 3 };
+// The page whose memo shows a description: the built-in catalogue's page at
+// that tab, as Category names it too (tab 1 holds the publications).
+enum HintPage {
+  hpPresent = static_cast<int>(Category::Present),
+  hpDemo = static_cast<int>(Category::Demo),
+  hpVideo = static_cast<int>(Category::Video),
+  hpUser = static_cast<int>(Category::User),
+};
 
 // The page whose memo shows the descriptions of a category's items.
 HintPage HintPageOf(Category category);

@@ -10,6 +10,7 @@
 
 #include "base/text_reader.h"
 #include "launcher/catalogue.h"
+#include "launcher/disc_description.h"
 #include "launcher/disc_folders.h"
 #include "publications/publication_list.h"
 #include "ui/controls/button_group.h"
@@ -52,11 +53,14 @@ class MainForm : public Form {
   ~MainForm() override;
 
   // Creates the window hidden with all its controls; computes the disc
-  // folders from the current directory.
+  // folders from the current directory and reads the disc's description
+  // file there, telling of its faults in one message.
   void CreateWindowed(HWND applicationWindow, UiScale scale);
   void SetSecondaryForms(SecondaryForms forms) { secondary_ = std::move(forms); }
 
   const DiscFolders& folders() const { return folders_; }
+  // What the window shows: the disc's DemoDisc.ini, or the built-in catalogue.
+  const DiscDescription& description() const { return description_; }
 
   int CurrentPage() const;
 
@@ -68,7 +72,8 @@ class MainForm : public Form {
   // Act_v6_1, Act_HRV, Act_Vrtn_prof and Act_Cmpx_report: the notice window.
   void ShowNotice();
 
-  // Reads a description into its page's memo.
+  // Reads the description of button `index` of the catalogue page at tab
+  // `page` into the page's memo.
   void ShowHintText(int page, int index);
 
   // Shown by no control: the video and the photo windows, modally.
@@ -77,6 +82,8 @@ class MainForm : public Form {
 
  protected:
   void FormCreate();
+  // Reads DemoDisc.ini from the root, or keeps the built-in catalogue.
+  void ReadDescription();
   void CreateControls() override;
   void KeepControlState() override;
   std::shared_ptr<void> ReleaseControls() override;
@@ -89,12 +96,11 @@ class MainForm : public Form {
   // Layout.
   void BuildLayout();
   void BuildPages();
-  // The four catalogue pages, each with its buttons and memo, from
-  // CataloguePages; the publications page.
-  struct CataloguePage;
-  std::vector<CataloguePage> CataloguePages();
-  void BuildCataloguePage(const CataloguePage& page);
-  void BuildPublicationsPage();
+  // A catalogue page with its buttons and memo; the publications page.
+  struct CatalogueControls;
+  void BuildCataloguePage(int index);
+  std::vector<ButtonGroup::Item> CatalogueButtons(const DescribedPage& page);
+  void BuildPublicationsPage(Panel& page);
   void BuildControlPanel();
   // The contact panel's boxes, each with its controls, from ContactBoxes.
   struct ContactBox;
@@ -105,8 +111,11 @@ class MainForm : public Form {
   const SecondaryForms& Secondary();
 
   // Catalogue.
-  void ExecuteAction(const CatalogueAction& action);
+  void ExecuteItem(const DescribedItem& item);
   Memo* HintMemo(int page);
+  // The hot handlers of the built-in pages' groups, and of a page by rule.
+  void CatalogueHotButton(int page, int index);
+  int PageOfLayout(int layout) const;
   void BGrp_presentHotButton(int index);
   void ButGrp_demoHotButton(int index);
   void ButGrp_VideoHotButton(int index);
@@ -125,6 +134,8 @@ class MainForm : public Form {
   void BBtn_InstallAcrobatClick();
 
   DiscFolders folders_;
+  DiscDescription description_;
+  Text descriptionFaults_;  // the message at start, or empty
   SecondaryForms secondary_;
   TextReader reader_;                // the window's one text-file reader
   Text ReaderExePath;                // set by every successful look-up of the PDF reader

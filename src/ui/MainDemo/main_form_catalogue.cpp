@@ -1,8 +1,12 @@
-// The catalogue's item actions: presentations, demo programs, video clips
-// in the external player, and the notice window for items not on the disc.
-// What each starts comes from the catalogue's table of content (ActionContent),
-// which the disc check reads too.
+// The catalogue's item actions: presentations and demo programs run and
+// waited for, clips in the external player, documents and web addresses
+// opened without waiting, and the notice window for items not on the disc.
+#include <windows.h>
+#include <shellapi.h>
+
 #include <exception>
+
+#include "base/wide_win.h"
 
 #include "launcher/run_and_wait_win.h"
 #include "ui/MainDemo/main_form.h"
@@ -20,26 +24,48 @@ void RunContent(const Text& rootDir, const DiscFile& program) {
 
 // The external player on a clip; a player that cannot be started, or an
 // error on the way, shows the player's start-failure message.
-void RunPlayer(const Text& rootDir, const DiscFile& player, const DiscFile& clip) {
+void RunPlayerOn(const Text& player, const Text& clip) {
   bool started = false;
   try {
-    started = RunAndWait(DiscPath(rootDir, player), DiscPath(rootDir, clip), 1);
+    started = RunAndWait(player, clip, 1);
   } catch (const std::exception&) {
     started = false;
   }
   if (!started) ShowPlainMessage(kPlayerStartFailed);
 }
 
+void RunPlayer(const Text& rootDir, const DiscFile& player, const DiscFile& clip) {
+  RunPlayerOn(DiscPath(rootDir, player), DiscPath(rootDir, clip));
+}
+
+// A document or an address in the program Windows associates with it; one
+// that does not open says so.
+void OpenInShell(HWND owner, const Text& target, const Text& folder) {
+  const std::wstring file = Wide(target);
+  const std::wstring directory = Wide(folder);
+  const HINSTANCE result = ShellExecuteW(owner, L"open", file.c_str(), nullptr,
+                                         folder.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
+  if (reinterpret_cast<INT_PTR>(result) <= 32) ShowPlainMessage("Не удалось открыть " + target);
+}
+
 }  // namespace
 
-void MainForm::ExecuteAction(const CatalogueAction& action) {
-  if (action.effect == Effect::Notice) return ShowNotice();
-  const ActionContentFiles content = ActionContent(action);
-  if (!content.program) return;
-  if (content.clip)
-    RunPlayer(folders_.RootDir, *content.program, *content.clip);
-  else
-    RunContent(folders_.RootDir, *content.program);
+void MainForm::ExecuteItem(const DescribedItem& item) {
+  const Text& root = folders_.RootDir;
+  switch (item.action) {
+    case ItemAction::Run:
+      return void(RunAndWait(root + item.target, Text(), 1));
+    case ItemAction::Play:
+      return RunPlayerOn(root + description_.player, root + item.target);
+    case ItemAction::Notice:
+      return ShowNotice();
+    case ItemAction::Open: {
+      const Text path = root + item.target;
+      return OpenInShell(hwnd(), path, path.substr(0, path.rfind('\\') + 1));
+    }
+    case ItemAction::Web:
+      return OpenInShell(hwnd(), item.target, Text());
+  }
 }
 
 void MainForm::StartAllPresent(int index) {

@@ -1,6 +1,6 @@
 // The contact panel: the maker's address, internet, telephone and director
-// boxes over the slogan strip, from the table of their controls. The contact
-// values are placeholders.
+// boxes over the slogan strip, from the table of their controls. The values
+// and texts come from the disc's description.
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/MainDemo/main_form_controls.h"
@@ -35,7 +35,7 @@ LabelLook WrappedLook() {
 }
 
 // A contact line: Arial of 11 pixels, one line high at the top of its box.
-PanelControl Line(const UiScale& scale, Label& label, const char* text, std::string_view name,
+PanelControl Line(const UiScale& scale, Label& label, const Text& text, std::string_view name,
                   const LabelLook& look = ContactLook(), bool bold = false) {
   return {.label = &label,
           .args = {.text = text, .font = ScaledFont(Arial(11, bold), scale), .name = name},
@@ -54,21 +54,24 @@ struct MainForm::ContactBox {
 
 std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
   const UiScale scale = Scale();
+  const DiscContacts& c = description_.contacts;
+  const DiscTexts& t = description_.uiTexts;
   return {
       {ui_->Pan_AboutAdress,
        "Pan_AboutAdress",
-       {Line(scale, ui_->Lab_HMaker, "ООО «Пример-Медтехника»", "Lab_HMaker", MakerLook(), true),
+       {Line(scale, ui_->Lab_HMaker, c.company, "Lab_HMaker", MakerLook(), true),
         {.picture = &ui_->Image1,
          .args = {.bounds = {7, 29, 36, 36}, .name = "Image1"},
          .pictureId = IDB_MAGNIFIER},
         {.label = &ui_->Lab_adress,
          .args = {.bounds = {45, 35, 121, 28},
-                  .text = "ул. Вымышленная, д. 0, г. Нигдеград",
+                  .text = c.address,
                   .font = ScaledFont(Arial(11), scale),
                   .name = "Lab_adress"},
          .labelLook = ContactLook(NamedSystemColour(COLOR_WINDOWTEXT), TextAlign::Left, true)},
         {.label = &ui_->Lab_koresp,
-         .args = {.text = "Для корресп.: 000000, а/я 0, Нигдеград",
+         .args = {.text = c.postal.empty() || t.postalPrefix.empty() ? c.postal
+                                                                 : t.postalPrefix + " " + c.postal,
                   .font = ScaledFont(SansSerif(11), scale),
                   .name = "Lab_koresp"},
          .labelLook = WrappedLook(),
@@ -76,29 +79,29 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
        AlignLeft(213, 3)},
       {ui_->Pan_AboutInter,
        "Pan_AboutInter",
-       {Line(scale, ui_->Lab_HInter, "Интернет:", "Lab_HInter"),
-        Line(scale, ui_->Lab_www, "www.example.ru", "Lab_www", ContactLook(kRed, TextAlign::Right),
+       {Line(scale, ui_->Lab_HInter, t.internetHeading, "Lab_HInter"),
+        Line(scale, ui_->Lab_www, c.web, "Lab_www", ContactLook(kRed, TextAlign::Right),
              true),
-        Line(scale, ui_->Lab_HEmails, "E-mail:", "Lab_HEmails"),
-        Line(scale, ui_->Lab_email_1, "info@example.ru", "Lab_email_1"),
-        Line(scale, ui_->Lab_email_2, "old@example.ru (стар.)", "Lab_email_2"),
-        Line(scale, ui_->Lab_email_3, "demo@example.ru", "Lab_email_3")},
+        Line(scale, ui_->Lab_HEmails, t.emailHeading, "Lab_HEmails"),
+        Line(scale, ui_->Lab_email_1, c.emails[0], "Lab_email_1"),
+        Line(scale, ui_->Lab_email_2, WithNote(c.emails[1], t.email2Note), "Lab_email_2"),
+        Line(scale, ui_->Lab_email_3, c.emails[2], "Lab_email_3")},
        AlignLeft(122, 3)},
       {ui_->Pan_AboutPhone,
        "Pan_AboutPhone",
-       {Line(scale, ui_->Lab_HTel, "Телефоны:", "Lab_HTel"),
-        Line(scale, ui_->Lab_tel_1, "(000) 000-00-01 пр-во", "Lab_tel_1"),
-        Line(scale, ui_->Lab_tel_2, "(000) 000-00-02 дир.", "Lab_tel_2")},
+       {Line(scale, ui_->Lab_HTel, t.phoneHeading, "Lab_HTel"),
+        Line(scale, ui_->Lab_tel_1, WithNote(c.phones[0], t.phone1Note), "Lab_tel_1"),
+        Line(scale, ui_->Lab_tel_2, WithNote(c.phones[1], t.phone2Note), "Lab_tel_2")},
        AlignLeft(122, 3)},
       {ui_->Pan_AboutPers,
        "Pan_AboutPers",
-       {Line(scale, ui_->Lab_HPers, "Директор:", "Lab_HPers"),
-        Line(scale, ui_->Lab_Director, "Иванов Иван Иванович", "Lab_Director",
+       {Line(scale, ui_->Lab_HPers, t.directorHeading, "Lab_HPers"),
+        Line(scale, ui_->Lab_Director, c.director, "Lab_Director",
              ContactLook(kRed, TextAlign::Centre, true), true),
-        Line(scale, ui_->Lab_hendy, "+7 000 000-00-00 моб.", "Lab_hendy",
+        Line(scale, ui_->Lab_hendy, WithNote(c.mobile, t.mobileNote), "Lab_hendy",
              ContactLook(NamedSystemColour(COLOR_WINDOWTEXT), TextAlign::Right)),
         {.button = &ui_->BBtn_PrintContact,
-         .args = {.text = "Печатать контакт",
+         .args = {.text = t.printButton,
                   .font = ScaledFont(Arial(12, true), scale),
                   .name = "BBtn_PrintContact"},
          .buttonLook = {.pictureId = IDB_ENVELOPE,
@@ -130,8 +133,7 @@ void MainForm::BuildContactPanel() {
   slogan.textColour = kBlack;
   ui_->Pan_Slogan10.Create(
       {.parent = ui_->Pan_About.hwnd(),
-       .text = "Более 10-ти лет на рынке медицинского оборудования, программного "
-               "обеспечения и научных исследований ",
+       .text = description_.contacts.slogan,
        .font = ScaledFont(Arial(11, true), Scale()),
        .name = "Pan_Slogan10"},
       slogan);

@@ -1,33 +1,36 @@
 // The main window's controls, in the order of their creation.
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "ui/MainDemo/main_form.h"
 
 namespace demodisc {
+
+// A catalogue page's controls: the warning over the buttons (the demo
+// page's Lab_AttentDemo), the button group (BGrp_present, ButGrp_demo, ...)
+// and the description memo (Mm_Hint, Mm_Demo, ...).
+struct MainForm::CatalogueControls {
+  Label warning;
+  ButtonGroup group;
+  Memo memo;
+};
 
 struct MainForm::Controls {
   ImageList ImgLst_Demo;
 
   PageControl PgCtrl_disk;
-  Panel* Present = nullptr;
-  Panel* Artikel = nullptr;
-  Panel* Demo = nullptr;
-  Panel* Video = nullptr;
-  Panel* Gebit_Benutzt = nullptr;
+  // The pages in tab order, and for each catalogue page its controls (none
+  // for the publication page).
+  std::vector<Panel*> pages;
+  std::vector<std::unique_ptr<CatalogueControls>> catalogue;
 
-  ButtonGroup BGrp_present;
-  Memo Mm_Hint;
+  Panel* Artikel = nullptr;  // the publication page, when the disc has one
   StringGrid StrGrd_Bibl;
   Panel Pan_Publ;
   Memo Mm_artikel;
   PictureButton BBtn_ReadDoc;
-  Label Lab_AttentDemo;
-  ButtonGroup ButGrp_demo;
-  Memo Mm_Demo;
-  ButtonGroup ButGrp_Video;
-  Memo Mm_Video;
-  ButtonGroup But_Grp_user;
-  Memo Mm_use;
 
   Panel Pan_Ctrl;
   PictureButton BBtn_Close;

@@ -2,8 +2,10 @@
 // control panel on the right and the contact panel at the bottom. Controls
 // are created in tab order; their places come from their alignment.
 #include "base/startup_marks_win.h"
+#include <algorithm>
+#include <string>
+
 #include "launcher/hint_memos.h"
-#include "launcher/hint_texts.h"
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/MainDemo/main_form_controls.h"
@@ -11,6 +13,7 @@
 #include "ui/controls/alignment.h"
 #include "ui/controls/colours.h"
 #include "ui/controls/fonts.h"
+#include "ui/controls/disc_picture.h"
 
 namespace demodisc {
 
@@ -25,8 +28,6 @@ HFONT TabFont(const UiScale& scale) { return ScaledFont(Arial(11, true), scale);
 HFONT MemoFont(const UiScale& scale) {
   return ScaledFont(Arial(kHintMemoFontHeight, false, true), scale);
 }
-// A catalogue page's description memo.
-int MemoHeight(Category category) { return HintMemoHeight(HintPageOf(category)); }
 
 }  // namespace
 
@@ -55,110 +56,86 @@ void MainForm::BuildLayout() {
   // The window's client area may differ from its size at the scale (a
   // monitor's suggested rectangle): the pages take the page control's place.
   ui_->PgCtrl_disk.FitToPlace();
-  ui_->PgCtrl_disk.SetCurrent(kDemo);
+  // The third page, as the built-in demo page; the last of fewer.
+  ui_->PgCtrl_disk.SetCurrent(std::min<int>(kDemo, static_cast<int>(ui_->pages.size()) - 1));
 }
 
-struct MainForm::CataloguePage {
-  Panel& page;
-  std::vector<PanelControl> above;  // over the buttons
-  ButtonGroup& group;
-  std::string_view groupName;
-  Category category;
-  Memo& memo;  // under the buttons
-  std::string_view memoName;
-  void (MainForm::*hotHandler)(int);
-  int groupMargin;
-};
-
-std::vector<MainForm::CataloguePage> MainForm::CataloguePages() {
-  LabelLook attention;
-  attention.wordWrap = true;
-  attention.textColour = kRed;
-  attention.colour = NamedSystemColour(COLOR_INACTIVECAPTIONTEXT);
-  return {
-      {*ui_->Present,
-       {},
-       ui_->BGrp_present,
-       "BGrp_present",
-       Category::Present,
-       ui_->Mm_Hint,
-       "Mm_Hint",
-       &MainForm::BGrp_presentHotButton,
-       3},
-      {*ui_->Demo,
-       {{.label = &ui_->Lab_AttentDemo,
-         .args = {.text = "Внимание! В некотрых конфигурациях ОС Windows XP отдельные "
-                          "демострационные программы могут не запускаться вследствие того, что "
-                          "являются DOS-приложениями и управляют графикой на \"низком\" уровне.",
-                  .font = ScaledFont(Arial(12, true, true), Scale()),
-                  .name = "Lab_AttentDemo"},
-         .labelLook = attention,
-         .alignment = AlignTop(45)}},
-       ui_->ButGrp_demo,
-       "ButGrp_demo",
-       Category::Demo,
-       ui_->Mm_Demo,
-       "Mm_Demo",
-       &MainForm::ButGrp_demoHotButton,
-       3},
-      {*ui_->Video,
-       {},
-       ui_->ButGrp_Video,
-       "ButGrp_Video",
-       Category::Video,
-       ui_->Mm_Video,
-       "Mm_Video",
-       &MainForm::ButGrp_VideoHotButton,
-       0},
-      {*ui_->Gebit_Benutzt,
-       {},
-       ui_->But_Grp_user,
-       "But_Grp_user",
-       Category::User,
-       ui_->Mm_use,
-       "Mm_use",
-       &MainForm::But_Grp_userHotButton,
-       0},
-  };
-}
-
-void MainForm::BuildCataloguePage(const CataloguePage& spec) {
-  std::vector<PlacedChild> aligned = CreatePanelContent(spec.page, spec.above);
-  std::vector<ButtonGroup::Item> items;
-  for (const CatalogueItem& item : CatalogueItems(spec.category)) {
-    const CatalogueAction* action = FindAction(item.action);
+std::vector<ButtonGroup::Item> MainForm::CatalogueButtons(const DescribedPage& page) {
+  std::vector<ButtonGroup::Item> buttons;
+  for (const DescribedItem& item : page.items) {
     ButtonGroup::Item button;
-    button.caption = ShownCaption(item);
-    if (action) {
-      button.imageIndex = action->imageIndex;
-      button.onClick = [this, action] { ExecuteAction(*action); };
-    }
-    items.push_back(std::move(button));
+    button.caption = item.caption;
+    button.imageIndex = item.pictureFile.empty()
+                            ? item.image
+                            : AddDiscPicture(ui_->ImgLst_Demo, folders_.RootDir + item.pictureFile);
+    button.onClick = [this, &item] { ExecuteItem(item); };
+    buttons.push_back(std::move(button));
   }
-  spec.group.Create({.parent = spec.page.hwnd(), .font = TabFont(Scale()), .name = spec.groupName},
-                    &ui_->ImgLst_Demo, std::move(items));
-  spec.group.onHotButton = [this, hot = spec.hotHandler](int index) { (this->*hot)(index); };
-  spec.memo.Create({.parent = spec.page.hwnd(), .font = MemoFont(Scale()), .name = spec.memoName});
-  aligned.emplace_back(spec.memo.hwnd(), AlignBottom(MemoHeight(spec.category)));
-  aligned.emplace_back(spec.group.hwnd(), AlignFill(spec.groupMargin));
-  spec.page.AlignControls(std::move(aligned));
+  return buttons;
+}
+
+void MainForm::BuildCataloguePage(int index) {
+  const DescribedPage& page = description_.pages[static_cast<std::size_t>(index)];
+  Panel& panel = *ui_->pages[static_cast<std::size_t>(index)];
+  CatalogueControls& controls = *ui_->catalogue[static_cast<std::size_t>(index)];
+  const PageLayout layout = LayoutOf(page);
+  const std::string place = std::to_string(index + 1);
+  const auto named = [&](std::string_view name, const char* byPlace) {
+    return name.empty() ? byPlace + place : Text(name);
+  };
+  const Text groupName = named(layout.groupName, "BGrp_page");
+  const Text memoName = named(layout.memoName, "Mm_page");
+  const Text warningName = named(layout.warningName, "Lab_Attent");
+
+  std::vector<PanelControl> above;
+  if (layout.warningHeight > 0) {
+    LabelLook attention;
+    attention.wordWrap = true;
+    attention.textColour = kRed;
+    attention.colour = NamedSystemColour(COLOR_INACTIVECAPTIONTEXT);
+    above.push_back({.label = &controls.warning,
+                     .args = {.text = page.warning,
+                              .font = ScaledFont(Arial(12, true, true), Scale()),
+                              .name = warningName},
+                     .labelLook = attention,
+                     .alignment = AlignTop(layout.warningHeight)});
+  }
+  std::vector<PlacedChild> aligned = CreatePanelContent(panel, above);
+  controls.group.Create({.parent = panel.hwnd(), .font = TabFont(Scale()), .name = groupName},
+                        &ui_->ImgLst_Demo, CatalogueButtons(page));
+  // The built-in pages' groups call their own handlers; a page by rule the
+  // one of its place.
+  static constexpr void (MainForm::*kHandlers[])(int) = {
+      &MainForm::BGrp_presentHotButton, &MainForm::ButGrp_demoHotButton,
+      &MainForm::ButGrp_VideoHotButton, &MainForm::But_Grp_userHotButton};
+  if (page.layout >= 0)
+    controls.group.onHotButton = [this, hot = kHandlers[page.layout]](int i) { (this->*hot)(i); };
+  else
+    controls.group.onHotButton = [this, index](int i) { CatalogueHotButton(index, i); };
+  controls.memo.Create({.parent = panel.hwnd(), .font = MemoFont(Scale()), .name = memoName});
+  aligned.emplace_back(controls.memo.hwnd(), AlignBottom(MemoHeightOf(page)));
+  aligned.emplace_back(controls.group.hwnd(), AlignFill(layout.groupMargin));
+  panel.AlignControls(std::move(aligned));
 }
 
 void MainForm::BuildPages() {
-  // In the order of PageIndex.
-  Panel** const pages[] = {&ui_->Present, &ui_->Artikel, &ui_->Demo, &ui_->Video,
-                           &ui_->Gebit_Benutzt};
-  const auto discPages = DiscPages();
-  for (int index = kPresent; index <= kGebitBenutzt; ++index) {
-    const DiscPage& page = discPages[static_cast<std::size_t>(index)];
-    *pages[index] = &ui_->PgCtrl_disk.AddPage(Text(page.caption), index, page.name);
+  const auto& pages = description_.pages;
+  for (std::size_t index = 0; index < pages.size(); ++index) {
+    const DescribedPage& page = pages[index];
+    ui_->pages.push_back(
+        &ui_->PgCtrl_disk.AddPage(page.caption, static_cast<int>(index), page.name));
+    ui_->catalogue.push_back(page.IsPublications() ? nullptr
+                                                   : std::make_unique<CatalogueControls>());
   }
-  for (const CataloguePage& page : CataloguePages()) BuildCataloguePage(page);
-  BuildPublicationsPage();
+  for (std::size_t index = 0; index < pages.size(); ++index)
+    if (ui_->catalogue[index]) BuildCataloguePage(static_cast<int>(index));
+  for (std::size_t index = 0; index < pages.size(); ++index)
+    if (pages[index].IsPublications()) BuildPublicationsPage(*ui_->pages[index]);
   static_assert(kPageWidth == kClientWidth - kControlWidth - 2 * PageControl::kSideMargin);
 }
 
-void MainForm::BuildPublicationsPage() {
+void MainForm::BuildPublicationsPage(Panel& page) {
+  ui_->Artikel = &page;
   ui_->StrGrd_Bibl.Create(
       {.parent = ui_->Artikel->hwnd(), .font = PublicationGridFont(Scale()), .name = "StrGrd_Bibl"},
       PublicationGridLayout(Scale()));
@@ -170,7 +147,7 @@ void MainForm::BuildPublicationsPage() {
   ui_->Mm_artikel.Create(
       {.parent = ui_->Pan_Publ.hwnd(), .font = MemoFont(Scale()), .name = "Mm_artikel"});
   ui_->BBtn_ReadDoc.Create({.parent = ui_->Pan_Publ.hwnd(),
-                            .text = "Читать ",
+                            .text = description_.uiTexts.readButton,
                             .font = TabFont(Scale()),
                             .name = "BBtn_ReadDoc"},
                            {.pictureId = IDB_READ_DOC,
@@ -189,7 +166,7 @@ void MainForm::BuildControlPanel() {
 
   ui_->BBtn_Close.Create(
       {.parent = ui_->Pan_Ctrl.hwnd(),
-       .text = "Закрыть",
+       .text = description_.uiTexts.closeButton,
        .font = TabFont(Scale()),
        .name = "BBtn_Close"},
       {.pictureId = IDB_CLOSE, .pictureWidth = 22, .pictureHeight = 22, .side = PictureSide::Left});
@@ -201,13 +178,13 @@ void MainForm::BuildControlPanel() {
   install.colour = kMoneyGreen;
   ui_->Lab_HInstall.Create(
       {.parent = ui_->Pan_Ctrl.hwnd(),
-       .text = "Инсталляция программ необходимых для правильной работы Demo-диска",
+       .text = description_.uiTexts.installLabel,
        .font = WindowFont(Scale()),
        .name = "Lab_HInstall"},
       install);
 
   ui_->BBtn_InstallAcrobat.Create({.parent = ui_->Pan_Ctrl.hwnd(),
-                                   .text = "Acrobat Reader",
+                                   .text = description_.uiTexts.installButton,
                                    .font = TabFont(Scale()),
                                    .name = "BBtn_InstallAcrobat"},
                                   {.pictureId = IDB_READER,

@@ -9,7 +9,11 @@ namespace demodisc {
 
 void MainForm::PreparePublications() {
   PreparePublicationGrid(ui_->StrGrd_Bibl);
-  LoadPublicationList(folders_.PublicationDir, reader_, ui_->StrGrd_Bibl, publications_);
+  Text list;
+  for (const DescribedPage& page : description_.pages)
+    if (page.IsPublications()) list = page.publications.substr(page.publications.rfind('\\') + 1);
+  reader_.SetUtf8(false);
+  LoadPublicationList(folders_.PublicationDir, reader_, ui_->StrGrd_Bibl, publications_, list);
 }
 
 void MainForm::FreePublications() { publications_.FreeAll(); }
@@ -24,9 +28,12 @@ bool MainForm::StrGrd_BiblSelectCell(int, int row) {
 }
 
 void MainForm::BBtn_ReadDocClick() {
-  ReadPublication(folders_, ReaderExePath, publications_.At(ui_->StrGrd_Bibl.Row()));
+  ReadPublication(folders_, ReaderExePath, publications_.At(ui_->StrGrd_Bibl.Row()),
+                  description_.readerInstaller);
 }
 
-void MainForm::BBtn_InstallAcrobatClick() { InstallAcrobatReader(folders_); }
+void MainForm::BBtn_InstallAcrobatClick() {
+  InstallAcrobatReader(folders_, description_.readerInstaller);
+}
 
 }  // namespace demodisc

@@ -51,9 +51,9 @@ void PreparePublicationGrid(StringGrid& grid) {
 }
 
 void LoadPublicationList(const Text& publicationDir, TextReader& reader, StringGrid& grid,
-                         PublicationRecords& records) {
+                         PublicationRecords& records, std::string_view listFile) {
   Text path = publicationDir;
-  path.append(kPublicationListFile);
+  path.append(listFile);
   GridCells cells(grid);
   LoadPublications(reader, OpenFileForReading(path), cells, records);
 }

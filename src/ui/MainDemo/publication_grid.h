@@ -21,10 +21,11 @@ HFONT PublicationGridFont(const UiScale& scale);
 // header texts.
 void PreparePublicationGrid(StringGrid& grid);
 
-// Reads the list file of the Publication folder into the grid's rows; an
+// Reads the list file of the publications' folder into the grid's rows; an
 // input/output error goes out of here, with the rows filled so far kept.
 void LoadPublicationList(const Text& publicationDir, TextReader& reader, StringGrid& grid,
-                         PublicationRecords& records);
+                         PublicationRecords& records,
+                         std::string_view listFile = kPublicationListFile);
 
 // After the grid's standard painting: a data row with a record is filled in
 // the record's colour and its text written from the cell's top-left corner.

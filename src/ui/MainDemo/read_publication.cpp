@@ -31,9 +31,10 @@ void StartReaderProgram(Start start) {
 
 }  // namespace
 
-void ReadPublication(const DiscFolders& folders, Text& readerExePath, const TPubl* record) {
+void ReadPublication(const DiscFolders& folders, Text& readerExePath, const TPubl* record,
+                     const Text& installer) {
   if (!FindPdfReader(readerExePath)) {
-    if (AskWarningYesNo(kInstallQuestion)) InstallAcrobatReader(folders);
+    if (AskWarningYesNo(kInstallQuestion)) InstallAcrobatReader(folders, installer);
     return;
   }
   if (!record || record->DocFileName.empty()) return;
@@ -44,9 +45,9 @@ void ReadPublication(const DiscFolders& folders, Text& readerExePath, const TPub
   });
 }
 
-void InstallAcrobatReader(const DiscFolders& folders) {
+void InstallAcrobatReader(const DiscFolders& folders, const Text& installer) {
   StartReaderProgram([&] {
-    const Text program = Cut255(DiscPath(folders.RootDir, kReaderInstaller));
+    const Text program = Cut255(folders.RootDir + installer);
     return RunAndWait(program, Text(), SW_SHOWNORMAL);
   });
 }

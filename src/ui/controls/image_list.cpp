@@ -41,6 +41,10 @@ void ImageList::Load(HBITMAP bitmap, int width, int height) {
   }
 }
 
+int ImageList::Add(HBITMAP bitmap, COLORREF key) {
+  return list_ ? ImageList_AddMasked(list_, bitmap, key) : -1;
+}
+
 void ImageList::Draw(int index, HDC dc, int x, int y) const {
   if (list_ && index >= 0 && index < ImageList_GetImageCount(list_))
     ImageList_Draw(list_, index, dc, x, y, ILD_TRANSPARENT);

@@ -26,6 +26,10 @@ class ImageList {
   // The same from a bitmap the caller keeps; the system may turn its pixels
   // of the transparent colour black.
   void Load(HBITMAP bitmap, int width, int height);
+  // Adds a picture of the list's size whose pixels of colour `key` are
+  // transparent; its index, or -1.
+  int Add(HBITMAP bitmap, COLORREF key);
+
   HIMAGELIST handle() const { return list_; }
   int width() const { return width_; }
   int height() const { return height_; }

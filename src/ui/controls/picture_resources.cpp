@@ -28,6 +28,8 @@ UINT SetOffset(int percent) {
   return percent == 150 ? IDB_SET_150 : percent == 200 ? IDB_SET_200 : IDB_SET_100;
 }
 
+}  // namespace
+
 OwnedBitmap BitmapOf(const RgbImage& image) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -46,6 +48,8 @@ OwnedBitmap BitmapOf(const RgbImage& image) {
   GdiFlush();
   return bitmap;
 }
+
+namespace {
 
 std::optional<RgbImage> DecodeSet(UINT id, int percent) {
   return DecodePng(ResourceBytes(id + SetOffset(percent), RT_RCDATA));

@@ -8,9 +8,13 @@
 #include <windows.h>
 
 #include "control_rules/ui_scale.h"
+#include "pictures/rgb_image.h"
 #include "ui/gdi.h"
 
 namespace demodisc {
+
+// A 24-bit DIB section of the picture; empty when it cannot be made.
+OwnedBitmap BitmapOf(const RgbImage& image);
 
 // A picture's 96-dpi size, {0, 0} when it is missing or damaged.
 SIZE PictureResourceSize(UINT id);

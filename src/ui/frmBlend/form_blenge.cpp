@@ -13,13 +13,14 @@ constexpr wchar_t kClassName[] = L"TFormBlenge";
 constexpr int kBandHeight = 41;
 }  // namespace
 
-void FormBlenge::CreateWindowed(HWND mainWindow) {
+void FormBlenge::CreateWindowed(HWND mainWindow, const DiscTexts& texts) {
   mainWindow_ = mainWindow;
+  texts_ = texts;
   const UiScale scale = ScaleOf(mainWindow);
   CreateScaledForm({kClassName},
                    {.parent = mainWindow,
                     .bounds = {0, 0, kClientWidth, kClientHeight},
-                    .text = "Предупреждение !",
+                    .text = texts_.noticeCaption,
                     .font = ScaledFont({L"Tahoma", 11}, scale),
                     .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
                              WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
@@ -34,7 +35,7 @@ void FormBlenge::CreateControls() {
   up.textColour = kRed;
   ui_->Pan_Up.Create({.parent = hwnd(),
                       .bounds = Px(Bounds{0, 0, kClientWidth, kBandHeight}),
-                      .text = "Пункт не доступен",
+                      .text = texts_.noticeBand,
                       .font = ScaledFont({L"Arial", 21, true, true, ANSI_CHARSET}, Scale()),
                       .name = "Pan_Up"},
                      up);
@@ -52,7 +53,7 @@ void FormBlenge::CreateControls() {
 
   ui_->BBtn_Exit.Create({.parent = ui_->Pan_Btn.hwnd(),
                          .bounds = Px(Bounds{1, 1, kClientWidth - 2, kBandHeight - 2}),
-                         .text = "Выйти в Демо",
+                         .text = texts_.noticeButton,
                          .font = ScaledFont(Arial(16, true), Scale()),
                          .id = IDOK,
                          .name = "BBtn_Exit"},

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "launcher/disc_description.h"
 #include "ui/controls/panel.h"
 #include "ui/controls/picture.h"
 #include "ui/controls/picture_button.h"
@@ -15,8 +16,9 @@ class FormBlenge : public Form {
   static constexpr int kClientWidth = 273;
   static constexpr int kClientHeight = 352;
 
-  // Created hidden; its first showing centres it over the main window.
-  void CreateWindowed(HWND mainWindow);
+  // Created hidden with the disc's texts; its first showing centres it over
+  // the main window.
+  void CreateWindowed(HWND mainWindow, const DiscTexts& texts = BuiltInDescription().uiTexts);
 
  protected:
   void CreateControls() override;
@@ -29,6 +31,7 @@ class FormBlenge : public Form {
   void AlignControls();
 
   HWND mainWindow_ = nullptr;
+  DiscTexts texts_;
   // Made anew when the window is laid out at another scale.
   struct Controls {
     Panel Pan_Up;

@@ -21,8 +21,8 @@ TEST(MemoCapacity, TheFourDescriptionMemos) {
     EXPECT_EQ(memo.lines, r.lines);
     EXPECT_EQ(memo.charsPerLine, 89);
   }
-  EXPECT_EQ(HintMemoHeight(4), 0);
-  EXPECT_EQ(HintMemoCapacity(4).lines, 0);
+  EXPECT_EQ(HintMemoHeight(1), 0);  // the publications
+  EXPECT_EQ(HintMemoCapacity(5).lines, 0);
 }
 
 TEST(MemoCapacity, WrappedLinesBreakAtBlanksAndCutLongWords) {

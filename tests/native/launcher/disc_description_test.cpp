@@ -5,20 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "launcher/catalogue.h"
+#include "launcher/hint_memos.h"
+#include "launcher/hint_texts.h"
 
 namespace demodisc {
 namespace {
-
-std::string SampleFile() {
-  std::ifstream in(DEMODISC_SAMPLE_DIR "/DemoDisc.ini", std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 std::string Utf16Le(std::string_view utf8) {
   std::string out = "\xFF\xFE";
@@ -38,44 +31,60 @@ std::string WithCrLf(std::string_view text) {
   return out;
 }
 
-TEST(DiscDescription, BuiltInHoldsTheCatalogueAndTheSampleFileSpellsItOut) {
-  const DiscDescription& builtIn = BuiltInDescription();
-  ASSERT_EQ(builtIn.pages.size(), 5u);
-  int items = 0;
-  for (const DescribedPage& page : builtIn.pages) items += static_cast<int>(page.items.size());
-  EXPECT_EQ(items, 26);
-  EXPECT_EQ(builtIn.pages[1].publications, "Publication\\vortan_lit.txt");
-  // Presentation 9 serves the four applications after the first.
-  EXPECT_EQ(builtIn.pages[4].items[3].target, "Presentation\\play_in_work.bat");
-  EXPECT_EQ(builtIn.pages[3].items[0].action, ItemAction::Play);
-  EXPECT_EQ(builtIn.pages[3].items[0].target, "Video\\SpaceKL5_mjpeg.avi");
-  EXPECT_EQ(builtIn.pages[2].items[5].description, "Hints\\demo_ annot_report.txt");
-  EXPECT_EQ(builtIn.pages[2].items[2].action, ItemAction::Notice);
-  EXPECT_EQ(MemoHeightOf(builtIn.pages[0]), 94);
-  EXPECT_EQ(MemoHeightOf(builtIn.pages[4]), 118);
+// The built-in description's item as the catalogue's tables give it.
+DescribedItem FromTables(const CatalogueItem& item, std::string_view hintFile) {
+  DescribedItem out{.caption = ShownCaption(item), .description = "Hints\\" + Text(hintFile)};
+  const CatalogueAction* action = FindAction(item.action);
+  out.image = action->imageIndex;
+  const ActionContentFiles content = ActionContent(*action);
+  if (content.clip) {
+    out.action = ItemAction::Play;
+    out.target = DiscPath("", *content.clip);
+  } else if (content.program) {
+    out.action = ItemAction::Run;
+    out.target = DiscPath("", *content.program);
+  }
+  return out;
+}
 
-  const std::string sample = SampleFile();
-  ASSERT_FALSE(sample.empty());
-  for (const std::string& bytes : {sample, WithCrLf(sample), Utf16Le(sample), "\xEF\xBB\xBF" + sample}) {
-    const DescriptionReading read = ReadDiscDescription(bytes);
-    EXPECT_TRUE(read.faults.empty()) << read.faults.front().line << " " << read.faults.front().what;
-    ASSERT_EQ(read.description.pages.size(), builtIn.pages.size());
-    for (std::size_t p = 0; p < builtIn.pages.size(); ++p) {
-      const DescribedPage& got = read.description.pages[p];
-      const DescribedPage& want = builtIn.pages[p];
-      EXPECT_EQ(got.caption, want.caption);
-      EXPECT_EQ(got.layout, want.layout);
-      EXPECT_EQ(got.warning, want.warning);
-      ASSERT_EQ(got.items.size(), want.items.size()) << p;
-      for (std::size_t i = 0; i < want.items.size(); ++i) {
-        DescribedItem item = got.items[i];
-        item.name = want.items[i].name;  // file-made items are named by their place
-        EXPECT_EQ(item, want.items[i]) << p << " " << i;
-      }
+TEST(DiscDescription, TheBuiltInOneIsTheCatalogueOfTheTables) {
+  const DescriptionReading read = ReadDiscDescription({});
+  ASSERT_TRUE(read.faults.empty()) << read.faults.front().line << " " << read.faults.front().what;
+  const DiscDescription& builtIn = read.description;
+  EXPECT_EQ(builtIn.title, "Демонстрационный диск \"Вортан-технологии\". 2008 г.");
+  EXPECT_EQ(builtIn.player, DiscPath("", kVideoPlayer));
+  EXPECT_EQ(builtIn.contacts.slogan.back(), ' ');  // quoted: its blank kept
+  EXPECT_EQ(builtIn.uiTexts.readButton, "Читать ");
+  ASSERT_EQ(builtIn.pages.size(), DiscPages().size());
+  for (std::size_t p = 0; p < DiscPages().size(); ++p) {
+    const DiscPage& table = DiscPages()[p];
+    const DescribedPage& page = builtIn.pages[p];
+    EXPECT_EQ(page.caption, table.caption);
+    EXPECT_EQ(page.name, table.name);
+    if (!table.category) {
+      EXPECT_EQ(page.publications, "Publication\\vortan_lit.txt");
+      continue;
     }
-    EXPECT_EQ(read.description.contacts, builtIn.contacts);
-    EXPECT_EQ(read.description.uiTexts, builtIn.uiTexts);
-    EXPECT_EQ(read.description.title, builtIn.title);
+    EXPECT_EQ(static_cast<int>(*table.category), static_cast<int>(p));
+    EXPECT_EQ(MemoHeightOf(page), HintMemoHeight(HintPageOf(*table.category)));
+    EXPECT_EQ(page.warning.empty(), *table.category != Category::Demo);
+    const auto items = CatalogueItems(*table.category);
+    const auto files = HintFiles(HintPageOf(*table.category));
+    ASSERT_EQ(page.items.size(), items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      DescribedItem want = FromTables(items[i], files[i]);
+      want.name = page.items[i].name;
+      EXPECT_EQ(page.items[i], want) << p << " " << i;
+    }
+  }
+}
+
+TEST(DiscDescription, TheBuiltInTextReadsAlikeInEveryEncoding) {
+  const std::string text(kBuiltInCatalogue);
+  for (const std::string& bytes : {WithCrLf(text), Utf16Le(text), "\xEF\xBB\xBF" + text}) {
+    const DescriptionReading read = ReadDiscDescription(bytes);
+    EXPECT_TRUE(read.faults.empty());
+    EXPECT_EQ(read.description, BuiltInDescription());
   }
 }
 

@@ -29,7 +29,8 @@ TEST(HintFiles, NoFileForAnIndexOrPageOutsideTheTables) {
   EXPECT_EQ(HintFilePath("X\\", hpPresent, -1), std::nullopt);
   EXPECT_EQ(HintFilePath("X\\", hpPresent, 8), std::nullopt);
   EXPECT_EQ(HintFilePath("X\\", hpUser, 5), std::nullopt);
-  EXPECT_EQ(HintFilePath("X\\", 4, 0), std::nullopt);
+  EXPECT_EQ(HintFilePath("X\\", 1, 0), std::nullopt);  // the publications
+  EXPECT_EQ(HintFilePath("X\\", 5, 0), std::nullopt);
   EXPECT_EQ(HintFilePath("X\\", -1, 0), std::nullopt);
 }
 
