@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::array<std::uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr int kMaxSide = 4096;
-constexpr int kBytesPerPixel = 3;
 // Deflate writes at most 258 bytes for every two bits it reads: a stream
 // shorter than this share of the image it should inflate to is short, and
 // is refused before the image is allocated.
@@ -54,30 +53,37 @@ class ChunkReader {
   std::span<const std::uint8_t> rest_;
 };
 
+// Samples per pixel by colour type: grey, none, RGB, a palette index, grey
+// and alpha, none, RGB and alpha.
+constexpr std::uint8_t kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
+// The bit depths each colour type allows, bit d set for depth d; none for
+// the two types PNG does not have.
+constexpr std::uint32_t kDepths[7] = {0x10116, 0, 0x10100, 0x116, 0x10100, 0, 0x10100};
+
 struct Header {
   int width = 0;
   int height = 0;
+  int depth = 0;  // bits per sample
+  int colourType = 0;
+  int channels = 0;  // samples per pixel
+  bool interlaced = false;
 };
 
-// The image header, when it describes the one kind of image read here.
 std::optional<Header> ReadHeader(const Chunk& chunk) {
   if (chunk.type != "IHDR" || chunk.data.size() != 13) return std::nullopt;
   const std::uint8_t* d = chunk.data.data();
   const std::uint32_t width = ReadBigEndian(d);
   const std::uint32_t height = ReadBigEndian(d + 4);
   if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide) return std::nullopt;
-  constexpr std::uint8_t kBitDepth = 8, kTrueColour = 2;
-  // Bit depth, colour type, compression, filter method, interlace.
-  if (d[8] != kBitDepth || d[9] != kTrueColour || d[10] != 0 || d[11] != 0 || d[12] != 0) {
+  const int depth = d[8], type = d[9];
+  // Then compression and filter method, of which there is only 0, and the
+  // interlace: none or Adam7.
+  if (type > 6 || depth > 16 || (kDepths[type] >> depth & 1) == 0 || d[10] != 0 || d[11] != 0 ||
+      d[12] > 1) {
     return std::nullopt;
   }
-  return Header{static_cast<int>(width), static_cast<int>(height)};
-}
-
-// A chunk that a reader may pass over: the first letter of its type is
-// lower case. Of the critical ones, only the suggested palette is.
-bool MayBeSkipped(const Chunk& chunk) {
-  return (chunk.type[0] & 0x20) != 0 || chunk.type == "PLTE";
+  return Header{
+      static_cast<int>(width), static_cast<int>(height), depth, type, kChannels[type], d[12] == 1};
 }
 
 // Inflates the image stream to exactly `size` bytes, the whole stream and
@@ -106,18 +112,18 @@ std::uint8_t Paeth(int left, int up, int upLeft) {
 }
 
 // Undoes the row filters in place: each row is its filter byte and then
-// `stride` bytes. False for an unknown filter.
-bool Unfilter(std::vector<std::uint8_t>& rows, std::size_t stride, int height) {
-  const std::vector<std::uint8_t> zeros(stride, 0);
-  const std::uint8_t* prior = zeros.data();
+// `stride` bytes, a byte's neighbour on the left `bpp` bytes before it (one
+// for pixels smaller than a byte). False for an unknown filter.
+bool Unfilter(std::uint8_t* rows, std::size_t stride, int height, std::size_t bpp) {
+  const std::uint8_t* prior = nullptr;  // above the first row, zeros
   for (int y = 0; y < height; ++y) {
-    std::uint8_t* const line = rows.data() + y * (stride + 1);
+    std::uint8_t* const line = rows + y * (stride + 1);
     const std::uint8_t filter = line[0];
     std::uint8_t* const row = line + 1;
     for (std::size_t i = 0; i < stride; ++i) {
-      const int left = i >= kBytesPerPixel ? row[i - kBytesPerPixel] : 0;
-      const int up = prior[i];
-      const int upLeft = i >= kBytesPerPixel ? prior[i - kBytesPerPixel] : 0;
+      const int left = i >= bpp ? row[i - bpp] : 0;
+      const int up = prior ? prior[i] : 0;
+      const int upLeft = prior && i >= bpp ? prior[i - bpp] : 0;
       int predicted = 0;
       switch (filter) {
         case 0:
@@ -144,6 +150,38 @@ bool Unfilter(std::vector<std::uint8_t>& rows, std::size_t stride, int height) {
   return true;
 }
 
+// Sample `index` of a row of samples `depth` bits each, packed from the
+// high bits of each byte down.
+unsigned Sample(const std::uint8_t* row, std::size_t index, int depth) {
+  if (depth == 8) return row[index];
+  if (depth == 16) return row[index * 2] << 8 | row[index * 2 + 1];
+  const std::size_t bit = index * depth;
+  return row[bit / 8] >> (8 - depth - bit % 8) & ((1u << depth) - 1);
+}
+
+// Where the passes of an image put their pixels: first column and row, and
+// the steps from a column and a row to the next. The first is the whole of
+// an image that is not interlaced, the seven others are Adam7's.
+constexpr std::uint8_t kPasses[8][4] = {{0, 0, 1, 1}, {0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8},
+                                        {2, 0, 4, 4}, {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+
+// How many of first, first + step, ... come before `side`.
+int Count(int side, int first, int step) {
+  return side > first ? (side - first + step - 1) / step : 0;
+}
+
+struct Pass {
+  int columns = 0;
+  int rows = 0;  // none when there are no columns: an empty pass has no filter bytes either
+  std::size_t stride = 0;  // bytes of a row after its filter byte
+};
+
+Pass PassOf(const Header& h, const std::uint8_t* pass) {
+  const int columns = Count(h.width, pass[0], pass[2]);
+  const std::size_t bits = static_cast<std::size_t>(columns) * h.channels * h.depth;
+  return {columns, columns ? Count(h.height, pass[1], pass[3]) : 0, (bits + 7) / 8};
+}
+
 // The signature and the image header, leaving `chunks` after the header.
 std::optional<Header> ReadStart(std::span<const std::uint8_t> file, ChunkReader& chunks) {
   if (file.size() < kSignature.size() ||
@@ -165,13 +203,15 @@ std::optional<PngSize> ReadPngSize(std::span<const std::uint8_t> file) {
   return PngSize{header->width, header->height};
 }
 
-std::optional<RgbImage> DecodePng(std::span<const std::uint8_t> file) {
+std::optional<RgbaImage> DecodePngRgba(std::span<const std::uint8_t> file) {
   ChunkReader chunks({});
   const std::optional<Header> header = ReadStart(file, chunks);
   if (!header) return std::nullopt;
+  const Header& h = *header;
 
   // The image stream: the IDAT chunks' data, which follow one another.
   std::vector<std::uint8_t> stream;
+  std::span<const std::uint8_t> palette, alphas;  // PLTE's and tRNS's data
   enum class Idat { kNotYet, kReading, kDone } idat = Idat::kNotYet;
   for (;;) {
     const std::optional<Chunk> chunk = chunks.Next();
@@ -183,27 +223,79 @@ std::optional<RgbImage> DecodePng(std::span<const std::uint8_t> file) {
       stream.insert(stream.end(), chunk->data.begin(), chunk->data.end());
       continue;
     }
-    if (!MayBeSkipped(*chunk)) return std::nullopt;
+    if (chunk->type == "PLTE") {
+      palette = chunk->data;
+      if (palette.empty() || palette.size() > 3 * 256 || palette.size() % 3 != 0) {
+        return std::nullopt;
+      }
+    } else if (chunk->type == "tRNS") {
+      alphas = chunk->data;
+    } else if ((chunk->type[0] & 0x20) == 0) {
+      return std::nullopt;  // a critical chunk not known here
+    }
     if (idat == Idat::kReading) idat = Idat::kDone;
   }
 
-  const std::size_t stride = static_cast<std::size_t>(header->width) * kBytesPerPixel;
-  std::optional<std::vector<std::uint8_t>> rows =
-      Inflate(stream, (stride + 1) * static_cast<std::size_t>(header->height));
-  if (!rows || !Unfilter(*rows, stride, header->height)) return std::nullopt;
+  const int begin = h.interlaced ? 1 : 0, end = h.interlaced ? 8 : 1;
+  std::size_t size = 0;
+  for (int p = begin; p < end; ++p) {
+    const Pass pass = PassOf(h, kPasses[p]);
+    size += pass.rows * (pass.stride + 1);
+  }
+  std::optional<std::vector<std::uint8_t>> rows = Inflate(stream, size);
+  if (!rows) return std::nullopt;
 
-  RgbImage image{header->width, header->height, {}};
-  image.bgr.resize(stride * header->height);
-  for (int y = 0; y < header->height; ++y) {
-    const std::uint8_t* rgb = rows->data() + y * (stride + 1) + 1;
-    std::uint8_t* bgr = image.bgr.data() + y * stride;
-    for (std::size_t i = 0; i < stride; i += kBytesPerPixel) {
-      bgr[i] = rgb[i + 2];
-      bgr[i + 1] = rgb[i + 1];
-      bgr[i + 2] = rgb[i];
+  RgbaImage image{h.width, h.height,
+                  std::vector<std::uint8_t>(std::size_t{4} * h.width * h.height)};
+  const std::size_t bpp = std::max(1, h.channels * h.depth / 8);
+  // Samples to 8 bits: 16 keep their high byte, those under 8 are spread
+  // over 0 to 255.
+  const unsigned shift = h.depth == 16 ? 8 : 0;
+  const unsigned scale = h.depth >= 8 ? 1 : 255 / ((1u << h.depth) - 1);
+  // Of grey and RGB, tRNS gives the one colour that is transparent, a
+  // 16-bit sample a channel, compared before the samples are reduced.
+  const bool keyed = (h.colourType & 5) == 0 && alphas.size() == 2u * h.channels;
+  const int channels = h.channels, depth = h.depth, type = h.colourType;
+  std::uint8_t* line = rows->data();
+  for (int p = begin; p < end; ++p) {
+    const std::uint8_t* const at = kPasses[p];
+    const Pass pass = PassOf(h, at);
+    if (!Unfilter(line, pass.stride, pass.rows, bpp)) return std::nullopt;
+    for (int y = 0; y < pass.rows; ++y, line += pass.stride + 1) {
+      std::uint8_t* const start =
+          &image.rgba[(static_cast<std::size_t>(at[1] + y * at[3]) * h.width + at[0]) * 4];
+      for (int x = 0; x < pass.columns; ++x) {
+        std::uint8_t* const out = start + x * at[2] * 4;
+        unsigned samples[4] = {};
+        bool transparent = keyed;
+        for (int c = 0; c < channels; ++c) {
+          samples[c] = Sample(line + 1, static_cast<std::size_t>(x) * channels + c, depth);
+          transparent = transparent && samples[c] == Sample(alphas.data(), c, 16);
+        }
+        if (type == 3) {
+          const unsigned index = samples[0];
+          // Also when there is no palette, which this type needs.
+          if (index >= palette.size() / 3) return std::nullopt;
+          std::copy_n(&palette[index * 3], 3, out);
+          out[3] = index < alphas.size() ? alphas[index] : 255;
+          continue;
+        }
+        for (int c = 0; c < 4; ++c) {
+          // Grey is the first sample, alpha the last.
+          const unsigned sample = c == 3 ? samples[channels - 1] : samples[type & 2 ? c : 0];
+          out[c] = static_cast<std::uint8_t>(sample * scale >> shift);
+        }
+        if ((type & 4) == 0) out[3] = transparent ? 0 : 255;
+      }
     }
   }
   return image;
+}
+
+std::optional<RgbImage> DecodePng(std::span<const std::uint8_t> file) {
+  const std::optional<RgbaImage> image = DecodePngRgba(file);
+  if (!image) return std::nullopt;
+  return BlendOnto(*image, Bgr{});
 }
 
 }  // namespace demodisc

@@ -1,7 +1,11 @@
-// The PNG reader on files written here, filter by filter, on damaged ones,
-// and on the pictures the program carries.
+// The PNG reader on files written here, filter by filter and kind by kind
+// (colour type, bit depth, transparency, interlace), on damaged ones, and on
+// the pictures the program carries; the laying of transparent pictures on a
+// background.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,6 +24,7 @@ using testing::IhdrChunk;
 using testing::PngChunk;
 using testing::PngFile;
 using testing::PngHeader;
+using testing::PngOf;
 using testing::RgbPng;
 
 // Pixels that differ from their neighbours in every channel, with bytes that
@@ -180,26 +185,6 @@ const DamageCase kDamage[] = {
     {"Empty", [](const Parts&) { return Bytes{}; }},
     {"SignatureOnly", [](const Parts&) { return PngFile({}); }},
     {"NoSignature", [](const Parts& p) { return Bytes(p.file.begin() + 8, p.file.end()); }},
-    {"ColourTypeRgba",
-     [](const Parts& p) {
-       return WithHeader(p, {3, 2, 8, 6});
-     }},
-    {"ColourTypeGrey",
-     [](const Parts& p) {
-       return WithHeader(p, {3, 2, 8, 0});
-     }},
-    {"ColourTypePalette",
-     [](const Parts& p) {
-       return WithHeader(p, {3, 2, 8, 3});
-     }},
-    {"BitDepth16",
-     [](const Parts& p) {
-       return WithHeader(p, {3, 2, 16});
-     }},
-    {"BitDepth4",
-     [](const Parts& p) {
-       return WithHeader(p, {3, 2, 4});
-     }},
     {"Compression1",
      [](const Parts& p) {
        return WithHeader(p, {3, 2, 8, 2, 1});
@@ -207,10 +192,6 @@ const DamageCase kDamage[] = {
     {"FilterMethod1",
      [](const Parts& p) {
        return WithHeader(p, {3, 2, 8, 2, 0, 1});
-     }},
-    {"Interlaced",
-     [](const Parts& p) {
-       return WithHeader(p, {3, 2, 8, 2, 0, 0, 1});
      }},
     {"Width0",
      [](const Parts& p) {
@@ -328,6 +309,332 @@ TEST_P(PngDamage, IsNoPicture) {
 
 INSTANTIATE_TEST_SUITE_P(Files, PngDamage, ::testing::ValuesIn(kDamage),
                          [](const auto& info) { return std::string(info.param.name); });
+
+using Rgba = std::array<std::uint8_t, 4>;
+
+// A stored pixel, its samples as the file holds them, and what it reads as.
+struct Pixel {
+  std::vector<std::uint16_t> samples;
+  Rgba read;
+};
+
+struct KindCase {
+  const char* name;
+  std::uint8_t colourType;
+  std::uint8_t bitDepth;
+  std::vector<Pixel> pixels;
+  Bytes plte = {};
+  Bytes trns = {};
+};
+
+// A palette of that many entries: entry i is (i, 16 i modulo 256, 255 - i).
+Bytes Palette(int entries) {
+  Bytes plte;
+  for (int i = 0; i < entries; ++i) {
+    plte.insert(plte.end(), {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(16 * i),
+                             static_cast<std::uint8_t>(255 - i)});
+  }
+  return plte;
+}
+
+const KindCase kKinds[] = {
+    {"Grey1", 0, 1, {{{0}, {0, 0, 0, 255}}, {{1}, {255, 255, 255, 255}}}},
+    {"Grey2",
+     0,
+     2,
+     {{{0}, {0, 0, 0, 255}},
+      {{1}, {85, 85, 85, 255}},
+      {{2}, {170, 170, 170, 255}},
+      {{3}, {255, 255, 255, 255}}}},
+    {"Grey4",
+     0,
+     4,
+     {{{0}, {0, 0, 0, 255}},
+      {{5}, {85, 85, 85, 255}},
+      {{9}, {153, 153, 153, 255}},
+      {{15}, {255, 255, 255, 255}}}},
+    {"Grey8",
+     0,
+     8,
+     {{{0}, {0, 0, 0, 255}}, {{18}, {18, 18, 18, 255}}, {{255}, {255, 255, 255, 255}}}},
+    {"Grey16",
+     0,
+     16,
+     {{{0x0000}, {0, 0, 0, 255}},
+      {{0x12FF}, {0x12, 0x12, 0x12, 255}},
+      {{0xABCD}, {0xAB, 0xAB, 0xAB, 255}},
+      {{0xFFFF}, {255, 255, 255, 255}}}},
+    {"Grey1Keyed", 0, 1, {{{0}, {0, 0, 0, 255}}, {{1}, {255, 255, 255, 0}}}, {}, {0, 1}},
+    {"Grey2Keyed",
+     0,
+     2,
+     {{{1}, {85, 85, 85, 255}}, {{2}, {170, 170, 170, 0}}, {{3}, {255, 255, 255, 255}}},
+     {},
+     {0, 2}},
+    {"Grey8Keyed", 0, 8, {{{18}, {18, 18, 18, 0}}, {{19}, {19, 19, 19, 255}}}, {}, {0, 18}},
+    // The key is compared at 16 bits: 0x1235 is not the transparent 0x1234.
+    {"Grey16Keyed",
+     0,
+     16,
+     {{{0x1234}, {0x12, 0x12, 0x12, 0}},
+      {{0x1235}, {0x12, 0x12, 0x12, 255}},
+      {{0x3412}, {0x34, 0x34, 0x34, 255}}},
+     {},
+     {0x12, 0x34}},
+    {"Rgb8",
+     2,
+     8,
+     {{{1, 2, 3}, {1, 2, 3, 255}},
+      {{255, 0, 128}, {255, 0, 128, 255}},
+      {{0, 0, 0}, {0, 0, 0, 255}}}},
+    {"Rgb16",
+     2,
+     16,
+     {{{0x0102, 0x0304, 0xFF00}, {1, 3, 255, 255}},
+      {{0x00FF, 0x8080, 0x7F7F}, {0, 128, 127, 255}}}},
+    {"Rgb8Keyed",
+     2,
+     8,
+     {{{10, 20, 30}, {10, 20, 30, 0}},
+      {{10, 20, 31}, {10, 20, 31, 255}},
+      {{30, 20, 10}, {30, 20, 10, 255}}},
+     {},
+     {0, 10, 0, 20, 0, 30}},
+    {"Rgb16Keyed",
+     2,
+     16,
+     {{{0x0102, 0x0304, 0x0506}, {1, 3, 5, 0}}, {{0x0102, 0x0304, 0x0507}, {1, 3, 5, 255}}},
+     {},
+     {0x01, 0x02, 0x03, 0x04, 0x05, 0x06}},
+    {"Palette1", 3, 1, {{{0}, {0, 0, 255, 255}}, {{1}, {1, 16, 254, 255}}}, Palette(2)},
+    {"Palette2",
+     3,
+     2,
+     {{{0}, {0, 0, 255, 255}}, {{2}, {2, 32, 253, 255}}, {{3}, {3, 48, 252, 255}}},
+     Palette(4)},
+    // Fewer entries than the depth could index.
+    {"Palette4", 3, 4, {{{0}, {0, 0, 255, 255}}, {{9}, {9, 144, 246, 255}}}, Palette(10)},
+    {"Palette8",
+     3,
+     8,
+     {{{0}, {0, 0, 255, 255}}, {{15}, {15, 240, 240, 255}}, {{199}, {199, 112, 56, 255}}},
+     Palette(200)},
+    // The alphas of the first entries only: the others are opaque.
+    {"Palette4Alphas",
+     3,
+     4,
+     {{{0}, {0, 0, 255, 0}}, {{1}, {1, 16, 254, 128}}, {{2}, {2, 32, 253, 255}}},
+     Palette(3),
+     {0, 128}},
+    {"Palette8Alphas",
+     3,
+     8,
+     {{{0}, {0, 0, 255, 7}}, {{2}, {2, 32, 253, 9}}, {{255}, {255, 240, 0, 255}}},
+     Palette(256),
+     {7, 8, 9}},
+    {"GreyAlpha8",
+     4,
+     8,
+     {{{10, 0}, {10, 10, 10, 0}},
+      {{200, 128}, {200, 200, 200, 128}},
+      {{255, 255}, {255, 255, 255, 255}}}},
+    {"GreyAlpha16",
+     4,
+     16,
+     {{{0x1234, 0xFF00}, {0x12, 0x12, 0x12, 0xFF}}, {{0xFFFF, 0x00FF}, {255, 255, 255, 0}}}},
+    {"Rgba8",
+     6,
+     8,
+     {{{1, 2, 3, 4}, {1, 2, 3, 4}},
+      {{255, 255, 255, 0}, {255, 255, 255, 0}},
+      {{9, 8, 7, 255}, {9, 8, 7, 255}}}},
+    {"Rgba16",
+     6,
+     16,
+     {{{0x0100, 0x02FF, 0x0380, 0x8000}, {1, 2, 3, 128}},
+      {{0xFFFF, 0x0000, 0x1111, 0x00FF}, {255, 0, 0x11, 0}}}},
+};
+
+class PngKinds : public ::testing::TestWithParam<KindCase> {};
+
+// Each size puts the kind's pixels around in a pattern, not interlaced and
+// interlaced, with every filter in turn: passes left empty, rows that end
+// inside a byte, and the Sub and Paeth filters across whole pixels.
+TEST_P(PngKinds, ReadAsTheirColoursAndAlpha) {
+  const KindCase& kind = GetParam();
+  const int filters[] = {0, 1, 2, 3, 4, 4, 1};
+  for (const auto& [width, height] : {std::pair{1, 1}, {5, 3}, {3, 9}, {13, 11}, {32, 32}}) {
+    std::vector<std::uint16_t> samples;
+    Bytes expected;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const Pixel& pixel = kind.pixels[(x * 3 + y * 5 + x * y) % kind.pixels.size()];
+        samples.insert(samples.end(), pixel.samples.begin(), pixel.samples.end());
+        expected.insert(expected.end(), pixel.read.begin(), pixel.read.end());
+      }
+    }
+    for (const std::uint8_t interlace : {0, 1}) {
+      const PngHeader header{static_cast<std::uint32_t>(width),
+                             static_cast<std::uint32_t>(height),
+                             kind.bitDepth,
+                             kind.colourType,
+                             0,
+                             0,
+                             interlace};
+      const Bytes file = PngOf(header, samples, filters, kind.plte, kind.trns);
+      const std::optional<RgbaImage> image = DecodePngRgba(file);
+      ASSERT_TRUE(image.has_value()) << width << "x" << height << " interlace " << int{interlace};
+      EXPECT_EQ(image->width, width);
+      EXPECT_EQ(image->height, height);
+      EXPECT_EQ(image->rgba, expected) << width << "x" << height << " interlace " << int{interlace};
+      const std::optional<PngSize> size = ReadPngSize(file);
+      ASSERT_TRUE(size.has_value());
+      EXPECT_EQ(size->width, width);
+      EXPECT_EQ(size->height, height);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EachColourTypeAndDepth, PngKinds, ::testing::ValuesIn(kKinds),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct BlendCase {
+  const char* name;
+  Rgba pixel;
+  Bgr face;
+  Bgr laid;
+};
+
+const BlendCase kBlends[] = {
+    {"OpaqueIsItsColourInBgr", {10, 20, 30, 255}, {1, 2, 3}, {30, 20, 10}},
+    {"TransparentIsTheFace", {10, 20, 30, 0}, {200, 100, 50}, {200, 100, 50}},
+    {"HalfWhiteOnBlack", {255, 255, 255, 128}, {0, 0, 0}, {128, 128, 128}},
+    {"HalfBlackOnWhite", {0, 0, 0, 128}, {255, 255, 255}, {127, 127, 127}},
+    {"RoundsHalfUp", {128, 128, 128, 1}, {0, 0, 0}, {1, 1, 1}},
+    {"RoundsDown", {127, 127, 127, 1}, {0, 0, 0}, {0, 0, 0}},
+    {"NearlyOpaqueOnWhite", {0, 0, 0, 254}, {255, 255, 255}, {1, 1, 1}},
+    {"ChannelByChannel", {0, 100, 255, 51}, {255, 0, 0}, {255, 20, 0}},
+};
+
+class PngBlend : public ::testing::TestWithParam<BlendCase> {};
+
+TEST_P(PngBlend, LaysThePixelOnTheFace) {
+  const BlendCase& blend = GetParam();
+  const RgbaImage image{
+      2, 1, {0, 0, 0, 0, blend.pixel[0], blend.pixel[1], blend.pixel[2], blend.pixel[3]}};
+  const RgbImage laid = BlendOnto(image, blend.face);
+  ASSERT_EQ(laid.width, 2);
+  ASSERT_EQ(laid.height, 1);
+  ASSERT_EQ(laid.bgr.size(), 6u);
+  EXPECT_EQ(laid.At(0, 0), blend.face);
+  EXPECT_EQ(laid.At(1, 0), blend.laid);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pixels, PngBlend, ::testing::ValuesIn(kBlends),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PngDecode, LaysTransparencyOnBlack) {
+  const std::vector<std::uint16_t> samples = {255, 0, 0, 128, 0, 0, 255, 255, 9, 9, 9, 0};
+  const int filters[] = {0};
+  const std::optional<RgbImage> image = DecodePng(PngOf({3, 1, 8, 6}, samples, filters));
+  ASSERT_TRUE(image.has_value());
+  EXPECT_EQ(image->At(0, 0), (Bgr{0, 0, 128}));
+  EXPECT_EQ(image->At(1, 0), (Bgr{255, 0, 0}));
+  EXPECT_EQ(image->At(2, 0), (Bgr{0, 0, 0}));
+}
+
+struct RefusalCase {
+  const char* name;
+  Bytes file;
+  bool sizeRead;  // the header is sound: only the image is refused
+};
+
+// A 2 × 2 picture of that kind, all samples 1, with those chunks between
+// its header and its image stream.
+Bytes Kind(PngHeader header, std::initializer_list<Bytes> between = {}) {
+  header.width = header.height = 2;
+  const int filters[] = {1};
+  const Bytes rows = testing::ImageRows(header, std::vector<std::uint16_t>(2 * 2 * 4, 1), filters);
+  Bytes file = PngFile({IhdrChunk(header)});
+  for (const Bytes& chunk : between) file.insert(file.end(), chunk.begin(), chunk.end());
+  for (const Bytes& chunk : {PngChunk("IDAT", Deflated(rows)), PngChunk("IEND", {})}) {
+    file.insert(file.end(), chunk.begin(), chunk.end());
+  }
+  return file;
+}
+
+// A header that no image matches, before the stream of a 2 × 2 RGB one.
+Bytes Header(PngHeader header) {
+  const Bytes sound = Kind({2, 2, 8, 2});
+  Bytes file = PngFile({IhdrChunk(header)});
+  file.insert(file.end(), sound.begin() + file.size(), sound.end());
+  return file;
+}
+
+// The image rows of an interlaced 5 × 5 RGB picture, changed.
+Bytes Interlaced(void (*change)(Bytes&)) {
+  const PngHeader header{5, 5, 8, 2, 0, 0, 1};
+  const int filters[] = {0};
+  Bytes rows = testing::ImageRows(header, std::vector<std::uint16_t>(5 * 5 * 3, 7), filters);
+  change(rows);
+  return PngFile({IhdrChunk(header), PngChunk("IDAT", Deflated(rows)), PngChunk("IEND", {})});
+}
+
+const RefusalCase kRefusals[] = {
+    {"Side20000", Header({20000, 20000, 8, 6}), false},
+    {"PaletteIndexPastTheEnd", Kind({2, 2, 2, 3}, {PngChunk("PLTE", Palette(1))}), true},
+    {"NoPalette", Kind({2, 2, 8, 3}), true},
+    {"PaletteEmpty", Kind({2, 2, 8, 3}, {PngChunk("PLTE", {})}), true},
+    {"PalettePartEntry", Kind({2, 2, 8, 3}, {PngChunk("PLTE", Bytes(7, 1))}), true},
+    {"Palette257Entries", Kind({2, 2, 8, 3}, {PngChunk("PLTE", Palette(257))}), true},
+    {"GreyDepth3", Header({2, 2, 3, 0}), false},
+    {"GreyDepth32", Header({2, 2, 32, 0}), false},
+    {"GreyDepth0", Header({2, 2, 0, 0}), false},
+    {"RgbDepth4", Header({2, 2, 4, 2}), false},
+    {"RgbDepth1", Header({2, 2, 1, 2}), false},
+    {"PaletteDepth16", Header({2, 2, 16, 3}), false},
+    {"GreyAlphaDepth4", Header({2, 2, 4, 4}), false},
+    {"RgbaDepth2", Header({2, 2, 2, 6}), false},
+    {"ColourType1", Header({2, 2, 8, 1}), false},
+    {"ColourType5", Header({2, 2, 8, 5}), false},
+    {"ColourType7", Header({2, 2, 8, 7}), false},
+    {"InterlaceMethod2", Header({2, 2, 8, 2, 0, 0, 2}), false},
+    {"InterlacedByteMissing", Interlaced([](Bytes& rows) { rows.pop_back(); }), true},
+    {"InterlacedByteTooMany", Interlaced([](Bytes& rows) { rows.push_back(0); }), true},
+    // The last pass's last row: its filter byte is the last but 16.
+    {"InterlacedUnknownFilter", Interlaced([](Bytes& rows) { rows[rows.size() - 16] = 5; }), true},
+};
+
+class PngRefusal : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(PngRefusal, IsNoPicture) {
+  const RefusalCase& refusal = GetParam();
+  EXPECT_FALSE(DecodePngRgba(refusal.file).has_value());
+  EXPECT_FALSE(DecodePng(refusal.file).has_value());
+  EXPECT_EQ(ReadPngSize(refusal.file).has_value(), refusal.sizeRead);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, PngRefusal, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The most memory the process has had, in kilobytes.
+long PeakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// The header alone refuses the picture, before anything is made for it:
+// its stream is long enough to pass for one that inflates to 1.6 GB.
+TEST(PngDecode, RefusesAHugeSideBeforeAllocating) {
+  const Bytes file = PngFile(
+      {IhdrChunk({20000, 20000, 8, 6}), PngChunk("IDAT", Bytes(2 << 20, 1)), PngChunk("IEND", {})});
+  const long before = PeakKilobytes();
+  EXPECT_FALSE(ReadPngSize(file).has_value());
+  EXPECT_FALSE(DecodePngRgba(file).has_value());
+  EXPECT_FALSE(DecodePng(file).has_value());
+  EXPECT_LT(PeakKilobytes() - before, 64 * 1024);
+}
 
 TEST(PngDecode, ReadsThePicturesOfTheResources) {
   const std::filesystem::path resources = DEMODISC_RESOURCES_DIR;
