@@ -59,9 +59,9 @@ int AddDiscPicture(ImageList& list, const Text& path) {
   if (!size || size->width != size->height || size->width < kMinSide) return -1;
   const COLORREF faceColour = GetSysColor(COLOR_BTNFACE);
   const Bgr face{GetBValue(faceColour), GetGValue(faceColour), GetRValue(faceColour)};
-  const std::optional<RgbImage> picture = DecodePng(file);
+  const std::optional<RgbaImage> picture = DecodePngRgba(file);
   if (!picture) return -1;
-  const RgbImage drawn = OnFace(ScaleDown(*picture, side, side), side, face);
+  const RgbImage drawn = OnFace(ScaleDown(BlendOnto(*picture, face), side, side), side, face);
   const OwnedBitmap bitmap = BitmapOf(drawn);
   if (!bitmap) return -1;
   // The face shows through where the picture was transparent, pressed too.
