@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Lays out the sample disc: every folder the program expects, sample
-# descriptions and a publication list in cp1251 with CR LF, batch files that
-# print a line and pause, small PDF documents, the video window's clip and a
+# descriptions and a publication list in cp1251 with CR LF, the DemoDisc.ini
+# of the built-in catalogue, batch files that print a line and pause, small
+# PDF documents, the video window's clip and a
 # few photos, and the stand-ins of the video player and the reader installer
 # (tiny programs that only say what they stand in for), which it takes from
 # the stand-ins folder beside the exe (the product tree builds them there).
@@ -132,6 +133,9 @@ for i in 1 2 3; do
 done
 
 if [ -n "$exe" ]; then cp "$exe" "$disc/DemoDisc.exe"; fi
+# The description file that spells out the built-in catalogue, as the
+# program has it compiled in: the disc shows the same with it as without.
+cp "$here/../src/launcher/built_in_catalogue.ini" "$disc/DemoDisc.ini"
 
 # The stand-ins, when they are there: without them the disc lacks its player
 # and installer, and the disc check says so.

@@ -13,6 +13,7 @@
 #include "disc_check/publication_rules.h"
 #include "disc_check/shared_causes.h"
 #include "launcher/catalogue.h"
+#include "launcher/disc_description_file.h"
 #include "launcher/disc_folders.h"
 #include "media/video_playback.h"
 #include "photos/jpg_names.h"
@@ -123,7 +124,7 @@ void AddUnused(const std::vector<const WalkedEntry*>& entries, const Text& folde
 }
 
 // Entries that nothing refers to: at the root, anything but the start
-// program, autorun.inf and the disc's folders; in the folders whose every
+// program, autorun.inf, the description file and the disc's folders; in the folders whose every
 // file the program names (descriptions, clips, documents, photos), the
 // files it does not name. The other folders hold what their programs need.
 void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, ReportSection& section) {
@@ -143,7 +144,8 @@ void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, Repor
   std::vector<const WalkedEntry*> atRoot;
   for (const WalkedEntry& entry : walked)
     if (entry.path.find('/') == Text::npos && !names.IsUsed(entry.path) &&
-        !SameNameIgnoringCase(entry.name, kAutorunFile) && !IsSystemFile(entry.name))
+        !SameNameIgnoringCase(entry.name, kAutorunFile) &&
+        !SameNameIgnoringCase(entry.name, kDescriptionFileName) && !IsSystemFile(entry.name))
       atRoot.push_back(&entry);
   AddUnused(atRoot, "disc root", {"nothing refers to it", "that nothing refers to"}, section);
   for (const Owner& owner : owners) {

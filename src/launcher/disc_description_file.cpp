@@ -369,9 +369,7 @@ class Parser {
 
 }  // namespace
 
-namespace {
-
-void Read(std::string_view bytes, DescriptionReading& out) {
+void ReadDiscDescriptionOver(std::string_view bytes, DescriptionReading& out) {
   Parser parser(out);
   if (bytes.size() > kMaxDescriptionBytes) {
     parser.Fault("файл больше " + std::to_string(kMaxDescriptionBytes >> 20) + " МБ");
@@ -399,12 +397,10 @@ void Read(std::string_view bytes, DescriptionReading& out) {
   parser.End();
 }
 
-}  // namespace
-
 DescriptionReading ReadDiscDescription(std::string_view bytes) {
   DescriptionReading out;
-  Read(kBuiltInCatalogue, out);
-  Read(bytes, out);
+  ReadDiscDescriptionOver(kBuiltInCatalogue, out);
+  ReadDiscDescriptionOver(bytes, out);
   return out;
 }
 

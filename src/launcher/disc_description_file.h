@@ -35,6 +35,8 @@ struct DescriptionReading {
 // Reads the file's bytes. A file without any [page] keeps the built-in
 // catalogue's pages; its other values start from the built-in ones.
 DescriptionReading ReadDiscDescription(std::string_view bytes);
+// The same over the values `out` holds already, adding to its faults.
+void ReadDiscDescriptionOver(std::string_view bytes, DescriptionReading& out);
 
 // The path as the disc holds it, with "\" between its parts; nothing for a
 // path that is empty, absolute, names a drive, a share or a stream, holds a

@@ -94,13 +94,11 @@ class KeptGdiTest : public MainWindowTest {
   // WM_THEMECHANGED as the system sends it: to every window.
   void BroadcastThemeChange() {
     SendMessageW(main().hwnd(), WM_THEMECHANGED, 0, 0);
-    EnumChildWindows(
-        main().hwnd(),
-        [](HWND child, LPARAM) {
-          SendMessageW(child, WM_THEMECHANGED, 0, 0);
-          return TRUE;
-        },
-        0);
+    EnumChildWindows(main().hwnd(), SendThemeChange, 0);
+  }
+  static BOOL CALLBACK SendThemeChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_THEMECHANGED, 0, 0);
+    return TRUE;
   }
 };
 
