@@ -35,8 +35,9 @@ set(DEMODISC_ENTRY -Wl,-e,${C_SYMBOL_PREFIX}DemoDiscStartup)
 # that they come after its DLL search is restricted, from the system folder
 # or the side-by-side store (src/app/delay_load_win.cpp); so too ole32 and
 # oleaut32, known DLLs that only an accessibility client's first request
+# needs, and shlwapi, which only the look-up of the PDF reader's association
 # needs, so that start-up does not load them. The tests import them as usual.
-set(DELAY_LOADED_DLLS comctl32 winmm oleacc ole32 oleaut32)
+set(DELAY_LOADED_DLLS comctl32 winmm oleacc ole32 oleaut32 shlwapi)
 # demodisc_delay_load(<target> <file.def>...): <target> delay-loads the
 # functions each .def file lists, through a delay-import library that
 # dlltool makes. A .def names each function with its i686 stdcall

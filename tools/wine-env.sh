@@ -263,8 +263,8 @@ demodisc_start_xvfb() {
   export DISPLAY=:$n
 }
 
-# Boots the prefix at $2 for arch $1 with the virtual desktop set, Wine's
-# output in $3; run in a subshell, so that the caller's environment stays
+# Boots the prefix at $2 for arch $1 with the virtual desktop set and no
+# program for PDF documents, Wine's output in $3; run in a subshell, so that the caller's environment stays
 # as it was.
 demodisc_boot_prefix() {
   local arch=$1 prefix=$2 log=$3 rc=0
@@ -274,6 +274,9 @@ demodisc_boot_prefix() {
   wine wineboot -i >"$log" 2>&1 || rc=$?
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$log" 2>&1 || rc=$?
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >>"$log" 2>&1 || rc=$?
+  # No program opens PDF documents (Wine gives them to its browser): the
+  # machine of the tests has no PDF reader unless a test registers one.
+  wine reg delete 'HKLM\Software\Classes\.pdf' /ve /f >>"$log" 2>&1 || true
   wineserver -w
   if [ $rc -ne 0 ] || [ ! -f "$prefix/system.reg" ]; then
     demodisc_fail "wine-env: the $arch prefix $prefix did not boot (status $rc, Wine's output" \

@@ -23,11 +23,11 @@ enum class ItemAction {
 };
 
 struct DescribedItem {
-  Text name;     // the action's name: "Act_About", or "Item<page>_<button>" by place
-  Text caption;  // what the button shows
-  int image = -1;     // one of the built-in pictures (0 to 25), or -1
-  Text pictureFile;   // a PNG file instead, or empty
-  Text description;   // the file the memo shows, or empty for none
+  Text name;         // the action's name: "Act_About", or "Item<page>_<button>" by place
+  Text caption;      // what the button shows
+  int image = -1;    // one of the built-in pictures (0 to 25), or -1
+  Text pictureFile;  // a PNG file instead, or empty
+  Text description;  // the file the memo shows, or empty for none
   ItemAction action = ItemAction::Notice;
   Text target;  // the file to run, play or open, or the address
   friend bool operator==(const DescribedItem&, const DescribedItem&) = default;
@@ -35,9 +35,9 @@ struct DescribedItem {
 
 // Where a catalogue page's controls stand and what they are called.
 struct PageLayout {
-  std::string_view name;       // the page's name: "Present", or empty for one by place
-  std::string_view groupName;  // "BGrp_present"
-  std::string_view memoName;   // "Mm_Hint"
+  std::string_view name;         // the page's name: "Present", or empty for one by place
+  std::string_view groupName;    // "BGrp_present"
+  std::string_view memoName;     // "Mm_Hint"
   std::string_view warningName;  // "Lab_AttentDemo"
   int groupMargin = 3;
   int memoHeight = 0;     // 0: the height the buttons leave
@@ -46,11 +46,11 @@ struct PageLayout {
 };
 
 struct DescribedPage {
-  Text caption;         // the tab's caption
-  Text name;            // the page's name: "Present", or "Page<n>" by place
-  Text publications;    // the publication list file: the publication page
-  Text warning;         // a red warning over the buttons, or empty
-  int layout = -1;      // one of BuiltInLayouts(), or -1 for the layout by rule
+  Text caption;       // the tab's caption
+  Text name;          // the page's name: "Present", or "Page<n>" by place
+  Text publications;  // the publication list file: the publication page
+  Text warning;       // a red warning over the buttons, or empty
+  int layout = -1;    // one of BuiltInLayouts(), or -1 for the layout by rule
   std::vector<DescribedItem> items;
   bool IsPublications() const { return !publications.empty(); }
   friend bool operator==(const DescribedPage&, const DescribedPage&) = default;

@@ -154,7 +154,8 @@ class Parser {
       itemLine_ = line_;
       actions_ = 0;
       if (!page_ || page_->IsPublications())
-        Fault(page_ ? "у страницы публикаций нет пунктов" : "пункт [item] до первой страницы [page]");
+        Fault(page_ ? "у страницы публикаций нет пунктов"
+                    : "пункт [item] до первой страницы [page]");
     } else {
       ClosePage();
       section_ = name == "disc"       ? Section::Disc
@@ -239,7 +240,8 @@ class Parser {
     if (key == "email" || key == "phone") {
       const bool email = key == "email";
       int& count = email ? emails_ : phones_;
-      const int most = email ? static_cast<int>(c.emails.size()) : static_cast<int>(c.phones.size());
+      const int most =
+          email ? static_cast<int>(c.emails.size()) : static_cast<int>(c.phones.size());
       if (count >= most)
         return Fault(email ? "больше трёх строк email" : "больше двух строк phone");
       (email ? c.emails[count] : c.phones[count]) = Text(value);
@@ -437,8 +439,8 @@ Text DescriptionFaultMessage(const DescriptionReading& reading) {
   Text message = "Файл описания диска " + Text(kDescriptionFileName) + " прочитан не весь.\r\n";
   if (!faults.empty()) {
     const DescriptionFault& first = faults.front();
-    message += first.line > 0 ? "Строка " + std::to_string(first.line) + ": " + first.what
-                              : first.what;
+    message +=
+        first.line > 0 ? "Строка " + std::to_string(first.line) + ": " + first.what : first.what;
     message += ".\r\n";
   }
   message += "Ошибок в файле: " + std::to_string(reading.faultCount) +

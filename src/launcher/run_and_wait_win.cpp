@@ -29,8 +29,13 @@ void WaitServingPaint(HANDLE process) {
 }  // namespace
 
 bool RunAndWait(const Text& program, const Text& parameters, unsigned short showCommand) {
-  std::wstring commandLine = Wide(BuildCommandLine(program, parameters));
-  const std::wstring workingDir = Wide(WorkingDirOf(program));
+  return RunCommandAndWait(BuildCommandLine(program, parameters), WorkingDirOf(program),
+                           showCommand);
+}
+
+bool RunCommandAndWait(const Text& command, const Text& folder, unsigned short showCommand) {
+  std::wstring commandLine = Wide(command);
+  const std::wstring workingDir = Wide(folder);
 
   STARTUPINFOW si{};
   si.cb = sizeof si;

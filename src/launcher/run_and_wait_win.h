@@ -12,4 +12,8 @@ namespace demodisc {
 // queued and is handled, in order, after the program has ended.
 bool RunAndWait(const Text& program, const Text& parameters, unsigned short showCommand);
 
+// The same for a whole command line, in `workingDir` (the current
+// directory when it is empty).
+bool RunCommandAndWait(const Text& commandLine, const Text& workingDir, unsigned short showCommand);
+
 }  // namespace demodisc

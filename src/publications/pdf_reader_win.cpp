@@ -1,6 +1,7 @@
 #include "publications/pdf_reader_win.h"
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <vector>
 
@@ -49,7 +50,51 @@ RegistryValue ReadDefaultValue(HKEY key) {
   return value;
 }
 
+// A string value, its environment references expanded; nothing when the
+// key or the value is missing or is not a string.
+std::optional<Text> ReadString(HKEY root, const wchar_t* path, const wchar_t* name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
+  const OpenKey open(key);
+  wchar_t data[1024] = {};
+  DWORD type = 0, size = sizeof data - sizeof(wchar_t);
+  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) !=
+          ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ))
+    return std::nullopt;
+  wchar_t expanded[2048] = {};
+  const DWORD length = type == REG_EXPAND_SZ ? ExpandEnvironmentStringsW(data, expanded, 2048) : 0;
+  return FromWide(length > 0 && length <= 2048 ? expanded : data);
+}
+
+constexpr wchar_t kUserChoice[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.pdf\\UserChoice";
+
+// The "open" command of .pdf as the shell finds it.
+std::optional<Text> AssociatedCommand() {
+  wchar_t command[2048] = {};
+  DWORD size = 2048;
+  if (AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_COMMAND, L".pdf", L"open", command, &size) !=
+      S_OK)
+    return std::nullopt;
+  return FromWide(command);
+}
+
 }  // namespace
+
+std::optional<Text> FindPdfAssociation() {
+  // The user's choice stands, even when its program gives no command.
+  if (const std::optional<Text> progId = ReadString(HKEY_CURRENT_USER, kUserChoice, L"ProgId");
+      progId && !progId->empty()) {
+    const std::wstring command = Wide(*progId) + L"\\shell\\open\\command";
+    return ReadString(HKEY_CLASSES_ROOT, command.c_str(), L"").value_or(Text());
+  }
+  if (std::optional<Text> command = AssociatedCommand()) return command;
+  // A type named without a command to start.
+  const std::optional<Text> progId = ReadString(HKEY_CLASSES_ROOT, L".pdf", L"");
+  if (progId && !progId->empty()) return Text();
+  return std::nullopt;
+}
 
 bool FindPdfReader(Text& readerExePath) {
   HKEY key = nullptr;

@@ -1,6 +1,8 @@
 // The PDF reader's look-up in the registry.
 #pragma once
 
+#include <optional>
+
 #include "base/text.h"
 
 namespace demodisc {
@@ -12,5 +14,13 @@ namespace demodisc {
 // when there is none). A value that is not a string raises AppError and
 // leaves `readerExePath` as it was. Nothing is ever written.
 bool FindPdfReader(Text& readerExePath);
+
+// The command of the program Windows opens PDF documents with ("open"),
+// found without writing anything: the user's choice as Explorer records it
+// (UserChoice), else the association that AssocQueryString finds (on XP,
+// HKEY_CLASSES_ROOT\.pdf and its ProgID). Nothing when no program at all is
+// associated with .pdf; an empty text when one is named but gives no
+// command to start.
+std::optional<Text> FindPdfAssociation();
 
 }  // namespace demodisc

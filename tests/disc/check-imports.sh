@@ -23,7 +23,7 @@ if printf '%s\n' "$actual" | grep -vE "$known"; then
   exit 1
 fi
 # Delay-loaded: reviewed system DLLs only.
-system='^(comctl32|winmm|oleacc|ole32|oleaut32|uxtheme)\.dll:'
+system='^(comctl32|winmm|oleacc|ole32|oleaut32|uxtheme|shlwapi)\.dll:'
 if [ -n "$delayed" ] && printf '%s\n' "$delayed" | grep -vE "$system"; then
   echo "delay-loads from a DLL that is not a reviewed system DLL (above)" >&2
   exit 1

@@ -7,9 +7,9 @@
 #include <exception>
 
 #include "base/wide_win.h"
-
 #include "launcher/run_and_wait_win.h"
 #include "ui/MainDemo/main_form.h"
+#include "ui/com_apartment_win.h"
 #include "ui/frmBlend/form_blenge.h"
 #include "ui/message_dialogs_win.h"
 
@@ -38,14 +38,22 @@ void RunPlayer(const Text& rootDir, const DiscFile& player, const DiscFile& clip
   RunPlayerOn(DiscPath(rootDir, player), DiscPath(rootDir, clip));
 }
 
-// A document or an address in the program Windows associates with it; one
-// that does not open says so.
+// A document or an address in the program Windows associates with it, not
+// waited for; one that does not open says so in the program's own message.
 void OpenInShell(HWND owner, const Text& target, const Text& folder) {
   const std::wstring file = Wide(target);
   const std::wstring directory = Wide(folder);
-  const HINSTANCE result = ShellExecuteW(owner, L"open", file.c_str(), nullptr,
-                                         folder.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
-  if (reinterpret_cast<INT_PTR>(result) <= 32) ShowPlainMessage("Не удалось открыть " + target);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_FLAG_NO_UI;
+  info.hwnd = owner;
+  info.lpVerb = L"open";
+  info.lpFile = file.c_str();
+  info.lpDirectory = folder.empty() ? nullptr : directory.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  // The shell's handlers may be COM objects.
+  ComApartmentReady();
+  if (!ShellExecuteExW(&info)) ShowPlainMessage("Не удалось открыть " + target);
 }
 
 }  // namespace

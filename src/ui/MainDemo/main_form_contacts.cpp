@@ -70,8 +70,9 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
                   .name = "Lab_adress"},
          .labelLook = ContactLook(NamedSystemColour(COLOR_WINDOWTEXT), TextAlign::Left, true)},
         {.label = &ui_->Lab_koresp,
-         .args = {.text = c.postal.empty() || t.postalPrefix.empty() ? c.postal
-                                                                 : t.postalPrefix + " " + c.postal,
+         .args = {.text = c.postal.empty() || t.postalPrefix.empty()
+                              ? c.postal
+                              : t.postalPrefix + " " + c.postal,
                   .font = ScaledFont(SansSerif(11), scale),
                   .name = "Lab_koresp"},
          .labelLook = WrappedLook(),
@@ -80,8 +81,7 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
       {ui_->Pan_AboutInter,
        "Pan_AboutInter",
        {Line(scale, ui_->Lab_HInter, t.internetHeading, "Lab_HInter"),
-        Line(scale, ui_->Lab_www, c.web, "Lab_www", ContactLook(kRed, TextAlign::Right),
-             true),
+        Line(scale, ui_->Lab_www, c.web, "Lab_www", ContactLook(kRed, TextAlign::Right), true),
         Line(scale, ui_->Lab_HEmails, t.emailHeading, "Lab_HEmails"),
         Line(scale, ui_->Lab_email_1, c.emails[0], "Lab_email_1"),
         Line(scale, ui_->Lab_email_2, WithNote(c.emails[1], t.email2Note), "Lab_email_2"),
@@ -131,12 +131,11 @@ void MainForm::BuildContactPanel() {
   PanelLook slogan;
   slogan.colour = kLightPink;
   slogan.textColour = kBlack;
-  ui_->Pan_Slogan10.Create(
-      {.parent = ui_->Pan_About.hwnd(),
-       .text = description_.contacts.slogan,
-       .font = ScaledFont(Arial(11, true), Scale()),
-       .name = "Pan_Slogan10"},
-      slogan);
+  ui_->Pan_Slogan10.Create({.parent = ui_->Pan_About.hwnd(),
+                            .text = description_.contacts.slogan,
+                            .font = ScaledFont(Arial(11, true), Scale()),
+                            .name = "Pan_Slogan10"},
+                           slogan);
   boxes.insert(boxes.begin(), PlacedChild(ui_->Pan_Slogan10.hwnd(), AlignBottom(22)));
   ui_->Pan_About.AlignControls(std::move(boxes));
 }

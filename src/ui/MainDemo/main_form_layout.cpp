@@ -176,12 +176,11 @@ void MainForm::BuildControlPanel() {
   install.align = TextAlign::Centre;
   install.wordWrap = true;
   install.colour = kMoneyGreen;
-  ui_->Lab_HInstall.Create(
-      {.parent = ui_->Pan_Ctrl.hwnd(),
-       .text = description_.uiTexts.installLabel,
-       .font = WindowFont(Scale()),
-       .name = "Lab_HInstall"},
-      install);
+  ui_->Lab_HInstall.Create({.parent = ui_->Pan_Ctrl.hwnd(),
+                            .text = description_.uiTexts.installLabel,
+                            .font = WindowFont(Scale()),
+                            .name = "Lab_HInstall"},
+                           install);
 
   ui_->BBtn_InstallAcrobat.Create({.parent = ui_->Pan_Ctrl.hwnd(),
                                    .text = description_.uiTexts.installButton,

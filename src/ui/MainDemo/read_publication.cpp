@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <exception>
+#include <optional>
 
 #include "launcher/command_line.h"
 #include "launcher/run_and_wait_win.h"
+#include "publications/associated_command.h"
 #include "publications/pdf_reader_win.h"
 #include "publications/reader_installer.h"
 #include "ui/message_dialogs_win.h"
@@ -29,11 +31,26 @@ void StartReaderProgram(Start start) {
   if (!started) ShowPlainMessage(kReaderStartFailed);
 }
 
+// The document in the associated reader, waited for as content is: a
+// reader that hands the document to one already running ends at once, and
+// the window is usable again at once.
+void OpenWithAssociation(const Text& command, const DiscFolders& folders, const TPubl* record) {
+  if (!record || record->DocFileName.empty()) return;
+  StartReaderProgram([&] {
+    const std::optional<DocumentCommand> line =
+        CommandForDocument(command, Cut255(folders.PublicationDir + record->DocFileName));
+    return line && RunCommandAndWait(line->commandLine, WorkingDirOf(line->program), SW_SHOWNORMAL);
+  });
+}
+
 }  // namespace
 
 void ReadPublication(const DiscFolders& folders, Text& readerExePath, const TPubl* record,
                      const Text& installer) {
   if (!FindPdfReader(readerExePath)) {
+    // The reader Windows associates with PDF documents, when there is one.
+    if (const std::optional<Text> command = FindPdfAssociation())
+      return OpenWithAssociation(*command, folders, record);
     if (AskWarningYesNo(kInstallQuestion)) InstallAcrobatReader(folders, installer);
     return;
   }

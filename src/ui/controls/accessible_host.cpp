@@ -2,26 +2,10 @@
 
 #include <oleacc.h>
 
+#include "ui/com_apartment_win.h"
 #include "ui/controls/accessible_object.h"
 
 namespace demodisc {
-
-namespace {
-// Handing an object to a client marshals it, which needs COM on the windows'
-// thread. It is set up at the first request only, so that a session without
-// an accessibility client never loads it, checked, and undone at the
-// program's end (the windows live on its main thread). An apartment of the
-// other kind already there serves as well.
-bool ComReady() {
-  static const struct Com {
-    HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ~Com() {
-      if (SUCCEEDED(hr)) CoUninitialize();
-    }
-  } com;
-  return SUCCEEDED(com.hr) || com.hr == RPC_E_CHANGED_MODE;
-}
-}  // namespace
 
 bool AccessibleHost::HandleMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (msg == WM_GETOBJECT) return Answer(window, wp, lp, result);
@@ -30,7 +14,8 @@ bool AccessibleHost::HandleMessage(HWND window, UINT msg, WPARAM wp, LPARAM lp, 
 }
 
 bool AccessibleHost::Answer(HWND window, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (static_cast<LONG>(lp) != OBJID_CLIENT || !ComReady()) return false;
+  // Handing an object to a client marshals it, which needs COM.
+  if (static_cast<LONG>(lp) != OBJID_CLIENT || !ComApartmentReady()) return false;
   if (!object_) object_ = new AccessibleObject(window, elements_);
   result = LresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(object_));
   return true;

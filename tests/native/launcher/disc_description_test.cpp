@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "launcher/catalogue.h"
 #include "launcher/hint_memos.h"
 #include "launcher/hint_texts.h"
@@ -186,8 +185,8 @@ struct FaultCase {
   const char* name;
   std::string file;
   int line;
-  const char* what;   // a part of the fault's text
-  int pages, items;   // what is left to show
+  const char* what;  // a part of the fault's text
+  int pages, items;  // what is left to show
 };
 
 const std::string kPage = "[page]\ncaption = P\n";
@@ -232,8 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"PictureNotPng", kPage + kItem + "picture = a.bmp\n", 6, "PNG", 1, 0},
         FaultCase{"NoticeNotYes", kPage + "[item]\ncaption = I\nnotice = no\n", 5, "yes", 1, 0},
         FaultCase{"WebFtp", kPage + "[item]\ncaption = I\nweb = ftp://a\n", 5, "http", 1, 0},
-        FaultCase{"WebScript", kPage + "[item]\ncaption=I\nweb=javascript:alert(1)\n", 5, "http",
-                  1, 0},
+        FaultCase{"WebScript", kPage + "[item]\ncaption=I\nweb=javascript:alert(1)\n", 5, "http", 1,
+                  0},
         FaultCase{"WebBlank", kPage + "[item]\ncaption=I\nweb=http://a b\n", 5, "http", 1, 0},
         FaultCase{"WebNoHost", kPage + "[item]\ncaption=I\nweb=https://\n", 5, "http", 1, 0},
         FaultCase{"NoAction", kPage + "[item]\ncaption = I\n" + kItem, 3, "нет действия", 1, 1},
@@ -250,8 +249,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "больше 7", 1, 7},
         FaultCase{"SevenPages", Repeat(kPage + kItem, 7), 31, "больше 6 страниц", 6, 6},
         FaultCase{"UnknownLayout", kPage + "layout = Main\n" + kItem, 3, "Present", 0, 0},
-        FaultCase{"LayoutTwice", kPage + "layout = Demo\n" + kPage + "layout = demo\n", 6,
-                  "занята", 1, 0},
+        FaultCase{"LayoutTwice", kPage + "layout = Demo\n" + kPage + "layout = demo\n", 6, "занята",
+                  1, 0},
         FaultCase{"LongLine", kPage + "caption = " + std::string(64 << 10, 'x') + "\n" + kItem, 3,
                   "длиннее", 0, 0},
         FaultCase{"NotUtf8", kPage + kItem + "\xCF\xF0\xE8\xEC\xE5\xF0 = 1\n", 6, "UTF-8", 1, 0},
@@ -270,8 +269,9 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"PathRoot", kPage + "[item]\ncaption=I\nplay=/x.avi\n", 5, "не ведёт", 1, 0},
         FaultCase{"PathStream", kPage + "[item]\ncaption=I\nrun=a.txt:s.exe\n", 5, "не ведёт", 1,
                   0},
-        FaultCase{"PathDevice", kPage + "[item]\ncaption=I\ndescription=Hints\\con.txt\nnotice="
-                                        "yes\n",
+        FaultCase{"PathDevice",
+                  kPage + "[item]\ncaption=I\ndescription=Hints\\con.txt\nnotice="
+                          "yes\n",
                   5, "не ведёт", 1, 0},
         FaultCase{"PathEmpty", kPage + "[item]\ncaption=I\nrun=\n", 5, "не ведёт", 1, 0},
         FaultCase{"PlayerOutside", "[disc]\nplayer = ..\\LA.exe\n", 2, "не ведёт", -1, 0}),
@@ -295,11 +295,20 @@ TEST(DiscDescription, TheMessageNamesTheFileTheFirstLineAndTheCount) {
 
 TEST(DiscDescription, PathsStayOnTheDisc) {
   const std::pair<const char*, const char*> cases[] = {
-      {"a/b\\c.txt", "a\\b\\c.txt"}, {"./a//b.txt", "a\\b.txt"}, {"a\\..\\b.txt", "b.txt"},
+      {"a/b\\c.txt", "a\\b\\c.txt"},
+      {"./a//b.txt", "a\\b.txt"},
+      {"a\\..\\b.txt", "b.txt"},
       {"Hints\\demo_ annot_report.txt", "Hints\\demo_ annot_report.txt"},
-      {"Видео\\ролик.avi", "Видео\\ролик.avi"}, {"console.txt", "console.txt"},
-      {"..", nullptr}, {"a\\..", nullptr}, {"\\a", nullptr}, {"a|b", nullptr},
-      {"a\tb", nullptr}, {"LPT1", nullptr}, {"nul.txt", nullptr}, {"a?.txt", nullptr}};
+      {"Видео\\ролик.avi", "Видео\\ролик.avi"},
+      {"console.txt", "console.txt"},
+      {"..", nullptr},
+      {"a\\..", nullptr},
+      {"\\a", nullptr},
+      {"a|b", nullptr},
+      {"a\tb", nullptr},
+      {"LPT1", nullptr},
+      {"nul.txt", nullptr},
+      {"a?.txt", nullptr}};
   for (const auto& [path, want] : cases) {
     const std::optional<Text> got = DiscRelativePath(path);
     if (want)

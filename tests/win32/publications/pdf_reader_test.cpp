@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errors.h"
+#include "support/file_association.h"
 #include "support/reader_registration.h"
 #include "support/recorder.h"
 #include "support/test_support.h"
@@ -34,6 +35,7 @@ class PdfReaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_FALSE(ReaderRegistration::Visible()) << "a reader is registered on this machine";
+    ASSERT_FALSE(FindPdfAssociation()) << "a program is associated with .pdf on this machine";
   }
 
   // The reader: the recorder under a folder with a Cyrillic name.
@@ -278,6 +280,62 @@ TEST_F(PdfReaderTest, AMissingInstallerShowsTheStartFailure) {
   EXPECT_EQ(watcher.seen()[1].text, kStartFailed);
   EXPECT_EQ(watcher.seen()[1].caption, AppTitle());
   EXPECT_EQ(watcher.seen()[2].text, kStartFailed);
+}
+
+// Without the reader's key, the program Windows opens PDF documents with:
+// a stand-in reader associated with .pdf gets the document, quoted in place
+// of %1, and nothing is asked; with the key as well, the key's reader.
+TEST_F(PdfReaderTest, WithoutTheKeyTheAssociatedReaderOpensTheDocument) {
+  const Text associated = testing::PlaceRecorder(machine_ / "Другой\\reader.exe");
+  testing::FileAssociation pdf(".pdf", "DemoDiscTest.Pdf", "\"" + associated + "\" /open \"%1\"");
+  const TPubl red = Record("paper 01.pdf");
+  EXPECT_EQ(FindPdfAssociation().value_or("(none)"), "\"" + associated + "\" /open \"%1\"");
+  DialogWatcher watcher;
+  const DWORD start = GetTickCount();
+  ReadPublication(folders_, readerExePath_, &red);
+  EXPECT_GE(GetTickCount() - start, 250u);  // waited for the recorder's 300 ms
+  for (const auto& seen : watcher.seen()) ADD_FAILURE() << seen.text;
+  EXPECT_EQ(readerExePath_, "previous");
+  {
+    const Text reader = PlaceReader();
+    ReaderRegistration key;
+    key.SetString("\"" + reader + "\" \"%1\"");
+    ReadPublication(folders_, readerExePath_, &red);
+    EXPECT_EQ(readerExePath_, reader);
+  }
+  const auto runs = Runs();
+  ASSERT_EQ(runs.size(), 2u);
+  const Text document = disc_.path() + "\\Publication\\paper 01.pdf";
+  EXPECT_EQ(runs[0].commandLine, "\"" + associated + "\" /open \"" + document + "\"");
+  EXPECT_EQ(runs[0].workingDir, machine_ / "Другой");
+  EXPECT_EQ(runs[1].commandLine, "\"" + PlaceReader() + "\" \"" + document + "\"");
+  EXPECT_TRUE(watcher.seen().empty());
+}
+
+TEST_F(PdfReaderTest, ABadAssociationShowsTheStartFailureAndStartsNothing) {
+  PlaceInstaller();
+  const TPubl red = Record("paper01.pdf");
+  const struct {
+    const char* name;
+    std::optional<Text> command;
+    bool chosenByUser;
+  } cases[] = {
+      {"missing program", "\"" + (machine_ / "missing.exe") + "\" \"%1\"", false},
+      {"empty command", "", false},
+      {"only the document", "\"%1\"", false},
+      {"no command at all", std::nullopt, false},
+      {"user's choice without a command", std::nullopt, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::FileAssociation pdf(".pdf", "DemoDiscTest.Pdf", c.command);
+    if (c.chosenByUser) pdf.ChooseForUser("DemoDiscTest.Chosen");
+    DialogWatcher watcher(IDNO);
+    ReadPublication(folders_, readerExePath_, &red);
+    ASSERT_EQ(watcher.seen().size(), 1u);
+    EXPECT_EQ(watcher.seen()[0].text, kStartFailed);
+  }
+  EXPECT_TRUE(Runs().empty());
 }
 
 }  // namespace

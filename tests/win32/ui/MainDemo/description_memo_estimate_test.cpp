@@ -47,12 +47,24 @@ class DescriptionMemoEstimate : public ScaledMainWindowTest {
   bool Scrolls(HintPage page, const Text& text) {
     WriteHint(Text(HintFiles(page)[0]), text);
     main().ShowHintText(page, 0);
-    const HWND memo = Named(kMemos[page]);
+    const HWND memo = Named(MemoName(page));
     SendMessageW(memo, WM_VSCROLL, SB_BOTTOM, 0);
     return SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0) > 0;
   }
 
-  static constexpr const char* kMemos[] = {"Mm_Demo", "Mm_Hint", "Mm_use", "Mm_Video"};
+  static const char* MemoName(HintPage page) {
+    switch (page) {
+      case hpPresent:
+        return "Mm_Hint";
+      case hpDemo:
+        return "Mm_Demo";
+      case hpVideo:
+        return "Mm_Video";
+      case hpUser:
+        return "Mm_use";
+    }
+    return "";
+  }
 };
 
 INSTANTIATE_TEST_SUITE_P(Dpi, DescriptionMemoEstimate, ::testing::ValuesIn(testing::kTestedDpis),
@@ -60,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Dpi, DescriptionMemoEstimate, ::testing::ValuesIn(testi
 
 TEST_P(DescriptionMemoEstimate, WhatTheEstimateLetsThroughFitsAndALineMoreScrolls) {
   for (const HintPage page : {hpPresent, hpDemo, hpVideo, hpUser}) {
-    SCOPED_TRACE(kMemos[page]);
+    SCOPED_TRACE(MemoName(page));
     const MemoCapacity memo = HintMemoCapacity(page);
     const Text full = Prose(memo.charsPerLine);
     const Text over = Prose(memo.charsPerLine + 20);

@@ -12,6 +12,7 @@
 #include "base/wide_win.h"
 #include "launcher/disc_description.h"
 #include "native/support/png_writer.h"
+#include "support/file_association.h"
 #include "support/main_window_fixture.h"
 #include "support/pixels.h"
 #include "support/recorder.h"
@@ -117,45 +118,10 @@ std::string FramedPicture(COLORREF colour) {
                                      static_cast<std::uint16_t>(inside ? 255 : 0)});
     }
   const int filters[] = {0, 1, 4};
-  const testing::Bytes png =
-      testing::PngOf({.width = kSide, .height = kSide, .bitDepth = 8, .colourType = 6}, samples,
-                     filters);
+  const testing::Bytes png = testing::PngOf(
+      {.width = kSide, .height = kSide, .bitDepth = 8, .colourType = 6}, samples, filters);
   return std::string(png.begin(), png.end());
 }
-
-// Files of a kind opened by a command, as Explorer registers it, under the
-// user's classes and the machine's (which Wine's HKEY_CLASSES_ROOT shows);
-// removed at the end.
-class ScopedDocumentKind {
- public:
-  ScopedDocumentKind(const Text& extension, const Text& command) : extension_(Wide(extension)) {
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-      Set(root, L"Software\\Classes\\" + extension_, L"DemoDiscTest.Document");
-      Set(root, L"Software\\Classes\\DemoDiscTest.Document\\shell\\open\\command", Wide(command));
-    }
-  }
-  ~ScopedDocumentKind() {
-    const std::wstring document = L"Software\\Classes\\DemoDiscTest.Document";
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-      RegDeleteKeyW(root, (L"Software\\Classes\\" + extension_).c_str());
-      for (const wchar_t* key : {L"\\shell\\open\\command", L"\\shell\\open", L"\\shell", L""})
-        RegDeleteKeyW(root, (document + key).c_str());
-    }
-  }
-  ScopedDocumentKind(const ScopedDocumentKind&) = delete;
-  ScopedDocumentKind& operator=(const ScopedDocumentKind&) = delete;
-
- private:
-  static void Set(HKEY root, const std::wstring& key, const std::wstring& value) {
-    HKEY k = nullptr;
-    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr))
-      return;
-    RegSetValueExW(k, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(k);
-  }
-  std::wstring extension_;
-};
 
 Text TabCaption(HWND tabs, int index) {
   wchar_t text[128] = {};
@@ -176,6 +142,8 @@ class OwnDiscTest : public testing::MainWindowTest, public ::testing::WithParamI
     WriteFileBytes(Disc("Картинки\\руководство.png"), FramedPicture(RGB(0, 0, 200)));
     WriteFileBytes(Disc("Тексты\\установка.txt"), "Установка «Ромашки».\r\nВторая строка — ёж.");
     WriteFileBytes(Disc("Тексты\\справочник.txt"), "\xEF\xBB\xBFСправочник.");
+    WriteFileBytes(Disc("Тексты\\фильм.txt"), "Фильм.");
+    WriteFileBytes(Disc("Документы\\руководство.ddtest"), "руководство");
     WriteFileBytes(Disc("Статьи\\список.txt"), "rus#статья.pdf#1.  Статья.\r\n");
   }
   ButtonGroup& Group(std::string_view name) { return Control<ButtonGroup>(name); }
@@ -232,7 +200,8 @@ TEST_P(OwnDiscTest, EachClickRunsItsOwnFile) {
   const Text player = testing::PlaceRecorder(Disc("Плеер\\play.exe"));
   testing::RecorderFile recorder(Disc("runs.txt"));
   // Documents of this kind open in the recorder, as Explorer's association says.
-  ScopedDocumentKind kind(".ddtest", "\"" + reference + "\" \"%1\"");
+  testing::FileAssociation kind(".ddtest", "DemoDiscTest.Document", "\"" + reference + "\" \"%1\"");
+  DialogWatcher watcher;
 
   Click(Named("BGrp_page1"), 0);
   Click(Named("BGrp_page1"), 1);
@@ -241,10 +210,10 @@ TEST_P(OwnDiscTest, EachClickRunsItsOwnFile) {
   ShowPage(2);
   Click(Named("ButGrp_Video"), 0);
 
-  EXPECT_EQ(testing::RecordedLines(record, false),
-            (std::vector<Text>{"setup"}));
+  EXPECT_EQ(testing::RecordedLines(record, false), (std::vector<Text>{"setup"}));
   const auto runs = recorder.Runs();
-  ASSERT_EQ(runs.size(), 3u);
+  for (const auto& seen : watcher.seen()) ADD_FAILURE() << seen.caption << ": " << seen.text;
+  ASSERT_EQ(runs.size(), 3u) << (runs.empty() ? "" : runs.back().commandLine);
   EXPECT_EQ(runs[0].commandLine, "\"" + reference + "\" ");
   EXPECT_EQ(runs[0].workingDir, Disc("Программы"));
   EXPECT_EQ(testing::ArgumentsOf(runs[1].commandLine),
@@ -252,13 +221,17 @@ TEST_P(OwnDiscTest, EachClickRunsItsOwnFile) {
   EXPECT_EQ(runs[2].commandLine, "\"" + player + "\" " + Disc("Фильмы\\первый.avi"));
   EXPECT_EQ(runs[2].workingDir, Disc("Плеер"));
 
-  // The notice item shows the notice window, closed by its button.
+  // The notice item shows the notice window, closed by its close box; the
+  // clicks are posted so that the steps meet the window's own loop.
   bool shown = false;
   ShowPage(0);
+  HWND group = Named("BGrp_page1");
+  Hover(group, 3);
   testing::TimedSteps steps({[&] { shown = IsWindowVisible(notice().hwnd()) != FALSE; },
                              [&] { PostMessageW(notice().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }});
-  Click(Named("BGrp_page1"), 3);
-  RunMessages(2000, [&] { return steps.done() && !IsWindowVisible(notice().hwnd()); });
+  PostMessageW(group, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, ButtonMiddle(3)));
+  PostMessageW(group, WM_LBUTTONUP, 0, MAKELPARAM(100, ButtonMiddle(3)));
+  RunMessages(3000, [&] { return steps.done() && !IsWindowVisible(notice().hwnd()); });
   EXPECT_TRUE(shown);
 }
 
@@ -338,7 +311,7 @@ void DescribeAccessible(HWND window, HWND top, std::vector<Text>& out) {
 class SampleFileTest : public testing::ScaledMainWindowTest {
  protected:
   struct Seen {
-    std::vector<testing::ClientPixels> pages;
+    std::vector<testing::ClientPixels> pages;  // each shown window of each page, as it paints
     std::vector<Text> tree;
   };
   Seen Look() {
@@ -346,28 +319,41 @@ class SampleFileTest : public testing::ScaledMainWindowTest {
     for (int page = 0; page < 5; ++page) {
       ShowPage(page);
       RunMessages(150);
-      seen.pages.emplace_back(main().hwnd(), testing::ClientPixels::From::Screen);
+      Paint(main().hwnd(), seen.pages);
       DescribeAccessible(main().hwnd(), main().hwnd(), seen.tree);
     }
     return seen;
+  }
+  static void Paint(HWND window, std::vector<testing::ClientPixels>& out) {
+    if (!IsWindowVisible(window)) return;
+    out.emplace_back(window, testing::ClientPixels::From::Print);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      Paint(child, out);
   }
 };
 
 TEST_P(SampleFileTest, DrawsTheSameWindowAsNoFile) {
   const Seen without = Look();
   app_.reset();
-  WriteFileBytes(Disc("DemoDisc.ini"), Text(kBuiltInCatalogue));
+  // As Notepad saves it: "Unicode", CR LF.
+  Text text;
+  for (const char c : kBuiltInCatalogue) text += c == '\n' ? "\r\n" : Text(1, c);
+  WriteFileBytes(Disc("DemoDisc.ini"), Utf16Le(text));
   StartProgram();
   const Seen with = Look();
   EXPECT_EQ(with.tree, without.tree);
   ASSERT_EQ(with.pages.size(), without.pages.size());
+  // The pictures are no blank captures: many show more than one colour.
+  int drawn = 0;
+  for (const testing::ClientPixels& px : with.pages)
+    drawn += px.At(1, 1) != px.At(px.width() / 2, px.height() / 2);
+  ASSERT_GT(drawn, 20);
   for (std::size_t page = 0; page < with.pages.size(); ++page)
-    EXPECT_TRUE(with.pages[page] == without.pages[page]) << "page " << page;
+    EXPECT_TRUE(with.pages[page] == without.pages[page]) << "window " << page;
   EXPECT_EQ(main().description(), BuiltInDescription());
 }
 
-INSTANTIATE_TEST_SUITE_P(Resolutions, SampleFileTest, ::testing::Values(96, 144),
-                         testing::DpiName);
+INSTANTIATE_TEST_SUITE_P(Resolutions, SampleFileTest, ::testing::Values(96, 144), testing::DpiName);
 
 }  // namespace
 }  // namespace demodisc
