@@ -10,7 +10,9 @@
 
 #include "base/app_title.h"
 #include "base/wide_win.h"
+#include "launcher/catalogue.h"
 #include "launcher/disc_description.h"
+#include "launcher/hint_texts.h"
 #include "native/support/png_writer.h"
 #include "support/file_association.h"
 #include "support/main_window_fixture.h"
@@ -351,6 +353,57 @@ TEST_P(SampleFileTest, DrawsTheSameWindowAsNoFile) {
   for (std::size_t page = 0; page < with.pages.size(); ++page)
     EXPECT_TRUE(with.pages[page] == without.pages[page]) << "window " << page;
   EXPECT_EQ(main().description(), BuiltInDescription());
+}
+
+// The sample's clicks with and without its file: each item runs the same
+// batch file in the same folder, or the player on the same clip.
+class SampleClicksTest : public testing::MainWindowTest {
+ protected:
+  void PrepareDisc() override {
+    MainWindowTest::PrepareDisc();
+    for (const int page : {hpPresent, hpDemo, hpVideo, hpUser})
+      for (const auto& file : HintFiles(page)) WriteHint(Text(file), "");
+    for (const auto& file : PresentationFiles()) Batch("Presentation\\" + Text(file));
+    Batch("Ostravilenka_1_5\\Rolik.bat");
+    Batch("Vortan4\\1.bat");
+    testing::PlaceRecorder(Disc("LA20K\\LA.exe"));
+  }
+  void Batch(const Text& relative) {
+    WriteFileBytes(Disc(relative),
+                   "@echo off\r\necho " + relative + " %CD%>> \"" + Disc("record.txt") + "\"\r\n");
+  }
+  // Every item but the notice ones, clicked in page order.
+  std::vector<Text> ClickAll() {
+    DeleteFileW(Wide(Disc("record.txt")).c_str());
+    DeleteFileW(Wide(Disc("runs.txt")).c_str());
+    testing::RecorderFile recorder(Disc("runs.txt"));
+    const struct {
+      int page;
+      const char* group;
+    } groups[] = {{MainForm::kPresent, "BGrp_present"},
+                  {MainForm::kDemo, "ButGrp_demo"},
+                  {MainForm::kVideo, "ButGrp_Video"},
+                  {MainForm::kGebitBenutzt, "But_Grp_user"}};
+    for (const auto& g : groups) {
+      ShowPage(g.page);
+      const auto& items = main().description().pages[static_cast<std::size_t>(g.page)].items;
+      for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].action != ItemAction::Notice) Click(Named(g.group), static_cast<int>(i));
+    }
+    std::vector<Text> runs = testing::RecordedLines(Disc("record.txt"), false);
+    for (const auto& run : recorder.Runs())
+      runs.push_back(run.commandLine + " in " + run.workingDir);
+    return runs;
+  }
+};
+
+TEST_F(SampleClicksTest, EachClickRunsWhatItRunsWithoutTheFile) {
+  const std::vector<Text> without = ClickAll();
+  EXPECT_EQ(without.size(), 22u);
+  app_.reset();
+  WriteFileBytes(Disc("DemoDisc.ini"), Text(kBuiltInCatalogue));
+  StartProgram();
+  EXPECT_EQ(ClickAll(), without);
 }
 
 INSTANTIATE_TEST_SUITE_P(Resolutions, SampleFileTest, ::testing::Values(96, 144), testing::DpiName);
