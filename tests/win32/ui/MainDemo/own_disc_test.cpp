@@ -135,6 +135,46 @@ Text TabCaption(HWND tabs, int index) {
   return FromWide(text);
 }
 
+// What a screen reader finds in a window and every window inside it: each
+// window's class, text and place, and its accessible children's role, name
+// and place.
+void DescribeAccessible(HWND window, HWND top, std::vector<Text>& out) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
+  wchar_t cls[64];
+  GetClassNameW(window, cls, 64);
+  out.push_back(FromWide(cls) + "|" + WindowTextUtf8(window) + "|" + std::to_string(r.left) + "," +
+                std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                std::to_string(r.bottom) + (IsWindowVisible(window) ? "" : "|hidden"));
+  IAccessible* acc = nullptr;
+  if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                           IID_IAccessible, reinterpret_cast<void**>(&acc))) &&
+      acc) {
+    long count = 0;
+    acc->get_accChildCount(&count);
+    for (long i = 1; i <= count; ++i) {
+      VARIANT child;
+      child.vt = VT_I4;
+      child.lVal = i;
+      BSTR name = nullptr;
+      VARIANT role;
+      VariantInit(&role);
+      long x = 0, y = 0, w = 0, h = 0;
+      acc->get_accName(child, &name);
+      acc->get_accRole(child, &role);
+      acc->accLocation(&x, &y, &w, &h, child);
+      out.push_back("  " + std::to_string(role.vt == VT_I4 ? role.lVal : -1) + "|" +
+                    (name ? FromWide(name) : Text()) + "|" + std::to_string(w) + "x" +
+                    std::to_string(h));
+      SysFreeString(name);
+    }
+    acc->Release();
+  }
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    DescribeAccessible(child, top, out);
+}
+
 // The disc of kOwnDisc, its description file in UTF-8 or in UTF-16.
 class OwnDiscTest : public testing::MainWindowTest, public ::testing::WithParamInterface<bool> {
  protected:
@@ -167,6 +207,13 @@ TEST_P(OwnDiscTest, ShowsItsOwnTitleTabsItemsPicturesDescriptionsAndContacts) {
   EXPECT_EQ(programs.item(0).imageIndex, 26);
   EXPECT_EQ(programs.item(2).imageIndex, 27);
   EXPECT_EQ(programs.item(3).imageIndex, -1);
+  // A screen reader finds the buttons by their captions.
+  std::vector<Text> reader;
+  DescribeAccessible(Named("BGrp_page1"), main().hwnd(), reader);
+  ASSERT_EQ(reader.size(), 5u);
+  EXPECT_EQ(reader[1],
+            "  " + std::to_string(ROLE_SYSTEM_PUSHBUTTON) + "|Установка «Ромашки»|536x36");
+  EXPECT_EQ(reader[4], "  " + std::to_string(ROLE_SYSTEM_PUSHBUTTON) + "|Скоро|536x36");
   EXPECT_EQ(main().Named<Label>("Lab_Attent1")->text(), "Программы запускаются с диска.");
   ASSERT_EQ(Group("ButGrp_Video").Count(), 6);
   EXPECT_EQ(Group("ButGrp_Video").item(5).caption, "Ещё");
@@ -250,8 +297,33 @@ class FaultyDescriptionTest : public testing::MainWindowTest {
                    "[page]\ncaption = Одна\n"
                    "[item]\ncaption = Снаружи\nrun = ..\\outside.bat\n"
                    "[item]\ncaption = Хорошая\nnotice = yes\n"
-                   "[item]\ncaptoin = Опечатка\nnotice = yes\n");
+                   "[item]\ncaptoin = Опечатка\nnotice = yes\n"
+                   "[item]\ncaption = Битая\npicture = damaged.png\nnotice = yes\n"
+                   "[item]\ncaption = Огромная\npicture = huge.png\nnotice = yes\n"
+                   "[item]\ncaption = Узкая\npicture = narrow.png\nnotice = yes\n"
+                   "[item]\ncaption = Мелкая\npicture = small.png\nnotice = yes\n"
+                   "[item]\ncaption = Нет файла\npicture = missing.png\nnotice = yes\n");
     WriteFileBytes(disc_ / "outside.bat", "@echo off\r\necho ran> \"%~dp0ran.txt\"\r\n");
+    std::string damaged = Picture(64, 64);
+    damaged[damaged.size() / 2] ^= 0x55;
+    WriteFileBytes(Disc("damaged.png"), damaged);
+    // Its header says 20,000 pixels a side, its CRC made right: refused by
+    // its size before anything is made.
+    std::string huge = Picture(64, 64);
+    for (const int at : {16, 20}) huge.replace(at, 4, std::string("\0\0\x4E\x20", 4));
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(huge.data() + 12), 17);
+    for (int i = 0; i < 4; ++i) huge[29 + i] = static_cast<char>(crc >> (24 - 8 * i));
+    WriteFileBytes(Disc("huge.png"), huge);
+    WriteFileBytes(Disc("narrow.png"), Picture(64, 48));
+    WriteFileBytes(Disc("small.png"), Picture(16, 16));
+  }
+  static std::string Picture(int width, int height) {
+    const std::vector<std::uint16_t> samples(static_cast<std::size_t>(width) * height * 3, 200);
+    const int filters[] = {0};
+    const testing::Bytes png = testing::PngOf(
+        {.width = static_cast<std::uint32_t>(width), .height = static_cast<std::uint32_t>(height)},
+        samples, filters);
+    return std::string(png.begin(), png.end());
   }
   DialogWatcher watcher_;
 };
@@ -264,49 +336,11 @@ TEST_F(FaultyDescriptionTest, IsToldOfOnceAndItsSoundPartShown) {
             "Строка 5: путь «..\\outside.bat» не ведёт к файлу на диске.\r\n"
             "Ошибок в файле: 2. Страницы и пункты с ошибками не показаны.");
   ButtonGroup& group = Control<ButtonGroup>("BGrp_page1");
-  ASSERT_EQ(group.Count(), 1);
+  ASSERT_EQ(group.Count(), 6);
   EXPECT_EQ(group.item(0).caption, "Хорошая");
+  // A picture that cannot be used leaves its button without one.
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(group.item(i).imageIndex, -1) << group.item(i).caption;
   EXPECT_FALSE(testing::FileExists(disc_ / "ran.txt"));
-}
-
-// What a screen reader finds in a window and every window inside it: each
-// window's class, text and place, and its accessible children's role, name
-// and place.
-void DescribeAccessible(HWND window, HWND top, std::vector<Text>& out) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
-  wchar_t cls[64];
-  GetClassNameW(window, cls, 64);
-  out.push_back(FromWide(cls) + "|" + WindowTextUtf8(window) + "|" + std::to_string(r.left) + "," +
-                std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-                std::to_string(r.bottom) + (IsWindowVisible(window) ? "" : "|hidden"));
-  IAccessible* acc = nullptr;
-  if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                           IID_IAccessible, reinterpret_cast<void**>(&acc))) &&
-      acc) {
-    long count = 0;
-    acc->get_accChildCount(&count);
-    for (long i = 1; i <= count; ++i) {
-      VARIANT child;
-      child.vt = VT_I4;
-      child.lVal = i;
-      BSTR name = nullptr;
-      VARIANT role;
-      VariantInit(&role);
-      long x = 0, y = 0, w = 0, h = 0;
-      acc->get_accName(child, &name);
-      acc->get_accRole(child, &role);
-      acc->accLocation(&x, &y, &w, &h, child);
-      out.push_back("  " + std::to_string(role.vt == VT_I4 ? role.lVal : -1) + "|" +
-                    (name ? FromWide(name) : Text()) + "|" + std::to_string(w) + "x" +
-                    std::to_string(h));
-      SysFreeString(name);
-    }
-    acc->Release();
-  }
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    DescribeAccessible(child, top, out);
 }
 
 // The sample disc with and without its DemoDisc.ini, at 96 and 144 dpi.
