@@ -8,18 +8,10 @@
 #include "launcher/catalogue.h"
 #include "launcher/hint_memos.h"
 #include "launcher/hint_texts.h"
+#include "support/utf16_file.h"
 
 namespace demodisc {
 namespace {
-
-std::string Utf16Le(std::string_view utf8) {
-  std::string out = "\xFF\xFE";
-  for (const char16_t unit : Utf16FromUtf8(utf8)) {
-    out += static_cast<char>(unit & 0xFF);
-    out += static_cast<char>(unit >> 8);
-  }
-  return out;
-}
 
 std::string WithCrLf(std::string_view text) {
   std::string out;
@@ -80,7 +72,8 @@ TEST(DiscDescription, TheBuiltInOneIsTheCatalogueOfTheTables) {
 
 TEST(DiscDescription, TheBuiltInTextReadsAlikeInEveryEncoding) {
   const std::string text(kBuiltInCatalogue);
-  for (const std::string& bytes : {WithCrLf(text), Utf16Le(text), "\xEF\xBB\xBF" + text}) {
+  for (const std::string& bytes :
+       {WithCrLf(text), testing::Utf16LeFile(text), "\xEF\xBB\xBF" + text}) {
     const DescriptionReading read = ReadDiscDescription(bytes);
     EXPECT_TRUE(read.faults.empty());
     EXPECT_EQ(read.description, BuiltInDescription());

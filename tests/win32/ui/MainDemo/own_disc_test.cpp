@@ -14,6 +14,7 @@
 #include "launcher/disc_description.h"
 #include "launcher/hint_texts.h"
 #include "native/support/png_writer.h"
+#include "native/support/utf16_file.h"
 #include "support/file_association.h"
 #include "support/main_window_fixture.h"
 #include "support/pixels.h"
@@ -100,15 +101,6 @@ caption = Ещё
 notice = yes
 )";
 
-std::string Utf16Le(std::string_view utf8) {
-  std::string out = "\xFF\xFE";
-  for (const char16_t unit : Utf16FromUtf8(utf8)) {
-    out += static_cast<char>(unit & 0xFF);
-    out += static_cast<char>(unit >> 8);
-  }
-  return out;
-}
-
 // A 64-pixel RGBA picture: `colour` inside, transparent in a 16-pixel frame.
 std::string FramedPicture(COLORREF colour) {
   constexpr int kSide = 64;
@@ -179,7 +171,8 @@ void DescribeAccessible(HWND window, HWND top, std::vector<Text>& out) {
 class OwnDiscTest : public testing::MainWindowTest, public ::testing::WithParamInterface<bool> {
  protected:
   void PrepareDisc() override {
-    WriteFileBytes(Disc("DemoDisc.ini"), GetParam() ? Utf16Le(kOwnDisc) : Text(kOwnDisc));
+    WriteFileBytes(Disc("DemoDisc.ini"),
+                   GetParam() ? testing::Utf16LeFile(kOwnDisc) : Text(kOwnDisc));
     WriteFileBytes(Disc("Картинки\\установка.png"), FramedPicture(RGB(200, 0, 0)));
     WriteFileBytes(Disc("Картинки\\руководство.png"), FramedPicture(RGB(0, 0, 200)));
     WriteFileBytes(Disc("Тексты\\установка.txt"), "Установка «Ромашки».\r\nВторая строка — ёж.");
@@ -374,7 +367,7 @@ TEST_P(SampleFileTest, DrawsTheSameWindowAsNoFile) {
   // As Notepad saves it: "Unicode", CR LF.
   Text text;
   for (const char c : kBuiltInCatalogue) text += c == '\n' ? "\r\n" : Text(1, c);
-  WriteFileBytes(Disc("DemoDisc.ini"), Utf16Le(text));
+  WriteFileBytes(Disc("DemoDisc.ini"), testing::Utf16LeFile(text));
   StartProgram();
   const Seen with = Look();
   EXPECT_EQ(with.tree, without.tree);
