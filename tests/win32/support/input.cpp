@@ -90,15 +90,27 @@ void ReleaseLeftButton(HWND window, POINT client) {
 }
 
 void DragFromTo(HWND window, POINT from, POINT to) {
+  // Each step is seen by the window before the next is sent: on a loaded
+  // machine a press that arrives late has been seen to end the drag early.
   const POINT a = ToScreen(window, from), b = ToScreen(window, to);
-  SendOne(MouseInput(0, a));
+  const POINT middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
+  const auto moveTo = [](POINT p) {
+    SendOne(MouseInput(0, p));
+    FlushInput();
+    PumpMessages(1000, [&] {
+      POINT at;
+      return GetCursorPos(&at) && at.x == p.x && at.y == p.y;
+    });
+  };
+  moveTo(a);
   SendOne(MouseInput(MOUSEEVENTF_LEFTDOWN, a));
   FlushInput();
-  SendOne(MouseInput(0, POINT{(a.x + b.x) / 2, (a.y + b.y) / 2}));
-  SendOne(MouseInput(0, b));
-  FlushInput();
+  PumpMessages(1000, [] { return (GetKeyState(VK_LBUTTON) & 0x8000) != 0; });
+  moveTo(middle);
+  moveTo(b);
   SendOne(MouseInput(MOUSEEVENTF_LEFTUP, b));
   FlushInput();
+  PumpMessages(1000, [] { return (GetKeyState(VK_LBUTTON) & 0x8000) == 0; });
 }
 
 void InjectKey(WORD key) {

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include "base/wide_win.h"
@@ -213,6 +214,16 @@ LRESULT CALLBACK DialogWatcher::Hook(int code, WPARAM wp, LPARAM lp) {
     }
   }
   return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+Text TabCaption(HWND tabs, int index) {
+  wchar_t text[128] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 128;
+  SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+  return FromWide(text);
 }
 
 }  // namespace demodisc::testing

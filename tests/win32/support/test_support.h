@@ -86,4 +86,7 @@ class DialogWatcher {
   std::vector<HWND> answered_;
 };
 
+// The caption of a tab control's tab.
+Text TabCaption(HWND tabs, int index);
+
 }  // namespace demodisc::testing

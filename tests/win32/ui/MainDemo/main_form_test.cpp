@@ -72,15 +72,7 @@ TEST_F(MainWindowTest, OpensOnThePresentationsWithTheFocusOnTheTabRow) {
   ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
   const std::string_view captions[] = {"Презентации", "Публикации", "Демо-версии", "Видео",
                                        "Применения"};
-  for (int i = 0; i < 5; ++i) {
-    wchar_t buf[64] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = buf;
-    item.cchTextMax = 64;
-    SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(FromWide(buf), Text(captions[i]));
-  }
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(testing::TabCaption(tabs, i), Text(captions[i]));
   const LONG style = GetWindowLongW(tabs, GWL_STYLE);
   EXPECT_TRUE(style & TCS_BUTTONS);
   EXPECT_TRUE(style & TCS_FLATBUTTONS);

@@ -117,16 +117,6 @@ std::string FramedPicture(COLORREF colour) {
   return std::string(png.begin(), png.end());
 }
 
-Text TabCaption(HWND tabs, int index) {
-  wchar_t text[128] = {};
-  TCITEMW item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = text;
-  item.cchTextMax = 128;
-  SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
-  return FromWide(text);
-}
-
 // What a screen reader finds in a window and every window inside it: each
 // window's class, text and place, and its accessible children's role, name
 // and place.
@@ -188,9 +178,9 @@ TEST_P(OwnDiscTest, ShowsItsOwnTitleTabsItemsPicturesDescriptionsAndContacts) {
   EXPECT_EQ(WindowTextUtf8(main().hwnd()), "Диск «Ромашка» 2026");
   HWND tabs = Named("PgCtrl_disk");
   ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
-  EXPECT_EQ(TabCaption(tabs, 0), "Программы");
-  EXPECT_EQ(TabCaption(tabs, 1), "Статьи");
-  EXPECT_EQ(TabCaption(tabs, 2), "Фильмы");
+  EXPECT_EQ(testing::TabCaption(tabs, 0), "Программы");
+  EXPECT_EQ(testing::TabCaption(tabs, 1), "Статьи");
+  EXPECT_EQ(testing::TabCaption(tabs, 2), "Фильмы");
 
   ButtonGroup& programs = Group("BGrp_page1");
   ASSERT_EQ(programs.Count(), 4);
