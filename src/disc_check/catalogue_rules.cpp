@@ -16,8 +16,7 @@ void CheckContentFile(DiscNames& names, const DiscFile& file, std::string_view c
   const Text path = DiscPath("", file);
   const Lookup lookup = names.Find(path, findings);
   if (!lookup.found || lookup.folder)
-    findings.push_back({Severity::Error, NotAFileKind(lookup), path,
-                        NotAFileText(lookup) + ": " + Text(consequence),
+    findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup), Text(consequence),
                         MissingCause(lookup, path)});
   else
     CheckContent(names.tree(), lookup.path, path, consequence, findings);
@@ -35,19 +34,18 @@ void CheckDescription(DiscNames& names, int hintPage, std::string_view file,
   const Text path = DiscPath("", {DiscFolder::Hints, file});
   const Lookup lookup = names.Find(path, findings);
   if (!lookup.found || lookup.folder) {
-    findings.push_back({Severity::Error, NotAFileKind(lookup), path,
-                        NotAFileText(lookup) + ": pointing at the item shows \"" +
-                            OpenFailureMessage(lookup) + "\"",
+    findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup),
+                        "pointing at the item shows \"" + OpenFailureMessage(lookup) + "\"",
                         MissingCause(lookup, path)});
     return;
   }
   std::optional<std::string> bytes = names.tree().Bytes(lookup.path);
   if (!bytes) {
-    findings.push_back({Severity::Error, "unreadable", path, "cannot be read"});
+    findings.push_back({Rule::Unreadable, path, "cannot be read"});
     return;
   }
   if (bytes->size() > kLargeDescription) {
-    findings.push_back({Severity::Warning, "large_description", path,
+    findings.push_back({Rule::LargeDescription, path,
                         "is " + std::to_string(bytes->size() / 1024) +
                             " KiB, over the 64 KiB a description is expected to hold"});
     findings.back().bytes = bytes->size();
@@ -58,13 +56,13 @@ void CheckDescription(DiscNames& names, int hintPage, std::string_view file,
   Text text;
   ReadHintText(reader, std::make_unique<BytesSource>(std::move(*bytes)), text);
   if (IsBlank(text)) {
-    findings.push_back({Severity::Warning, "empty_text", path, "is empty: the memo stays blank"});
+    findings.push_back({Rule::EmptyText, path, "is empty", "the memo stays blank"});
     return;
   }
   const MemoCapacity memo = HintMemoCapacity(hintPage);
   const int lines = WrappedLineCount(MemoDisplayText(text), memo.charsPerLine);
   if (lines > memo.lines)
-    findings.push_back({Severity::Warning, "memo_overflow", path,
+    findings.push_back({Rule::MemoOverflow, path,
                         "takes about " + std::to_string(lines) + " lines; the memo shows " +
                             std::to_string(memo.lines) + " without scrolling (an estimate at " +
                             std::to_string(memo.charsPerLine) + " characters a line)"});

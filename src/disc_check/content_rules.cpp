@@ -34,9 +34,8 @@ void CheckStandIn(const DiscTree& tree, const Text& treePath, const Text& path,
   if (!head) return;
   for (const StandIn& s : kStandIns)
     if (head->find(s.marker) != std::string::npos) {
-      findings.push_back({Severity::Error, "stand_in", path,
-                          "is the sample's stand-in for " + Text(s.file.name) + ": put the real " +
-                              s.role + " here"});
+      findings.push_back({Rule::StandIn, path, "is the sample's stand-in for " + Text(s.file.name),
+                          "put the real " + Text(s.role) + " here"});
       return;
     }
 }
@@ -55,32 +54,30 @@ void CheckHead(const DiscTree& tree, const Text& treePath, const Text& path, Con
   const std::optional<std::string> head =
       tree.Head(treePath, kind == ContentKind::BatchFile ? kBatchHead : sizeof kDocumentMagic - 1);
   if (!head) {
-    findings.push_back({Severity::Error, "unreadable", path, "cannot be read: " + consequence});
+    findings.push_back({Rule::Unreadable, path, "cannot be read", consequence});
     return;
   }
   switch (kind) {
     case ContentKind::Program:
       if (head->empty())
-        findings.push_back({Severity::Error, "empty_program", path, "is empty: " + consequence});
+        findings.push_back({Rule::EmptyProgram, path, "is empty", consequence});
       else if (!head->starts_with(kProgramMagic))
-        findings.push_back(
-            {Severity::Error, "not_a_program", path,
-             "is no Windows program (it does not begin with \"MZ\"): " + consequence});
+        findings.push_back({Rule::NotAProgram, path,
+                            "is no Windows program (it does not begin with \"MZ\")", consequence});
       else
         CheckStandIn(tree, treePath, path, findings);
       break;
     case ContentKind::BatchFile:
       if (IsBlank(*head) && tree.Size(treePath).value_or(0) <= head->size())
-        findings.push_back({Severity::Warning, "empty_batch_file", path,
-                            "is empty: clicking the item opens a console that closes at once"});
+        findings.push_back({Rule::EmptyBatchFile, path, "is empty",
+                            "clicking the item opens a console that closes at once"});
       break;
     case ContentKind::Document:
       if (head->empty())
-        findings.push_back(
-            {Severity::Warning, "empty_document", path, "is empty: the reader opens no document"});
+        findings.push_back({Rule::EmptyDocument, path, "is empty", "the reader opens no document"});
       else if (!head->starts_with(kDocumentMagic))
-        findings.push_back({Severity::Warning, "not_a_pdf", path,
-                            "does not begin with \"%PDF-\": the reader cannot open it as a PDF"});
+        findings.push_back({Rule::NotAPdf, path, "does not begin with \"%PDF-\"",
+                            "the reader cannot open it as a PDF"});
       break;
     case ContentKind::Other:
       break;

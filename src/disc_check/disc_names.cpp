@@ -17,11 +17,11 @@ Text NotAFileText(const Lookup& lookup) {
   return "is missing (no folder " + lookup.missingFolder + ")";
 }
 
-Text NotAFileKind(const Lookup& lookup) {
-  if (lookup.found) return "is_folder";
-  if (lookup.outside) return "outside_disc";
-  if (!lookup.unreadableFolder.empty()) return "unreadable";
-  return "missing";
+Rule NotAFileRule(const Lookup& lookup, bool note) {
+  if (lookup.found) return note ? Rule::IsFolderNote : Rule::IsFolder;
+  if (lookup.outside) return note ? Rule::OutsideDiscNote : Rule::OutsideDisc;
+  if (!lookup.unreadableFolder.empty()) return note ? Rule::UnreadableNote : Rule::Unreadable;
+  return note ? Rule::MissingNote : Rule::Missing;
 }
 
 Text MissingCause(const Lookup& lookup, const Text& path) {
@@ -95,7 +95,7 @@ Lookup DiscNames::Resolve(std::string_view programPath, std::vector<Finding>* fi
     // A name on the way to the file is a missing folder.
     if (!match) return {.missingFolder = n + 1 == names->size() ? Text() : asked};
     if (findings && match->name != name && caseReported_.insert(LowerCaseFrom(asked, 0)).second)
-      findings->push_back({Severity::Warning, "letter_case", asked,
+      findings->push_back({Rule::LetterCase, asked,
                            "is named \"" + match->name +
                                "\" on the disc: Windows finds it there, but not in a copy of the "
                                "folder on a system that tells letter case apart"});

@@ -73,8 +73,8 @@ class DiscNames {
 // Why a path that had to be a file is not: "is missing", "is missing (no
 // folder Hints)", "is a folder".
 Text NotAFileText(const Lookup& lookup);
-// The same as a finding's kind: "missing", "is_folder", "unreadable", "outside_disc".
-Text NotAFileKind(const Lookup& lookup);
+// The same as a finding's rule; a note for what only a window no control opens needs.
+Rule NotAFileRule(const Lookup& lookup, bool note = false);
 
 // What a path that is not there misses: the folder on its way that is
 // missing or cannot be listed, else the path itself.

@@ -7,7 +7,7 @@ namespace demodisc {
 Severity ReportLine::Status() const {
   Severity worst = Severity::Ok;
   for (const Finding& f : findings)
-    if (!f.accepted) worst = std::max(worst, f.severity);
+    if (!f.accepted) worst = std::max(worst, f.severity());
   return worst;
 }
 
@@ -26,7 +26,7 @@ int CountFindings(const DiscReport& report, Pred pred) {
 
 int DiscReport::Count(Severity severity) const {
   return CountFindings(*this,
-                       [&](const Finding& f) { return f.severity == severity && !f.accepted; });
+                       [&](const Finding& f) { return f.severity() == severity && !f.accepted; });
 }
 
 int DiscReport::AcceptedCount() const {
@@ -38,18 +38,6 @@ int ExitCode(const DiscReport& report, bool strict) {
   if (report.Count(Severity::Error) > 0) return 1;
   if (strict && report.Count(Severity::Warning) > 0) return 1;
   return 0;
-}
-
-const char* SeverityName(Severity severity) {
-  switch (severity) {
-    case Severity::Ok:
-      return "ok";
-    case Severity::Warning:
-      return "warning";
-    case Severity::Error:
-      return "error";
-  }
-  return "ok";
 }
 
 }  // namespace demodisc

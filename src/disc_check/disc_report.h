@@ -8,19 +8,18 @@
 #include <vector>
 
 #include "base/text.h"
+#include "disc_check/rules.h"
 
 namespace demodisc {
 
-// Ok findings are notes (the size of the image, the number of rows).
-enum class Severity { Ok, Warning, Error };
-
 struct Finding {
-  Severity severity;
-  // What was found, as a stable key for tools ("missing", "letter_case",
-  // "joliet_name", ...); the message says it in words.
-  Text kind;
-  Text path;  // the file or folder as the program names it ("Hints\about.txt"); may be empty
+  Rule rule;
+  Text path;  // the file or folder as the program names it ("Hints\\about.txt"); may be empty
+  // What was found, in words; the words may change between versions.
   Text message;
+  // What the visitor meets because of it, written after the message and a
+  // colon; empty where the message says it all.
+  Text consequence;
   // What is missing behind it (a folder, a file several items share), so
   // that one cause is counted once; empty for the rest.
   Text cause;
@@ -28,6 +27,14 @@ struct Finding {
   bool accepted = false;
   // The size the finding is about, in bytes (a file's, the image's), if any.
   std::optional<std::uint64_t> bytes;
+  // A finding whose cause is counted on another line: shown as a note.
+  bool countedElsewhere = false;
+
+  Severity severity() const { return countedElsewhere ? Severity::Ok : RuleOf(rule).severity; }
+  std::string_view kind() const { return RuleOf(rule).kind; }
+  std::string_view code() const { return RuleOf(rule).code; }
+  // The message and its consequence, as the reports write them.
+  Text Words() const { return consequence.empty() ? message : message + ": " + consequence; }
 };
 
 struct ReportLine {
@@ -62,7 +69,5 @@ struct DiscReport {
 // 2 for a folder that is no disc; 1 with errors, or with warnings when
 // `strict`; 0 otherwise.
 int ExitCode(const DiscReport& report, bool strict);
-
-const char* SeverityName(Severity severity);
 
 }  // namespace demodisc

@@ -36,17 +36,17 @@ bool IsDiscName(std::string_view name) {
   return false;
 }
 
-// A file the program needs for something other than a catalogue item.
-ReportLine CheckFile(DiscNames& names, Text subject, Text key, const Text& path, Severity severity,
+// A file the program needs for something other than a catalogue item; what
+// only a window no control opens needs is a note.
+ReportLine CheckFile(DiscNames& names, Text subject, Text key, const Text& path, bool note,
                      const Text& consequence) {
   ReportLine line{std::move(subject), {}, std::move(key)};
   names.SetAsker(line.key);
   const Lookup lookup = names.Find(path, line.findings);
   if (!lookup.found || lookup.folder)
-    line.findings.push_back({severity, NotAFileKind(lookup), path,
-                             NotAFileText(lookup) + ": " + consequence,
+    line.findings.push_back({NotAFileRule(lookup, note), path, NotAFileText(lookup), consequence,
                              MissingCause(lookup, path)});
-  else if (severity != Severity::Ok)
+  else if (!note)
     CheckContent(names.tree(), lookup.path, path, consequence, line.findings);
   return line;
 }
@@ -57,8 +57,8 @@ ReportLine CheckFile(DiscNames& names, Text subject, Text key, const Text& path,
 void NoteSignature(DiscNames& names, ReportLine& start) {
   if (start.Status() == Severity::Error) return;
   const bool signedProgram = CarriesSignature(names.tree(), names.Peek(kStartProgram).path);
-  start.findings.push_back({Severity::Ok, signedProgram ? "signed" : "not_signed", "",
-                            signedProgram ? "signed" : "not signed"});
+  start.findings.push_back({signedProgram ? Rule::Signed : Rule::NotSigned, "",
+                            Text(signedProgram ? "" : "not ") + "signed"});
 }
 
 // The photo window's folder matters only to a window no control opens.
@@ -66,14 +66,20 @@ ReportLine CheckFolders(DiscNames& names) {
   ReportLine line{"folders", {}, "folders"};
   for (const DiscFolder folder : AllDiscFolders()) {
     const Text name(DiscFolderName(folder));
-    const Severity severity = folder == DiscFolder::PicRec ? Severity::Ok : Severity::Error;
+    const bool note = folder == DiscFolder::PicRec;
     const Lookup lookup = names.Find(name, line.findings);
     if (!lookup.found)
-      line.findings.push_back({severity, "missing", name, "is missing", name});
+      line.findings.push_back(
+          {note ? Rule::MissingNote : Rule::Missing, name, "is missing", {}, name});
     else if (!lookup.folder)
-      line.findings.push_back({severity, "not_a_folder", name, "is a file, not a folder", name});
+      line.findings.push_back({note ? Rule::NotAFolderNote : Rule::NotAFolder,
+                               name,
+                               "is a file, not a folder",
+                               {},
+                               name});
     else if (!names.Entries(lookup.path))
-      line.findings.push_back({severity, "unreadable", name, "cannot be read", name});
+      line.findings.push_back(
+          {note ? Rule::UnreadableNote : Rule::Unreadable, name, "cannot be read", {}, name});
   }
   return line;
 }
@@ -90,12 +96,10 @@ ReportLine CheckPhotos(DiscNames& names) {
                           [](const DiscEntry& e) { return !e.folder && MatchesJpgMask(e.name); })
           : 0;
   if (photos == 0)
-    line.findings.push_back(
-        {Severity::Ok, "no_photos", folder,
-         "holds no " + Text(kPhotoMask) + " file: the photo window has nothing to step through"});
+    line.findings.push_back({Rule::NoPhotos, folder, "holds no " + Text(kPhotoMask) + " file",
+                             "the photo window has nothing to step through"});
   else
-    line.findings.push_back(
-        {Severity::Ok, "photos", folder, "holds " + std::to_string(photos) + " photos"});
+    line.findings.push_back({Rule::Photos, folder, "holds " + std::to_string(photos) + " photos"});
   return line;
 }
 
@@ -110,15 +114,14 @@ void AddUnused(const std::vector<const WalkedEntry*>& entries, const Text& folde
                const Unused& why, ReportSection& section) {
   if (entries.size() <= kUnusedListed) {
     for (const WalkedEntry* e : entries)
-      section.lines.push_back(
-          {e->programPath, {{Severity::Warning, "unused", e->programPath, why.one}}});
+      section.lines.push_back({e->programPath, {{Rule::Unused, e->programPath, why.one}}});
     return;
   }
   Text first;
   for (std::size_t i = 0; i < kUnusedNamed; ++i)
     first += (i ? ", " : "") + Text("\"") + entries[i]->name + "\"";
   section.lines.push_back({folder,
-                           {{Severity::Warning, "unused_files", folder,
+                           {{Rule::UnusedFiles, folder,
                              "holds " + std::to_string(entries.size()) + " files " + why.many +
                                  " (" + first + ", ...)"}}});
 }
@@ -160,7 +163,7 @@ void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, Repor
       if (const int line = names.UnreadLine(entry.path))
         section.lines.push_back(
             {entry.programPath,
-             {{Severity::Warning, "unread_line", entry.programPath,
+             {{Rule::UnreadLine, entry.programPath,
                "is named only by line " + std::to_string(line) +
                    " of the publication list, past the " + std::to_string(kPublicationDataRows) +
                    " lines the program reads"}}});
@@ -232,16 +235,15 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
                                             : CheckPublicationPage(names, page));
 
   ReportSection whole{"Disc", {}, "Disc"};
-  whole.lines.push_back(CheckFile(names, "start program", "start_program", kStartProgram,
-                                  Severity::Error, "the disc has no start program"));
+  whole.lines.push_back(CheckFile(names, "start program", "start_program", kStartProgram, false,
+                                  "the disc has no start program"));
   NoteSignature(names, whole.lines.back());
   whole.lines.push_back(std::move(folders));
-  whole.lines.push_back(CheckFile(
-      names, "reader installer", "reader_installer", DiscPath("", kReaderInstaller),
-      Severity::Error, "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\""));
+  whole.lines.push_back(
+      CheckFile(names, "reader installer", "reader_installer", DiscPath("", kReaderInstaller),
+                false, "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\""));
   whole.lines.push_back(CheckFile(names, "video window (no control opens it)", "video_window",
-                                  kVideoClip, Severity::Ok,
-                                  "the video window would report an error"));
+                                  kVideoClip, true, "the video window would report an error"));
   whole.lines.push_back(CheckPhotos(names));
   const std::vector<WalkedEntry> walked = WalkDisc(names);
   CheckUnused(names, walked, whole);

@@ -32,8 +32,9 @@ Text Gibibytes(std::uint64_t bytes) {
 }
 
 struct NameFault {
-  const char* kind = nullptr;
+  Rule error = Rule::ForbiddenChars, warning = Rule::ForbiddenCharsWarning;
   Text text;  // empty when the name is sound
+  Text consequence;
 };
 
 // What is wrong with a name to Windows.
@@ -51,16 +52,18 @@ NameFault WindowsNameFault(std::string_view name) {
     }
   }
   if (!chars.empty())
-    return {"forbidden_chars", "holds " + chars + ", which Windows does not allow in a name"};
+    return {Rule::ForbiddenChars, Rule::ForbiddenCharsWarning,
+            "holds " + chars + ", which Windows does not allow in a name"};
   const Text base = LowerCaseFrom(name.substr(0, name.find('.')), 0);
   for (const std::string_view device : kDeviceNames)
     if (base == device)
-      return {"device_name", "is named after the device " +
-                                 Quoted(Text(name.substr(0, device.size()))) +
-                                 ": Windows opens the device, not the file"};
+      return {Rule::DeviceName, Rule::DeviceNameWarning,
+              "is named after the device " + Quoted(Text(name.substr(0, device.size()))),
+              "Windows opens the device, not the file"};
   if (!name.empty() && (name.back() == '.' || name.back() == ' '))
-    return {"trailing_char", Text("ends in a ") + (name.back() == '.' ? "dot" : "blank") +
-                                 ": Windows drops it and finds the name without it"};
+    return {Rule::TrailingChar, Rule::TrailingCharWarning,
+            Text("ends in a ") + (name.back() == '.' ? "dot" : "blank"),
+            "Windows drops it and finds the name without it"};
   return {};
 }
 
@@ -95,9 +98,9 @@ class EntryLines {
  public:
   EntryLines(const DiscNames& names, ReportSection& section, std::vector<AskedFinding>& asked)
       : names_(names), section_(section), asked_(asked) {}
-  Finding& Add(const WalkedEntry& entry, Severity severity, const char* kind, Text message) {
-    if (entry.folder && LosesWhatItHolds(kind)) folderFaults_.emplace(entry.path, message);
-    Finding finding{severity, kind, entry.programPath, std::move(message)};
+  Finding& Add(const WalkedEntry& entry, Rule rule, Text message, Text consequence = {}) {
+    Finding finding{rule, entry.programPath, std::move(message), std::move(consequence)};
+    if (entry.folder && LosesWhatItHolds(rule)) folderFaults_.emplace(entry.path, finding);
     if (const Text asker = names_.AskerOf(entry.path); !asker.empty()) {
       asked_.push_back({asker, std::move(finding)});
       return asked_.back().finding;
@@ -108,10 +111,10 @@ class EntryLines {
     findings.push_back(std::move(finding));
     return findings.back();
   }
-  // A folder's first fault that loses or breaks what it holds; empty for none.
-  Text FolderFault(const Text& path) const {
+  // A folder's first fault that loses or breaks what it holds; none for none.
+  const Finding* FolderFault(const Text& path) const {
     const auto it = folderFaults_.find(path);
-    return it == folderFaults_.end() ? Text() : it->second;
+    return it == folderFaults_.end() ? nullptr : &it->second;
   }
   // For a finding of a file below such a folder.
   void AddAsked(const Text& asker, Finding finding) {
@@ -122,31 +125,32 @@ class EntryLines {
   // The faults of a folder that reach what it holds: the image leaves it
   // out, takes in what is not the disc's or cuts its name, or Windows
   // cannot open it.
-  static bool LosesWhatItHolds(std::string_view kind) {
-    return kind != "large_file" && kind != "decomposed_name" && kind != "case_twins" &&
-           kind != "system_file";
+  static bool LosesWhatItHolds(Rule rule) {
+    return rule != Rule::LargeFile && rule != Rule::DecomposedName && rule != Rule::CaseTwins &&
+           rule != Rule::CaseTwinsWarning && rule != Rule::SystemFile;
   }
 
   const DiscNames& names_;
   ReportSection& section_;
   std::vector<AskedFinding>& asked_;
   std::map<Text, std::size_t> lines_;
-  std::map<Text, Text> folderFaults_;
+  std::map<Text, Finding> folderFaults_;
 };
 
-void CheckLink(const WalkedEntry& entry, Severity severity, EntryLines& lines) {
+void CheckLink(const WalkedEntry& entry, bool opened, EntryLines& lines) {
   const Text link = "is a link to " + Quoted(entry.target);
   switch (entry.link) {
     case LinkKind::Outside:
-      lines.Add(entry, Severity::Error, "link_outside",
-                link + ", out of the disc folder: the image would take in what lies outside it");
+      lines.Add(entry, Rule::LinkOutside, link + ", out of the disc folder",
+                "the image would take in what lies outside it");
       break;
     case LinkKind::Loop:
-      lines.Add(entry, Severity::Error, "link_loop",
-                link + ", a folder around itself: the image would repeat it without end");
+      lines.Add(entry, Rule::LinkLoop, link + ", a folder around itself",
+                "the image would repeat it without end");
       break;
     case LinkKind::Broken:
-      lines.Add(entry, severity, "link_broken", link + ", which is not there (or a loop of links)");
+      lines.Add(entry, ErrorIfOpened(opened, Rule::LinkBroken, Rule::LinkBrokenWarning),
+                link + ", which is not there (or a loop of links)");
       break;
     case LinkKind::None:
     case LinkKind::Inside:
@@ -184,46 +188,49 @@ std::optional<Text> ComposedName(std::string_view name) {
 // The findings of one entry; `tooLongBelow` is the folder whose path was
 // already reported as too long, so that what it holds is not reported again.
 void CheckEntry(const WalkedEntry& entry, bool opened, Text& tooLongBelow, EntryLines& lines) {
-  const Severity severity = opened ? Severity::Error : Severity::Warning;
-  const Text consequence = opened ? ": the program does not find it" : "";
-  CheckLink(entry, severity, lines);
+  // What the visitor meets, after what the image or Windows does.
+  const auto consequence = [&](Text what) {
+    return opened ? (what.empty() ? what : what + ": ") + "the program does not find it" : what;
+  };
+  CheckLink(entry, opened, lines);
   if (const NameFault fault = WindowsNameFault(entry.name); !fault.text.empty())
-    lines.Add(entry, severity, fault.kind, fault.text + consequence);
+    lines.Add(entry, ErrorIfOpened(opened, fault.error, fault.warning), fault.text,
+              consequence(fault.consequence));
   const std::size_t length = Utf16FromUtf8(entry.name).size();
   if (length > kJolietNameLimit)
-    lines.Add(entry, severity, "joliet_name",
-              "has a name of " + std::to_string(length) + " UTF-16 characters: Joliet keeps " +
-                  std::to_string(kJolietNameLimit) + ", so the image would cut it" + consequence);
+    lines.Add(entry, ErrorIfOpened(opened, Rule::JolietName, Rule::JolietNameWarning),
+              "has a name of " + std::to_string(length) + " UTF-16 characters",
+              consequence("Joliet keeps " + std::to_string(kJolietNameLimit) +
+                          ", so the image would cut it"));
   const bool below = !tooLongBelow.empty() && entry.path.rfind(tooLongBelow + "/", 0) == 0;
   const std::size_t pathLength = Utf16FromUtf8(entry.path).size();
   if (!below && pathLength > kJolietPathLimit) {
-    lines.Add(entry, severity, "joliet_path",
-              "has a path of " + std::to_string(pathLength) +
-                  " UTF-16 characters: Joliet keeps paths of up to " +
-                  std::to_string(kJolietPathLimit) +
-                  " (240 bytes), so the image would leave it out" +
-                  (entry.folder ? " with all it holds" : "") + consequence);
+    lines.Add(entry, ErrorIfOpened(opened, Rule::JolietPath, Rule::JolietPathWarning),
+              "has a path of " + std::to_string(pathLength) + " UTF-16 characters",
+              consequence("Joliet keeps paths of up to " + std::to_string(kJolietPathLimit) +
+                          " (240 bytes), so the image would leave it out" +
+                          (entry.folder ? " with all it holds" : "")));
     if (entry.folder) tooLongBelow = entry.path;
   }
   if (!entry.folder && entry.size > kLargestFileBytes) {
     Finding& large =
-        lines.Add(entry, Severity::Error, "large_file",
-                  "is " + Gibibytes(entry.size) +
-                      ": ISO 9660 and Joliet keep a file in one piece only below 4 GiB, and not "
-                      "every Windows reads the parts of a larger one");
+        lines.Add(entry, Rule::LargeFile, "is " + Gibibytes(entry.size),
+                  "ISO 9660 and Joliet keep a file in one piece only below 4 GiB, and not "
+                  "every Windows reads the parts of a larger one");
     large.bytes = entry.size;
   }
   if (const auto composed = ComposedName(entry.name))
-    lines.Add(entry, Severity::Warning, "decomposed_name",
+    lines.Add(entry, Rule::DecomposedName,
               "has a name in decomposed Unicode form, " + std::to_string(CharCount(entry.name)) +
                   " characters, where the composed " + Quoted(*composed) + " has " +
-                  std::to_string(CharCount(*composed)) +
-                  ": Windows takes the two for different names");
+                  std::to_string(CharCount(*composed)),
+              "Windows takes the two for different names");
   if (!entry.readable && entry.link == LinkKind::None)
-    lines.Add(entry, severity, "unreadable", "cannot be read" + consequence);
+    lines.Add(entry, ErrorIfOpened(opened, Rule::Unreadable, Rule::UnreadableWarning),
+              "cannot be read", consequence({}));
   if (!entry.folder && IsSystemFile(entry.name))
-    lines.Add(entry, Severity::Warning, "system_file",
-              "was written by the system, burnt with the disc: nothing on it needs the file");
+    lines.Add(entry, Rule::SystemFile, "was written by the system, burnt with the disc",
+              "nothing on it needs the file");
 }
 
 // Names of one folder that differ only in letter case: Windows finds one of
@@ -240,10 +247,10 @@ void CheckCaseTwins(const DiscNames& names, const std::vector<WalkedEntry>& walk
     Text others;
     for (std::size_t i = 1; i < twins.size(); ++i)
       others += (i > 1 ? ", " : "") + Quoted(twins[i]->name);
-    lines.Add(*twins[0], opened ? Severity::Error : Severity::Warning, "case_twins",
-              "and " + others +
-                  " differ only in letter case: Windows opens one of them for either name" +
-                  (opened ? ", and the program may get the wrong one" : ""));
+    lines.Add(*twins[0], ErrorIfOpened(opened, Rule::CaseTwins, Rule::CaseTwinsWarning),
+              "and " + others + " differ only in letter case",
+              "Windows opens one of them for either name" +
+                  Text(opened ? ", and the program may get the wrong one" : ""));
   }
 }
 
@@ -253,16 +260,18 @@ void CheckCaseTwins(const DiscNames& names, const std::vector<WalkedEntry>& walk
 // below one folder are one error, on the first of them, that counts them.
 void CheckOpenedBelowFaults(const DiscNames& names, EntryLines& lines) {
   for (const auto& [path, asker] : names.Askers()) {
-    Text folder, fault;
+    Text folder;
+    const Finding* fault = nullptr;
     for (Text above = ParentPath(path); !above.empty(); above = ParentPath(above))
-      if (Text f = lines.FolderFault(above); !f.empty()) folder = above, fault = std::move(f);
-    if (fault.empty()) continue;
+      if (const Finding* f = lines.FolderFault(above)) folder = above, fault = f;
+    if (!fault) continue;
     Text programPath = path, programFolder = folder;
     std::replace(programPath.begin(), programPath.end(), '/', '\\');
     std::replace(programFolder.begin(), programFolder.end(), '/', '\\');
     // The folder is the cause: what several items open below it counts once.
-    lines.AddAsked(asker, {Severity::Error, "folder_above", programPath,
-                           "lies in " + Quoted(programFolder) + ", which " + fault, programFolder});
+    lines.AddAsked(asker, {Rule::FolderAbove, programPath,
+                           "lies in " + Quoted(programFolder) + ", which " + fault->message,
+                           fault->consequence, programFolder});
   }
 }
 

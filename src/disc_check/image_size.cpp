@@ -35,11 +35,11 @@ Finding ImageSizeWords(std::uint64_t imageBytes) {
   const Text cd = DiscSize("700 MB", kCdBytes);
   const Text dvd = DiscSize("4.7 GB", kDvdBytes);
   if (imageBytes > kDvdBytes)
-    return {Severity::Error, "image_size", "", about + ": more than a DVD holds " + dvd};
+    return {Rule::ImageSizeError, "", about, "more than a DVD holds " + dvd};
   if (imageBytes > kCdBytes)
-    return {Severity::Warning, "image_size", "",
-            about + ": more than a CD holds " + cd + "; it fits a DVD " + dvd};
-  return {Severity::Ok, "image_size", "", about + ": fits a CD " + cd};
+    return {Rule::ImageSizeWarning, "", about,
+            "more than a CD holds " + cd + "; it fits a DVD " + dvd};
+  return {Rule::ImageSize, "", about, "fits a CD " + cd};
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ void CheckEntryFormat(std::string_view entry, const PublicationLine& line,
   const Text shownText =
       textChars > kShownChars ? Text(FirstChars(line.text, kShownChars)) + "..." : line.text;
   if (numberChars != kEntryNumberChars)
-    findings.push_back({Severity::Warning, "entry_number", "",
+    findings.push_back({Rule::EntryNumber, "",
                         "has an entry number " + std::to_string(numberChars) +
                             " characters wide, not 4: the grid shows " + Quoted(line.number) +
                             " as its number and " + Quoted(shownText) + " as its text"});
@@ -59,7 +59,7 @@ void CheckEntryFormat(std::string_view entry, const PublicationLine& line,
         CharOffset(line.text, textChars > kShownChars ? textChars - kShownChars : 0);
     Text dropped;
     AppendChar(dropped, lastChar);
-    findings.push_back({Severity::Warning, "entry_last_char", "",
+    findings.push_back({Rule::EntryLastChar, "",
                         "ends in " + Quoted(dropped) +
                             " without a full stop: the grid drops that last character and shows "
                             "the text ending in " +
@@ -77,7 +77,7 @@ ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
   const auto hashes = std::count(lineText.begin(), lineText.end(), '#');
   if (hashes < 2) {
     report.findings.push_back(
-        {Severity::Warning, lineText.empty() ? "empty_line" : "line_split", "",
+        {lineText.empty() ? Rule::EmptyLine : Rule::LineSplit, "",
          lineText.empty()
              ? Text("is an empty line: the grid shows an empty row")
              : "has " + Text(hashes == 0 ? "no" : "one") +
@@ -91,8 +91,7 @@ ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
   const Lookup lookup = names.Find(path, report.findings);
   const char* consequence = "the read button starts the reader on a document that is not there";
   if (!lookup.found || lookup.folder)
-    report.findings.push_back({Severity::Error, NotAFileKind(lookup), path,
-                               NotAFileText(lookup) + ": " + consequence,
+    report.findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup), consequence,
                                MissingCause(lookup, path)});
   else
     CheckContent(names.tree(), lookup.path, path, "the reader cannot open it", report.findings);
@@ -122,10 +121,9 @@ ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page) {
   if (lookup.found && !lookup.folder) bytes = names.tree().Bytes(lookup.path);
   if (!bytes) {
     list.findings.push_back(
-        {Severity::Error,
-         lookup.found && !lookup.folder ? Text("unreadable") : NotAFileKind(lookup), path,
-         (lookup.found && !lookup.folder ? Text("cannot be read") : NotAFileText(lookup)) +
-             ": the program shows \"" + OpenFailureMessage(lookup) +
+        {lookup.found && !lookup.folder ? Rule::Unreadable : NotAFileRule(lookup), path,
+         lookup.found && !lookup.folder ? Text("cannot be read") : NotAFileText(lookup),
+         "the program shows \"" + OpenFailureMessage(lookup) +
              "\" when it starts, and the grid stays empty"});
     section.lines.push_back(std::move(list));
     return section;
@@ -134,16 +132,14 @@ ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page) {
   const std::vector<Text> lines = ReadDiscLines(std::move(*bytes));
   const std::size_t rows = std::min(lines.size(), std::size_t{kPublicationDataRows});
   if (lines.empty())
-    list.findings.push_back(
-        {Severity::Warning, "list_empty", path, "is empty: the grid lists no publication"});
+    list.findings.push_back({Rule::ListEmpty, path, "is empty", "the grid lists no publication"});
   else if (lines.size() > rows)
-    list.findings.push_back({Severity::Warning, "list_long", path,
+    list.findings.push_back({Rule::ListLong, path,
                              "has " + std::to_string(lines.size()) +
                                  " lines: the grid shows the first " + std::to_string(rows) +
                                  ", the rest not"});
   else
-    list.findings.push_back(
-        {Severity::Ok, "list_rows", path, "has " + std::to_string(rows) + " rows"});
+    list.findings.push_back({Rule::ListRows, path, "has " + std::to_string(rows) + " rows"});
   section.lines.push_back(std::move(list));
   for (std::size_t i = 0; i < rows; ++i)
     section.lines.push_back(CheckRow(names, static_cast<int>(i) + 1, lines[i]));

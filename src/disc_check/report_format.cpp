@@ -19,12 +19,15 @@ Text Counts(const DiscReport& report) {
          (accepted ? " (" + std::to_string(accepted) + " more accepted)" : Text());
 }
 
+// A warning or an error ends with its rule's code, for the maker to look up
+// and to accept by.
 Text FindingText(const Finding& f, const ReportLine& line, Severity lineStatus) {
-  Text text = f.path.empty() || f.path == line.subject ? f.message : f.path + " " + f.message;
+  Text text = f.path.empty() || f.path == line.subject ? f.Words() : f.path + " " + f.Words();
   if (f.accepted)
     text += " (accepted)";
-  else if (f.severity < lineStatus && f.severity != Severity::Ok)
-    text += " (" + Text(SeverityName(f.severity)) + ")";
+  else if (f.severity() < lineStatus && f.severity() != Severity::Ok)
+    text += " (" + Text(SeverityName(f.severity())) + ")";
+  if (f.severity() != Severity::Ok) text += " [" + Text(f.code()) + "]";
   return text;
 }
 
@@ -124,13 +127,15 @@ Text ReportJson(const DiscReport& report) {
       for (std::size_t f = 0; f < line.findings.size(); ++f) {
         const Finding& finding = line.findings[f];
         out += f == 0 ? "{" : ", {";
-        AppendField(out, "kind", finding.kind);
+        AppendField(out, "rule", finding.code());
         out += ", ";
-        AppendField(out, "severity", SeverityName(finding.severity));
+        AppendField(out, "kind", finding.kind());
+        out += ", ";
+        AppendField(out, "severity", SeverityName(finding.severity()));
         out += ", \"accepted\": " + Text(finding.accepted ? "true" : "false") + ", ";
         AppendField(out, "path", finding.path);
         out += ", ";
-        AppendField(out, "message", finding.message);
+        AppendField(out, "message", finding.Words());
         if (finding.bytes) out += ", \"bytes\": " + std::to_string(*finding.bytes);
         out += "}";
       }

@@ -13,12 +13,6 @@ struct At {
   std::size_t finding;
 };
 
-// What a finding says the visitor meets: the text after its first ": ".
-Text Consequence(const Text& message) {
-  const std::size_t colon = message.find(": ");
-  return colon == Text::npos ? Text() : message.substr(colon + 2);
-}
-
 }  // namespace
 
 void CountSharedCausesOnce(DiscReport& report) {
@@ -26,7 +20,7 @@ void CountSharedCausesOnce(DiscReport& report) {
   for (ReportSection& section : report.sections)
     for (ReportLine& line : section.lines)
       for (std::size_t f = 0; f < line.findings.size(); ++f)
-        if (!line.findings[f].cause.empty() && line.findings[f].severity != Severity::Ok)
+        if (!line.findings[f].cause.empty() && line.findings[f].severity() != Severity::Ok)
           byCause[line.findings[f].cause].push_back({&line, f});
   for (auto& [cause, found] : byCause) {
     if (found.size() < 2) continue;
@@ -45,24 +39,23 @@ void CountSharedCausesOnce(DiscReport& report) {
       if (own && at.line == keeper.line) continue;
       items.insert(at.line);
       Finding& other = at.line->findings[at.finding];
-      const Text consequence = Consequence(other.message);
-      if (!consequence.empty() &&
-          std::find(consequences.begin(), consequences.end(), consequence) == consequences.end())
-        consequences.push_back(consequence);
+      if (!other.consequence.empty() && std::find(consequences.begin(), consequences.end(),
+                                                  other.consequence) == consequences.end())
+        consequences.push_back(other.consequence);
       if (at.line == keeper.line && at.finding == keeper.finding) continue;
       // The others keep what they miss, without the consequence told there.
-      other.severity = Severity::Ok;
-      other.message = other.message.substr(0, other.message.find(": ")) +
-                      (own ? ": counted once, under \"" + keeper.line->subject + "\""
-                           : Text(": counted once, under the first item that needs it"));
+      other.countedElsewhere = true;
+      other.consequence = own ? "counted once, under \"" + keeper.line->subject + "\""
+                              : Text("counted once, under the first item that needs it");
     }
     const Text count = std::to_string(items.size()) + (items.size() == 1 ? " item" : " items");
     if (own) {
       Text joined;
       for (const Text& c : consequences) joined += (joined.empty() ? "" : "; ") + c;
-      kept.message += ": it breaks " + count + (joined.empty() ? "" : " (" + joined + ")");
+      const Text breaks = "it breaks " + count + (joined.empty() ? "" : " (" + joined + ")");
+      kept.consequence = kept.consequence.empty() ? breaks : kept.consequence + ": " + breaks;
     } else {
-      kept.message += " (" + count + ")";
+      (kept.consequence.empty() ? kept.message : kept.consequence) += " (" + count + ")";
     }
   }
 }

@@ -52,27 +52,27 @@ void CheckCp1251Bytes(std::string_view bytes, const Text& path, std::vector<Find
   const std::size_t end = bytes.find(kEndOfFile);
   const std::string_view read = bytes.substr(0, end);
   if (read.find('\0') != std::string_view::npos)
-    findings.push_back({Severity::Warning, "zero_bytes", path,
+    findings.push_back({Rule::ZeroBytes, path,
                         "holds zero bytes (is it UTF-16?): each line shows only up to its first "
                         "zero byte"});
   else if (LooksLikeUtf8(read))
     findings.push_back(
-        {Severity::Warning, "utf8", path,
+        {Rule::Utf8, path,
          "looks like UTF-8, not cp1251: the program shows \"" + Cp1251Preview(read) + "\""});
   else if (read.find(kUnusedByte) != std::string_view::npos)
-    findings.push_back({Severity::Warning, "unused_byte", path,
+    findings.push_back({Rule::UnusedByte, path,
                         "is not cp1251 text: it holds the byte 0x98, which cp1251 leaves unused"});
   const std::size_t cr = read.find('\r');
   for (std::size_t at = cr; at != std::string_view::npos; at = read.find('\r', at + 1))
     if (at + 1 < read.size() && read[at + 1] != '\n') {
-      findings.push_back({Severity::Warning, "bare_cr", path,
+      findings.push_back({Rule::BareCr, path,
                           "ends lines with a carriage return alone (at offset " +
                               std::to_string(at) +
                               "): the program drops it and runs those lines together"});
       break;
     }
   if (end != std::string_view::npos && end + 1 < bytes.size())
-    findings.push_back({Severity::Warning, "early_end", path,
+    findings.push_back({Rule::EarlyEnd, path,
                         "has a byte 0x1A at offset " + std::to_string(end) +
                             ": the text ends there, " + std::to_string(bytes.size() - end - 1) +
                             " bytes after it are not shown"});

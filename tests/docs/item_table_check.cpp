@@ -4,12 +4,12 @@
 // A caption or file name changed in the code, or in the guide, fails it.
 //
 //   docs_item_table <making-a-disc.md>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "launcher/catalogue.h"
+#include "markdown_table.h"
 #include "launcher/disc_folders.h"
 #include "launcher/hint_texts.h"
 
@@ -34,21 +34,6 @@ std::string StartsCell(const demodisc::CatalogueAction& action) {
   return cell;
 }
 
-std::vector<std::string> Cells(const std::string& line) {
-  std::vector<std::string> cells;
-  std::size_t start = line.find('|');
-  while (start != std::string::npos) {
-    const std::size_t end = line.find('|', start + 1);
-    if (end == std::string::npos) break;
-    std::string cell = line.substr(start + 1, end - start - 1);
-    const std::size_t first = cell.find_first_not_of(' ');
-    const std::size_t last = cell.find_last_not_of(' ');
-    cells.push_back(first == std::string::npos ? "" : cell.substr(first, last - first + 1));
-    start = end;
-  }
-  return cells;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,28 +41,8 @@ int main(int argc, char** argv) {
     std::cerr << "usage: docs_item_table <making-a-disc.md>\n";
     return 2;
   }
-  std::ifstream in(argv[1]);
-  if (!in) {
-    std::cerr << argv[1] << ": cannot be read\n";
-    return 2;
-  }
-  std::vector<std::string> rows;
-  std::string line;
-  bool inTable = false;
-  while (std::getline(in, line)) {
-    if (!inTable) {
-      inTable = line == kHeader;
-      if (inTable && !std::getline(in, line)) break;  // the row of dashes
-      continue;
-    }
-    if (line.empty() || line[0] != '|') break;
-    rows.push_back(line);
-  }
-  if (!inTable) {
-    std::cerr << argv[1] << ": no table starting with \"" << kHeader << "\"\n";
-    return 1;
-  }
-
+  const auto rows = demodisc::docs::ReadTable(argv[1], kHeader);
+  if (!rows) return 1;
   int faults = 0;
   std::size_t row = 0;
   for (const demodisc::DiscPage& page : demodisc::DiscPages()) {
@@ -93,12 +58,12 @@ int main(int argc, char** argv) {
           action ? StartsCell(*action) : "",
           i < hints.size() ? Code(DiscPathOf({demodisc::DiscFolder::Hints, hints[i]})) : "",
       };
-      if (row >= rows.size()) {
+      if (row >= rows->size()) {
         std::cerr << argv[1] << ": the table ends before item " << i + 1 << " of " << page.caption
                   << "\n";
         return 1;
       }
-      const std::vector<std::string> cells = Cells(rows[row]);
+      const std::vector<std::string>& cells = (*rows)[row];
       static const char* const kColumns[] = {"page", "number", "caption", "click", "description"};
       for (std::size_t c = 0; c < expected.size(); ++c) {
         const std::string have = c < cells.size() ? cells[c] : "(missing)";
@@ -115,8 +80,8 @@ int main(int argc, char** argv) {
       }
     }
   }
-  if (rows.size() != row) {
-    std::cerr << argv[1] << ": the table has " << rows.size() << " rows; the program has " << row
+  if (rows->size() != row) {
+    std::cerr << argv[1] << ": the table has " << rows->size() << " rows; the program has " << row
               << " items\n";
     ++faults;
   }

@@ -113,8 +113,8 @@ class DiscCheckTest : public ::testing::Test {
     for (const ReportSection& s : Check().sections)
       for (const ReportLine& l : s.lines)
         for (const Finding& f : l.findings)
-          if (f.severity == severity)
-            seen.push_back({f.severity, s.title, l.subject, f.path, f.message, f.kind});
+          if (f.severity() == severity)
+            seen.push_back({f.severity(), s.title, l.subject, f.path, f.Words(), Text(f.kind())});
     return seen;
   }
   // The one warning the disc gets, and no error.
@@ -353,8 +353,8 @@ TEST_F(DiscCheckTest, TheStartProgramsLineSaysWhetherItIsSignedAsANote) {
   disc.files["DemoDisc.exe"] = image.Bytes();
   ReportLine line = startLine();
   ASSERT_EQ(line.findings.size(), 1u);
-  EXPECT_EQ(line.findings[0].severity, Severity::Ok);
-  EXPECT_EQ(line.findings[0].kind, "not_signed");
+  EXPECT_EQ(line.findings[0].severity(), Severity::Ok);
+  EXPECT_EQ(line.findings[0].kind(), "not_signed");
   EXPECT_EQ(line.findings[0].message, "not signed");
 
   image.securityOffset = 0x300;
@@ -362,7 +362,7 @@ TEST_F(DiscCheckTest, TheStartProgramsLineSaysWhetherItIsSignedAsANote) {
   disc.files["DemoDisc.exe"] = image.Bytes();
   line = startLine();
   ASSERT_EQ(line.findings.size(), 1u);
-  EXPECT_EQ(line.findings[0].severity, Severity::Ok);
+  EXPECT_EQ(line.findings[0].severity(), Severity::Ok);
   EXPECT_EQ(line.findings[0].message, "signed");
   EXPECT_TRUE(Findings(Severity::Warning).empty());
 
@@ -378,7 +378,7 @@ TEST_F(DiscCheckTest, TheStartProgramsLineSaysWhetherItIsSignedAsANote) {
   disc.files["DemoDisc.exe"] = "x";
   line = startLine();
   ASSERT_EQ(line.findings.size(), 1u);
-  EXPECT_EQ(line.findings[0].kind, "not_a_program");
+  EXPECT_EQ(line.findings[0].kind(), "not_a_program");
 }
 
 TEST_F(DiscCheckTest, APhotoFolderWithoutPhotosIsANote) {
@@ -612,7 +612,7 @@ TEST_F(DiscCheckTest, AFaultOfAFolderAboveAnOpenedFileIsAnErrorOnTheLineThatOpen
     ASSERT_EQ(row.subject, "row 1: 1.  Статья");
     ASSERT_EQ(row.findings.size(), 1u);
     EXPECT_EQ(row.Status(), Severity::Error);
-    EXPECT_EQ(row.findings[0].kind, "folder_above");
+    EXPECT_EQ(row.findings[0].kind(), "folder_above");
     Text document = "Publication/" + c.document;
     EXPECT_EQ(row.findings[0].path, ProgramPath(document));
     EXPECT_EQ(row.findings[0].message.rfind("lies in \"" + c.folder + "\", which " + c.fault, 0),
@@ -723,32 +723,69 @@ void RunCases(DiscCheckTest& test, const std::vector<Case>& cases) {
 TEST_F(DiscCheckTest, AcceptedWarningsAreShownAndNotCountedAndErrorsStay) {
   disc.files["Hints/about.txt"] = "";
   disc.files["Video/other.avi"] = "x";
+  SetList(disc, "rus##1. A.\r\n");
   disc.Remove("Vortan4/1.bat");
   disc.emptyFolders.insert("Vortan4");
   DiscReport report = Check();
-  ASSERT_EQ(report.Count(Severity::Warning), 2);
+  ASSERT_EQ(report.Count(Severity::Warning), 3);
+  // By kind and by code (in any letter case, with either slash); a finding
+  // without a path by its line's key; an error's rule and a stale line.
   const auto accepted = ParseAcceptedFindings(
-      "# meant\r\nHints\\about.txt is empty\r\n\r\nVideo\\other.avi\nVortan4\\1.bat is missing\n"
-      "Hints\\gone.txt is\n");
-  ASSERT_EQ(accepted.size(), 4u);
+      "# meant\r\nempty_text Hints\\about.txt\r\n\r\ndd601 Video/other.avi\nDD406 row 1\n"
+      "missing Vortan4\\1.bat\nempty_text Hints\\gone.txt\n");
+  ASSERT_EQ(accepted.size(), 5u);
   AcceptFindings(report, accepted, "disc.accepted");
   EXPECT_EQ(report.Count(Severity::Warning), 0);
-  EXPECT_EQ(report.AcceptedCount(), 2);
+  EXPECT_EQ(report.AcceptedCount(), 3);
   // An error is never accepted.
   EXPECT_EQ(report.Count(Severity::Error), 1);
   EXPECT_EQ(ExitCode(report, true), 1);
-  // The line that accepts nothing is a note.
+  // The lines that accept nothing are notes.
   const ReportLine& last = report.sections.back().lines.back();
   EXPECT_EQ(last.key, "accepted_findings");
   ASSERT_EQ(last.findings.size(), 2u);
-  EXPECT_EQ(last.findings[0].message,
-            "accepts no warning of this disc: \"Vortan4\\1.bat is missing\"");
-  EXPECT_EQ(last.findings[1].message, "accepts no warning of this disc: \"Hints\\gone.txt is\"");
+  EXPECT_EQ(last.findings[0].Words(),
+            "accepts no warning of this disc: \"missing Vortan4\\1.bat\"");
+  EXPECT_EQ(last.findings[1].Words(),
+            "accepts no warning of this disc: \"empty_text Hints\\gone.txt\"");
 
   disc.files["Vortan4/1.bat"] = ContentOf("x.bat");
   report = Check();
   AcceptFindings(report, accepted, "disc.accepted");
   EXPECT_EQ(ExitCode(report, true), 0);
+}
+
+// A line by rule accepts a warning whatever its words; a line of the old
+// form, the start of the text, is still read, with a note of its new form,
+// and stops accepting once the words change.
+TEST_F(DiscCheckTest, AcceptedLinesByRuleOutliveARewordedMessage) {
+  disc.files["Hints/about.txt"] = "";
+  disc.files["Video/other.avi"] = "x";
+  const auto accepted =
+      ParseAcceptedFindings("empty_text Hints\\about.txt\nVideo\\other.avi no item plays it\n");
+  for (const bool reworded : {false, true}) {
+    SCOPED_TRACE(reworded ? "reworded" : "as today");
+    DiscReport report = Check();
+    const Finding* about = nullptr;
+    const Finding* other = nullptr;
+    for (ReportSection& s : report.sections)
+      for (ReportLine& l : s.lines)
+        for (Finding& f : l.findings) {
+          if (reworded) f.message = "is worded otherwise", f.consequence.clear();
+          if (f.path == "Hints\\about.txt") about = &f;
+          if (f.path == "Video\\other.avi") other = &f;
+        }
+    AcceptFindings(report, accepted, "disc.accepted");
+    ASSERT_TRUE(about && other);
+    EXPECT_TRUE(about->accepted);
+    EXPECT_EQ(other->accepted, !reworded);
+    const ReportLine& note = report.sections.back().lines.back();
+    ASSERT_EQ(note.findings.size(), 1u);
+    EXPECT_EQ(note.findings[0].rule, reworded ? Rule::AcceptedUnused : Rule::AcceptedOldForm);
+    if (!reworded)
+      EXPECT_TRUE(note.findings[0].Words().ends_with("write it as \"unused Video\\other.avi\""))
+          << note.findings[0].Words();
+  }
 }
 
 TEST(DiscCheck, AFolderThatIsNoDiscIsToldApart) {

@@ -137,7 +137,7 @@ TEST_F(FixDiscTextsTest, RewritesUtf8AndLfFilesAndNamesThoseWithLettersCp1251Lac
     for (const ReportLine& l : s.lines)
       for (const Finding& f : l.findings)
         if (f.path == "Hints\\about.txt" || f.path == "Publication\\vortan_lit.txt")
-          EXPECT_NE(f.kind, "utf8") << f.path;
+          EXPECT_NE(f.kind(), "utf8") << f.path;
   EXPECT_EQ(FixDiscTexts(disc).size(), 2u);  // the two with letters cp1251 lacks, named again
 }
 
