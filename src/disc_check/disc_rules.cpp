@@ -10,6 +10,7 @@
 #include "disc_check/image_rules.h"
 #include "disc_check/image_size.h"
 #include "disc_check/pe_signature.h"
+#include "disc_check/pe_version.h"
 #include "disc_check/publication_rules.h"
 #include "disc_check/shared_causes.h"
 #include "launcher/catalogue.h"
@@ -59,6 +60,26 @@ void NoteSignature(DiscNames& names, ReportLine& start) {
   const bool signedProgram = CarriesSignature(names.tree(), names.Peek(kStartProgram).path);
   start.findings.push_back({signedProgram ? Rule::Signed : Rule::NotSigned, "",
                             Text(signedProgram ? "" : "not ") + "signed"});
+}
+
+// The reader installer of the first discs, Acrobat Reader 8.1.2, told by its
+// version resource, or, in a file without one, by its name
+// ("AdbeRdr812_ru_RU.exe", "AdbeRdr80_en_US.exe"): a current reader's
+// installer under the old name passes. A stand-in has its error instead.
+void WarnOfOldReader(DiscNames& names, ReportLine& installer, const Text& path) {
+  if (installer.Status() == Severity::Error) return;
+  const Text treePath = names.Peek(path).path;
+  const std::optional<ProductVersion> version = ReadProductVersion(names.tree(), treePath);
+  Text what;
+  if (version && IsAcrobatReader(version->name) && version->major == 8)
+    what = "is " + version->name + " " + version->text + ", by its version resource";
+  else if (!version &&
+           LowerCaseFrom(treePath.substr(treePath.rfind('/') + 1), 0).starts_with("adberdr8"))
+    what = "is Acrobat Reader 8, by its name";
+  if (what.empty()) return;
+  installer.findings.push_back({Rule::OldReaderInstaller, path, what,
+                                "a visitor without a reader is offered one out of support since "
+                                "2013, with many known exploits"});
 }
 
 // The photo window's folder matters only to a window no control opens.
@@ -242,6 +263,7 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
   whole.lines.push_back(
       CheckFile(names, "reader installer", "reader_installer", DiscPath("", kReaderInstaller),
                 false, "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\""));
+  WarnOfOldReader(names, whole.lines.back(), DiscPath("", kReaderInstaller));
   whole.lines.push_back(CheckFile(names, "video window (no control opens it)", "video_window",
                                   kVideoClip, true, "the video window would report an error"));
   whole.lines.push_back(CheckPhotos(names));

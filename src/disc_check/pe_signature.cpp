@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "disc_check/pe_bytes.h"
+
 namespace demodisc {
 
 namespace {
@@ -23,11 +25,9 @@ constexpr std::size_t kDirectoriesAt64 = 112;
 constexpr std::uint32_t kSecurityDirectory = 4;
 constexpr std::size_t kDirectoryBytes = 8;
 
+// A field of the headers, whose bounds the caller has checked.
 std::uint32_t ReadLittleEndian(const std::string& bytes, std::size_t at, std::size_t count) {
-  std::uint32_t value = 0;
-  for (std::size_t i = count; i-- > 0;)
-    value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-  return value;
+  return LittleEndianAt(bytes, at, count).value_or(0);
 }
 
 }  // namespace

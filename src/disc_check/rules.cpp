@@ -148,6 +148,9 @@ constexpr std::array kRules = std::to_array<RuleRow>({
     {ImageSizeWarning, "DD609", "image_size", W, "the image is larger than a CD and fits a DVD",
      "burn a DVD, or take files off"},
     {ImageSizeError, "DD610", "image_size", E, "the image is larger than a DVD", "take files off"},
+    {OldReaderInstaller, "DD611", "old_reader_installer", W,
+     "the reader installer is Acrobat Reader 8, of 2008, long out of support",
+     "ship a current reader's installer, named by reader-installer= in DemoDisc.ini"},
 
     {AcceptedUnused, "DD701", "accepted_unused", N, "an accepted line accepts no warning",
      "delete the line"},

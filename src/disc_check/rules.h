@@ -84,6 +84,7 @@ enum class Rule : std::uint8_t {
   ImageSize,
   ImageSizeWarning,
   ImageSizeError,
+  OldReaderInstaller,
   // The maker's accepted findings.
   AcceptedUnused,
   AcceptedOldForm,

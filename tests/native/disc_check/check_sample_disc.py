@@ -286,12 +286,62 @@ def check_fix_texts(disc):
     os.chmod(about, 0o644)
 
 
+def current_reader_installer():
+    """A PE32 whose version resource names a current Acrobat Reader, 24.0.0:
+    the type, name and language directories of a resource section, and a
+    VS_VERSIONINFO block with its fixed part and a ProductName string."""
+    b = bytearray(0x600)
+
+    def put(at, value, count):
+        b[at:at + count] = value.to_bytes(count, "little")
+
+    def text(at, s):
+        data = s.encode("utf-16-le") + b"\0\0"
+        b[at:at + len(data)] = data
+        return at + len(data)
+
+    b[0:2] = b"MZ"
+    put(0x3C, 0x80, 4)
+    b[0x80:0x84] = b"PE\0\0"
+    put(0x86, 1, 2)
+    put(0x94, 96 + 16 * 8, 2)
+    put(0x98, 0x10B, 2)
+    dirs = 0x98 + 96
+    put(dirs - 4, 16, 4)
+    put(dirs + 16, 0x1000, 4)
+    put(dirs + 20, 0x200, 4)
+    section = 0x98 + 96 + 16 * 8
+    b[section:section + 5] = b".rsrc"
+    for offset, value in ((8, 0x200), (12, 0x1000), (16, 0x200), (20, 0x400)):
+        put(section + offset, value, 4)
+    r = 0x400
+    for at, entry_id, target in ((r, 16, 0x80000018), (r + 0x18, 1, 0x80000030), (r + 0x30, 0x419, 0x48)):
+        put(at + 14, 1, 2)
+        put(at + 16, entry_id, 4)
+        put(at + 20, target, 4)
+    put(r + 0x48, 0x1060, 4)
+    put(r + 0x4C, 0x180, 4)
+    v = r + 0x60
+    put(v, 0x180, 2)
+    put(v + 2, 52, 2)
+    text(v + 6, "VS_VERSION_INFO")
+    put(v + 40, 0xFEEF04BD, 4)
+    put(v + 56, 24 << 16, 4)
+    value = text(v + 92 + 6, "ProductName")
+    text(value + (4 - (value - v) % 4) % 4, "Adobe Acrobat Reader")
+    return bytes(b)
+
+
 def lay_out(disc):
+    """The sample with real programs in the stand-ins' places: a current
+    reader's installer under the name of the first discs' one."""
     exe_dir = os.path.join(WORK, "exe")
     os.makedirs(os.path.join(exe_dir, "stand-ins"), exist_ok=True)
-    for name in ("DemoDisc.exe", "stand-ins/LA.exe", "stand-ins/AdbeRdr812_ru_RU.exe"):
+    for name in ("DemoDisc.exe", "stand-ins/LA.exe"):
         with open(os.path.join(exe_dir, name), "wb") as f:
             f.write(b"MZ stand-in of the test")
+    with open(os.path.join(exe_dir, "stand-ins", "AdbeRdr812_ru_RU.exe"), "wb") as f:
+        f.write(current_reader_installer())
     subprocess.run([os.path.join(TOOLS, "make-sample-disc.sh"), disc,
                     os.path.join(exe_dir, "DemoDisc.exe")], check=True, stdout=subprocess.DEVNULL)
 

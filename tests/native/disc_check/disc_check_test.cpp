@@ -11,6 +11,7 @@
 #include "disc_check/stand_in_markers.h"
 #include "launcher/catalogue.h"
 #include "support/fake_disc_tree.h"
+#include "support/versioned_program.h"
 #include "support/pe_image.h"
 
 namespace demodisc {
@@ -74,8 +75,15 @@ std::string Cp1251(std::string_view text) {
   return bytes;
 }
 
-// What each kind of file begins with when it works.
+// What each kind of file begins with when it works; the reader installer is
+// a current reader's, under the name of the first discs'.
 std::string ContentOf(std::string_view path) {
+  if (path.starts_with("Acrobat Reader/")) {
+    testing::VersionedProgram current;
+    current.product = u"Adobe Acrobat Reader";
+    current.productMs = 24 << 16;
+    return current.Bytes();
+  }
   if (path.ends_with(".exe")) return "MZ";
   if (path.ends_with(".bat")) return "@echo off\r\n";
   if (path.ends_with(".pdf")) return "%PDF-1.4\n";
@@ -555,6 +563,16 @@ TEST_F(DiscCheckTest, ContentThatCannotWork) {
              "MZ" + std::string(kPlayerStandInMarker).substr(0, sizeof kPlayerStandInMarker - 3);
        },
        Severity::Error, "", ""},
+      {"the reader installer of 2008, by its version resource",
+       [](auto& d) {
+         d.files["Acrobat Reader/AdbeRdr812_ru_RU.exe"] = testing::VersionedProgram().Bytes();
+       },
+       Severity::Warning, "Acrobat Reader\\AdbeRdr812_ru_RU.exe",
+       "is Adobe Reader 8.1.2, by its version resource: a visitor without a reader is offered one "
+       "out of support"},
+      {"the reader installer of 2008, by its name",
+       [](auto& d) { d.files["Acrobat Reader/AdbeRdr812_ru_RU.exe"] = "MZ"; }, Severity::Warning,
+       "Acrobat Reader\\AdbeRdr812_ru_RU.exe", "is Acrobat Reader 8, by its name"},
       {"list with bare CR line ends",
        [](auto& d) {
          d.files["Publication/vortan_lit.txt"] = "rus#paper01.pdf#1.  A.\reng##2.  B.\r\n";
