@@ -88,7 +88,7 @@ CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files
     Text fixLines;
     bool fixFailed = false;
     if (command.fixTexts) {
-      const std::vector<TextFix> fixes = FixDiscTexts(PathFromUtf8(folder));
+      const std::vector<TextFix> fixes = FixDiscTexts(files, folder);
       fixLines = TextFixLines(fixes);
       fixFailed =
           std::any_of(fixes.begin(), fixes.end(), [](const TextFix& f) { return f.failed; });

@@ -1,6 +1,8 @@
 #include "disc_check/file_system.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -71,6 +73,42 @@ std::optional<std::string> PortableFileSystem::Read(const Text& file, std::size_
   }
   if (in.bad()) return std::nullopt;
   return bytes;
+}
+
+Text ReplacementName(const Text& file, int n) {
+  return file + ".fix-texts" + (n ? "." + std::to_string(n) : Text()) + ".tmp";
+}
+
+std::optional<Text> PortableFileSystem::Replace(const Text& file, const std::string& bytes) const {
+  std::error_code error;
+  const std::filesystem::path path = PathFromUtf8(file);
+  const std::filesystem::perms perms = std::filesystem::status(path, error).permissions();
+  if (error) return "it cannot be read (" + error.message() + ")";
+  if ((perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+    return "it is read-only";
+  std::filesystem::path temporary;
+  for (int n = 0; n < kReplacementNames && temporary.empty(); ++n) {
+    const std::filesystem::path candidate = PathFromUtf8(ReplacementName(file, n));
+    if (!std::filesystem::exists(candidate, error) && !error) temporary = candidate;
+  }
+  if (temporary.empty()) return "no name for a new copy beside it";
+  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  if (!out) return "cannot write a new copy in its folder (" + Text(std::strerror(errno)) + ")";
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) {
+    const Text why = std::strerror(errno);
+    std::filesystem::remove(temporary, error);
+    return "cannot write a new copy in its folder (" + why + ")";
+  }
+  std::filesystem::permissions(temporary, perms, error);
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    const Text why = error.message();
+    std::filesystem::remove(temporary, error);
+    return "cannot replace it (" + why + ")";
+  }
+  return std::nullopt;
 }
 
 }  // namespace demodisc

@@ -39,6 +39,11 @@ class FileSystem {
   virtual std::optional<std::uint64_t> FileSize(const Text& file) const = 0;
   // Up to `limit` bytes from a file's start; nothing when it cannot be read.
   virtual std::optional<std::string> Read(const Text& file, std::size_t limit) const = 0;
+  // Gives a file new bytes: written whole into a new file beside it, which
+  // then takes its place, so that a crash never leaves half a file; the
+  // file's permissions stay. Nothing when done, else why not, in words
+  // ("it is read-only", "cannot write a new copy in its folder (...)").
+  virtual std::optional<Text> Replace(const Text& file, const std::string& bytes) const = 0;
 };
 
 // A path named in UTF-8 as std::filesystem takes it, and back.
@@ -54,6 +59,12 @@ class PortableFileSystem final : public FileSystem {
   std::optional<std::vector<Text>> RealPath(const Text& path) const override;
   std::optional<std::uint64_t> FileSize(const Text& file) const override;
   std::optional<std::string> Read(const Text& file, std::size_t limit) const override;
+  std::optional<Text> Replace(const Text& file, const std::string& bytes) const override;
 };
+
+// The name of the new copy that Replace writes beside a file, the n-th tried.
+Text ReplacementName(const Text& file, int n);
+// How many names Replace tries before it gives up.
+inline constexpr int kReplacementNames = 100;
 
 }  // namespace demodisc

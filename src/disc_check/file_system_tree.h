@@ -20,9 +20,10 @@ class FileSystemTree final : public DiscTree {
   std::optional<std::string> Bytes(const Text& file) const override;
   std::optional<std::string> Head(const Text& file, std::size_t count) const override;
 
- private:
-  // A tree path (UTF-8 names joined by "/") below the root.
+  // The file system's path of a tree path (UTF-8 names joined by "/").
   Text PathOf(const Text& relative) const;
+
+ private:
   // The folders the walk passed through to reach a folder (its tree path),
   // as they really are: the root, and each folder on the way, itself last.
   std::vector<std::vector<Text>> FoldersAround(const Text& folder) const;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/system_message_win.h"
 #include "base/wide_win.h"
 
 namespace demodisc {
@@ -243,6 +244,51 @@ std::optional<std::string> WindowsFileSystem::Read(const Text& file, std::size_t
     if (got == 0) break;
   }
   return bytes;
+}
+
+std::optional<Text> WindowsFileSystem::Replace(const Text& file, const std::string& bytes) const {
+  const std::wstring path = Native(file);
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES)
+    return "it cannot be read (" + SystemMessage(GetLastError()) + ")";
+  if (attributes & FILE_ATTRIBUTE_READONLY) return "it is read-only";
+  // A name of its own, taken by creating the file: never one that is there.
+  std::wstring temporary;
+  HANDLE out = INVALID_HANDLE_VALUE;
+  DWORD error = ERROR_FILE_EXISTS;
+  for (int n = 0;
+       n < kReplacementNames && out == INVALID_HANDLE_VALUE && error == ERROR_FILE_EXISTS; ++n) {
+    temporary = Native(ReplacementName(file, n));
+    out = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE |
+                                    FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED),
+                      nullptr);
+    if (out == INVALID_HANDLE_VALUE) error = GetLastError();
+  }
+  if (out == INVALID_HANDLE_VALUE)
+    return error == ERROR_FILE_EXISTS
+               ? Text("no name for a new copy beside it")
+               : "cannot write a new copy in its folder (" + SystemMessage(error) + ")";
+  for (std::size_t done = 0; done < bytes.size();) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+    DWORD wrote = 0;
+    if (!WriteFile(out, bytes.data() + done, chunk, &wrote, nullptr) || wrote == 0) {
+      const Text why = SystemMessage(GetLastError());
+      CloseHandle(out);
+      DeleteFileW(temporary.c_str());
+      return "cannot write a new copy in its folder (" + why + ")";
+    }
+    done += wrote;
+  }
+  FlushFileBuffers(out);
+  CloseHandle(out);
+  if (!MoveFileExW(temporary.c_str(), path.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const Text why = SystemMessage(GetLastError());
+    DeleteFileW(temporary.c_str());
+    return "cannot replace it (" + why + ")";
+  }
+  return std::nullopt;
 }
 
 }  // namespace demodisc

@@ -1,9 +1,6 @@
 #include "disc_check/text_fix.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <set>
 
 #include "base/cp1251.h"
@@ -20,8 +17,7 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // A text of the disc is far smaller; a larger file is no text to rewrite.
-constexpr std::uintmax_t kLargestText = 16u << 20;
-constexpr int kTemporaryNames = 100;
+constexpr std::uint64_t kLargestText = 16u << 20;
 
 bool IsAscii(std::string_view bytes) {
   for (const char b : bytes)
@@ -50,52 +46,15 @@ TextFix Failed(const Text& path, const Text& why) {
   return {path, true, "could not rewrite " + path + ", left as it is: " + why};
 }
 
-Text ErrnoText() { return std::strerror(errno); }
-
-// Writes `bytes` to a new file beside `file` and renames it over `file`.
-std::optional<Text> Replace(const std::filesystem::path& file, const std::string& bytes,
-                            std::filesystem::perms perms) {
-  std::error_code error;
-  std::filesystem::path temporary;
-  for (int n = 0; n < kTemporaryNames && temporary.empty(); ++n) {
-    std::filesystem::path candidate = file;
-    candidate += ".fix-texts" + (n ? "." + std::to_string(n) : Text()) + ".tmp";
-    if (!std::filesystem::exists(candidate, error) && !error) temporary = candidate;
-  }
-  if (temporary.empty()) return "no name for a new copy beside it";
-  std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) return "cannot write a new copy in its folder (" + ErrnoText() + ")";
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    const Text why = ErrnoText();
-    std::filesystem::remove(temporary, error);
-    return "cannot write a new copy in its folder (" + why + ")";
-  }
-  std::filesystem::permissions(temporary, perms, error);
-  std::filesystem::rename(temporary, file, error);
-  if (error) {
-    const Text why = error.message();
-    std::filesystem::remove(temporary, error);
-    return "cannot replace it (" + why + ")";
-  }
-  return std::nullopt;
-}
-
-std::optional<TextFix> FixFile(const std::filesystem::path& file, const Text& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (error) return Failed(path, "it cannot be read (" + error.message() + ")");
-  if (size > kLargestText)
-    return Failed(path, "it is " + std::to_string(size >> 20) + " MiB, too large for a text");
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  {
-    // Closed before the file is replaced: Windows renames no open file.
-    std::ifstream in(file, std::ios::binary);
-    if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(size)))
-      return Failed(path, "it cannot be read");
-  }
-  const Cp1251Rewrite rewrite = RewriteAsCp1251(bytes);
+// `file` as the file system names it, `path` as the program does.
+std::optional<TextFix> FixFile(const FileSystem& files, const Text& file, const Text& path) {
+  const std::optional<std::uint64_t> size = files.FileSize(file);
+  if (!size) return Failed(path, "it cannot be read");
+  if (*size > kLargestText)
+    return Failed(path, "it is " + std::to_string(*size >> 20) + " MiB, too large for a text");
+  const std::optional<std::string> bytes = files.Read(file, static_cast<std::size_t>(*size));
+  if (!bytes || bytes->size() != *size) return Failed(path, "it cannot be read");
+  const Cp1251Rewrite rewrite = RewriteAsCp1251(*bytes);
   switch (rewrite.outcome) {
     case Cp1251Rewrite::Outcome::Unchanged:
       return std::nullopt;
@@ -106,11 +65,7 @@ std::optional<TextFix> FixFile(const std::filesystem::path& file, const Text& pa
     case Cp1251Rewrite::Outcome::Rewritten:
       break;
   }
-  const std::filesystem::perms perms = std::filesystem::status(file, error).permissions();
-  if (error) return Failed(path, "it cannot be read (" + error.message() + ")");
-  if ((perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
-    return Failed(path, "it is read-only");
-  if (const auto why = Replace(file, rewrite.bytes, perms)) return Failed(path, *why);
+  if (const auto why = files.Replace(file, rewrite.bytes)) return Failed(path, *why);
   return TextFix{path, false, "rewrote " + path + " as cp1251 with CR LF: it " + rewrite.was};
 }
 
@@ -153,10 +108,8 @@ Cp1251Rewrite RewriteAsCp1251(std::string_view bytes) {
   return result;
 }
 
-std::vector<TextFix> FixDiscTexts(const std::filesystem::path& disc) {
-  // The names are looked up through std::filesystem, as the files are written.
-  const PortableFileSystem files;
-  const FileSystemTree tree(Utf8FromPath(disc), files);
+std::vector<TextFix> FixDiscTexts(const FileSystem& files, const Text& disc) {
+  const FileSystemTree tree(disc, files);
   DiscNames names(tree);
   std::vector<Text> paths;
   for (const DiscPage& page : DiscPages())
@@ -171,7 +124,7 @@ std::vector<TextFix> FixDiscTexts(const std::filesystem::path& disc) {
     if (!lookup.found || lookup.folder || !done.insert(lookup.path).second) continue;
     Text shown = lookup.path;
     std::replace(shown.begin(), shown.end(), '/', '\\');
-    if (auto fix = FixFile(disc / PathFromUtf8(lookup.path), shown))
+    if (auto fix = FixFile(files, tree.PathOf(lookup.path), shown))
       fixes.push_back(std::move(*fix));
   }
   return fixes;

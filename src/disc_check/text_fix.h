@@ -5,11 +5,11 @@
 // with letters cp1251 lacks is named with them and left as it is.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "base/text.h"
+#include "disc_check/file_system.h"
 
 namespace demodisc {
 
@@ -35,8 +35,9 @@ struct TextFix {
 };
 
 // Rewrites the descriptions and the publication list of the disc folder
-// that need it; only files that changed, or could not, are listed.
-std::vector<TextFix> FixDiscTexts(const std::filesystem::path& disc);
+// (as given on the command line) that need it, through the file system the
+// check reads with; only files that changed, or could not, are listed.
+std::vector<TextFix> FixDiscTexts(const FileSystem& files, const Text& disc);
 
 // The fixes' messages, a line each, and a blank line after them when there
 // are any; "--fix-texts: no text to rewrite" and a blank line when none.

@@ -45,8 +45,13 @@ class MemoryFileSystem final : public FileSystem {
     if (it == files.end() || unreadable.count(file)) return std::nullopt;
     return it->second.substr(0, limit);
   }
+  std::optional<Text> Replace(const Text& file, const std::string& bytes) const override {
+    if (unreadable.count(file)) return "it is read-only";
+    files[file] = bytes;
+    return std::nullopt;
+  }
 
-  std::map<Text, std::string> files;
+  mutable std::map<Text, std::string> files;
   std::set<Text> unreadable;
 };
 
@@ -169,6 +174,22 @@ TEST_F(CheckRunTest, AcceptedFindingsComeFromTheFileNamedOrElseFromBesideTheFold
   EXPECT_EQ(Run({"disc"}).status, 2);
   files.files.erase("disc.accepted");
   EXPECT_EQ(Run({"disc"}).status, 1);
+}
+
+TEST_F(CheckRunTest, FixTextsWritesThroughTheFileSystemItIsGiven) {
+  files.files["disc/Hints/about.txt"] = "\xEF\xBB\xBF\xD0\x9E\xD0\xBA\n";  // "Ок" in UTF-8
+  files.files["disc/Hints/base_mod.txt"] = "a\nb\n";
+  files.unreadable.insert("disc/Hints/base_mod.txt");
+  const CheckOutput output = Run({"disc", "--fix-texts"});
+  EXPECT_EQ(output.out.rfind("rewrote Hints\\about.txt as cp1251 with CR LF: it was UTF-8 with a "
+                             "byte-order mark and had bare LF line ends\n"
+                             "could not rewrite Hints\\base_mod.txt, left as it is: it cannot be "
+                             "read\n\nDisc check of disc\n",
+                             0),
+            0u)
+      << output.out;
+  EXPECT_EQ(files.files["disc/Hints/about.txt"], "\xCE\xEA\r\n");
+  EXPECT_EQ(files.files["disc/Hints/base_mod.txt"], "a\nb\n");
 }
 
 TEST(FileSystemTest, AFileBesideAFolderAndPathsWithin) {

@@ -93,6 +93,8 @@ class FixDiscTextsTest : public ::testing::Test {
                          std::filesystem::directory_iterator());
   }
 
+  std::vector<TextFix> Fix() { return FixDiscTexts(PortableFileSystem(), Utf8FromPath(disc)); }
+
   std::filesystem::path disc;
 };
 
@@ -103,7 +105,7 @@ TEST_F(FixDiscTextsTest, RewritesUtf8AndLfFilesAndNamesThoseWithLettersCp1251Lac
   Write("Hints/ther_mod.txt", "Ősz\r\n");
   Write("Publication/vortan_lit.txt", "rus#a.pdf#1.  Статья.\n");
   Write("Hints/notes.txt", "не описание\n");  // no item shows it: left alone
-  const std::vector<TextFix> fixes = FixDiscTexts(disc);
+  const std::vector<TextFix> fixes = Fix();
 
   EXPECT_EQ(Read("Hints/about.txt"), Cp1251("О программе\r\nВторая строка\r\n"));
   EXPECT_EQ(Read("Hints/base_mod.txt"), Cp1251("Уже cp1251\r\n"));
@@ -138,7 +140,7 @@ TEST_F(FixDiscTextsTest, RewritesUtf8AndLfFilesAndNamesThoseWithLettersCp1251Lac
       for (const Finding& f : l.findings)
         if (f.path == "Hints\\about.txt" || f.path == "Publication\\vortan_lit.txt")
           EXPECT_NE(f.kind(), "utf8") << f.path;
-  EXPECT_EQ(FixDiscTexts(disc).size(), 2u);  // the two with letters cp1251 lacks, named again
+  EXPECT_EQ(Fix().size(), 2u);  // the two with letters cp1251 lacks, named again
 }
 
 TEST_F(FixDiscTextsTest, AReadOnlyFileIsNamedAndLeftWhole) {
@@ -147,7 +149,7 @@ TEST_F(FixDiscTextsTest, AReadOnlyFileIsNamedAndLeftWhole) {
   std::filesystem::permissions(
       disc / "Hints" / "about.txt",
       std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
-  const std::vector<TextFix> fixes = FixDiscTexts(disc);
+  const std::vector<TextFix> fixes = Fix();
   ASSERT_EQ(fixes.size(), 1u);
   EXPECT_TRUE(fixes[0].failed);
   EXPECT_EQ(fixes[0].message, "could not rewrite Hints\\about.txt, left as it is: it is read-only");
@@ -158,7 +160,7 @@ TEST_F(FixDiscTextsTest, AReadOnlyFileIsNamedAndLeftWhole) {
 TEST_F(FixDiscTextsTest, FindsTheFilesAsWindowsDoesAndKeepsTheirNames) {
   std::filesystem::rename(disc / "Hints", disc / "HINTS");
   Write("HINTS/About.TXT", "Описание\n");
-  const std::vector<TextFix> fixes = FixDiscTexts(disc);
+  const std::vector<TextFix> fixes = Fix();
   ASSERT_EQ(fixes.size(), 1u);
   EXPECT_EQ(fixes[0].path, "HINTS\\About.TXT");
   EXPECT_EQ(Read("HINTS/About.TXT"), Cp1251("Описание\r\n"));

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "base/wide_win.h"
-#include "disc_check/file_system_tree.h"
+#include "disc_check/file_system_win.h"
 #include "disc_check/text_fix.h"
 #include "support/main_window_fixture.h"
 #include "ui/MainDemo/main_form.h"
@@ -28,7 +28,7 @@ class FixedTextsTest : public testing::MainWindowTest {
     WriteHint("base_mod.txt", kFirstLine + "\r\n" + kSecondLine + "\r\n");
     WriteFileBytes(Disc("Publication\\vortan_lit.txt"),
                    Text(kUtf8Mark) + "rus#paper01.pdf#1.  Статья о «методе».\nrus##2.  Вторая.\n");
-    fixes_ = FixDiscTexts(PathFromUtf8(root_));
+    fixes_ = FixDiscTexts(WindowsFileSystem(), root_);
   }
 
   std::vector<TextFix> fixes_;
