@@ -12,9 +12,10 @@ namespace {
 
 // A program or clip the item starts: there, a file, and one that can work.
 void CheckContentFile(DiscNames& names, const DiscFile& file, std::string_view consequence,
-                      std::vector<Finding>& findings) {
+                      ReportLine& line) {
+  std::vector<Finding>& findings = line.findings;
   const Text path = DiscPath("", file);
-  const Lookup lookup = names.Find(path, findings);
+  const Lookup lookup = names.Find(path, findings, line.key);
   if (!lookup.found || lookup.folder)
     findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup), Text(consequence),
                         MissingCause(lookup, path)});
@@ -29,10 +30,10 @@ bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-void CheckDescription(DiscNames& names, int hintPage, std::string_view file,
-                      std::vector<Finding>& findings) {
+void CheckDescription(DiscNames& names, int hintPage, std::string_view file, ReportLine& line) {
+  std::vector<Finding>& findings = line.findings;
   const Text path = DiscPath("", {DiscFolder::Hints, file});
-  const Lookup lookup = names.Find(path, findings);
+  const Lookup lookup = names.Find(path, findings, line.key);
   if (!lookup.found || lookup.folder) {
     findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup),
                         "pointing at the item shows \"" + OpenFailureMessage(lookup) + "\"",
@@ -70,15 +71,14 @@ void CheckDescription(DiscNames& names, int hintPage, std::string_view file,
 
 }  // namespace
 
-ReportSection CheckCataloguePage(DiscNames& names, const DiscPage& page) {
-  ReportSection section{Text(page.caption), {}, Text(page.name)};
-  if (!page.category) return section;
+void CheckCataloguePage(DiscNames& names, const DiscPage& page, DiagnosticList& list) {
+  list.Page(Text(page.caption), Text(page.name));
+  if (!page.category) return;
   const HintPage hintPage = HintPageOf(*page.category);
   const auto items = CatalogueItems(*page.category);
   const auto hints = HintFiles(hintPage);
   for (std::size_t i = 0; i < items.size(); ++i) {
     ReportLine line{ShownCaption(items[i]), {}, Text(items[i].action)};
-    names.SetAsker(line.key);
     if (const CatalogueAction* action = FindAction(items[i].action)) {
       const ActionContentFiles content = ActionContent(*action);
       if (content.program)
@@ -86,15 +86,14 @@ ReportSection CheckCataloguePage(DiscNames& names, const DiscPage& page) {
                          content.clip
                              ? "clicking the item shows \"" + Text(kPlayerStartFailed) + "\""
                              : "clicking the item does nothing",
-                         line.findings);
+                         line);
       if (content.clip)
         CheckContentFile(names, *content.clip, "the player is started on a clip that is not there",
-                         line.findings);
+                         line);
     }
-    if (i < hints.size()) CheckDescription(names, hintPage, hints[i], line.findings);
-    section.lines.push_back(std::move(line));
+    if (i < hints.size()) CheckDescription(names, hintPage, hints[i], line);
+    list.Line(std::move(line.subject), std::move(line.key), std::move(line.findings));
   }
-  return section;
 }
 
 }  // namespace demodisc

@@ -63,13 +63,15 @@ std::optional<std::vector<Text>> WindowsNames(std::string_view programPath) {
 
 }  // namespace
 
-Lookup DiscNames::Find(std::string_view programPath, std::vector<Finding>& findings) {
-  return Resolve(programPath, &findings);
+Lookup DiscNames::Find(std::string_view programPath, std::vector<Finding>& findings,
+                       const Text& asker) {
+  return Resolve(programPath, &findings, asker);
 }
 
-Lookup DiscNames::Peek(std::string_view programPath) { return Resolve(programPath, nullptr); }
+Lookup DiscNames::Peek(std::string_view programPath) { return Resolve(programPath, nullptr, {}); }
 
-Lookup DiscNames::Resolve(std::string_view programPath, std::vector<Finding>* findings) {
+Lookup DiscNames::Resolve(std::string_view programPath, std::vector<Finding>* findings,
+                          const Text& asker) {
   const auto names = WindowsNames(programPath);
   if (!names) return {.outside = true};
   Lookup result;
@@ -104,7 +106,7 @@ Lookup DiscNames::Resolve(std::string_view programPath, std::vector<Finding>* fi
     if (findings) used_.insert(result.path);
   }
   result.found = true;
-  if (findings && !asker_.empty()) askers_.emplace(result.path, asker_);
+  if (findings && !asker.empty()) askers_.emplace(result.path, asker);
   return result;
 }
 

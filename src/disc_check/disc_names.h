@@ -31,8 +31,9 @@ class DiscNames {
   // relative to the disc's root, resolved as Windows resolves it: "." and
   // ".." taken away, each name without its trailing dots and blanks.
   // Warnings for names whose case differs go to `findings`; what is found
-  // counts as used.
-  Lookup Find(std::string_view programPath, std::vector<Finding>& findings);
+  // counts as used, and, with `asker`, as opened by that report line (its
+  // key) when no line opened it before.
+  Lookup Find(std::string_view programPath, std::vector<Finding>& findings, const Text& asker = {});
   // The same without warnings, and without counting as used.
   Lookup Peek(std::string_view programPath);
 
@@ -41,9 +42,7 @@ class DiscNames {
 
   bool IsUsed(const Text& treePath) const { return used_.count(treePath) > 0; }
 
-  // The report line (its key) whose files the lookups from now on find,
-  // and the first line that found a file.
-  void SetAsker(Text lineKey) { asker_ = std::move(lineKey); }
+  // The first report line that opened a file (its key); empty for none.
   Text AskerOf(const Text& treePath) const {
     const auto it = askers_.find(treePath);
     return it == askers_.end() ? Text() : it->second;
@@ -59,13 +58,12 @@ class DiscNames {
   }
 
  private:
-  Lookup Resolve(std::string_view programPath, std::vector<Finding>* findings);
+  Lookup Resolve(std::string_view programPath, std::vector<Finding>* findings, const Text& asker);
 
   const DiscTree& tree_;
   std::map<Text, std::optional<std::vector<DiscEntry>>> listings_;
   std::set<Text> caseReported_;  // program paths, lower case
   std::set<Text> used_;
-  Text asker_;
   std::map<Text, Text> askers_;
   std::map<Text, int> unreadLines_;
 };

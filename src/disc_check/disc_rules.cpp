@@ -42,8 +42,7 @@ bool IsDiscName(std::string_view name) {
 ReportLine CheckFile(DiscNames& names, Text subject, Text key, const Text& path, bool note,
                      const Text& consequence) {
   ReportLine line{std::move(subject), {}, std::move(key)};
-  names.SetAsker(line.key);
-  const Lookup lookup = names.Find(path, line.findings);
+  const Lookup lookup = names.Find(path, line.findings, line.key);
   if (!lookup.found || lookup.folder)
     line.findings.push_back({NotAFileRule(lookup, note), path, NotAFileText(lookup), consequence,
                              MissingCause(lookup, path)});
@@ -108,7 +107,7 @@ ReportLine CheckFolders(DiscNames& names) {
 ReportLine CheckPhotos(DiscNames& names) {
   ReportLine line{"photo window (no control opens it)", {}, "photo_window"};
   const Text folder(DiscFolderName(DiscFolder::PicRec));
-  const Lookup lookup = names.Find(folder, line.findings);
+  const Lookup lookup = names.Find(folder, line.findings, line.key);
   if (!lookup.found || !lookup.folder) return line;  // the folders' line names it
   const auto& entries = names.Entries(lookup.path);
   const auto photos =
@@ -132,26 +131,25 @@ struct Unused {
 // Unused files of one folder: each on a line of its own, or, when there
 // are many, one line with their count and the first names.
 void AddUnused(const std::vector<const WalkedEntry*>& entries, const Text& folder,
-               const Unused& why, ReportSection& section) {
+               const Unused& why, DiagnosticList& list) {
   if (entries.size() <= kUnusedListed) {
     for (const WalkedEntry* e : entries)
-      section.lines.push_back({e->programPath, {{Rule::Unused, e->programPath, why.one}}});
+      list.AddOwn("unused " + e->path, {Rule::Unused, e->programPath, why.one});
     return;
   }
   Text first;
   for (std::size_t i = 0; i < kUnusedNamed; ++i)
     first += (i ? ", " : "") + Text("\"") + entries[i]->name + "\"";
-  section.lines.push_back({folder,
-                           {{Rule::UnusedFiles, folder,
-                             "holds " + std::to_string(entries.size()) + " files " + why.many +
-                                 " (" + first + ", ...)"}}});
+  list.AddOwn("unused " + folder, {Rule::UnusedFiles, folder,
+                                   "holds " + std::to_string(entries.size()) + " files " +
+                                       why.many + " (" + first + ", ...)"});
 }
 
 // Entries that nothing refers to: at the root, anything but the start
 // program, autorun.inf, the description file and the disc's folders; in the folders whose every
 // file the program names (descriptions, clips, documents, photos), the
 // files it does not name. The other folders hold what their programs need.
-void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, ReportSection& section) {
+void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, DiagnosticList& list) {
   struct Owner {
     DiscFolder folder;
     Unused why;
@@ -171,7 +169,7 @@ void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, Repor
         !SameNameIgnoringCase(entry.name, kAutorunFile) &&
         !SameNameIgnoringCase(entry.name, kDescriptionFileName) && !IsSystemFile(entry.name))
       atRoot.push_back(&entry);
-  AddUnused(atRoot, "disc root", {"nothing refers to it", "that nothing refers to"}, section);
+  AddUnused(atRoot, "disc root", {"nothing refers to it", "that nothing refers to"}, list);
   for (const Owner& owner : owners) {
     const Lookup folder = names.Peek(DiscFolderName(owner.folder));
     if (!folder.found || !folder.folder) continue;
@@ -182,32 +180,15 @@ void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, Repor
         continue;
       if (owner.folder == DiscFolder::PicRec && MatchesJpgMask(entry.name)) continue;
       if (const int line = names.UnreadLine(entry.path))
-        section.lines.push_back(
-            {entry.programPath,
-             {{Rule::UnreadLine, entry.programPath,
-               "is named only by line " + std::to_string(line) +
-                   " of the publication list, past the " + std::to_string(kPublicationDataRows) +
-                   " lines the program reads"}}});
+        list.AddOwn("unused " + entry.path,
+                    {Rule::UnreadLine, entry.programPath,
+                     "is named only by line " + std::to_string(line) +
+                         " of the publication list, past the " +
+                         std::to_string(kPublicationDataRows) + " lines the program reads"});
       else
         unused.push_back(&entry);
     }
-    AddUnused(unused, Text(DiscFolderName(owner.folder)), owner.why, section);
-  }
-}
-
-// A finding about a file the program opens goes to the line of the item or
-// row that opens it; where there is none, to a line of the file's own.
-void PlaceWithAskers(DiscReport& report, std::vector<AskedFinding> asked) {
-  for (AskedFinding& a : asked) {
-    ReportLine* target = nullptr;
-    for (ReportSection& section : report.sections)
-      for (ReportLine& line : section.lines)
-        if (!target && line.key == a.asker) target = &line;
-    if (!target) {
-      report.sections.back().lines.push_back({a.finding.path, {}});
-      target = &report.sections.back().lines.back();
-    }
-    target->findings.push_back(std::move(a.finding));
+    AddUnused(unused, Text(DiscFolderName(owner.folder)), owner.why, list);
   }
 }
 
@@ -231,49 +212,53 @@ ReportLine CheckImageSize(const std::vector<WalkedEntry>& walked) {
 }  // namespace
 
 DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
-  DiscReport report;
-  report.disc = disc;
   DiscNames names(tree);
   const auto& root = names.Entries("");
-  if (!root) {
+  if (!root || std::none_of(root->begin(), root->end(),
+                            [](const DiscEntry& e) { return IsDiscName(e.name); })) {
+    DiscReport report;
+    report.disc = disc;
     report.isDisc = false;
-    report.notDisc = "is no folder";
-    return report;
-  }
-  if (std::none_of(root->begin(), root->end(),
-                   [](const DiscEntry& e) { return IsDiscName(e.name); })) {
-    report.isDisc = false;
-    report.notDisc = "holds neither " + Text(kStartProgram) +
-                     " nor any of the folders the program expects (Presentation, Hints, "
-                     "Publication, ...)";
+    report.notDisc = !root ? "is no folder"
+                           : "holds neither " + Text(kStartProgram) +
+                                 " nor any of the folders the program expects (Presentation, "
+                                 "Hints, Publication, ...)";
     return report;
   }
 
+  DiagnosticList list;
   // The folders first, so that a folder's letter case is reported once, there.
   ReportLine folders = CheckFolders(names);
-  for (const DiscPage& page : DiscPages())
-    report.sections.push_back(page.category ? CheckCataloguePage(names, page)
-                                            : CheckPublicationPage(names, page));
+  for (const DiscPage& page : DiscPages()) {
+    if (page.category)
+      CheckCataloguePage(names, page, list);
+    else
+      CheckPublicationPage(names, page, list);
+  }
 
-  ReportSection whole{"Disc", {}, "Disc"};
-  whole.lines.push_back(CheckFile(names, "start program", "start_program", kStartProgram, false,
-                                  "the disc has no start program"));
-  NoteSignature(names, whole.lines.back());
-  whole.lines.push_back(std::move(folders));
-  whole.lines.push_back(
-      CheckFile(names, "reader installer", "reader_installer", DiscPath("", kReaderInstaller),
-                false, "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\""));
-  WarnOfOldReader(names, whole.lines.back(), DiscPath("", kReaderInstaller));
-  whole.lines.push_back(CheckFile(names, "video window (no control opens it)", "video_window",
-                                  kVideoClip, true, "the video window would report an error"));
-  whole.lines.push_back(CheckPhotos(names));
+  list.Page("Disc", "Disc");
+  ReportLine start = CheckFile(names, "start program", "start_program", kStartProgram, false,
+                               "the disc has no start program");
+  NoteSignature(names, start);
+  const auto declare = [&](ReportLine line) {
+    list.Line(std::move(line.subject), std::move(line.key), std::move(line.findings));
+  };
+  declare(std::move(start));
+  declare(std::move(folders));
+  const Text installerPath = DiscPath("", kReaderInstaller);
+  ReportLine installer =
+      CheckFile(names, "reader installer", "reader_installer", installerPath, false,
+                "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\"");
+  WarnOfOldReader(names, installer, installerPath);
+  declare(std::move(installer));
+  declare(CheckFile(names, "video window (no control opens it)", "video_window", kVideoClip, true,
+                    "the video window would report an error"));
+  declare(CheckPhotos(names));
   const std::vector<WalkedEntry> walked = WalkDisc(names);
-  CheckUnused(names, walked, whole);
-  std::vector<AskedFinding> asked;
-  CheckImageEntries(names, walked, whole, asked);
-  whole.lines.push_back(CheckImageSize(walked));
-  report.sections.push_back(std::move(whole));
-  PlaceWithAskers(report, std::move(asked));
+  CheckUnused(names, walked, list);
+  CheckImageEntries(names, walked, list);
+  declare(CheckImageSize(walked));
+  DiscReport report = list.Group(disc);
   CountSharedCausesOnce(report);
   return report;
 }

@@ -92,24 +92,20 @@ constexpr Combining kCompositions[] = {
     {U'z', 0x30C, U'ž'}, {U'C', 0x30C, U'Č'}, {U'c', 0x30C, U'č'},
 };
 
-// One line per entry that has findings, its findings in order; those of an
-// entry the program opens go to the line that opens it.
+// The findings of the entries: those of an entry the program opens go to
+// the line that opens it, the others to a line of the entry's own.
 class EntryLines {
  public:
-  EntryLines(const DiscNames& names, ReportSection& section, std::vector<AskedFinding>& asked)
-      : names_(names), section_(section), asked_(asked) {}
-  Finding& Add(const WalkedEntry& entry, Rule rule, Text message, Text consequence = {}) {
+  EntryLines(const DiscNames& names, DiagnosticList& list) : names_(names), list_(list) {}
+  void Add(const WalkedEntry& entry, Rule rule, Text message, Text consequence = {},
+           std::optional<std::uint64_t> bytes = {}) {
     Finding finding{rule, entry.programPath, std::move(message), std::move(consequence)};
+    finding.bytes = bytes;
     if (entry.folder && LosesWhatItHolds(rule)) folderFaults_.emplace(entry.path, finding);
-    if (const Text asker = names_.AskerOf(entry.path); !asker.empty()) {
-      asked_.push_back({asker, std::move(finding)});
-      return asked_.back().finding;
-    }
-    if (lines_.emplace(entry.path, section_.lines.size()).second)
-      section_.lines.push_back({entry.programPath, {}});
-    auto& findings = section_.lines[lines_[entry.path]].findings;
-    findings.push_back(std::move(finding));
-    return findings.back();
+    if (const Text asker = names_.AskerOf(entry.path); !asker.empty())
+      list_.Add(asker, std::move(finding));
+    else
+      list_.AddOwn("entry " + entry.path, std::move(finding));
   }
   // A folder's first fault that loses or breaks what it holds; none for none.
   const Finding* FolderFault(const Text& path) const {
@@ -117,9 +113,7 @@ class EntryLines {
     return it == folderFaults_.end() ? nullptr : &it->second;
   }
   // For a finding of a file below such a folder.
-  void AddAsked(const Text& asker, Finding finding) {
-    asked_.push_back({asker, std::move(finding)});
-  }
+  void AddAsked(const Text& asker, Finding finding) { list_.Add(asker, std::move(finding)); }
 
  private:
   // The faults of a folder that reach what it holds: the image leaves it
@@ -131,9 +125,7 @@ class EntryLines {
   }
 
   const DiscNames& names_;
-  ReportSection& section_;
-  std::vector<AskedFinding>& asked_;
-  std::map<Text, std::size_t> lines_;
+  DiagnosticList& list_;
   std::map<Text, Finding> folderFaults_;
 };
 
@@ -212,13 +204,11 @@ void CheckEntry(const WalkedEntry& entry, bool opened, Text& tooLongBelow, Entry
                           (entry.folder ? " with all it holds" : "")));
     if (entry.folder) tooLongBelow = entry.path;
   }
-  if (!entry.folder && entry.size > kLargestFileBytes) {
-    Finding& large =
-        lines.Add(entry, Rule::LargeFile, "is " + Gibibytes(entry.size),
-                  "ISO 9660 and Joliet keep a file in one piece only below 4 GiB, and not "
-                  "every Windows reads the parts of a larger one");
-    large.bytes = entry.size;
-  }
+  if (!entry.folder && entry.size > kLargestFileBytes)
+    lines.Add(entry, Rule::LargeFile, "is " + Gibibytes(entry.size),
+              "ISO 9660 and Joliet keep a file in one piece only below 4 GiB, and not "
+              "every Windows reads the parts of a larger one",
+              entry.size);
   if (const auto composed = ComposedName(entry.name))
     lines.Add(entry, Rule::DecomposedName,
               "has a name in decomposed Unicode form, " + std::to_string(CharCount(entry.name)) +
@@ -284,8 +274,8 @@ bool IsSystemFile(std::string_view name) {
 }
 
 void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
-                       ReportSection& section, std::vector<AskedFinding>& asked) {
-  EntryLines lines(names, section, asked);
+                       DiagnosticList& list) {
+  EntryLines lines(names, list);
   Text tooLongBelow;
   for (const WalkedEntry& entry : walked)
     CheckEntry(entry, names.IsUsed(entry.path), tooLongBelow, lines);

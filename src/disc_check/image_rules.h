@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "disc_check/disc_report.h"
+#include "disc_check/diagnostics.h"
 #include "disc_check/disc_walk.h"
 
 namespace demodisc {
@@ -21,21 +21,14 @@ inline constexpr std::size_t kJolietPathLimit = 120;
 // ISO 9660 and Joliet keep a file in one piece only below 4 GiB.
 inline constexpr std::uint64_t kLargestFileBytes = (1ull << 32) - 1;
 
-// A finding about a file the program opens, for the report line (its key)
-// of the item or row that opens it.
-struct AskedFinding {
-  Text asker;
-  Finding finding;
-};
-
 // A file that Windows, macOS or an office program writes into a folder by
 // itself (Thumbs.db, desktop.ini, .DS_Store, ~$ lock files), by its name
 // with letter case ignored.
 bool IsSystemFile(std::string_view name);
 
-// Findings about files nothing opens go to `section`, a line per entry;
-// those about files the program opens, to `asked`.
+// Findings about files nothing opens go on a line per entry; those about
+// files the program opens, on the line of the item or row that opens it.
 void CheckImageEntries(const DiscNames& names, const std::vector<WalkedEntry>& walked,
-                       ReportSection& section, std::vector<AskedFinding>& asked);
+                       DiagnosticList& list);
 
 }  // namespace demodisc

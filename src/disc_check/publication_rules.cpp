@@ -73,7 +73,6 @@ ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
   ReportLine report{"row " + std::to_string(row) + ": " + line.number + line.text,
                     {},
                     "row " + std::to_string(row)};
-  names.SetAsker(report.key);
   const auto hashes = std::count(lineText.begin(), lineText.end(), '#');
   if (hashes < 2) {
     report.findings.push_back(
@@ -88,7 +87,7 @@ ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
   CheckEntryFormat(EntryOf(lineText), line, report.findings);
   if (line.docFileName.empty()) return report;  // an entry without a document: a white row
   const Text path = DocumentPath(line.docFileName);
-  const Lookup lookup = names.Find(path, report.findings);
+  const Lookup lookup = names.Find(path, report.findings, report.key);
   const char* consequence = "the read button starts the reader on a document that is not there";
   if (!lookup.found || lookup.folder)
     report.findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup), consequence,
@@ -111,12 +110,11 @@ void NoteUnreadLines(DiscNames& names, const std::vector<Text>& lines) {
 
 }  // namespace
 
-ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page) {
-  ReportSection section{Text(page.caption), {}, Text(page.name)};
+void CheckPublicationPage(DiscNames& names, const DiscPage& page, DiagnosticList& out) {
+  out.Page(Text(page.caption), Text(page.name));
   const Text path = DiscPath("", {DiscFolder::Publication, kPublicationListFile});
   ReportLine list{path, {}, "list"};
-  names.SetAsker(list.key);
-  const Lookup lookup = names.Find(path, list.findings);
+  const Lookup lookup = names.Find(path, list.findings, list.key);
   std::optional<std::string> bytes;
   if (lookup.found && !lookup.folder) bytes = names.tree().Bytes(lookup.path);
   if (!bytes) {
@@ -125,8 +123,8 @@ ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page) {
          lookup.found && !lookup.folder ? Text("cannot be read") : NotAFileText(lookup),
          "the program shows \"" + OpenFailureMessage(lookup) +
              "\" when it starts, and the grid stays empty"});
-    section.lines.push_back(std::move(list));
-    return section;
+    out.Line(std::move(list.subject), std::move(list.key), std::move(list.findings));
+    return;
   }
   CheckCp1251Bytes(*bytes, path, list.findings);
   const std::vector<Text> lines = ReadDiscLines(std::move(*bytes));
@@ -140,11 +138,12 @@ ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page) {
                                  ", the rest not"});
   else
     list.findings.push_back({Rule::ListRows, path, "has " + std::to_string(rows) + " rows"});
-  section.lines.push_back(std::move(list));
-  for (std::size_t i = 0; i < rows; ++i)
-    section.lines.push_back(CheckRow(names, static_cast<int>(i) + 1, lines[i]));
+  out.Line(std::move(list.subject), std::move(list.key), std::move(list.findings));
+  for (std::size_t i = 0; i < rows; ++i) {
+    ReportLine row = CheckRow(names, static_cast<int>(i) + 1, lines[i]);
+    out.Line(std::move(row.subject), std::move(row.key), std::move(row.findings));
+  }
   NoteUnreadLines(names, lines);
-  return section;
 }
 
 }  // namespace demodisc

@@ -2,11 +2,13 @@
 // shows, with the document the row opens.
 #pragma once
 
+#include "disc_check/diagnostics.h"
 #include "disc_check/disc_names.h"
 #include "launcher/catalogue.h"
 
 namespace demodisc {
 
-ReportSection CheckPublicationPage(DiscNames& names, const DiscPage& page);
+// The page: the list's line, and one line per row the grid shows.
+void CheckPublicationPage(DiscNames& names, const DiscPage& page, DiagnosticList& list);
 
 }  // namespace demodisc
