@@ -1,5 +1,6 @@
 #include "launcher/disc_description_file.h"
 
+#include <algorithm>
 #include <string>
 
 namespace demodisc {
@@ -98,7 +99,64 @@ constexpr ContactKey kContactKeys[] = {
 
 constexpr std::string_view kActionKeys[] = {"run", "play", "notice", "open", "web"};
 
+constexpr std::string_view kSectionNames[] = {"disc", "contacts", "texts", "page", "item"};
+constexpr std::string_view kDiscKeys[] = {"title", "texts", "player", "reader-installer"};
+constexpr std::string_view kPageKeys[] = {"caption", "publications", "warning", "layout"};
+
+// The keys a section knows, for a suggestion.
+std::vector<std::string_view> KeysOf(Section section) {
+  switch (section) {
+    case Section::Disc:
+      return {std::begin(kDiscKeys), std::end(kDiscKeys)};
+    case Section::Contacts: {
+      std::vector<std::string_view> keys{"email", "phone"};
+      for (const ContactKey& k : kContactKeys) keys.push_back(k.key);
+      return keys;
+    }
+    case Section::Texts: {
+      std::vector<std::string_view> keys;
+      for (const TextKey& k : kTextKeys) keys.push_back(k.key);
+      return keys;
+    }
+    case Section::Page:
+      return {std::begin(kPageKeys), std::end(kPageKeys)};
+    case Section::Item: {
+      std::vector<std::string_view> keys{"caption", "picture", "description"};
+      keys.insert(keys.end(), std::begin(kActionKeys), std::end(kActionKeys));
+      return keys;
+    }
+    default:
+      return {};
+  }
+}
+
 Text Quoted(std::string_view s) { return "«" + Text(s) + "»"; }
+Text InQuotes(std::string_view s) { return "\"" + Text(s) + "\""; }
+
+// The characters before a byte offset of a line, so that a column counts
+// letters, not bytes.
+int ColumnOf(std::string_view line, std::size_t offset) {
+  int column = 1;
+  for (std::size_t i = 0; i < offset && i < line.size(); ++i)
+    if ((static_cast<unsigned char>(line[i]) & 0xC0) != 0x80) ++column;
+  return column;
+}
+
+// The number of single-character edits that turn one key into the other.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
 
 class Parser {
  public:
@@ -106,15 +164,22 @@ class Parser {
 
   void Line(int number, std::string_view line) {
     line_ = number;
-    if (line.size() > kMaxDescriptionLine) return Fault("строка длиннее 4096 байт");
-    if (!IsUtf8(line)) return Fault("строка не в кодировке UTF-8");
+    keyColumn_ = valueColumn_ = 1;
+    if (line.size() > kMaxDescriptionLine)
+      return Fault("строка длиннее 4096 байт", "the line is longer than 4096 bytes");
+    if (!IsUtf8(line)) return Fault("строка не в кодировке UTF-8", "the line is not UTF-8");
+    const std::string_view whole = line;
     line = Trim(line);
     if (line.empty() || line[0] == ';' || line[0] == '#') return;
+    keyColumn_ = ColumnOf(whole, static_cast<std::size_t>(line.data() - whole.data()));
     if (line.front() == '[') return Header(line);
     const std::size_t equals = line.find('=');
     const std::string_view key = equals == line.npos ? "" : Trim(line.substr(0, equals));
-    if (key.empty()) return Fault("строка не вида «ключ = значение»");
-    Value(LowerAscii(key), Unquoted(Trim(line.substr(equals + 1))));
+    if (key.empty()) return Fault(kNotKeyValue, kNotKeyValueEnglish);
+    keyColumn_ = ColumnOf(whole, static_cast<std::size_t>(key.data() - whole.data()));
+    const std::string_view value = Trim(line.substr(equals + 1));
+    valueColumn_ = ColumnOf(whole, static_cast<std::size_t>(value.data() - whole.data()));
+    Value(LowerAscii(key), Unquoted(value));
   }
 
   void End() {
@@ -123,20 +188,30 @@ class Parser {
     if (pagesGiven_) out_.description.pages = std::move(pages_);
   }
 
-  void Fault(Text what, int line = 0) {
+  // A fault of the current line, in Russian and in English; at its start,
+  // its key or its value.
+  enum class At { Line, Key, Value };
+  void Fault(Text what, Text english, At at = At::Line) {
     if (section_ == Section::Item) itemBad_ = true;
     if (section_ == Section::Page) pageBad_ = true;
-    AddFault(line ? line : line_, std::move(what));
+    AddFault(line_, std::move(what), std::move(english),
+             at == At::Value ? valueColumn_
+             : at == At::Key ? keyColumn_
+                             : 1);
   }
 
  private:
-  void AddFault(int line, Text what) {
+  static constexpr char kNotKeyValue[] = "строка не вида «ключ = значение»";
+  static constexpr char kNotKeyValueEnglish[] = "the line is not of the form key = value";
+
+  void AddFault(int line, Text what, Text english, int column = 1) {
     ++out_.faultCount;
-    if (out_.faults.size() < kKeptFaults) out_.faults.push_back({line, std::move(what)});
+    if (out_.faults.size() < kKeptFaults)
+      out_.faults.push_back({line, std::move(what), column, std::move(english)});
   }
 
   void Header(std::string_view line) {
-    if (line.back() != ']') return Fault("строка не вида «ключ = значение»");
+    if (line.back() != ']') return Fault(kNotKeyValue, kNotKeyValueEnglish);
     const Text name = LowerAscii(Trim(line.substr(1, line.size() - 2)));
     CloseItem();
     keys_.clear();
@@ -154,15 +229,19 @@ class Parser {
       itemLine_ = line_;
       actions_ = 0;
       if (!page_ || page_->IsPublications())
-        Fault(page_ ? "у страницы публикаций нет пунктов"
-                    : "пункт [item] до первой страницы [page]");
+        Fault(
+            page_ ? "у страницы публикаций нет пунктов" : "пункт [item] до первой страницы [page]",
+            page_ ? "the publication page has no items" : "an [item] before the first [page]");
     } else {
       ClosePage();
       section_ = name == "disc"       ? Section::Disc
                  : name == "contacts" ? Section::Contacts
                  : name == "texts"    ? Section::Texts
                                       : Section::Unknown;
-      if (section_ == Section::Unknown) Fault("неизвестный раздел [" + Text(name) + "]");
+      if (section_ == Section::Unknown)
+        Fault("неизвестный раздел [" + Text(name) + "]",
+              "unknown section [" + Text(name) + "]" +
+                  Suggestion(name, {std::begin(kSectionNames), std::end(kSectionNames)}));
       if (section_ == Section::Contacts && !contactsGiven_) {
         out_.description.contacts = {};
         contactsGiven_ = true;
@@ -180,9 +259,13 @@ class Parser {
 
   void Value(const Text& key, std::string_view value) {
     if (section_ == Section::Unknown) return;
-    if (section_ == Section::None) return Fault("ключ " + Quoted(key) + " вне раздела");
+    if (section_ == Section::None)
+      return Fault("ключ " + Quoted(key) + " вне раздела",
+                   "the key " + InQuotes(key) + " stands before any section", At::Key);
     const bool repeatable = section_ == Section::Contacts && (key == "email" || key == "phone");
-    if (!repeatable && !FirstTime(key)) return Fault("ключ " + Quoted(key) + " повторён");
+    if (!repeatable && !FirstTime(key))
+      return Fault("ключ " + Quoted(key) + " повторён",
+                   "the key " + InQuotes(key) + " is given twice in its section", At::Key);
     switch (section_) {
       case Section::Disc:
         return DiscValue(key, value);
@@ -201,9 +284,23 @@ class Parser {
     }
   }
 
-  void UnknownKey(const Text& key) { Fault("неизвестный ключ " + Quoted(key)); }
-  void OutOfRange(std::string_view value, std::string_view allowed) {
-    Fault("значение " + Quoted(value) + " недопустимо: " + Text(allowed));
+  void UnknownKey(const Text& key) {
+    Fault("неизвестный ключ " + Quoted(key),
+          "unknown key " + InQuotes(key) + Suggestion(key, KeysOf(section_)), At::Key);
+  }
+  // `allowed` in Russian, then in English.
+  void OutOfRange(std::string_view value, std::string_view allowed, std::string_view english) {
+    Fault("значение " + Quoted(value) + " недопустимо: " + Text(allowed),
+          "the value " + InQuotes(value) + " is not allowed: " + Text(english), At::Value);
+  }
+
+  // ": did you mean caption?" for the nearest known word, when it is near.
+  static Text Suggestion(std::string_view word, const std::vector<std::string_view>& known) {
+    std::string_view nearest;
+    std::size_t best = std::max<std::size_t>(2, word.size() / 3) + 1;
+    for (const std::string_view k : known)
+      if (const std::size_t d = EditDistance(word, k); d < best) best = d, nearest = k;
+    return nearest.empty() ? Text() : ": did you mean " + Text(nearest) + "?";
   }
 
   // A path of the disc into `to`; a fault when it is refused.
@@ -211,7 +308,11 @@ class Parser {
     if (std::optional<Text> path = DiscRelativePath(value))
       to = std::move(*path);
     else
-      Fault("путь " + Quoted(value) + " не ведёт к файлу на диске");
+      Fault("путь " + Quoted(value) + " не ведёт к файлу на диске",
+            "the path " + InQuotes(value) +
+                " leads to no file on the disc: it is absolute, names a drive or a share, "
+                "leaves the root with \"..\", or holds a name Windows refuses",
+            At::Value);
   }
 
   void DiscValue(const Text& key, std::string_view value) {
@@ -225,7 +326,7 @@ class Parser {
       else if (v == "utf-8")
         d.texts = TextsEncoding::Utf8;
       else
-        OutOfRange(value, "cp1251 или utf-8");
+        OutOfRange(value, "cp1251 или utf-8", "cp1251 or utf-8");
     } else if (key == "player") {
       Path(value, d.player);
     } else if (key == "reader-installer") {
@@ -243,7 +344,8 @@ class Parser {
       const int most =
           email ? static_cast<int>(c.emails.size()) : static_cast<int>(c.phones.size());
       if (count >= most)
-        return Fault(email ? "больше трёх строк email" : "больше двух строк phone");
+        return Fault(email ? "больше трёх строк email" : "больше двух строк phone",
+                     email ? "more than three email lines" : "more than two phone lines", At::Key);
       (email ? c.emails[count] : c.phones[count]) = Text(value);
       ++count;
       return;
@@ -262,9 +364,13 @@ class Parser {
       page_->warning = Text(value);
     } else if (key == "layout") {
       const int layout = FindLayout(value);
-      if (layout < 0) return OutOfRange(value, "Present, Demo, Video или Gebit_Benutzt");
+      if (layout < 0)
+        return OutOfRange(value, "Present, Demo, Video или Gebit_Benutzt",
+                          "Present, Demo, Video or Gebit_Benutzt");
       for (const DescribedPage& p : pages_)
-        if (p.layout == layout) return Fault("раскладка " + Quoted(value) + " уже занята");
+        if (p.layout == layout)
+          return Fault("раскладка " + Quoted(value) + " уже занята",
+                       "the layout " + InQuotes(value) + " is another page's", At::Value);
       page_->layout = layout;
     } else {
       UnknownKey(key);
@@ -274,12 +380,15 @@ class Parser {
   void Picture(std::string_view value) {
     if (!value.empty() && value.find_first_not_of("0123456789") == value.npos) {
       const int number = value.size() > 2 ? 0 : std::stoi(Text(value));
-      if (number < 1 || number > 26) return OutOfRange(value, "номер от 1 до 26 или файл PNG");
+      if (number < 1 || number > 26)
+        return OutOfRange(value, "номер от 1 до 26 или файл PNG",
+                          "a number from 1 to 26 or a PNG file");
       item_->image = number - 1;
       return;
     }
     if (!LowerAscii(value).ends_with(".png"))
-      return OutOfRange(value, "номер от 1 до 26 или файл PNG");
+      return OutOfRange(value, "номер от 1 до 26 или файл PNG",
+                        "a number from 1 to 26 or a PNG file");
     Path(value, item_->pictureFile);
   }
 
@@ -289,11 +398,14 @@ class Parser {
     if (key == "description") return Path(value, item_->description);
     for (std::size_t i = 0; i < std::size(kActionKeys); ++i) {
       if (key != kActionKeys[i]) continue;
-      if (++actions_ > 1) return Fault("у пункта больше одного действия");
+      if (++actions_ > 1)
+        return Fault("у пункта больше одного действия",
+                     "a second action: an item has one of run, play, notice, open and web",
+                     At::Key);
       const auto action = static_cast<ItemAction>(i);
       item_->action = action;
       if (action == ItemAction::Notice) {
-        if (LowerAscii(value) != "yes") OutOfRange(value, "yes");
+        if (LowerAscii(value) != "yes") OutOfRange(value, "yes", "yes");
       } else if (action == ItemAction::Web) {
         WebAddress(value);
       } else {
@@ -311,7 +423,8 @@ class Parser {
                                                                : 0;
     bool plain = scheme > 0 && value.size() > scheme;
     for (const char c : value) plain = plain && static_cast<unsigned char>(c) > ' ';
-    if (!plain) return OutOfRange(value, "адрес http:// или https://");
+    if (!plain)
+      return OutOfRange(value, "адрес http:// или https://", "an http:// or https:// address");
     item_->target = Text(value);
   }
 
@@ -320,12 +433,17 @@ class Parser {
     DescribedItem item = std::move(*item_);
     item_.reset();
     if (itemBad_) return;
-    if (actions_ == 0) return AddFault(itemLine_, "у пункта нет действия");
-    if (item.caption.empty()) return AddFault(itemLine_, "у пункта нет подписи caption");
+    if (actions_ == 0)
+      return AddFault(itemLine_, "у пункта нет действия",
+                      "the item has no action: run, play, notice, open or web");
+    if (item.caption.empty())
+      return AddFault(itemLine_, "у пункта нет подписи caption", "the item has no caption");
     if (pageBad_) return;
     const int most = LayoutOf(*page_).maxItems;
     if (static_cast<int>(page_->items.size()) >= most)
-      return AddFault(itemLine_, "на странице больше " + std::to_string(most) + " пунктов");
+      return AddFault(itemLine_, "на странице больше " + std::to_string(most) + " пунктов",
+                      "more than " + std::to_string(most) + " items on the page, which shows " +
+                          std::to_string(most));
     page_->items.push_back(std::move(item));
   }
 
@@ -334,12 +452,15 @@ class Parser {
     DescribedPage page = std::move(*page_);
     page_.reset();
     if (pageBad_) return;
-    if (page.caption.empty()) return AddFault(pageLine_, "у страницы нет подписи caption");
+    if (page.caption.empty())
+      return AddFault(pageLine_, "у страницы нет подписи caption", "the page has no caption");
     if (static_cast<int>(pages_.size()) >= kMaxPages)
-      return AddFault(pageLine_, "больше " + std::to_string(kMaxPages) + " страниц");
+      return AddFault(pageLine_, "больше " + std::to_string(kMaxPages) + " страниц",
+                      "more than " + std::to_string(kMaxPages) + " pages, which the tab row holds");
     if (page.IsPublications()) {
       for (const DescribedPage& p : pages_)
-        if (p.IsPublications()) return AddFault(pageLine_, "вторая страница публикаций");
+        if (p.IsPublications())
+          return AddFault(pageLine_, "вторая страница публикаций", "a second publication page");
     }
     const std::string place = std::to_string(pages_.size() + 1);
     const PageLayout layout = LayoutOf(page);
@@ -354,6 +475,7 @@ class Parser {
 
   DescriptionReading& out_;
   int line_ = 0;
+  int keyColumn_ = 1, valueColumn_ = 1;
   Section section_ = Section::None;
   std::vector<Text> keys_;
   int emails_ = 0, phones_ = 0;
@@ -374,7 +496,8 @@ class Parser {
 void ReadDiscDescriptionOver(std::string_view bytes, DescriptionReading& out) {
   Parser parser(out);
   if (bytes.size() > kMaxDescriptionBytes) {
-    parser.Fault("файл больше " + std::to_string(kMaxDescriptionBytes >> 20) + " МБ");
+    parser.Fault("файл больше " + std::to_string(kMaxDescriptionBytes >> 20) + " МБ",
+                 "the file is larger than " + std::to_string(kMaxDescriptionBytes >> 20) + " MB");
     return;
   }
   Text decoded;
@@ -382,7 +505,8 @@ void ReadDiscDescriptionOver(std::string_view bytes, DescriptionReading& out) {
     decoded = DecodeUtf16Le(bytes.substr(2));
     bytes = decoded;
   } else if (bytes.starts_with("\xFE\xFF")) {
-    parser.Fault("кодировка UTF-16 BE не читается: сохраните файл в UTF-8");
+    parser.Fault("кодировка UTF-16 BE не читается: сохраните файл в UTF-8",
+                 "UTF-16 BE is not read: save the file as UTF-8");
     return;
   } else if (bytes.starts_with("\xEF\xBB\xBF")) {
     bytes.remove_prefix(3);

@@ -22,8 +22,10 @@ inline constexpr std::size_t kMaxDescriptionBytes = 1024 * 1024;
 inline constexpr std::size_t kMaxDescriptionLine = 4096;
 
 struct DescriptionFault {
-  int line = 0;  // from 1; 0 for the file as a whole
-  Text what;     // in Russian: "неизвестный ключ «captoin»"
+  int line = 0;    // from 1; 0 for the file as a whole
+  Text what;       // in Russian, for the program: "неизвестный ключ «captoin»"
+  int column = 1;  // the letter it starts at, from 1: the line's, its key's or its value's
+  Text english;    // for the disc check: "unknown key \"captoin\": did you mean caption?"
 };
 
 struct DescriptionReading {

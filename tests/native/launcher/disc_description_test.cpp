@@ -199,6 +199,7 @@ TEST_P(DescriptionFaults, AreFoundAtTheirLineAndLeaveOutWhatTheySpoil) {
   ASSERT_FALSE(read.faults.empty());
   EXPECT_EQ(read.faults.front().line, c.line);
   EXPECT_NE(read.faults.front().what.find(c.what), Text::npos) << read.faults.front().what;
+  EXPECT_FALSE(read.faults.front().english.empty());
   if (c.pages < 0) return;
   ASSERT_EQ(static_cast<int>(read.description.pages.size()), c.pages);
   int items = 0;
@@ -269,6 +270,36 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"PathEmpty", kPage + "[item]\ncaption=I\nrun=\n", 5, "не ведёт", 1, 0},
         FaultCase{"PlayerOutside", "[disc]\nplayer = ..\\LA.exe\n", 2, "не ведёт", -1, 0}),
     [](const auto& info) { return info.param.name; });
+
+// The disc check's words for a fault: where on its line, and for a key
+// that is nearly a known one, that key.
+TEST(DiscDescription, FaultsTellTheCheckTheirColumnAndTheNearestKey) {
+  const struct {
+    std::string file;
+    int column;
+    const char* english;
+  } cases[] = {
+      {kPage + "[item]\n  captoin = I\nnotice = yes\n", 3,
+       "unknown key \"captoin\": did you mean caption?"},
+      {kPage + kItem + "discription = a.txt\n", 1,
+       "unknown key \"discription\": did you mean description?"},
+      {kPage + kItem + "zzzzzz = 1\n", 1, "unknown key \"zzzzzz\""},
+      {"[contacts]\nemial = a@b\n", 1, "unknown key \"emial\": did you mean email?"},
+      {"[diks]\n", 1, "unknown section [diks]: did you mean disc?"},
+      {"[disc]\ntexts =  koi8-r\n", 10, "the value \"koi8-r\" is not allowed: cp1251 or utf-8"},
+      {kPage + "[item]\ncaption = I\nrun = ..\\x.bat\n", 7,
+       "the path \"..\\x.bat\" leads to no file"},
+      {kPage + kItem + "\tnotice = yes\n", 2, "the key \"notice\" is given twice"},
+      {kPage + "[item]\ncaption = I\n", 1, "the item has no action"},
+  };
+  for (const auto& c : cases) {
+    const DescriptionReading read = ReadDiscDescription(c.file);
+    ASSERT_FALSE(read.faults.empty()) << c.file;
+    EXPECT_EQ(read.faults.front().column, c.column) << c.file;
+    EXPECT_TRUE(read.faults.front().english.starts_with(c.english))
+        << c.file << ": " << read.faults.front().english;
+  }
+}
 
 TEST(DiscDescription, ManyItemsAreCountedButNotKept) {
   const DescriptionReading read = ReadDiscDescription(kPage + Repeat(kItem, 10'000));
