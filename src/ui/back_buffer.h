@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "ui/gdi.h"
+#include "ui/look/gdi.h"
 
 namespace demodisc {
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "ui/controls/visual_styles.h"
 #include "ui/graphic_element.h"
+#include "ui/look/visual_styles.h"
 #include "ui/window.h"
 
 namespace demodisc {

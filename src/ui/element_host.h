@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/controls/accessible_elements.h"
-#include "ui/controls/accessible_host.h"
+#include "ui/access/accessible_elements.h"
+#include "ui/access/accessible_host.h"
 
 namespace demodisc {
 

@@ -6,7 +6,7 @@
 
 #include "base/startup_marks_win.h"
 #include "control_rules/window_placement.h"
-#include "ui/controls/high_contrast_win.h"
+#include "ui/look/high_contrast_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/monitors_win.h"
 #include "ui/thread_windows_win.h"

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "base/wide_win.h"
-#include "ui/controls/fonts.h"
 #include "ui/error_display_win.h"
 #include "ui/form.h"
+#include "ui/look/fonts.h"
 #include "ui/monitors_win.h"
 #include "ui/screen_scale_win.h"
 

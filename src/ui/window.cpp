@@ -6,9 +6,9 @@
 #include "base/errors.h"
 #include "base/system_message_win.h"
 #include "base/wide_win.h"
-#include "ui/controls/high_contrast_win.h"
 #include "ui/dispatch.h"
-#include "ui/gdi.h"
+#include "ui/look/gdi.h"
+#include "ui/look/high_contrast_win.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {
@@ -149,11 +149,6 @@ bool HasNonClientArea(HWND hwnd) {
   RECT window, client;
   if (!GetWindowRect(hwnd, &window) || !GetClientRect(hwnd, &client)) return true;
   return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
-}
-
-HDC ScratchDc() {
-  static const HDC dc = CreateCompatibleDC(nullptr);
-  return dc;
 }
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -10,7 +10,7 @@
 #include "ui/MainDemo/publication_grid.h"
 #include "ui/NewVideo/new_video_form.h"
 #include "ui/PicUnit/view_pic_form.h"
-#include "ui/controls/fonts.h"
+#include "ui/look/fonts.h"
 #include "ui/message_dialogs_win.h"
 #include "ui/screen_scale_win.h"
 

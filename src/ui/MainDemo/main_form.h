@@ -14,7 +14,6 @@
 #include "launcher/disc_folders.h"
 #include "publications/publication_list.h"
 #include "ui/controls/button_group.h"
-#include "ui/controls/image_list.h"
 #include "ui/controls/label.h"
 #include "ui/controls/memo.h"
 #include "ui/controls/page_control.h"
@@ -24,6 +23,7 @@
 #include "ui/controls/picture_button.h"
 #include "ui/controls/string_grid.h"
 #include "ui/form.h"
+#include "ui/look/image_list.h"
 
 namespace demodisc {
 

@@ -9,7 +9,7 @@
 #include "base/wide_win.h"
 #include "launcher/run_and_wait_win.h"
 #include "ui/MainDemo/main_form.h"
-#include "ui/com_apartment_win.h"
+#include "ui/access/com_apartment_win.h"
 #include "ui/frmBlend/form_blenge.h"
 #include "ui/message_dialogs_win.h"
 

@@ -4,8 +4,8 @@
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/MainDemo/main_form_controls.h"
-#include "ui/controls/colours.h"
-#include "ui/controls/fonts.h"
+#include "ui/look/colours.h"
+#include "ui/look/fonts.h"
 
 namespace demodisc {
 

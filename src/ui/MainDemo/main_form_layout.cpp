@@ -10,10 +10,10 @@
 #include "ui/MainDemo/main_form.h"
 #include "ui/MainDemo/main_form_controls.h"
 #include "ui/MainDemo/publication_grid.h"
-#include "ui/controls/alignment.h"
-#include "ui/controls/colours.h"
-#include "ui/controls/fonts.h"
-#include "ui/controls/disc_picture.h"
+#include "ui/alignment.h"
+#include "ui/look/colours.h"
+#include "ui/look/disc_picture.h"
+#include "ui/look/fonts.h"
 
 namespace demodisc {
 

@@ -2,8 +2,8 @@
 
 #include "base/files_win.h"
 #include "base/wide_win.h"
-#include "ui/controls/fonts.h"
-#include "ui/controls/high_contrast_win.h"
+#include "ui/look/fonts.h"
+#include "ui/look/high_contrast_win.h"
 
 namespace demodisc {
 

@@ -3,9 +3,9 @@
 #include "base/files_win.h"
 #include "launcher/disc_folders.h"
 #include "resource_ids.h"
-#include "ui/controls/fonts.h"
-#include "ui/controls/high_contrast_win.h"
 #include "ui/dispatch.h"
+#include "ui/look/fonts.h"
+#include "ui/look/high_contrast_win.h"
 #include "ui/message_dialogs_win.h"
 #include "ui/screen_scale_win.h"
 

@@ -9,9 +9,9 @@
 #include "control_rules/ui_scale.h"
 #include "media/mci_player_win.h"
 #include "media/video_playback.h"
-#include "ui/controls/image_list.h"
 #include "ui/form.h"
-#include "ui/gdi.h"
+#include "ui/look/gdi.h"
+#include "ui/look/image_list.h"
 
 namespace demodisc {
 

@@ -1,7 +1,7 @@
 #include "ui/PicUnit/view_pic_form.h"
 
-#include "ui/controls/colours.h"
-#include "ui/controls/fonts.h"
+#include "ui/look/colours.h"
+#include "ui/look/fonts.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {

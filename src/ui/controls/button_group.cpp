@@ -5,9 +5,9 @@
 #include "base/wide_win.h"
 #include "control_rules/button_group_rules.h"
 #include "ui/back_buffer.h"
-#include "ui/controls/colours.h"
-#include "ui/controls/high_contrast_win.h"
-#include "ui/gdi.h"
+#include "ui/look/colours.h"
+#include "ui/look/gdi.h"
+#include "ui/look/high_contrast_win.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {

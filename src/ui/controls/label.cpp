@@ -3,9 +3,9 @@
 #include <oleacc.h>
 
 #include "base/wide_win.h"
-#include "ui/controls/high_contrast_win.h"
-#include "ui/controls/visual_styles.h"
-#include "ui/gdi.h"
+#include "ui/look/gdi.h"
+#include "ui/look/high_contrast_win.h"
+#include "ui/look/visual_styles.h"
 
 namespace demodisc {
 

@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "ui/controls/colours.h"
 #include "ui/graphic_element.h"
+#include "ui/look/colours.h"
 #include "ui/window.h"
 
 namespace demodisc {

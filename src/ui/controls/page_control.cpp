@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "base/wide_win.h"
-#include "ui/gdi.h"
+#include "ui/look/gdi.h"
 
 namespace demodisc {
 

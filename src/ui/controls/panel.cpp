@@ -2,9 +2,9 @@
 
 #include "base/startup_marks_win.h"
 #include "base/wide_win.h"
-#include "ui/controls/high_contrast_win.h"
-#include "ui/controls/visual_styles.h"
-#include "ui/gdi.h"
+#include "ui/look/gdi.h"
+#include "ui/look/high_contrast_win.h"
+#include "ui/look/visual_styles.h"
 
 namespace demodisc {
 

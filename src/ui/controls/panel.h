@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "ui/controls/alignment.h"
-#include "ui/controls/colours.h"
+#include "ui/alignment.h"
 #include "ui/element_host.h"
+#include "ui/look/colours.h"
 #include "ui/window.h"
 
 namespace demodisc {

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "ui/controls/alignment.h"
+#include "ui/alignment.h"
 #include "ui/controls/label.h"
 #include "ui/controls/panel.h"
 #include "ui/controls/picture.h"

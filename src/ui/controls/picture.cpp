@@ -2,8 +2,8 @@
 
 #include <oleacc.h>
 
-#include "ui/controls/picture_resources.h"
-#include "ui/controls/visual_styles.h"
+#include "ui/look/picture_resources.h"
+#include "ui/look/visual_styles.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {

@@ -2,9 +2,9 @@
 // corner by its parent; the rest of its area shows its parent's colour.
 #pragma once
 
-#include "ui/controls/image_list.h"
-#include "ui/gdi.h"
 #include "ui/graphic_element.h"
+#include "ui/look/gdi.h"
+#include "ui/look/image_list.h"
 #include "ui/window.h"
 
 namespace demodisc {

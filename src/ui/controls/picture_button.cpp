@@ -1,7 +1,7 @@
 #include "ui/controls/picture_button.h"
 
 #include "base/wide_win.h"
-#include "ui/controls/visual_styles.h"
+#include "ui/look/visual_styles.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {

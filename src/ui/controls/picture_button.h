@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "ui/controls/image_list.h"
-#include "ui/controls/visual_styles.h"
+#include "ui/look/image_list.h"
+#include "ui/look/visual_styles.h"
 #include "ui/window.h"
 
 namespace demodisc {

@@ -4,9 +4,9 @@
 
 #include "base/wide_win.h"
 #include "ui/back_buffer.h"
-#include "ui/controls/fonts.h"
-#include "ui/controls/high_contrast_win.h"
-#include "ui/gdi.h"
+#include "ui/look/fonts.h"
+#include "ui/look/gdi.h"
+#include "ui/look/high_contrast_win.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {

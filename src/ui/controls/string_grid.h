@@ -8,9 +8,9 @@
 #include <functional>
 #include <vector>
 
-#include "ui/controls/accessible_elements.h"
+#include "ui/access/accessible_elements.h"
+#include "ui/access/accessible_host.h"
 #include "ui/back_buffer.h"
-#include "ui/controls/accessible_host.h"
 #include "ui/window.h"
 
 namespace demodisc {

@@ -1,9 +1,9 @@
 #include "ui/frmBlend/form_blenge.h"
 
 #include "resource_ids.h"
-#include "ui/controls/alignment.h"
-#include "ui/controls/colours.h"
-#include "ui/controls/fonts.h"
+#include "ui/alignment.h"
+#include "ui/look/colours.h"
+#include "ui/look/fonts.h"
 #include "ui/screen_scale_win.h"
 
 namespace demodisc {

@@ -12,11 +12,11 @@
 #include "resource_ids.h"
 #include "support/pixels.h"
 #include "support/test_support.h"
-#include "ui/controls/fonts.h"
 #include "ui/controls/label.h"
 #include "ui/controls/panel.h"
 #include "ui/controls/picture.h"
 #include "ui/form.h"
+#include "ui/look/fonts.h"
 
 namespace demodisc {
 namespace {

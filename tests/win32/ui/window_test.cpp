@@ -11,11 +11,11 @@
 #include "base/errors.h"
 #include "base/system_message_win.h"
 #include "support/test_support.h"
-#include "ui/controls/fonts.h"
 #include "ui/controls/panel.h"
 #include "ui/controls/picture_button.h"
 #include "ui/form.h"
-#include "ui/gdi.h"
+#include "ui/look/fonts.h"
+#include "ui/look/gdi.h"
 
 namespace demodisc {
 namespace {

@@ -17,11 +17,11 @@
 #include "support/pixels.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/button_group.h"
-#include "ui/controls/colours.h"
-#include "ui/controls/high_contrast_win.h"
 #include "ui/controls/label.h"
 #include "ui/controls/picture.h"
 #include "ui/controls/string_grid.h"
+#include "ui/look/colours.h"
+#include "ui/look/high_contrast_win.h"
 
 namespace demodisc {
 namespace {

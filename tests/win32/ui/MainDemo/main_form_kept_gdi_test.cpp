@@ -17,7 +17,7 @@
 #include "support/theme_stand_in.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/controls/button_group.h"
-#include "ui/controls/visual_styles.h"
+#include "ui/look/visual_styles.h"
 
 namespace demodisc {
 namespace {

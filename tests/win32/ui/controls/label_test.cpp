@@ -3,11 +3,11 @@
 // the layout puts them.
 #include <gtest/gtest.h>
 
-#include "ui/controls/alignment.h"
-#include "ui/controls/fonts.h"
+#include "ui/alignment.h"
 #include "ui/controls/label.h"
 #include "ui/controls/panel.h"
 #include "ui/form.h"
+#include "ui/look/fonts.h"
 
 namespace demodisc {
 namespace {

@@ -11,8 +11,8 @@
 #include "support/input.h"
 #include "support/pixels.h"
 #include "support/test_support.h"
-#include "ui/controls/fonts.h"
 #include "ui/form.h"
+#include "ui/look/fonts.h"
 
 namespace demodisc {
 namespace {

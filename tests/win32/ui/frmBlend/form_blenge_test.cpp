@@ -8,10 +8,10 @@
 #include "support/main_window_fixture.h"
 #include "support/named_control.h"
 #include "support/pixels.h"
-#include "ui/controls/picture_resources.h"
-#include "ui/gdi.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/frmBlend/form_blenge.h"
+#include "ui/look/gdi.h"
+#include "ui/look/picture_resources.h"
 
 namespace demodisc {
 namespace {

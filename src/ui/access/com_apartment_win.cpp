@@ -1,4 +1,4 @@
-#include "ui/com_apartment_win.h"
+#include "ui/access/com_apartment_win.h"
 
 #include <objbase.h>
 

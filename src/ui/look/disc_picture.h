@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/text.h"
-#include "ui/controls/image_list.h"
+#include "ui/look/image_list.h"
 
 namespace demodisc {
 

@@ -1,4 +1,4 @@
-#include "ui/controls/alignment.h"
+#include "ui/alignment.h"
 
 #include "ui/screen_scale_win.h"
 

@@ -1,4 +1,4 @@
-#include "ui/controls/visual_styles.h"
+#include "ui/look/visual_styles.h"
 
 #include <shlwapi.h>
 

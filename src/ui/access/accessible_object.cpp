@@ -1,10 +1,10 @@
-#include "ui/controls/accessible_object.h"
+#include "ui/access/accessible_object.h"
 
 #include <new>
 #include <string>
 #include <vector>
 
-#include "ui/controls/accessible_elements.h"
+#include "ui/access/accessible_elements.h"
 
 namespace demodisc {
 

@@ -1,9 +1,9 @@
-#include "ui/controls/accessible_host.h"
+#include "ui/access/accessible_host.h"
 
 #include <oleacc.h>
 
-#include "ui/com_apartment_win.h"
-#include "ui/controls/accessible_object.h"
+#include "ui/access/accessible_object.h"
+#include "ui/access/com_apartment_win.h"
 
 namespace demodisc {
 

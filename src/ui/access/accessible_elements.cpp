@@ -1,4 +1,4 @@
-#include "ui/controls/accessible_elements.h"
+#include "ui/access/accessible_elements.h"
 
 #include <oleacc.h>
 

@@ -1,11 +1,11 @@
-#include "ui/controls/fonts.h"
+#include "ui/look/fonts.h"
 
 #include <cstring>
 #include <cwchar>
 #include <map>
 #include <string>
 
-#include "ui/gdi.h"
+#include "ui/look/gdi.h"
 
 namespace demodisc {
 

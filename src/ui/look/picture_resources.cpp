@@ -1,4 +1,4 @@
-#include "ui/controls/picture_resources.h"
+#include "ui/look/picture_resources.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "ui/controls/disc_picture.h"
+#include "ui/look/disc_picture.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include "base/files_win.h"
 #include "pictures/picture_scale.h"
 #include "pictures/png_decode.h"
-#include "ui/controls/picture_resources.h"
+#include "ui/look/picture_resources.h"
 
 namespace demodisc {
 

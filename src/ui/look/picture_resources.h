@@ -9,7 +9,7 @@
 
 #include "control_rules/ui_scale.h"
 #include "pictures/rgb_image.h"
-#include "ui/gdi.h"
+#include "ui/look/gdi.h"
 
 namespace demodisc {
 

@@ -1,7 +1,7 @@
-#include "ui/controls/image_list.h"
+#include "ui/look/image_list.h"
 
-#include "ui/controls/picture_resources.h"
-#include "ui/gdi.h"
+#include "ui/look/gdi.h"
+#include "ui/look/picture_resources.h"
 
 namespace demodisc {
 

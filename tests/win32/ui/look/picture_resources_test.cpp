@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "resource_ids.h"
-#include "ui/controls/picture_resources.h"
+#include "ui/look/picture_resources.h"
 
 namespace demodisc {
 namespace {

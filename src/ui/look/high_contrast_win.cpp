@@ -1,10 +1,10 @@
-#include "ui/controls/high_contrast_win.h"
+#include "ui/look/high_contrast_win.h"
 
 #include <array>
 #include <string_view>
 
-#include "ui/controls/colours.h"
-#include "ui/gdi.h"
+#include "ui/look/colours.h"
+#include "ui/look/gdi.h"
 
 namespace demodisc {
 
