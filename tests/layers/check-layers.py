@@ -3,7 +3,11 @@
 
 Each source file belongs to one layer, by where it lives and its name; it may
 include headers of its own layer and of the layers below it, never of one
-above. The portable core never includes a Windows header.
+above. The portable core never includes a Windows header. The window layer
+is split in rooms, lowest first: ui/look (fonts, colours, pictures, the
+system's look), ui/access (accessible objects), the window base (the files
+directly in ui/), ui/controls; the four windows (ui/MainDemo and the like)
+stand above them all.
 
     check-layers.py <src-dir>
 """
@@ -11,10 +15,11 @@ import pathlib
 import re
 import sys
 
-LAYERS = ["portable core", "platform", "window layer", "windows", "application"]
+LAYERS = ["portable core", "platform", "ui/look", "ui/access", "window base", "ui/controls",
+          "windows", "application"]
 CORE_FOLDERS = {"base", "control_rules", "disc_check", "launcher", "media", "photos", "pictures",
                 "publications"}
-WINDOW_LAYER_FOLDERS = {"controls"}
+WINDOW_ROOMS = {"look", "access", "controls"}  # the other folders of ui/ are windows
 WINDOWS_HEADERS = re.compile(r"^(windows|winuser|commctrl|mmsystem|digitalv|oleacc|ole2|"
                              r"uxtheme|shlobj|shellapi|psapi|windowsx|objbase)\.h$", re.I)
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]', re.M)
@@ -30,11 +35,13 @@ def layer_of(relative: pathlib.PurePosixPath) -> int:
     if top in CORE_FOLDERS:
         return 1 if windows_side else 0
     if top == "ui":
-        if len(parts) == 2 or parts[1] in WINDOW_LAYER_FOLDERS:
-            return 2
-        return 3
+        if len(parts) == 2:
+            return LAYERS.index("window base")
+        if parts[1] in WINDOW_ROOMS:
+            return LAYERS.index(f"ui/{parts[1]}")
+        return LAYERS.index("windows")
     if top == "app":
-        return 4
+        return LAYERS.index("application")
     raise ValueError(f"{relative}: in no layer")
 
 
