@@ -5,16 +5,17 @@
 #include "disc_check/text_file_rules.h"
 #include "launcher/hint_memos.h"
 #include "launcher/hint_texts.h"
+#include "launcher/catalogue.h"
 
 namespace demodisc {
 
 namespace {
 
-// A program or clip the item starts: there, a file, and one that can work.
-void CheckContentFile(DiscNames& names, const DiscFile& file, std::string_view consequence,
+// A program, clip or document the item starts or opens: there, a file, and
+// one that can work.
+void CheckContentFile(DiscNames& names, const Text& path, std::string_view consequence,
                       ReportLine& line) {
   std::vector<Finding>& findings = line.findings;
-  const Text path = DiscPath("", file);
   const Lookup lookup = names.Find(path, findings, line.key);
   if (!lookup.found || lookup.folder)
     findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup), Text(consequence),
@@ -30,9 +31,10 @@ bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-void CheckDescription(DiscNames& names, int hintPage, std::string_view file, ReportLine& line) {
+// A description, in cp1251 or, with `utf8`, in UTF-8, as the disc's texts= says.
+void CheckDescription(DiscNames& names, const MemoCapacity& memo, bool utf8, const Text& path,
+                      ReportLine& line) {
   std::vector<Finding>& findings = line.findings;
-  const Text path = DiscPath("", {DiscFolder::Hints, file});
   const Lookup lookup = names.Find(path, findings, line.key);
   if (!lookup.found || lookup.folder) {
     findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup),
@@ -51,16 +53,16 @@ void CheckDescription(DiscNames& names, int hintPage, std::string_view file, Rep
                             " KiB, over the 64 KiB a description is expected to hold"});
     findings.back().bytes = bytes->size();
   }
-  CheckCp1251Bytes(*bytes, path, findings);
+  if (!utf8) CheckCp1251Bytes(*bytes, path, findings);
   // The memo's text, read as the program reads it.
   TextReader reader;
+  reader.SetUtf8(utf8);
   Text text;
   ReadHintText(reader, std::make_unique<BytesSource>(std::move(*bytes)), text);
   if (IsBlank(text)) {
     findings.push_back({Rule::EmptyText, path, "is empty", "the memo stays blank"});
     return;
   }
-  const MemoCapacity memo = HintMemoCapacity(hintPage);
   const int lines = WrappedLineCount(MemoDisplayText(text), memo.charsPerLine);
   if (lines > memo.lines)
     findings.push_back({Rule::MemoOverflow, path,
@@ -71,27 +73,35 @@ void CheckDescription(DiscNames& names, int hintPage, std::string_view file, Rep
 
 }  // namespace
 
-void CheckCataloguePage(DiscNames& names, const DiscPage& page, DiagnosticList& list) {
-  list.Page(Text(page.caption), Text(page.name));
-  if (!page.category) return;
-  const HintPage hintPage = HintPageOf(*page.category);
-  const auto items = CatalogueItems(*page.category);
-  const auto hints = HintFiles(hintPage);
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    ReportLine line{ShownCaption(items[i]), {}, Text(items[i].action)};
-    if (const CatalogueAction* action = FindAction(items[i].action)) {
-      const ActionContentFiles content = ActionContent(*action);
-      if (content.program)
-        CheckContentFile(names, *content.program,
-                         content.clip
-                             ? "clicking the item shows \"" + Text(kPlayerStartFailed) + "\""
-                             : "clicking the item does nothing",
+void CheckCataloguePage(DiscNames& names, const DescribedPage& page, const DiscDescription& disc,
+                        DiagnosticList& list) {
+  const Text& player = disc.player;
+  const bool utf8 = disc.texts == TextsEncoding::Utf8;
+  list.Page(page.caption, page.name);
+  const MemoCapacity memo = EstimateMemoCapacity(kCataloguePageWidth, MemoHeightOf(page));
+  for (const DescribedItem& item : page.items) {
+    ReportLine line{item.caption, {}, item.name};
+    switch (item.action) {
+      case ItemAction::Run:
+        CheckContentFile(names, item.target, "clicking the item does nothing", line);
+        break;
+      case ItemAction::Play:
+        CheckContentFile(names, player,
+                         "clicking the item shows \"" + Text(kPlayerStartFailed) + "\"", line);
+        CheckContentFile(names, item.target, "the player is started on a clip that is not there",
                          line);
-      if (content.clip)
-        CheckContentFile(names, *content.clip, "the player is started on a clip that is not there",
+        break;
+      case ItemAction::Open:
+        CheckContentFile(names, item.target, "clicking the item shows \"Не удалось открыть ...\"",
                          line);
+        break;
+      case ItemAction::Notice:
+      case ItemAction::Web:
+        break;
     }
-    if (i < hints.size()) CheckDescription(names, hintPage, hints[i], line);
+    if (!item.pictureFile.empty())
+      CheckContentFile(names, item.pictureFile, "the item's button shows no picture", line);
+    if (!item.description.empty()) CheckDescription(names, memo, utf8, item.description, line);
     list.Line(std::move(line.subject), std::move(line.key), std::move(line.findings));
   }
 }

@@ -5,6 +5,7 @@
 
 #include "disc_check/catalogue_rules.h"
 #include "disc_check/content_rules.h"
+#include "disc_check/description_rules.h"
 #include "disc_check/disc_names.h"
 #include "disc_check/disc_walk.h"
 #include "disc_check/image_rules.h"
@@ -31,10 +32,25 @@ constexpr std::size_t kUnusedListed = 5;
 constexpr std::size_t kUnusedNamed = 3;
 
 bool IsDiscName(std::string_view name) {
-  if (SameNameIgnoringCase(name, kStartProgram)) return true;
+  if (SameNameIgnoringCase(name, kStartProgram) || SameNameIgnoringCase(name, kDescriptionFileName))
+    return true;
   for (const DiscFolder folder : AllDiscFolders())
     if (SameNameIgnoringCase(name, DiscFolderName(folder))) return true;
   return false;
+}
+
+// The built-in catalogue's items keep the names of the program's actions
+// ("Act_About"), which the report gives as their keys.
+DiscDescription WithActionNames(DiscDescription description) {
+  const auto pages = DiscPages();
+  for (std::size_t p = 0; p < description.pages.size() && p < pages.size(); ++p) {
+    if (!pages[p].category) continue;
+    const auto items = CatalogueItems(*pages[p].category);
+    auto& described = description.pages[p].items;
+    for (std::size_t i = 0; i < described.size() && i < items.size(); ++i)
+      described[i].name = Text(items[i].action);
+  }
+  return description;
 }
 
 // A file the program needs for something other than a catalogue item; what
@@ -81,10 +97,13 @@ void WarnOfOldReader(DiscNames& names, ReportLine& installer, const Text& path) 
                                 "2013, with many known exploits"});
 }
 
-// The photo window's folder matters only to a window no control opens.
-ReportLine CheckFolders(DiscNames& names) {
+// The photo window's folder matters only to a window no control opens; a
+// disc of its own needs only that folder's, as a note: its items name the
+// rest, and their lines report what is missing.
+ReportLine CheckFolders(DiscNames& names, bool ownDescription) {
   ReportLine line{"folders", {}, "folders"};
   for (const DiscFolder folder : AllDiscFolders()) {
+    if (ownDescription && folder != DiscFolder::PicRec) continue;
     const Text name(DiscFolderName(folder));
     const bool note = folder == DiscFolder::PicRec;
     const Lookup lookup = names.Find(name, line.findings);
@@ -227,16 +246,20 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
   }
 
   DiagnosticList list;
+  const CheckedDescription described = CheckDescriptionFile(names, list);
+  const DiscDescription description =
+      described.own ? described.description : WithActionNames(described.description);
   // The folders first, so that a folder's letter case is reported once, there.
-  ReportLine folders = CheckFolders(names);
-  for (const DiscPage& page : DiscPages()) {
-    if (page.category)
-      CheckCataloguePage(names, page, list);
-    else
+  ReportLine folders = CheckFolders(names, described.own);
+  for (const DescribedPage& page : description.pages) {
+    if (page.IsPublications())
       CheckPublicationPage(names, page, list);
+    else
+      CheckCataloguePage(names, page, description, list);
   }
 
   list.Page("Disc", "Disc");
+  if (described.own) list.Line(Text(kDescriptionFileName), "description");
   ReportLine start = CheckFile(names, "start program", "start_program", kStartProgram, false,
                                "the disc has no start program");
   NoteSignature(names, start);
@@ -245,7 +268,7 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
   };
   declare(std::move(start));
   declare(std::move(folders));
-  const Text installerPath = DiscPath("", kReaderInstaller);
+  const Text& installerPath = description.readerInstaller;
   ReportLine installer =
       CheckFile(names, "reader installer", "reader_installer", installerPath, false,
                 "the button \"Acrobat Reader\" shows \"" + Text(kReaderStartFailed) + "\"");

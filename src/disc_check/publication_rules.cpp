@@ -16,8 +16,10 @@ std::string_view EntryOf(std::string_view lineText) {
   return lineText.substr(lineText.find('#', lineText.find('#') + 1) + 1);
 }
 
-Text DocumentPath(std::string_view docFileName) {
-  return Text(DiscFolderName(DiscFolder::Publication)) + "\\" + Text(docFileName);
+// A row's document lies beside the list: `folder` is the list's, with its
+// closing "\\", or empty at the root.
+Text DocumentPath(const Text& folder, std::string_view docFileName) {
+  return folder + Text(docFileName);
 }
 
 // The grid shows an entry's first four characters as its number.
@@ -68,7 +70,7 @@ void CheckEntryFormat(std::string_view entry, const PublicationLine& line,
 }
 
 // A row: its fields, the entry's cut, and the document it opens.
-ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
+ReportLine CheckRow(DiscNames& names, const Text& folder, int row, std::string_view lineText) {
   const PublicationLine line = SplitPublicationLine(lineText);
   ReportLine report{"row " + std::to_string(row) + ": " + line.number + line.text,
                     {},
@@ -86,7 +88,7 @@ ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
   }
   CheckEntryFormat(EntryOf(lineText), line, report.findings);
   if (line.docFileName.empty()) return report;  // an entry without a document: a white row
-  const Text path = DocumentPath(line.docFileName);
+  const Text path = DocumentPath(folder, line.docFileName);
   const Lookup lookup = names.Find(path, report.findings, report.key);
   const char* consequence = "the read button starts the reader on a document that is not there";
   if (!lookup.found || lookup.folder)
@@ -99,20 +101,21 @@ ReportLine CheckRow(DiscNames& names, int row, std::string_view lineText) {
 
 // The documents named by lines past the grid's last row: the program never
 // reads those lines.
-void NoteUnreadLines(DiscNames& names, const std::vector<Text>& lines) {
+void NoteUnreadLines(DiscNames& names, const Text& folder, const std::vector<Text>& lines) {
   for (std::size_t i = kPublicationDataRows; i < lines.size(); ++i) {
     const PublicationLine line = SplitPublicationLine(lines[i]);
     if (line.docFileName.empty()) continue;
-    const Lookup lookup = names.Peek(DocumentPath(line.docFileName));
+    const Lookup lookup = names.Peek(DocumentPath(folder, line.docFileName));
     if (lookup.found) names.NoteUnreadLine(lookup.path, static_cast<int>(i) + 1);
   }
 }
 
 }  // namespace
 
-void CheckPublicationPage(DiscNames& names, const DiscPage& page, DiagnosticList& out) {
-  out.Page(Text(page.caption), Text(page.name));
-  const Text path = DiscPath("", {DiscFolder::Publication, kPublicationListFile});
+void CheckPublicationPage(DiscNames& names, const DescribedPage& page, DiagnosticList& out) {
+  out.Page(page.caption, page.name);
+  const Text& path = page.publications;
+  const Text folder = path.substr(0, path.rfind('\\') + 1);  // empty at the root
   ReportLine list{path, {}, "list"};
   const Lookup lookup = names.Find(path, list.findings, list.key);
   std::optional<std::string> bytes;
@@ -140,10 +143,10 @@ void CheckPublicationPage(DiscNames& names, const DiscPage& page, DiagnosticList
     list.findings.push_back({Rule::ListRows, path, "has " + std::to_string(rows) + " rows"});
   out.Line(std::move(list.subject), std::move(list.key), std::move(list.findings));
   for (std::size_t i = 0; i < rows; ++i) {
-    ReportLine row = CheckRow(names, static_cast<int>(i) + 1, lines[i]);
+    ReportLine row = CheckRow(names, folder, static_cast<int>(i) + 1, lines[i]);
     out.Line(std::move(row.subject), std::move(row.key), std::move(row.findings));
   }
-  NoteUnreadLines(names, lines);
+  NoteUnreadLines(names, folder, lines);
 }
 
 }  // namespace demodisc

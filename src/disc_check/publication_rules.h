@@ -4,11 +4,12 @@
 
 #include "disc_check/diagnostics.h"
 #include "disc_check/disc_names.h"
-#include "launcher/catalogue.h"
+#include "launcher/disc_description.h"
 
 namespace demodisc {
 
 // The page: the list's line, and one line per row the grid shows.
-void CheckPublicationPage(DiscNames& names, const DiscPage& page, DiagnosticList& list);
+// The documents lie beside the list.
+void CheckPublicationPage(DiscNames& names, const DescribedPage& page, DiagnosticList& list);
 
 }  // namespace demodisc

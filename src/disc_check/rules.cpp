@@ -157,12 +157,16 @@ constexpr std::array kRules = std::to_array<RuleRow>({
     {AcceptedOldForm, "DD702", "accepted_old_form", N,
      "an accepted line gives the start of a warning's text, which may change",
      "write it as the note says: the rule and the path"},
+
+    {DescriptionFault, "DD801", "description_fault", E,
+     "DemoDisc.ini holds a line the program cannot use",
+     "mend the line the report names (docs/making-a-disc.md lists every key)"},
 });
 
 constexpr bool InEnumOrder() {
   for (std::size_t i = 0; i < kRules.size(); ++i)
     if (static_cast<std::size_t>(kRules[i].rule) != i) return false;
-  return kRules.back().rule == AcceptedOldForm;
+  return kRules.back().rule == DescriptionFault;
 }
 static_assert(InEnumOrder(), "a row for every rule, in the enumeration's order");
 

@@ -88,6 +88,8 @@ enum class Rule : std::uint8_t {
   // The maker's accepted findings.
   AcceptedUnused,
   AcceptedOldForm,
+  // The disc's own description file.
+  DescriptionFault,
 };
 
 struct RuleRow {

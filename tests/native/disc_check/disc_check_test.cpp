@@ -806,6 +806,84 @@ TEST_F(DiscCheckTest, AcceptedLinesByRuleOutliveARewordedMessage) {
   }
 }
 
+// A disc of its own: its DemoDisc.ini's pages and items are what is
+// checked, never the built-in 26.
+TEST(DiscCheckOwnDescription, ADiscOfThreePagesIsCheckedForItsOwnItemsOnly) {
+  testing::FakeDiscTree d;
+  d.files["DemoDisc.exe"] = "MZ";
+  d.files["demodisc.ini"] =  // found whatever its letter case
+      "[disc]\ntexts = utf-8\n"
+      "[page]\ncaption = Программы\n"
+      "[item]\ncaption = Установка\nrun = setup\\setup.exe\ndescription = about\\setup.txt\n"
+      "[item]\ncaption = Сайт\nweb = https://example.ru\n"
+      "[page]\ncaption = Статьи\npublications = docs\\list.txt\n"
+      "[page]\ncaption = Видео\n[item]\ncaption = Ролик\nplay = clips\\a.avi\n";
+  d.files["setup/setup.exe"] = "MZ";
+  d.files["about/setup.txt"] = "Установка программы\r\n";  // UTF-8, as texts= says
+  d.files["docs/list.txt"] = Cp1251("rus#a.pdf#1.  Статья.\r\n");
+  d.files["docs/a.pdf"] = "%PDF-1.4";
+  d.files["clips/a.avi"] = "x";
+  d.files["Acrobat Reader/AdbeRdr812_ru_RU.exe"] = ContentOf("Acrobat Reader/x.exe");
+  const DiscReport report = CheckDisc(d, "disc");
+  std::vector<Text> titles, subjects;
+  for (const ReportSection& s : report.sections) {
+    titles.push_back(s.title);
+    for (const ReportLine& l : s.lines) {
+      subjects.push_back(l.subject);
+      for (const Finding& f : l.findings) {
+        EXPECT_EQ(f.path.find("Hints"), Text::npos) << f.path;
+        if (f.severity() == Severity::Error)
+          EXPECT_EQ(f.path, "LA20K\\LA.exe") << l.subject << ": " << f.Words();
+        if (f.severity() == Severity::Warning) EXPECT_EQ(f.rule, Rule::LetterCase) << f.Words();
+      }
+    }
+  }
+  EXPECT_EQ(titles, (std::vector<Text>{"Программы", "Статьи", "Видео", "Disc"}));
+  EXPECT_EQ(
+      std::vector<Text>(subjects.begin(), subjects.begin() + 5),
+      (std::vector<Text>{"Установка", "Сайт", "docs\\list.txt", "row 1: 1.  Статья", "Ролик"}));
+  // The player is missing: the video item's one error; the file's letter case, the one warning.
+  EXPECT_EQ(report.Count(Severity::Error), 1);
+  EXPECT_EQ(report.Count(Severity::Warning), 1);
+}
+
+TEST(DiscCheckOwnDescription, EachFaultOfTheFileIsAnErrorAtItsLineAndColumn) {
+  const std::string page = "[page]\ncaption = P\n";
+  const struct {
+    std::string file;
+    const char* message;
+  } cases[] = {
+      {page + "[item]\ncaptoin = I\nnotice = yes\n",
+       "line 4, column 1: unknown key \"captoin\": did you mean caption?"},
+      {page + "[item]\ncaption = I\nrun = C:\\x.exe\n", "line 5, column 7: the path \"C:\\x.exe\""},
+      {page + "[item]\ncaption = I\nrun = ..\\..\\x.exe\n", "line 5, column 7: the path"},
+      {page + "[item]\ncaption = I\nrun = \\\\srv\\x.exe\n", "line 5, column 7: the path"},
+      {page + "[item]\ncaption = I\nrun = a.exe\nopen = b.pdf\n",
+       "line 6, column 1: a second action"},
+      {page + "[item]\ncaption = I\n", "line 3, column 1: the item has no action"},
+      {page + "[item]\ncaption = I\nweb = ftp://a\n", "line 5, column 7: the value \"ftp://a\""},
+      {page + "caption = Q\n", "line 3, column 1: the key \"caption\" is given twice"},
+      {"[disc]\ntexts = koi8-r\n", "line 2, column 9: the value \"koi8-r\" is not allowed"},
+  };
+  for (const auto& c : cases) {
+    testing::FakeDiscTree d;
+    d.files["DemoDisc.exe"] = "MZ";
+    d.files["DemoDisc.ini"] = c.file;
+    const DiscReport report = CheckDisc(d, "disc");
+    const ReportLine* line = nullptr;
+    for (const ReportSection& s : report.sections)
+      for (const ReportLine& l : s.lines)
+        if (l.key == "description") line = &l;
+    ASSERT_TRUE(line) << c.file;
+    ASSERT_FALSE(line->findings.empty()) << c.file;
+    const Finding& first = line->findings.front();
+    EXPECT_EQ(first.rule, Rule::DescriptionFault);
+    EXPECT_EQ(first.path, "DemoDisc.ini");
+    EXPECT_TRUE(first.Words().starts_with(c.message)) << first.Words();
+    EXPECT_EQ(ExitCode(report, false), 1);
+  }
+}
+
 TEST(DiscCheck, AFolderThatIsNoDiscIsToldApart) {
   testing::FakeDiscTree unrelated;
   unrelated.files["notes/today.txt"] = "x";
