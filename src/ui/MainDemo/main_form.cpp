@@ -4,8 +4,8 @@
 
 #include "base/errors.h"
 #include "base/files_win.h"
-#include "launcher/disc_description_file.h"
 #include "base/startup_marks_win.h"
+#include "launcher/disc_description_file.h"
 #include "ui/MainDemo/main_form_controls.h"
 #include "ui/MainDemo/publication_grid.h"
 #include "ui/NewVideo/new_video_form.h"
@@ -95,26 +95,29 @@ void MainForm::ReadDescription() {
   descriptionFaults_.clear();
   std::string bytes;
   Text readError;
+  bool present = true;
   try {
     std::unique_ptr<ByteSource> file = OpenFileForReading(folders_.RootDir + kDescriptionFileName);
     ReadUpTo(*file, kMaxDescriptionBytes + 1, bytes);
   } catch (const InOutError& e) {
     // No file, or no such folder: the built-in catalogue.
-    if (bytes.empty() && (e.code() == ERROR_FILE_NOT_FOUND || e.code() == ERROR_PATH_NOT_FOUND))
-      return;
-    readError = e.text();
+    present =
+        !bytes.empty() || (e.code() != ERROR_FILE_NOT_FOUND && e.code() != ERROR_PATH_NOT_FOUND);
+    if (present) readError = e.text();
   }
-  DescriptionReading reading = ReadDiscDescription(bytes);
-  if (!readError.empty()) reading.faults.insert(reading.faults.begin(), {0, readError});
-  reading.faultCount += readError.empty() ? 0 : 1;
-  description_ = std::move(reading.description);
-  if (reading.faultCount > 0) descriptionFaults_ = DescriptionFaultMessage(reading);
+  if (present) {
+    DescriptionReading reading = ReadDiscDescription(bytes);
+    if (!readError.empty()) reading.faults.insert(reading.faults.begin(), {0, readError});
+    reading.faultCount += readError.empty() ? 0 : 1;
+    description_ = std::move(reading.description);
+    if (reading.faultCount > 0) descriptionFaults_ = DescriptionFaultMessage(reading);
+  }
   // The publications' documents lie beside their list.
   for (const DescribedPage& page : description_.pages) {
     if (!page.IsPublications()) continue;
-    const std::size_t slash = page.publications.rfind('\\');
-    folders_.PublicationDir =
-        folders_.RootDir + (slash == Text::npos ? Text() : page.publications.substr(0, slash + 1));
+    const std::size_t name = page.publications.rfind('\\') + 1;  // 0 without a folder
+    folders_.PublicationDir = folders_.RootDir + page.publications.substr(0, name);
+    publicationList_ = page.publications.substr(name);
   }
 }
 

@@ -136,6 +136,7 @@ class MainForm : public Form {
   DiscFolders folders_;
   DiscDescription description_;
   Text descriptionFaults_;  // the message at start, or empty
+  Text publicationList_;    // the list file's name in PublicationDir
   SecondaryForms secondary_;
   TextReader reader_;                // the window's one text-file reader
   Text ReaderExePath;                // set by every successful look-up of the PDF reader

@@ -9,11 +9,9 @@ namespace demodisc {
 
 void MainForm::PreparePublications() {
   PreparePublicationGrid(ui_->StrGrd_Bibl);
-  Text list;
-  for (const DescribedPage& page : description_.pages)
-    if (page.IsPublications()) list = page.publications.substr(page.publications.rfind('\\') + 1);
   reader_.SetUtf8(false);
-  LoadPublicationList(folders_.PublicationDir, reader_, ui_->StrGrd_Bibl, publications_, list);
+  LoadPublicationList(folders_.PublicationDir, reader_, ui_->StrGrd_Bibl, publications_,
+                      publicationList_);
 }
 
 void MainForm::FreePublications() { publications_.FreeAll(); }
