@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Lays out the sample disc: every folder the program expects, sample
 # descriptions and a publication list in cp1251 with CR LF, the DemoDisc.ini
-# of the built-in catalogue, batch files that print a line and pause, small
+# of the built-in catalogue, an autorun.inf, batch files that print a line and pause, small
 # PDF documents, the video window's clip and a
 # few photos, and the stand-ins of the video player and the reader installer
 # (tiny programs that only say what they stand in for), which it takes from
@@ -136,6 +136,10 @@ if [ -n "$exe" ]; then cp "$exe" "$disc/DemoDisc.exe"; fi
 # The description file that spells out the built-in catalogue, as the
 # program has it compiled in: the disc shows the same with it as without.
 cp "$here/../src/launcher/built_in_catalogue.ini" "$disc/DemoDisc.ini"
+# The autorun.inf that starts it from a CD, plain ASCII with CR LF, as the
+# guide shows it.
+printf '[autorun]\r\nopen=DemoDisc.exe\r\nicon=DemoDisc.exe,0\r\nlabel=DemoDisc\r\n' \
+  > "$disc/autorun.inf"
 
 # The stand-ins, when they are there: without them the disc lacks its player
 # and installer, and the disc check says so.

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "disc_check/catalogue_rules.h"
+#include "disc_check/autorun_rules.h"
 #include "disc_check/content_rules.h"
 #include "disc_check/description_rules.h"
 #include "disc_check/disc_names.h"
@@ -267,6 +268,7 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
     list.Line(std::move(line.subject), std::move(line.key), std::move(line.findings));
   };
   declare(std::move(start));
+  declare(CheckAutorun(names, kStartProgram));
   declare(std::move(folders));
   const Text& installerPath = description.readerInstaller;
   ReportLine installer =

@@ -85,6 +85,10 @@ enum class Rule : std::uint8_t {
   ImageSizeWarning,
   ImageSizeError,
   OldReaderInstaller,
+  NoAutorun,
+  AutorunStartsOther,
+  AutorunLongLabel,
+  AutorunNotAscii,
   // The maker's accepted findings.
   AcceptedUnused,
   AcceptedOldForm,

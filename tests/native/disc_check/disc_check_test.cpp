@@ -75,6 +75,10 @@ std::string Cp1251(std::string_view text) {
   return bytes;
 }
 
+// The autorun.inf of the sample.
+const std::string kAutorun =
+    "[autorun]\r\nopen=DemoDisc.exe\r\nicon=DemoDisc.exe,0\r\nlabel=DemoDisc\r\n";
+
 // What each kind of file begins with when it works; the reader installer is
 // a current reader's, under the name of the first discs'.
 std::string ContentOf(std::string_view path) {
@@ -108,6 +112,7 @@ class DiscCheckTest : public ::testing::Test {
   void LayOut() {
     disc = {};
     for (const char* path : kLayout) disc.files[path] = ContentOf(path);
+    disc.files["autorun.inf"] = kAutorun;
     disc.files["PicRec/photo.jpg"] = "x";
     for (auto& [path, bytes] : disc.files)
       if (path.rfind("Hints/", 0) == 0) bytes = Cp1251("Описание пункта.\r\nВторая строка.\r\n");
@@ -345,8 +350,44 @@ TEST_F(DiscCheckTest, FilesNothingRefersToAreWarnings) {
   // What the batch files and the player bring along is theirs.
   disc.files["Presentation/about/slides.dat"] = "x";
   disc.files["LA20K/player.dll"] = "x";
-  disc.files["autorun.inf"] = "x";
   EXPECT_TRUE(Findings(Severity::Warning).empty());
+}
+
+TEST_F(DiscCheckTest, AnAutorunInfThatDoesNotStartTheProgramWellIsAWarning) {
+  const std::string label33(33, 'L');
+  const struct {
+    const char* name;
+    std::optional<std::string> bytes;  // none: no autorun.inf
+    std::vector<Rule> rules;
+  } cases[] = {
+      {"the sample's", kAutorun, {}},
+      {"in capitals, with a path and arguments",
+       "[AutoRun]\r\nOPEN = .\\demodisc.exe /x\r\nlabel=" + std::string(32, 'L') + "\r\n",
+       {}},
+      {"shellexecute, quoted", "[autorun]\nshellexecute=\"DemoDisc.exe\"\n", {}},
+      {"none", std::nullopt, {Rule::NoAutorun}},
+      {"another program", "[autorun]\r\nopen=setup.exe\r\n", {Rule::AutorunStartsOther}},
+      {"open= in another section",
+       "[autorun.amd64]\r\nopen=DemoDisc.exe\r\n",
+       {Rule::AutorunStartsOther}},
+      {"a label of 33",
+       "[autorun]\r\nopen=DemoDisc.exe\r\nlabel=" + label33 + "\r\n",
+       {Rule::AutorunLongLabel}},
+      {"a Russian label",
+       "[autorun]\r\nopen=DemoDisc.exe\r\nlabel=Диск\r\n",
+       {Rule::AutorunNotAscii}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    disc.Remove("autorun.inf");
+    if (c.bytes) disc.files["autorun.inf"] = *c.bytes;
+    std::vector<Rule> rules;
+    for (const ReportSection& section : Check().sections)
+      for (const ReportLine& line : section.lines)
+        for (const Finding& f : line.findings)
+          if (f.severity() != Severity::Ok) rules.push_back(f.rule);
+    EXPECT_EQ(rules, c.rules);
+  }
 }
 
 TEST_F(DiscCheckTest, TheStartProgramsLineSaysWhetherItIsSignedAsANote) {
@@ -824,6 +865,7 @@ TEST(DiscCheckOwnDescription, ADiscOfThreePagesIsCheckedForItsOwnItemsOnly) {
   d.files["docs/a.pdf"] = "%PDF-1.4";
   d.files["clips/a.avi"] = "x";
   d.files["Acrobat Reader/AdbeRdr812_ru_RU.exe"] = ContentOf("Acrobat Reader/x.exe");
+  d.files["autorun.inf"] = kAutorun;
   const DiscReport report = CheckDisc(d, "disc");
   std::vector<Text> titles, subjects;
   for (const ReportSection& s : report.sections) {
