@@ -78,6 +78,17 @@ Text Utf8FromUtf16(std::u16string_view text) {
   return out;
 }
 
+Text Utf8FromUtf16Bytes(std::string_view bytes, bool bigEndian) {
+  std::u16string units;
+  units.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    units.push_back(static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first));
+  }
+  return Utf8FromUtf16(units);
+}
+
 std::size_t CharCount(std::string_view text) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < text.size(); ++n) NextChar(text, i);

@@ -39,6 +39,9 @@ void AppendUtf16(std::string_view text, Units& out) {
 // Conversions at the wide boundary; both are lossless for what the other gives.
 std::u16string Utf16FromUtf8(std::string_view text);
 Text Utf8FromUtf16(std::u16string_view text);
+// The bytes of a UTF-16 file (without its byte-order mark) as UTF-8; an odd
+// last byte is dropped.
+Text Utf8FromUtf16Bytes(std::string_view bytes, bool bigEndian);
 
 // Counting and cutting by characters (code points), never inside one.
 std::size_t CharCount(std::string_view text);

@@ -1,7 +1,9 @@
 // Rewrites the disc's own text files, the descriptions and the publication
-// list, where a Windows not set to Russian saved them as UTF-8, or an editor
-// with bare LF line ends, as the cp1251 with CR LF line ends that the
-// program reads. A file is replaced only once its new copy is whole; a file
+// list (those its DemoDisc.ini names, or the built-in catalogue's), where a
+// Windows not set to Russian saved them as UTF-8, Notepad as "Unicode"
+// (UTF-16), or an editor with bare LF line ends, as the cp1251 with CR LF
+// line ends that the program reads; descriptions of a disc whose texts are
+// UTF-8 stay UTF-8. A file is replaced only once its new copy is whole; a file
 // with letters cp1251 lacks is named with them and left as it is.
 #pragma once
 
@@ -17,14 +19,20 @@ struct Cp1251Rewrite {
   enum class Outcome { Unchanged, Rewritten, LacksLetters };
   Outcome outcome = Outcome::Unchanged;
   std::string bytes;  // Rewritten: the new bytes
+  Text as;            // Rewritten: what they are ("cp1251 with CR LF")
   Text was;           // Rewritten: what the bytes were ("UTF-8 with a byte-order mark", ...)
   Text lacking;       // LacksLetters: those letters, each once, quoted: "\"ő\", \"ž\""
 };
 
 // The bytes of a text file as cp1251 with CR LF: UTF-8 (with or without a
-// byte-order mark) converted, bare LF line ends made CR LF. Bytes with zero
-// bytes (UTF-16) stay unchanged: the check names them.
+// byte-order mark) and UTF-16 LE or BE with a byte-order mark converted,
+// bare LF line ends made CR LF. Other bytes with zero bytes stay unchanged:
+// the check names them.
 Cp1251Rewrite RewriteAsCp1251(std::string_view bytes);
+
+// The same for a disc whose descriptions are UTF-8 (texts = utf-8): UTF-16
+// with a byte-order mark becomes UTF-8 with CR LF; anything else stays.
+Cp1251Rewrite RewriteAsUtf8(std::string_view bytes);
 
 // What --fix-texts did to one file.
 struct TextFix {

@@ -48,16 +48,6 @@ bool IsDeviceName(std::string_view part) {
          stem[3] >= '1' && stem[3] <= '9';
 }
 
-// The bytes as UTF-8 text, from UTF-16 LE when they start with its mark.
-Text DecodeUtf16Le(std::string_view bytes) {
-  std::u16string units;
-  units.reserve(bytes.size() / 2);
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-    units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                          static_cast<unsigned char>(bytes[i + 1]) << 8));
-  return Utf8FromUtf16(units);
-}
-
 enum class Section { None, Disc, Contacts, Texts, Page, Item, Unknown };
 
 struct TextKey {
@@ -502,7 +492,7 @@ void ReadDiscDescriptionOver(std::string_view bytes, DescriptionReading& out) {
   }
   Text decoded;
   if (bytes.starts_with("\xFF\xFE")) {
-    decoded = DecodeUtf16Le(bytes.substr(2));
+    decoded = Utf8FromUtf16Bytes(bytes.substr(2), false);
     bytes = decoded;
   } else if (bytes.starts_with("\xFE\xFF")) {
     parser.Fault("кодировка UTF-16 BE не читается: сохраните файл в UTF-8",

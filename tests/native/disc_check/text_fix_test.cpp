@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "base/cp1251.h"
+#include "support/utf16_file.h"
 #include "disc_check/disc_rules.h"
 #include "disc_check/file_system_tree.h"
 
@@ -49,7 +50,14 @@ TEST(RewriteAsCp1251, ConvertsUtf8AndBareLineFeedsAndLeavesTheRest) {
       {"ASCII with CR LF", "text\r\n", Outcome::Unchanged, ""},
       {"empty", "", Outcome::Unchanged, ""},
       {"bare CR, which the check names", "a\rb", Outcome::Unchanged, ""},
-      {"UTF-16, which the check names", std::string("\xFF\xFEO\0\n\0", 6), Outcome::Unchanged, ""},
+      {"UTF-16 LE, as Notepad saves \"Unicode\"", testing::Utf16LeFile("Описание\r\nстрока\n"),
+       Outcome::Rewritten, Cp1251("Описание\r\nстрока\r\n"),
+       "was UTF-16 LE with a byte-order mark and had bare LF line ends"},
+      {"UTF-16 BE", std::string("\xFE\xFF\x04\x1E\0\r\0\n", 8), Outcome::Rewritten, Cp1251("О\r\n"),
+       "was UTF-16 BE with a byte-order mark"},
+      {"UTF-16 with letters cp1251 lacks", testing::Utf16LeFile("ő"), Outcome::LacksLetters,
+       "\"ő\""},
+      {"zero bytes without a byte-order mark", std::string("O\0\n\0", 4), Outcome::Unchanged, ""},
       {"letters cp1251 lacks", "Ősz és Žilina, ő\n", Outcome::LacksLetters,
        "\"Ő\", \"é\", \"Ž\", \"ő\""},
   };
@@ -141,6 +149,29 @@ TEST_F(FixDiscTextsTest, RewritesUtf8AndLfFilesAndNamesThoseWithLettersCp1251Lac
         if (f.path == "Hints\\about.txt" || f.path == "Publication\\vortan_lit.txt")
           EXPECT_NE(f.kind(), "utf8") << f.path;
   EXPECT_EQ(Fix().size(), 2u);  // the two with letters cp1251 lacks, named again
+}
+
+// A disc of its own: the files its DemoDisc.ini names, its descriptions
+// kept in UTF-8 as its texts= says; UTF-16 ones become UTF-8.
+TEST_F(FixDiscTextsTest, FollowsTheDiscsOwnDescriptionAndItsTexts) {
+  std::filesystem::create_directories(disc / "about");
+  Write("DemoDisc.ini",
+        "[disc]\ntexts = utf-8\n[page]\ncaption = P\n[item]\ncaption = A\nnotice = yes\n"
+        "description = about/a.txt\n[item]\ncaption = B\nnotice = yes\ndescription = about/b.txt\n"
+        "[page]\ncaption = L\npublications = about/list.txt\n");
+  Write("about/a.txt", "Уже UTF-8\n");
+  Write("about/b.txt", testing::Utf16LeFile("Было UTF-16\r\n"));
+  Write("about/list.txt", "rus##1.  Статья.\n");
+  Write("Hints/about.txt", "\xEF\xBB\xBFне этого диска\n");  // the built-in catalogue's: left alone
+  const std::vector<TextFix> fixes = Fix();
+  EXPECT_EQ(Read("about/a.txt"), "Уже UTF-8\n");
+  EXPECT_EQ(Read("about/b.txt"), "Было UTF-16\r\n");
+  EXPECT_EQ(Read("about/list.txt"), Cp1251("rus##1.  Статья.\r\n"));
+  EXPECT_EQ(Read("Hints/about.txt"), "\xEF\xBB\xBFне этого диска\n");
+  ASSERT_EQ(fixes.size(), 2u);
+  EXPECT_EQ(fixes[0].message,
+            "rewrote about\\b.txt as UTF-8 with CR LF: it was UTF-16 LE with a byte-order mark");
+  EXPECT_EQ(fixes[1].message.rfind("rewrote about\\list.txt as cp1251 with CR LF", 0), 0u);
 }
 
 TEST_F(FixDiscTextsTest, AReadOnlyFileIsNamedAndLeftWhole) {
