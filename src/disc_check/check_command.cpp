@@ -6,6 +6,7 @@
 
 #include "base/version.h"
 #include "disc_check/accepted_findings.h"
+#include "disc_check/disc_names.h"
 #include "disc_check/disc_rules.h"
 #include "disc_check/file_system_tree.h"
 #include "disc_check/report_format.h"
@@ -114,6 +115,25 @@ CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files
     // memory of the process (2 GB for a 32-bit one).
     return {{}, Text(program) + ": " + folder + " holds a text file too large to read\n", 2};
   }
+}
+
+CheckOutput RunInOwnFolder(CheckCommand command, const FileSystem& files, const Text& ownFolder,
+                           std::string_view program) {
+  if (!command.folder && !command.version) {
+    const auto entries = files.List(files.Absolute(ownFolder));
+    const bool release =
+        entries && std::any_of(entries->begin(), entries->end(), [](const FileSystem::Entry& e) {
+          return e.folder && SameNameIgnoringCase(e.name, kSampleDiscFolder);
+        });
+    if (release)
+      return {"Это папка выпуска DemoDisc, а не диск: перетащите папку своего диска на " +
+                  Text(program) + ".exe.\nThis is the DemoDisc release folder, not a disc: drop " +
+                  "your disc folder onto " + Text(program) + ".exe.\n",
+              {},
+              2};
+    command.folder = ownFolder;
+  }
+  return RunCheckCommand(command, files, program);
 }
 
 }  // namespace demodisc

@@ -52,4 +52,14 @@ CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files
 // The version line of --version.
 Text CheckVersionText();
 
+// The release's folder, which holds the sample disc as "sample-disc".
+inline constexpr char kSampleDiscFolder[] = "sample-disc";
+
+// The command of a program started without a folder (from Explorer, by a
+// double click): the folder it lies in is checked, unless that is the
+// release's folder, which is no disc: then a line, in Russian and in
+// English, says to drop the disc folder onto it, and the status is 2.
+CheckOutput RunInOwnFolder(CheckCommand command, const FileSystem& files, const Text& ownFolder,
+                           std::string_view program);
+
 }  // namespace demodisc

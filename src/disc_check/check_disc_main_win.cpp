@@ -2,9 +2,10 @@
 // DemoDisc.exe; the command itself is check_command.h's, as in check_disc.
 //   DemoDiscCheck [<disc-folder>] [--json] [--strict] [--accept <file>]
 //   DemoDiscCheck --version
-// Without a folder (started from Explorer, or with a folder dropped on it)
-// it checks the folder it lies in; in a console window of its own it waits
-// for a key before the window closes, so that the report can be read.
+// Without a folder (started from Explorer by a double click) it checks the
+// folder it lies in, unless that is the release's folder; in a console
+// window of its own it waits for a key before the window closes, so that the
+// report can be read.
 #include "base/console_win.h"
 #include "base/files_win.h"
 #include "base/wide_win.h"
@@ -33,10 +34,9 @@ int wmain(int argc, wchar_t** argv) {
   const bool ownWindow = OwnsItsConsole();
   std::vector<Text> args;
   for (int i = 1; i < argc; ++i) args.push_back(FromWide(argv[i]));
-  auto command = ParseCheckCommand(args);
-  if (command && !command->folder && !command->version) command->folder = ExeFolder();
+  const auto command = ParseCheckCommand(args);
   const WindowsFileSystem files;
-  const CheckOutput output = command ? RunCheckCommand(*command, files, kProgram)
+  const CheckOutput output = command ? RunInOwnFolder(*command, files, ExeFolder(), kProgram)
                                      : CheckOutput{{}, CheckUsage(kProgram, true), 2};
   WriteStandard(StandardStream::Output, output.out);
   WriteStandard(StandardStream::Error, output.errors);

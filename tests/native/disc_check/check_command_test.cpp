@@ -192,6 +192,26 @@ TEST_F(CheckRunTest, FixTextsWritesThroughTheFileSystemItIsGiven) {
   EXPECT_EQ(files.files["disc/Hints/base_mod.txt"], "a\nb\n");
 }
 
+TEST_F(CheckRunTest, StartedWithoutAFolderItChecksItsOwnUnlessThatIsTheReleaseFolder) {
+  const auto run = [&](const Text& own) {
+    return RunInOwnFolder(*ParseCheckCommand({}), files, own, "DemoDiscCheck");
+  };
+  CheckOutput output = run("disc");
+  EXPECT_EQ(output.out.rfind("Disc check of disc\n", 0), 0u) << output.out;
+  files.files["release/DemoDisc.exe"] = "MZ";
+  files.files["release/DemoDiscCheck.exe"] = "MZ";
+  files.files["release/Sample-Disc/DemoDisc.exe"] = "MZ";
+  output = run("release");
+  EXPECT_EQ(output.out,
+            "Это папка выпуска DemoDisc, а не диск: перетащите папку своего диска на "
+            "DemoDiscCheck.exe.\nThis is the DemoDisc release folder, not a disc: drop your disc "
+            "folder onto DemoDiscCheck.exe.\n");
+  EXPECT_EQ(output.status, 2);
+  // A folder given is checked, the release's too.
+  output = RunInOwnFolder(*ParseCheckCommand({"release"}), files, "release", "DemoDiscCheck");
+  EXPECT_EQ(output.out.rfind("Disc check of release\n", 0), 0u) << output.out;
+}
+
 TEST(FileSystemTest, AFileBesideAFolderAndPathsWithin) {
   const PortableFileSystem files;
   EXPECT_EQ(files.Beside("disc", ".accepted"), "disc.accepted");
