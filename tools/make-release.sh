@@ -4,7 +4,8 @@
 #   DemoDisc.exe (the PE32) and DemoDiscCheck.exe, signed with --sign;
 #   sample-disc/, laid out by make-sample-disc.sh, and its accepted findings
 #   beside it (sample-disc.accepted), where the disc check looks for them;
-#   the disc maker's guide and the check's JSON page, as Markdown and HTML;
+#   example-DemoDisc.ini, a disc's own catalogue with comments;
+#   the disc maker's guide, the check's JSON and rules pages, as Markdown and HTML;
 #   THIRD-PARTY.txt and CHANGELOG.md.
 # Prints the zip's path. The version is the project's (top CMakeLists.txt).
 #   make-release.sh [--sign <pfx> [--password-file <file>] [--timestamp <url>]]
@@ -64,7 +65,9 @@ cp -r "$tree/stand-ins" "$stage/stand-ins"
 "$root/tools/make-sample-disc.sh" "$stage/sample-disc" "$stage/DemoDisc.exe" >>"$log" 2>&1 ||
   demodisc_fail "make-release.sh: the sample disc could not be laid out; see $log"
 rm -rf -- "$stage/stand-ins"
-pages=("$root/docs/making-a-disc.md" "$root/docs/disc-check-json.md")
+# An example of a disc's own DemoDisc.ini, with comments, beside the sample.
+cp "$root/tools/sample-disc/example-DemoDisc.ini" "$stage/"
+pages=("$root/docs/making-a-disc.md" "$root/docs/disc-check-json.md" "$root/docs/disc-check-rules.md")
 for page in "${pages[@]}"; do
   cp "$page" "$stage/"
   /usr/bin/python3 "$root/tools/markdown_page.py" "$page" "$stage/$(basename "${page%.md}").html" \

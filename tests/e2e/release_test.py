@@ -28,7 +28,8 @@ configure(TESTS_BIN, WORK)
 os.environ["LC_ALL"] = "C.UTF-8"
 FOLDER = "Релиз Ω 日本"
 EXPECTED = ["CHANGELOG.md", "DemoDisc.exe", "DemoDiscCheck.exe", "THIRD-PARTY.txt",
-            "disc-check-json.html", "disc-check-json.md", "making-a-disc.html",
+            "disc-check-json.html", "disc-check-json.md", "disc-check-rules.html",
+            "disc-check-rules.md", "example-DemoDisc.ini", "making-a-disc.html",
             "making-a-disc.md", "sample-disc", "sample-disc.accepted"]
 
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "launcher/catalogue.h"
 #include "launcher/hint_memos.h"
 #include "launcher/hint_texts.h"
@@ -299,6 +301,19 @@ TEST(DiscDescription, FaultsTellTheCheckTheirColumnAndTheNearestKey) {
     EXPECT_TRUE(read.faults.front().english.starts_with(c.english))
         << c.file << ": " << read.faults.front().english;
   }
+}
+
+// The example the release carries reads without a fault, as it says.
+TEST(DiscDescription, TheReleasesExampleReadsWhole) {
+  std::ifstream in(DEMODISC_TOOLS_DIR "/sample-disc/example-DemoDisc.ini", std::ios::binary);
+  ASSERT_TRUE(in);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const DescriptionReading read = ReadDiscDescription(bytes);
+  for (const DescriptionFault& f : read.faults) ADD_FAILURE() << f.line << ": " << f.english;
+  ASSERT_EQ(read.description.pages.size(), 3u);
+  EXPECT_EQ(read.description.pages[0].items.size(), 2u);
+  EXPECT_TRUE(read.description.pages[1].IsPublications());
+  EXPECT_EQ(read.description.texts, TextsEncoding::Utf8);
 }
 
 TEST(DiscDescription, ManyItemsAreCountedButNotKept) {
