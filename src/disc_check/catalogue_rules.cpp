@@ -53,7 +53,7 @@ void CheckDescription(DiscNames& names, const MemoCapacity& memo, bool utf8, con
                             " KiB, over the 64 KiB a description is expected to hold"});
     findings.back().bytes = bytes->size();
   }
-  if (!utf8) CheckCp1251Bytes(*bytes, path, findings);
+  CheckCp1251Bytes(*bytes, path, findings, utf8);
   // The memo's text, read as the program reads it.
   TextReader reader;
   reader.SetUtf8(utf8);

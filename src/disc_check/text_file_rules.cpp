@@ -48,18 +48,19 @@ bool LooksLikeUtf8(std::string_view bytes) {
   return beyondAscii;
 }
 
-void CheckCp1251Bytes(std::string_view bytes, const Text& path, std::vector<Finding>& findings) {
+void CheckCp1251Bytes(std::string_view bytes, const Text& path, std::vector<Finding>& findings,
+                      bool utf8) {
   const std::size_t end = bytes.find(kEndOfFile);
   const std::string_view read = bytes.substr(0, end);
   if (read.find('\0') != std::string_view::npos)
     findings.push_back({Rule::ZeroBytes, path,
                         "holds zero bytes (is it UTF-16?): each line shows only up to its first "
                         "zero byte"});
-  else if (LooksLikeUtf8(read))
+  else if (!utf8 && LooksLikeUtf8(read))
     findings.push_back(
         {Rule::Utf8, path,
          "looks like UTF-8, not cp1251: the program shows \"" + Cp1251Preview(read) + "\""});
-  else if (read.find(kUnusedByte) != std::string_view::npos)
+  else if (!utf8 && read.find(kUnusedByte) != std::string_view::npos)
     findings.push_back({Rule::UnusedByte, path,
                         "is not cp1251 text: it holds the byte 0x98, which cp1251 leaves unused"});
   const std::size_t cr = read.find('\r');

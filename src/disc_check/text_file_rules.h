@@ -20,7 +20,10 @@ namespace demodisc {
 Text OpenFailureMessage(const Lookup& lookup);
 
 // Adds a warning, on `path`, for those faults of the file's bytes.
-void CheckCp1251Bytes(std::string_view bytes, const Text& path, std::vector<Finding>& findings);
+// With `utf8`, for a description of a disc whose texts are UTF-8, what only
+// cp1251 would mind (UTF-8 itself, the byte 0x98) is no warning.
+void CheckCp1251Bytes(std::string_view bytes, const Text& path, std::vector<Finding>& findings,
+                      bool utf8 = false);
 
 // True for bytes that are well-formed UTF-8 holding at least one character
 // outside ASCII: no cp1251 Russian text is.

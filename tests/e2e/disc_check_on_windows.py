@@ -155,6 +155,32 @@ def utf8_descriptions(d):
     write(os.path.join(d, "Hints", "demo_v15.txt"), b"zero\0byte\r\n")
 
 
+def own_catalogue(d):
+    """A DemoDisc.ini of three pages of its own, in UTF-8 with UTF-8 and
+    Notepad's "Unicode" descriptions, and an autorun.inf that starts another
+    program."""
+    write(os.path.join(d, "DemoDisc.ini"), (
+        "[disc]\ntexts = utf-8\n"
+        "[page]\ncaption = Программы\n"
+        "[item]\ncaption = Установка\nrun = Программы\\setup.exe\ndescription = Описания\\a.txt\n"
+        "[item]\ncaption = Сайт\nweb = https://example.ru\n"
+        "[page]\ncaption = Статьи\npublications = Publication\\vortan_lit.txt\n"
+        "[page]\ncaption = Видео\n[item]\ncaption = Ролик\nplay = Video\\Null_video.avi\n"
+        "description = Описания\\b.txt\n").encode("utf-8"))
+    write(os.path.join(d, "Программы", "setup.exe"), b"MZ")
+    write(os.path.join(d, "Описания", "a.txt"), "Описание в UTF-8.\r\n".encode("utf-8"))
+    write(os.path.join(d, "Описания", "b.txt"), "Описание в UTF-16.\r\n".encode("utf-16"))
+    write(os.path.join(d, "autorun.inf"), b"[autorun]\r\nopen=setup.exe\r\nlabel=Disc\r\n")
+
+
+def faulty_description(d):
+    """Each kind of fault of a DemoDisc.ini, at its line."""
+    write(os.path.join(d, "DemoDisc.ini"), (
+        "[diks]\n[page]\ncaption = P\n[item]\ncaptoin = I\nnotice = yes\n"
+        "[item]\ncaption = I\nrun = ..\\..\\x.exe\n[item]\ncaption = I\nrun = a.bat\nopen = b.pdf\n"
+        "[item]\ncaption = I\n[item]\ncaption = I\nweb = ftp://a\ncaption = J\n").encode("utf-8"))
+
+
 def missing_content(d):
     os.remove(os.path.join(d, "Presentation", "play_bm.bat"))
     os.remove(os.path.join(d, "Video", "SpaceKL5_mjpeg.avi"))
@@ -271,7 +297,7 @@ def no_disc(d):
     write(os.path.join(d, "readme.txt"), b"x")
 
 
-DAMAGES = [missing_description, utf8_descriptions, missing_content, bad_publication_list,
+DAMAGES = [missing_description, utf8_descriptions, own_catalogue, faulty_description, missing_content, bad_publication_list,
            too_long_names, deep_folders, links, extra_files, names_windows_drops, no_start_program,
            empty_start_program, letter_case, missing_folders, large_file, no_disc]
 
