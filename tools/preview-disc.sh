@@ -111,13 +111,9 @@ started=$(date +%s)
 # catalogue button is hot when the program opens.
 demodisc_start_xvfb 1024x1536
 demodisc_wine_session "$arch"
-rows=$(python3 -c 'import json, sys
-sections = json.load(open(sys.argv[1], encoding="utf-8"))["sections"]
-print(sum(line["item"].startswith("row ") for s in sections if s["page"] == "Artikel"
-          for line in s["lines"]))' "$work/check.json")
 stage=$work/preview
 mkdir -p "$stage/pictures" "$work/driver"
-if ! python3 "$root/tools/preview/drive_program.py" "$exe" "$probe_dir" "$disc_real" "$rows" \
+if ! python3 "$root/tools/preview/drive_program.py" "$exe" "$probe_dir" "$disc_real" "$work/check.json" \
   "$stage/pictures" "$work/driver" "$work/shots.json" >"$work/driver.log" 2>&1; then
   demodisc_fail "$me: $(grep -v '^$' "$work/driver.log" | tail -n 1)"
 fi

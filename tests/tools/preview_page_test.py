@@ -38,7 +38,8 @@ REPORT = {
 
 SHOTS = {
     "start": [],
-    "pages": {p: {"picture": f"page-{p}.png", "boxes": []} for p, _ in write_page.PAGES},
+    "pages": {p: {"picture": f"page-{p}.png", "boxes": []}
+              for p in ("Present", "Artikel", "Demo", "Video", "Gebit_Benutzt")},
     "items": {"Present": [
         {"picture": "item-Present-1.png",
          "boxes": [{"picture": "item-Present-1.png", "caption": "Demodisc",
@@ -101,10 +102,15 @@ class PageTest(unittest.TestCase):
         self.assertIn('<span id="version">1.2.3</span>', self.page)
         self.assertNotIn("<script", self.page)
 
-    def test_a_report_of_no_sections_gives_a_page_of_the_pages_alone(self):
+    def test_the_pages_are_the_reports_the_disc_own_or_none(self):
+        # The report's two pages, in its order, each with its picture.
+        self.assertEqual(re.findall(r'<nav>(.*?)</nav>', self.page)[0].count("<a "), 3)
+        self.assertLess(self.page.index('id="page-Present"'), self.page.index('id="page-Artikel"'))
+        self.assertNotIn('id="page-Demo"', self.page)
+        # A folder that is no disc has no pages to show.
         page = write_page.write({"disc": "x", "sections": []}, SHOTS, "1", "exe")
         self.assertIn("no error", page)
-        self.assertEqual(len(re.findall(r"<img ", page)), 5)
+        self.assertEqual(len(re.findall(r"<img ", page)), 0)
 
 
 if __name__ == "__main__":

@@ -9,7 +9,8 @@ Runs inside a display and a Wine prefix (DISPLAY, WINEPREFIX) of its own:
 the pointer is moved freely. A program that ends or does not answer is one
 line on stderr and exit status 1.
 
-  drive_program.py <DemoDisc.exe> <window_probe folder> <disc> <rows> <pictures> <work> <shots.json>
+  drive_program.py <DemoDisc.exe> <window_probe folder> <disc> <check.json> <pictures> <work>
+                   <shots.json>
 """
 
 import json
@@ -23,9 +24,6 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from wine_driver import (BUTTON_HEIGHT, centre, configure, find, key, pointer, probe, settle,  # noqa: E402
                          shoot, top_windows)
 
-# The pages in tab order: their names in the program, and the number of
-# catalogue items each shows.
-PAGES = [("Present", 8), ("Artikel", 0), ("Demo", 6), ("Video", 7), ("Gebit_Benutzt", 5)]
 MAIN, BOX = "TMainForm", "#32770"
 START_TIMEOUT = 60.0
 # How long a memo may take to show what the pointer asked for; a memo that
@@ -134,14 +132,16 @@ class Driver:
             shots.append({"picture": self.picture(entry["rect"], f"{name}.png"), "boxes": boxes})
         return shots
 
-    def run(self, rows):
+    def run(self, pages, rows):
+        """`pages`: the pages in tab order, each its name and the number of
+        catalogue items it shows (0 for the publication page)."""
         shots = {"start": [], "pages": {}, "items": {}, "rows": []}
         self.start()
         shots["start"] = self.answer_boxes("start")
-        for index, (page, count) in enumerate(PAGES):
+        for index, (page, count) in enumerate(pages):
             tabs = self.look()[0].tabs
             if index >= len(tabs):
-                raise SystemExit(f"DemoDisc.exe shows {len(tabs)} tabs, not 5")
+                raise SystemExit(f"DemoDisc.exe shows {len(tabs)} tabs, not {len(pages)}")
             pointer(*centre(tabs[index]), click=True)
             time.sleep(0.5)
             _, main, up = self.look()
@@ -155,11 +155,17 @@ class Driver:
 
 
 def main():
-    exe, probe_dir, disc, rows, pictures, work, out = sys.argv[1:8]
+    exe, probe_dir, disc, check, pictures, work, out = sys.argv[1:8]
     configure(probe_dir, work)
+    # The pages and their items as the check found them, and the rows of the publication list.
+    with open(check, encoding="utf-8") as f:
+        sections = [s for s in json.load(f)["sections"] if s["page"] != "Disc"]
+    pages = [(s["page"], 0 if any(line["item"] == "list" for line in s["lines"]) else len(s["lines"]))
+             for s in sections]
+    rows = sum(line["item"].startswith("row ") for s in sections for line in s["lines"])
     driver = Driver(exe, disc, pictures)
     try:
-        shots = driver.run(int(rows))
+        shots = driver.run(pages, rows)
     except subprocess.CalledProcessError as e:
         raise SystemExit(f"{os.path.basename(e.cmd[0])} failed (status {e.returncode}) while"
                          " DemoDisc.exe was driven") from None

@@ -13,8 +13,12 @@ import json
 import sys
 
 # The pages in tab order, their captions as the program shows them.
-PAGES = [("Present", "Презентации"), ("Artikel", "Публикации"), ("Demo", "Демо-версии"),
-         ("Video", "Видео"), ("Gebit_Benutzt", "Применения")]
+
+def pages_of(report):
+    """The program's pages in tab order, as the check found them: the
+    built-in five, or those of the disc's own DemoDisc.ini."""
+    return [(s["page"], s["title"]) for s in report.get("sections", []) if s["page"] != "Disc"]
+
 ORDER = {"error": 0, "warning": 1, "ok": 2}
 
 STYLE = """
@@ -139,7 +143,7 @@ def write(report, shots, version, exe):
     counts = (f'{report.get("errors", 0)} errors, {report.get("warnings", 0)} warnings'
               f' ({report.get("accepted", 0)} accepted warnings not counted)')
     by_key = {s["page"]: s for s in report.get("sections", [])}
-    nav = "".join(f'<a href="#page-{esc(p)}">{esc(c)}</a>' for p, c in PAGES)
+    nav = "".join(f'<a href="#page-{esc(p)}">{esc(c)}</a>' for p, c in pages_of(report))
     parts = [
         '<!DOCTYPE html>\n<html lang="ru"><head><meta charset="utf-8">',
         '<meta name="viewport" content="width=device-width, initial-scale=1">',
@@ -157,7 +161,7 @@ def write(report, shots, version, exe):
                            "A message box at the start")
                      for n, b in enumerate(shots["start"], 1))
         parts.append("</section>")
-    for page, caption in PAGES:
+    for page, caption in pages_of(report):
         parts.append(page_section(page, caption, by_key.get(page), shots))
     disc = by_key.get("Disc")
     parts.append('<section id="page-Disc"><h2>The disc as a whole</h2>')
