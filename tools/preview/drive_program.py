@@ -160,8 +160,10 @@ def main():
     # The pages and their items as the check found them, and the rows of the publication list.
     with open(check, encoding="utf-8") as f:
         sections = [s for s in json.load(f)["sections"] if s["page"] != "Disc"]
-    pages = [(s["page"], 0 if any(line["item"] == "list" for line in s["lines"]) else len(s["lines"]))
-             for s in sections]
+    def publications(s):
+        return any(line["item"] == "list" or line["item"].startswith("row ") for line in s["lines"])
+
+    pages = [(s["page"], 0 if publications(s) else len(s["lines"])) for s in sections]
     rows = sum(line["item"].startswith("row ") for s in sections for line in s["lines"])
     driver = Driver(exe, disc, pictures)
     try:
