@@ -55,6 +55,9 @@ constexpr std::array kRules = std::to_array<RuleRow>({
      "copy the document again"},
     {NotAPdf, "DD206", "not_a_pdf", W, "a publication's document is no PDF",
      "put the PDF in its place"},
+    {BadPicture, "DD207", "bad_picture", E,
+     "an item's picture is no square PNG of 32 pixels or more that decodes",
+     "save it as a square PNG, 32 pixels a side or more"},
 
     {LargeDescription, "DD301", "large_description", W,
      "a description is larger than a description is expected to be",
@@ -170,12 +173,15 @@ constexpr std::array kRules = std::to_array<RuleRow>({
     {DescriptionFault, "DD801", "description_fault", E,
      "DemoDisc.ini holds a line the program cannot use",
      "mend the line the report names (docs/making-a-disc.md lists every key)"},
+    {TooWide, "DD802", "too_wide", W,
+     "a caption or contact line is wider than its place in the window at 96 dpi",
+     "shorten it, or accept it"},
 });
 
 constexpr bool InEnumOrder() {
   for (std::size_t i = 0; i < kRules.size(); ++i)
     if (static_cast<std::size_t>(kRules[i].rule) != i) return false;
-  return kRules.back().rule == DescriptionFault;
+  return kRules.back().rule == TooWide;
 }
 static_assert(InEnumOrder(), "a row for every rule, in the enumeration's order");
 

@@ -35,6 +35,7 @@ enum class Rule : std::uint8_t {
   EmptyBatchFile,
   EmptyDocument,
   NotAPdf,
+  BadPicture,
   // Descriptions and the publication list as texts.
   LargeDescription,
   EmptyText,
@@ -94,6 +95,7 @@ enum class Rule : std::uint8_t {
   AcceptedOldForm,
   // The disc's own description file.
   DescriptionFault,
+  TooWide,
 };
 
 struct RuleRow {
