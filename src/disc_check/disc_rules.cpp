@@ -166,9 +166,9 @@ void AddUnused(const std::vector<const WalkedEntry*>& entries, const Text& folde
 }
 
 // Entries that nothing refers to: at the root, anything but the start
-// program, autorun.inf, the description file and the disc's folders; in the folders whose every
-// file the program names (descriptions, clips, documents, photos), the
-// files it does not name. The other folders hold what their programs need.
+// program, autorun.inf, DISC.SHA256, the description file and the disc's folders; in the folders
+// whose every file the program names (descriptions, clips, documents, photos), the files it does
+// not name. The other folders hold what their programs need.
 void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, DiagnosticList& list) {
   struct Owner {
     DiscFolder folder;
@@ -187,6 +187,7 @@ void CheckUnused(DiscNames& names, const std::vector<WalkedEntry>& walked, Diagn
   for (const WalkedEntry& entry : walked)
     if (entry.path.find('/') == Text::npos && !names.IsUsed(entry.path) &&
         !SameNameIgnoringCase(entry.name, kAutorunFile) &&
+        !SameNameIgnoringCase(entry.name, kManifestFile) &&
         !SameNameIgnoringCase(entry.name, kDescriptionFileName) && !IsSystemFile(entry.name))
       atRoot.push_back(&entry);
   AddUnused(atRoot, "disc root", {"nothing refers to it", "that nothing refers to"}, list);

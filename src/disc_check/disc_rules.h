@@ -15,6 +15,9 @@ namespace demodisc {
 inline constexpr char kStartProgram[] = "DemoDisc.exe";
 // The file tools/make-disc-image.sh adds at the root.
 inline constexpr char kAutorunFile[] = "autorun.inf";
+// The files' checksums, which tools/make-disc-image.sh adds at the root
+// (sha256sum's lines), for --verify.
+inline constexpr char kManifestFile[] = "DISC.SHA256";
 
 // `disc` names the folder in the report.
 DiscReport CheckDisc(const DiscTree& tree, const Text& disc);

@@ -176,12 +176,30 @@ constexpr std::array kRules = std::to_array<RuleRow>({
     {TooWide, "DD802", "too_wide", W,
      "a caption or contact line is wider than its place in the window at 96 dpi",
      "shorten it, or accept it"},
+
+    {ReadFailed, "DD901", "read_failed", E, "a file of the disc cannot be read to its end",
+     "burn the disc again, on a new blank"},
+    {ChecksumDiffers, "DD902", "checksum_differs", E,
+     "a file's bytes differ from those DISC.SHA256 gives", "burn the disc again, on a new blank"},
+    {NotOnDisc, "DD903", "not_on_disc", E, "a file DISC.SHA256 lists is not on the disc",
+     "burn the image that make-disc-image.sh made, as it is"},
+    {NotInManifest, "DD904", "not_in_manifest", E, "a file of the disc is not in DISC.SHA256",
+     "burn the image that make-disc-image.sh made, as it is"},
+    {ManifestFault, "DD905", "manifest_fault", E,
+     "a line of DISC.SHA256 is no sha256sum line, or names a file a second time",
+     "make the image again with make-disc-image.sh"},
+    {NoManifest, "DD906", "no_manifest", N,
+     "the disc has no DISC.SHA256: make-disc-image.sh did not make it, and its bytes are not "
+     "verified",
+     "make its image with make-disc-image.sh, which writes DISC.SHA256"},
+    {Verified, "DD907", "verified", N, "every file was read back whole and matches DISC.SHA256",
+     "nothing"},
 });
 
 constexpr bool InEnumOrder() {
   for (std::size_t i = 0; i < kRules.size(); ++i)
     if (static_cast<std::size_t>(kRules[i].rule) != i) return false;
-  return kRules.back().rule == TooWide;
+  return kRules.back().rule == Verified;
 }
 static_assert(InEnumOrder(), "a row for every rule, in the enumeration's order");
 

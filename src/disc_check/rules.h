@@ -96,6 +96,14 @@ enum class Rule : std::uint8_t {
   // The disc's own description file.
   DescriptionFault,
   TooWide,
+  // The burnt disc read back against its DISC.SHA256 (--verify).
+  ReadFailed,
+  ChecksumDiffers,
+  NotOnDisc,
+  NotInManifest,
+  ManifestFault,
+  NoManifest,
+  Verified,
 };
 
 struct RuleRow {
