@@ -10,13 +10,12 @@
 namespace demodisc {
 
 namespace {
-constexpr std::size_t kBufferSize = 64 * 1024;
 constexpr char kEndOfFile = 0x1A;
 }  // namespace
 
 void TextReader::Open(std::unique_ptr<ByteSource> source) {
   source_ = std::move(source);
-  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
+  if (!buffer_) buffer_ = std::make_unique_for_overwrite<char[]>(bufferSize_);
   pos_ = end_ = 0;
   ended_ = false;
   atStart_ = true;
@@ -32,7 +31,7 @@ int TextReader::Peek() {
   if (ended_ || !source_) return -1;
   if (pos_ == end_) {
     pos_ = 0;
-    end_ = source_->Read(buffer_.get(), kBufferSize);
+    end_ = source_->Read(buffer_.get(), bufferSize_);
     if (end_ == 0) {
       ended_ = true;
       return -1;

@@ -21,7 +21,10 @@ class ByteSource {
 // ends the file; lines may be of any length; no byte-order mark is recognised.
 class TextReader {
  public:
-  TextReader() = default;
+  static constexpr std::size_t kBufferSize = 64 * 1024;
+  // Reads the source `bufferSize` bytes at a time at most. The fuzz targets
+  // take a few bytes, so that their short inputs cross the buffer's edges.
+  explicit TextReader(std::size_t bufferSize = kBufferSize) : bufferSize_(bufferSize) {}
 
   void Open(std::unique_ptr<ByteSource> source);
   // UTF-8 files: their bytes are taken as they are, and a byte-order mark
@@ -43,6 +46,7 @@ class TextReader {
   // Made at the first opening and kept for the next ones; never cleared, as
   // only what the source filled is read.
   std::unique_ptr<char[]> buffer_;
+  std::size_t bufferSize_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   bool ended_ = false;  // a 0x1A was met, or the source ran dry

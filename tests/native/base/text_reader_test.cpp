@@ -15,8 +15,9 @@ using testing::MemorySource;
 
 // Reads every line the way the description and publication loaders do:
 // until the end of the file, one line at a time.
-std::vector<std::string> ReadAll(std::string bytes, std::size_t chunk = 1 << 20) {
-  TextReader reader;
+std::vector<std::string> ReadAll(std::string bytes, std::size_t chunk = 1 << 20,
+                                 std::size_t buffer = TextReader::kBufferSize) {
+  TextReader reader(buffer);
   reader.Open(std::make_unique<MemorySource>(std::move(bytes), chunk));
   std::vector<std::string> lines;
   while (!reader.Eof()) lines.push_back(reader.ReadLine());
@@ -38,6 +39,8 @@ TEST_P(LineRules, GivesTheLinesOfTheFile) {
   EXPECT_THAT(ReadAll(c.bytes), ElementsAreArray(c.lines));
   // The same bytes handed out one at a time: buffer edges change nothing.
   EXPECT_THAT(ReadAll(c.bytes, 1), ElementsAreArray(c.lines));
+  // A reader's buffer of 2 bytes, filled whole at each read.
+  EXPECT_THAT(ReadAll(c.bytes, 1 << 20, 2), ElementsAreArray(c.lines));
 }
 
 INSTANTIATE_TEST_SUITE_P(
