@@ -1,6 +1,10 @@
 // The line reader on arbitrary bytes, handed out in arbitrary chunks: it must
 // neither crash nor lose or invent a byte. Every byte before the first 0x1A
 // other than CR and LF comes out decoded, in order, in the lines.
+// The reader's buffer is of 64 bytes here, and the source hands out 1 to 17
+// bytes at a time or as many as asked, so that inputs of a few KB cross the
+// edges of both many times, as 64 KB inputs would with the program's buffer.
+// fuzz-max-len: 4096
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -35,10 +39,11 @@ class ChunkedSource final : public demodisc::ByteSource {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  const size_t chunk = 1 + data[0] % 17;
+  const size_t pick = data[0] % 18;
+  const size_t chunk = pick < 17 ? pick + 1 : SIZE_MAX;
   ++data, --size;
   // One reader for every run, as the program keeps one: each opening starts afresh.
-  static demodisc::TextReader reader;
+  static demodisc::TextReader reader(64);
   reader.Open(std::make_unique<ChunkedSource>(data, size, chunk));
   std::string joined;
   size_t lines = 0;

@@ -5,6 +5,7 @@
 // is opaque. Inputs whose first byte is odd have their chunks' CRCs made
 // right first, so that the search gets past them to the image stream and
 // the filters.
+// fuzz-max-len: 65536
 #include <zlib.h>
 
 #include <algorithm>

@@ -1,7 +1,10 @@
 // The publication list on arbitrary bytes: loading never fills more than 39
 // rows, each filled row's cells come back together to its line, and the
 // reader path taken from any text is the stretch after its first character
-// up to a double quote.
+// up to a double quote. The reader's buffer is of 64 bytes here, so that
+// inputs of a few KB cross its edges in lines, between CR and LF and past
+// the 39th row, as 64 KB inputs would with the program's buffer.
+// fuzz-max-len: 4096
 #include <cstdint>
 #include <cstdlib>
 #include <array>
@@ -74,7 +77,7 @@ void CheckSplit(const std::string& line) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   // One reader for every run, as the main window keeps one for its whole life.
-  static demodisc::TextReader reader;
+  static demodisc::TextReader reader(64);
   ArrayCells cells;
   demodisc::PublicationRecords records;
   demodisc::LoadPublications(reader, std::make_unique<BytesSource>(bytes), cells, records);
