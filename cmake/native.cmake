@@ -6,7 +6,10 @@ option(DEMODISC_WITH_WINDOWS "Also build DemoDisc.exe and its tests under Wine" 
 if(DEMODISC_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
-  target_compile_options(demodisc_core PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all)
+  # The libraries made before this file is read.
+  foreach(library IN ITEMS demodisc_pictures demodisc_core)
+    target_compile_options(${library} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all)
+  endforeach()
 endif()
 
 option(DEMODISC_FUZZ "Build the libFuzzer targets (clang)" OFF)
@@ -16,15 +19,12 @@ option(DEMODISC_FUZZ "Build the libFuzzer targets (clang)" OFF)
 add_executable(check_disc ${PROJECT_SOURCE_DIR}/src/disc_check/check_disc_main.cpp)
 target_link_libraries(check_disc PRIVATE demodisc_core demodisc_warnings)
 
-# Without the tests (tools/check-disc.sh), g++ and cmake alone build the
-# checker: no GoogleTest, clang, MinGW or Wine.
+# Without the tests (tools/check-disc.sh), g++, cmake and zlib alone build
+# the checker: no GoogleTest, clang, MinGW or Wine.
 option(DEMODISC_TESTS "Build the native tests (GoogleTest) and the tools' tests" ON)
 if(NOT DEMODISC_TESTS)
   return()
 endif()
-
-# The pictures, which need zlib, only here: the checker does not use them.
-add_subdirectory(src/pictures)
 
 find_package(GTest REQUIRED)
 include(GoogleTest)

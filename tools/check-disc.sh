@@ -5,8 +5,8 @@
 # installer, names the image would cut, its size. Writes nothing to the
 # folder, unless --fix-texts, which first rewrites its descriptions and
 # publication list that are UTF-8 or have bare LF line ends as cp1251 with
-# CR LF. Builds the checker first when needed, with g++, gcc, make and cmake
-# alone (a native tree of its own, build/check-disc; its output goes to
+# CR LF. Builds the checker first when needed, with g++, gcc, make, cmake
+# and zlib's headers alone (a native tree of its own, build/check-disc; its output goes to
 # build/check-disc.log); DEMODISC_CHECK_DISC names a checker to run instead.
 #   check-disc.sh <disc-folder> [--json] [--strict] [--accept <file>] [--fix-texts]
 # Ends with 0 when there is no error (warnings allowed, unless --strict),
@@ -23,6 +23,12 @@ if [ -z "$checker" ]; then
       exit 3
     }
   done
+  # The checker reads the disc's own PNG pictures with zlib.
+  if ! printf '#include <zlib.h>\n' | g++ -E -x c++ - >/dev/null 2>&1; then
+    echo "check-disc.sh: zlib's headers are missing, which build the checker: install the" \
+      "Debian package zlib1g-dev (apt-get install zlib1g-dev)" >&2
+    exit 3
+  fi
   tree=${DEMODISC_BUILD_DIR:-$root/build}/check-disc
   log=$tree.log
   mkdir -p "$(dirname "$tree")"

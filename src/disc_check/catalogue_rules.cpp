@@ -1,27 +1,81 @@
 #include "disc_check/catalogue_rules.h"
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
 #include "control_rules/memo_text.h"
 #include "disc_check/content_rules.h"
 #include "disc_check/text_file_rules.h"
 #include "launcher/hint_memos.h"
 #include "launcher/hint_texts.h"
 #include "launcher/catalogue.h"
+#include "pictures/disc_picture_file.h"
 
 namespace demodisc {
 
 namespace {
 
+// The file at `path` as the tree names it, or nothing, with the finding that
+// it is missing or a folder.
+std::optional<Text> FileOnDisc(DiscNames& names, const Text& path, std::string_view consequence,
+                               ReportLine& line) {
+  const Lookup lookup = names.Find(path, line.findings, line.key);
+  if (lookup.found && !lookup.folder) return lookup.path;
+  line.findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup), Text(consequence),
+                           MissingCause(lookup, path)});
+  return std::nullopt;
+}
+
 // A program, clip or document the item starts or opens: there, a file, and
 // one that can work.
 void CheckContentFile(DiscNames& names, const Text& path, std::string_view consequence,
                       ReportLine& line) {
+  if (const std::optional<Text> file = FileOnDisc(names, path, consequence, line))
+    CheckContent(names.tree(), *file, path, consequence, line.findings);
+}
+
+// The picture text of a fault, or empty when the button shows it.
+std::string PictureFaultText(const DiscPicture& picture) {
+  const std::string size =
+      std::to_string(picture.size.width) + "x" + std::to_string(picture.size.height) + " pixels";
+  switch (picture.fault) {
+    case DiscPictureFault::None:
+      return {};
+    case DiscPictureFault::TooLarge:
+      return "is over the " + std::to_string(kMaxDiscPictureBytes / (1024 * 1024)) +
+             " MiB a picture is read to";
+    case DiscPictureFault::NotPng:
+      return "is no PNG the program reads: damaged, or another kind of picture";
+    case DiscPictureFault::NotSquare:
+      return "is " + size + "; the button shows a square picture only";
+    case DiscPictureFault::TooSmall:
+      return "is " + size + "; the button shows a picture of " +
+             std::to_string(kMinDiscPictureSide) + " pixels a side or more";
+  }
+  return {};
+}
+
+// An item's own picture: there, and one that its button can show.
+void CheckPicture(DiscNames& names, const Text& path, ReportLine& line) {
+  constexpr std::string_view kNoPicture = "the item's button shows no picture";
+  const std::optional<Text> file = FileOnDisc(names, path, kNoPicture, line);
+  if (!file) return;
   std::vector<Finding>& findings = line.findings;
-  const Lookup lookup = names.Find(path, findings, line.key);
-  if (!lookup.found || lookup.folder)
-    findings.push_back({NotAFileRule(lookup), path, NotAFileText(lookup), Text(consequence),
-                        MissingCause(lookup, path)});
-  else
-    CheckContent(names.tree(), lookup.path, path, consequence, findings);
+  DiscPicture picture;
+  if (names.tree().Size(*file).value_or(0) > kMaxDiscPictureBytes) {
+    picture.fault = DiscPictureFault::TooLarge;
+  } else {
+    const std::optional<std::string> bytes = names.tree().Bytes(*file);
+    if (!bytes) {
+      findings.push_back({Rule::Unreadable, path, "cannot be read", Text(kNoPicture)});
+      return;
+    }
+    picture =
+        ReadDiscPicture({reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()});
+  }
+  if (picture.fault != DiscPictureFault::None)
+    findings.push_back({Rule::BadPicture, path, PictureFaultText(picture), Text(kNoPicture)});
 }
 
 // Descriptions are short texts; a larger one is most likely another file.
@@ -99,8 +153,7 @@ void CheckCataloguePage(DiscNames& names, const DescribedPage& page, const DiscD
       case ItemAction::Web:
         break;
     }
-    if (!item.pictureFile.empty())
-      CheckContentFile(names, item.pictureFile, "the item's button shows no picture", line);
+    if (!item.pictureFile.empty()) CheckPicture(names, item.pictureFile, line);
     if (!item.description.empty()) CheckDescription(names, memo, utf8, item.description, line);
     list.Line(std::move(line.subject), std::move(line.key), std::move(line.findings));
   }

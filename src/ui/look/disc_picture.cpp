@@ -8,24 +8,22 @@
 #include <string>
 
 #include "base/files_win.h"
+#include "pictures/disc_picture_file.h"
 #include "pictures/picture_scale.h"
-#include "pictures/png_decode.h"
 #include "ui/look/picture_resources.h"
 
 namespace demodisc {
 
 namespace {
 
-constexpr int kMinSide = 32;
-
+// One byte past the largest picture, so that a larger file is known as such.
 std::optional<std::string> ReadPictureFile(const Text& path) {
   std::string bytes;
   try {
-    ReadUpTo(*OpenFileForReading(path), kMaxPictureBytes + 1, bytes);
+    ReadUpTo(*OpenFileForReading(path), kMaxDiscPictureBytes + 1, bytes);
   } catch (const std::exception&) {
     return std::nullopt;
   }
-  if (bytes.size() > kMaxPictureBytes) return std::nullopt;
   return bytes;
 }
 
@@ -55,13 +53,11 @@ int AddDiscPicture(ImageList& list, const Text& path) {
   if (!bytes) return -1;
   const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(bytes->data()),
                                            bytes->size());
-  const std::optional<PngSize> size = ReadPngSize(file);
-  if (!size || size->width != size->height || size->width < kMinSide) return -1;
+  const DiscPicture picture = ReadDiscPicture(file);
+  if (!picture.image) return -1;
   const COLORREF faceColour = GetSysColor(COLOR_BTNFACE);
   const Bgr face{GetBValue(faceColour), GetGValue(faceColour), GetRValue(faceColour)};
-  const std::optional<RgbaImage> picture = DecodePngRgba(file);
-  if (!picture) return -1;
-  const RgbImage drawn = OnFace(ScaleDown(BlendOnto(*picture, face), side, side), side, face);
+  const RgbImage drawn = OnFace(ScaleDown(BlendOnto(*picture.image, face), side, side), side, face);
   const OwnedBitmap bitmap = BitmapOf(drawn);
   if (!bitmap) return -1;
   // The face shows through where the picture was transparent, pressed too.

@@ -6,10 +6,7 @@
 
 namespace demodisc {
 
-// The largest picture file read.
-inline constexpr std::size_t kMaxPictureBytes = 4 * 1024 * 1024;
-
-// Reads the PNG at `path` (square, at least 32 pixels), blends it onto the
+// Reads the PNG at `path` (as pictures/disc_picture_file.h says), blends it onto the
 // button face, reduces it to the list's picture size, and adds it to the
 // list; a smaller picture stands centred in that size. Its index in the
 // list, or -1 when the file cannot be read or is no such picture.

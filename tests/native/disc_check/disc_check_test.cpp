@@ -13,6 +13,7 @@
 #include "support/fake_disc_tree.h"
 #include "support/versioned_program.h"
 #include "support/pe_image.h"
+#include "support/png_writer.h"
 
 namespace demodisc {
 namespace {
@@ -923,6 +924,58 @@ TEST(DiscCheckOwnDescription, EachFaultOfTheFileIsAnErrorAtItsLineAndColumn) {
     EXPECT_EQ(first.path, "DemoDisc.ini");
     EXPECT_TRUE(first.Words().starts_with(c.message)) << first.Words();
     EXPECT_EQ(ExitCode(report, false), 1);
+  }
+}
+
+// An item's own picture: a square PNG of 32 pixels or more that decodes, at
+// most 4 MiB; anything else leaves its button without a picture, an error.
+TEST(DiscCheckOwnDescription, AnItemsPictureIsOneItsButtonCanShow) {
+  const auto png = [](int width, int height) {
+    const std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3, 0x80);
+    const std::vector<int> filters(static_cast<std::size_t>(height), 0);
+    const testing::Bytes bytes = testing::RgbPng(rgb, width, height, filters);
+    return std::string(bytes.begin(), bytes.end());
+  };
+  std::string damaged = png(32, 32);
+  damaged[damaged.size() - 20] ^= 0x01;  // in the image stream: its CRC no longer holds
+  std::string large = png(32, 32);
+  large.resize(4 * 1024 * 1024 + 1);  // sound up to its IEND, then too long a file
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::optional<Rule> rule;
+    const char* words;
+  } cases[] = {
+      {"sound", png(32, 32), std::nullopt, ""},
+      {"large and sound", png(256, 256), std::nullopt, ""},
+      {"small", png(31, 31), Rule::BadPicture, "is 31x31 pixels; the button shows a picture of 32"},
+      {"oblong", png(48, 32), Rule::BadPicture, "is 48x32 pixels; the button shows a square"},
+      {"damaged", damaged, Rule::BadPicture, "is no PNG the program reads"},
+      {"a JPEG", "\xFF\xD8\xFF\xE0 JFIF", Rule::BadPicture, "is no PNG the program reads"},
+      {"over 4 MiB", large, Rule::BadPicture, "is over the 4 MiB"},
+      {"missing", "", Rule::Missing, "is missing"},
+  };
+  for (const auto& c : cases) {
+    testing::FakeDiscTree d;
+    d.files["DemoDisc.exe"] = "MZ";
+    d.files["autorun.inf"] = kAutorun;
+    d.files["DemoDisc.ini"] =
+        "[page]\ncaption = P\n[item]\ncaption = I\nnotice = yes\n"
+        "picture = pictures\\i.png\n";
+    if (c.rule != Rule::Missing) d.files["pictures/i.png"] = c.bytes;
+    const DiscReport report = CheckDisc(d, "disc");
+    std::vector<const Finding*> found;
+    for (const ReportLine& l : report.sections.front().lines)
+      for (const Finding& f : l.findings)
+        if (f.path == "pictures\\i.png") found.push_back(&f);
+    if (!c.rule) {
+      EXPECT_TRUE(found.empty()) << c.name << ": " << found.front()->Words();
+      continue;
+    }
+    ASSERT_EQ(found.size(), 1u) << c.name;
+    EXPECT_EQ(found[0]->rule, *c.rule) << c.name;
+    EXPECT_NE(found[0]->Words().find(c.words), Text::npos) << c.name << ": " << found[0]->Words();
+    EXPECT_NE(found[0]->Words().find("the item's button shows no picture"), Text::npos) << c.name;
   }
 }
 
