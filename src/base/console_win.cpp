@@ -41,12 +41,17 @@ void WriteBytes(HANDLE file, const Text& text) {
   }
 }
 
+HANDLE StandardHandle(StandardStream stream) {
+  return GetStdHandle(stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+}
+
 }  // namespace
+
+bool IsConsole(StandardStream stream) { return IsConsole(StandardHandle(stream)); }
 
 void WriteStandard(StandardStream stream, const Text& text) {
   if (text.empty()) return;
-  const HANDLE handle =
-      GetStdHandle(stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+  const HANDLE handle = StandardHandle(stream);
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
   if (IsConsole(handle))
     WriteConsoleText(handle, text);

@@ -11,6 +11,9 @@ enum class StandardStream { Output, Error };
 
 void WriteStandard(StandardStream stream, const Text& text);
 
+// True when the stream is a console's, not a file's or a pipe's.
+bool IsConsole(StandardStream stream);
+
 // True when the program's console window is its own, as for a program
 // started from Explorer (or a folder dropped on it): no shell shares it,
 // and it closes when the program ends. Input and output must be the

@@ -25,6 +25,7 @@ constexpr FlagOption kFlagOptions[] = {
     {"--json", &CheckCommand::json},
     {"--strict", &CheckCommand::strict},
     {"--fix-texts", &CheckCommand::fixTexts},
+    {"--verify", &CheckCommand::verify},
 };
 
 // The options followed by a value.
@@ -65,6 +66,7 @@ std::optional<CheckCommand> ParseCheckCommand(const std::vector<Text>& args) {
     if (arg.starts_with("--") || command.folder) return std::nullopt;
     command.folder = arg;
   }
+  if (command.verify && command.fixTexts) return std::nullopt;
   return command;
 }
 
@@ -79,7 +81,7 @@ Text CheckUsage(std::string_view program, bool folderOptional) {
 Text CheckVersionText() { return "DemoDisc disc check " DEMODISC_VERSION_TEXT "\n"; }
 
 CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files,
-                            std::string_view program) {
+                            std::string_view program, const VerifySystem& verify) {
   if (command.version) return {CheckVersionText()};
   if (!command.folder) return {{}, CheckUsage(program, false), 2};
   const Text& folder = *command.folder;
@@ -94,7 +96,16 @@ CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files
       fixFailed =
           std::any_of(fixes.begin(), fixes.end(), [](const TextFix& f) { return f.failed; });
     }
-    DiscReport report = CheckDisc(FileSystemTree(folder, files), folder);
+    const FileSystemTree tree(folder, files);
+    // A disc is read back first: the check's own reads then find the bytes
+    // in the system's cache.
+    std::optional<ReportSection> readBack;
+    if (command.verify) {
+      const auto root = tree.List("");
+      if (root && IsDiscRoot(*root)) readBack = VerifyDisc(tree, verify.sha256, verify.progress);
+    }
+    DiscReport report = CheckDisc(tree, folder);
+    if (readBack) report.sections.insert(report.sections.begin(), std::move(*readBack));
     // The accepted findings: the file named, or the one beside the folder when it is there.
     const Text accepted = command.acceptFile.value_or(files.Beside(folder, ".accepted"));
     if (command.acceptFile || files.FileSize(files.Absolute(accepted))) {
@@ -118,7 +129,7 @@ CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files
 }
 
 CheckOutput RunInOwnFolder(CheckCommand command, const FileSystem& files, const Text& ownFolder,
-                           std::string_view program) {
+                           std::string_view program, const VerifySystem& verify) {
   if (!command.folder && !command.version) {
     const auto entries = files.List(files.Absolute(ownFolder));
     const bool release =
@@ -133,7 +144,7 @@ CheckOutput RunInOwnFolder(CheckCommand command, const FileSystem& files, const 
               2};
     command.folder = ownFolder;
   }
-  return RunCheckCommand(command, files, program);
+  return RunCheckCommand(command, files, program, verify);
 }
 
 }  // namespace demodisc

@@ -1,6 +1,6 @@
 // The disc check's command, the same in check_disc (Linux) and
 // DemoDiscCheck.exe (Windows): its options, its report, its exit codes.
-//   <program> <disc-folder> [--json] [--strict] [--fix-texts] [--accept <file>]
+//   <program> <disc-folder> [--json] [--strict] [--fix-texts] [--verify] [--accept <file>]
 //   <program> --version
 // The report goes to the standard output (text, or JSON with --json). The
 // exit code is 0 when no error was found, 1 with errors (or with warnings not
@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "disc_check/disc_verify.h"
 #include "disc_check/file_system.h"
 
 namespace demodisc {
@@ -25,12 +26,14 @@ struct CheckCommand {
   bool json = false;
   bool strict = false;
   bool fixTexts = false;  // rewrites the disc's texts as cp1251 with CR LF first
+  bool verify = false;    // reads every file back against the disc's DISC.SHA256
   bool version = false;
 };
 
 // The arguments after the program's name, in UTF-8; nothing when they are
 // not a command (an unknown option, two folders, --accept without its file,
-// --version with anything else).
+// --version with anything else, --verify with --fix-texts, which would
+// change what it reads back).
 std::optional<CheckCommand> ParseCheckCommand(const std::vector<Text>& args);
 
 // The usage lines; `folderOptional` for a program that checks a folder of
@@ -43,11 +46,17 @@ struct CheckOutput {
   int status = 0;
 };
 
+// What --verify takes of the system besides its files.
+struct VerifySystem {
+  Sha256Maker sha256 = SystemSha256;
+  ProgressWriter progress;  // the standard error's, when it is a console
+};
+
 // The command's run over the file system: the version, or the report of
 // its folder (which must be there; the usage and status 2 without it).
 // `program` names the program in messages.
 CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files,
-                            std::string_view program);
+                            std::string_view program, const VerifySystem& verify = {});
 
 // The version line of --version.
 Text CheckVersionText();
@@ -60,6 +69,6 @@ inline constexpr char kSampleDiscFolder[] = "sample-disc";
 // release's folder, which is no disc: then a line, in Russian and in
 // English, says to drop the disc folder onto it, and the status is 2.
 CheckOutput RunInOwnFolder(CheckCommand command, const FileSystem& files, const Text& ownFolder,
-                           std::string_view program);
+                           std::string_view program, const VerifySystem& verify = {});
 
 }  // namespace demodisc

@@ -1,6 +1,6 @@
 // DemoDiscCheck.exe: the disc check on Windows, a console program beside
 // DemoDisc.exe; the command itself is check_command.h's, as in check_disc.
-//   DemoDiscCheck [<disc-folder>] [--json] [--strict] [--accept <file>]
+//   DemoDiscCheck [<disc-folder>] [--json] [--strict] [--verify] [--accept <file>]
 //   DemoDiscCheck --version
 // Without a folder (started from Explorer by a double click) it checks the
 // folder it lies in, unless that is the release's folder; in a console
@@ -36,8 +36,13 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) args.push_back(FromWide(argv[i]));
   const auto command = ParseCheckCommand(args);
   const WindowsFileSystem files;
-  const CheckOutput output = command ? RunInOwnFolder(*command, files, ExeFolder(), kProgram)
-                                     : CheckOutput{{}, CheckUsage(kProgram, true), 2};
+  // --verify's progress, into a console only.
+  VerifySystem verify;
+  if (IsConsole(StandardStream::Error))
+    verify.progress = [](const Text& text) { WriteStandard(StandardStream::Error, text); };
+  const CheckOutput output = command
+                                 ? RunInOwnFolder(*command, files, ExeFolder(), kProgram, verify)
+                                 : CheckOutput{{}, CheckUsage(kProgram, true), 2};
   WriteStandard(StandardStream::Output, output.out);
   WriteStandard(StandardStream::Error, output.errors);
   if (ownWindow) WaitForKey("\nPress a key to close this window.");

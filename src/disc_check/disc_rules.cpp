@@ -32,14 +32,6 @@ namespace {
 constexpr std::size_t kUnusedListed = 5;
 constexpr std::size_t kUnusedNamed = 3;
 
-bool IsDiscName(std::string_view name) {
-  if (SameNameIgnoringCase(name, kStartProgram) || SameNameIgnoringCase(name, kDescriptionFileName))
-    return true;
-  for (const DiscFolder folder : AllDiscFolders())
-    if (SameNameIgnoringCase(name, DiscFolderName(folder))) return true;
-  return false;
-}
-
 // The built-in catalogue's items keep the names of the program's actions
 // ("Act_About"), which the report gives as their keys.
 DiscDescription WithActionNames(DiscDescription description) {
@@ -232,11 +224,21 @@ ReportLine CheckImageSize(const std::vector<WalkedEntry>& walked) {
 
 }  // namespace
 
+bool IsDiscRoot(const std::vector<DiscEntry>& root) {
+  return std::any_of(root.begin(), root.end(), [](const DiscEntry& e) {
+    if (SameNameIgnoringCase(e.name, kStartProgram) ||
+        SameNameIgnoringCase(e.name, kDescriptionFileName))
+      return true;
+    for (const DiscFolder folder : AllDiscFolders())
+      if (SameNameIgnoringCase(e.name, DiscFolderName(folder))) return true;
+    return false;
+  });
+}
+
 DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
   DiscNames names(tree);
   const auto& root = names.Entries("");
-  if (!root || std::none_of(root->begin(), root->end(),
-                            [](const DiscEntry& e) { return IsDiscName(e.name); })) {
+  if (!root || !IsDiscRoot(*root)) {
     DiscReport report;
     report.disc = disc;
     report.isDisc = false;

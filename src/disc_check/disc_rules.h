@@ -19,6 +19,10 @@ inline constexpr char kAutorunFile[] = "autorun.inf";
 // (sha256sum's lines), for --verify.
 inline constexpr char kManifestFile[] = "DISC.SHA256";
 
+// Whether a folder holding these entries is a disc: it holds the start
+// program, DemoDisc.ini or one of the program's folders.
+bool IsDiscRoot(const std::vector<DiscEntry>& root);
+
 // `disc` names the folder in the report.
 DiscReport CheckDisc(const DiscTree& tree, const Text& disc);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "disc_check/block_read.h"
 
 namespace demodisc {
 
@@ -40,6 +41,13 @@ class DiscTree {
     std::optional<std::string> bytes = Bytes(file);
     if (bytes && bytes->size() > count) bytes->resize(count);
     return bytes;
+  }
+  // A file read whole once, each block handed to `sink` as it is read.
+  virtual BlockRead ReadInBlocks(const Text& file, const BlockSink& sink) const {
+    const std::optional<std::string> bytes = Bytes(file);
+    if (!bytes) return {};
+    sink(*bytes);
+    return {true, bytes->size(), false};
   }
 };
 

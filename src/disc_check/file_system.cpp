@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <system_error>
 
 namespace demodisc {
@@ -73,6 +75,32 @@ std::optional<std::string> PortableFileSystem::Read(const Text& file, std::size_
   }
   if (in.bad()) return std::nullopt;
   return bytes;
+}
+
+BlockRead FileSystem::ReadInBlocks(const Text& file, const BlockSink& sink) const {
+  const std::optional<std::string> bytes = Read(file, std::numeric_limits<std::size_t>::max());
+  if (!bytes) return {};
+  sink(*bytes);
+  return {true, bytes->size(), false};
+}
+
+// Unbuffered, so that each fread is one read of the system straight into
+// the block; fread gives what it read before a failure.
+BlockRead PortableFileSystem::ReadInBlocks(const Text& file, const BlockSink& sink) const {
+  std::FILE* in = std::fopen(PathFromUtf8(file).string().c_str(), "rb");
+  if (!in) return {};
+  std::setvbuf(in, nullptr, _IONBF, 0);
+  BlockRead read{true};
+  std::string block(kReadBlockBytes, '\0');
+  for (;;) {
+    const std::size_t got = std::fread(block.data(), 1, block.size(), in);
+    if (got > 0) sink(std::string_view(block.data(), got));
+    read.bytes += got;
+    if (got < block.size()) break;
+  }
+  read.failed = std::ferror(in) != 0;
+  std::fclose(in);
+  return read;
 }
 
 Text ReplacementName(const Text& file, int n) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "disc_check/block_read.h"
 
 namespace demodisc {
 
@@ -39,6 +40,9 @@ class FileSystem {
   virtual std::optional<std::uint64_t> FileSize(const Text& file) const = 0;
   // Up to `limit` bytes from a file's start; nothing when it cannot be read.
   virtual std::optional<std::string> Read(const Text& file, std::size_t limit) const = 0;
+  // A file read whole once, in blocks of kReadBlockBytes, each handed to
+  // `sink` as it is read; the systems' own do so, this one reads it at once.
+  virtual BlockRead ReadInBlocks(const Text& file, const BlockSink& sink) const;
   // Gives a file new bytes: written whole into a new file beside it, which
   // then takes its place, so that a crash never leaves half a file; the
   // file's permissions stay. Nothing when done, else why not, in words
@@ -59,6 +63,7 @@ class PortableFileSystem final : public FileSystem {
   std::optional<std::vector<Text>> RealPath(const Text& path) const override;
   std::optional<std::uint64_t> FileSize(const Text& file) const override;
   std::optional<std::string> Read(const Text& file, std::size_t limit) const override;
+  BlockRead ReadInBlocks(const Text& file, const BlockSink& sink) const override;
   std::optional<Text> Replace(const Text& file, const std::string& bytes) const override;
 };
 

@@ -70,4 +70,8 @@ std::optional<std::string> FileSystemTree::Head(const Text& file, std::size_t co
   return files_.Read(PathOf(file), count);
 }
 
+BlockRead FileSystemTree::ReadInBlocks(const Text& file, const BlockSink& sink) const {
+  return files_.ReadInBlocks(PathOf(file), sink);
+}
+
 }  // namespace demodisc

@@ -19,6 +19,7 @@ class FileSystemTree final : public DiscTree {
   std::optional<std::uint64_t> Size(const Text& file) const override;
   std::optional<std::string> Bytes(const Text& file) const override;
   std::optional<std::string> Head(const Text& file, std::size_t count) const override;
+  BlockRead ReadInBlocks(const Text& file, const BlockSink& sink) const override;
 
   // The file system's path of a tree path (UTF-8 names joined by "/").
   Text PathOf(const Text& relative) const;

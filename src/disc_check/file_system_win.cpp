@@ -226,10 +226,18 @@ std::optional<std::uint64_t> WindowsFileSystem::FileSize(const Text& file) const
   return (static_cast<std::uint64_t>(info->nFileSizeHigh) << 32) | info->nFileSizeLow;
 }
 
+namespace {
+
+Handle OpenForReading(const Text& file) {
+  return Handle(CreateFileW(Native(file).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+
+}  // namespace
+
 std::optional<std::string> WindowsFileSystem::Read(const Text& file, std::size_t limit) const {
-  const Handle in(CreateFileW(Native(file).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  const Handle in = OpenForReading(file);
   if (!in) return std::nullopt;
   std::string bytes;
   constexpr std::size_t kChunk = 1 << 20;
@@ -244,6 +252,23 @@ std::optional<std::string> WindowsFileSystem::Read(const Text& file, std::size_t
     if (got == 0) break;
   }
   return bytes;
+}
+
+BlockRead WindowsFileSystem::ReadInBlocks(const Text& file, const BlockSink& sink) const {
+  const Handle in = OpenForReading(file);
+  if (!in) return {};
+  BlockRead read{true};
+  std::string block(kReadBlockBytes, '\0');
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(in.get(), block.data(), static_cast<DWORD>(block.size()), &got, nullptr)) {
+      read.failed = true;
+      return read;
+    }
+    if (got == 0) return read;
+    sink(std::string_view(block.data(), got));
+    read.bytes += got;
+  }
 }
 
 std::optional<Text> WindowsFileSystem::Replace(const Text& file, const std::string& bytes) const {

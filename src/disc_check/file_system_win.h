@@ -16,6 +16,7 @@ class WindowsFileSystem final : public FileSystem {
   std::optional<std::vector<Text>> RealPath(const Text& path) const override;
   std::optional<std::uint64_t> FileSize(const Text& file) const override;
   std::optional<std::string> Read(const Text& file, std::size_t limit) const override;
+  BlockRead ReadInBlocks(const Text& file, const BlockSink& sink) const override;
   std::optional<Text> Replace(const Text& file, const std::string& bytes) const override;
 
  private:

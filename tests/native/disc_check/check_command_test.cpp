@@ -58,12 +58,13 @@ class MemoryFileSystem final : public FileSystem {
 std::optional<CheckCommand> Parse(std::vector<Text> args) { return ParseCheckCommand(args); }
 
 TEST(CheckCommandTest, TakesAFolderAndItsOptionsInAnyOrder) {
-  auto command = Parse({"--json", "disc", "--accept", "my file", "--strict"});
+  auto command = Parse({"--json", "disc", "--accept", "my file", "--strict", "--verify"});
   ASSERT_TRUE(command);
   EXPECT_EQ(command->folder, "disc");
   EXPECT_EQ(command->acceptFile, "my file");
   EXPECT_TRUE(command->json);
   EXPECT_TRUE(command->strict);
+  EXPECT_TRUE(command->verify);
   EXPECT_FALSE(command->version);
 
   command = Parse({"Диск 演示"});
@@ -87,11 +88,15 @@ TEST(CheckCommandTest, TakesAFolderAndItsOptionsInAnyOrder) {
 }
 
 TEST(CheckCommandTest, RefusesWhatIsNoCommand) {
-  const std::vector<std::vector<Text>> wrong = {
-      {"disc", "--fast"},    {"disc", "other"},
-      {"disc", "--accept"},  {"--json", "--"},
-      {"--version", "disc"}, {"disc", "--version"},
-      {"--JSON", "disc"},    {"disc", "--accept", "a", "b"}};
+  const std::vector<std::vector<Text>> wrong = {{"disc", "--fast"},
+                                                {"disc", "other"},
+                                                {"disc", "--accept"},
+                                                {"--json", "--"},
+                                                {"--version", "disc"},
+                                                {"disc", "--version"},
+                                                {"--JSON", "disc"},
+                                                {"disc", "--accept", "a", "b"},
+                                                {"disc", "--verify", "--fix-texts"}};
   for (const auto& args : wrong) {
     Text line;
     for (const Text& arg : args) line += arg + " ";
@@ -100,9 +105,11 @@ TEST(CheckCommandTest, RefusesWhatIsNoCommand) {
 }
 
 TEST(CheckCommandTest, UsageNamesEveryOption) {
-  EXPECT_EQ(CheckUsage("check_disc", false),
-            "usage: check_disc <disc-folder> [--json] [--strict] [--fix-texts] [--accept <file>]\n"
-            "       check_disc --version\n");
+  EXPECT_EQ(
+      CheckUsage("check_disc", false),
+      "usage: check_disc <disc-folder> [--json] [--strict] [--fix-texts] [--verify] [--accept "
+      "<file>]\n"
+      "       check_disc --version\n");
   EXPECT_EQ(CheckUsage("DemoDiscCheck", true).rfind("usage: DemoDiscCheck [<disc-folder>] [", 0),
             0u);
 }
@@ -190,6 +197,27 @@ TEST_F(CheckRunTest, FixTextsWritesThroughTheFileSystemItIsGiven) {
       << output.out;
   EXPECT_EQ(files.files["disc/Hints/about.txt"], "\xCE\xEA\r\n");
   EXPECT_EQ(files.files["disc/Hints/base_mod.txt"], "a\nb\n");
+}
+
+TEST_F(CheckRunTest, VerifyReadsADiscBackFirstAndNoOtherFolder) {
+  const auto hash = SystemSha256();
+  hash->Add("MZ");
+  files.files["disc/DISC.SHA256"] = HexDigest(hash->Finish()) + "  DemoDisc.exe\n";
+  CheckOutput output = Run({"disc", "--verify"});
+  EXPECT_EQ(output.out.rfind(
+                "Disc check of disc\nRead back against DISC.SHA256\n  error    "
+                "Hints\\about.txt: is on the disc but not in DISC.SHA256 [DD904]\nПрезентации\n",
+                0),
+            0u)
+      << output.out;
+  EXPECT_EQ(output.status, 1);
+  // Without --verify the manifest is a file like autorun.inf, unused by nothing.
+  EXPECT_EQ(Run({"disc"}).out.find("DISC.SHA256"), Text::npos);
+
+  files.files = {{"other/readme.txt", ""}, {"other/DISC.SHA256", "nonsense"}};
+  output = Run({"other", "--verify"});
+  EXPECT_EQ(output.status, 2);
+  EXPECT_EQ(output.out.find("DISC.SHA256"), Text::npos) << output.out;
 }
 
 TEST_F(CheckRunTest, StartedWithoutAFolderItChecksItsOwnUnlessThatIsTheReleaseFolder) {

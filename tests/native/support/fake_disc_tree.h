@@ -20,6 +20,8 @@ class FakeDiscTree final : public DiscTree {
   std::map<Text, std::uint64_t> sizes;
   std::map<Text, std::pair<LinkKind, Text>> links;
   std::set<Text> unreadable;
+  // Files whose reading in blocks fails at that byte, as a bad sector does.
+  std::map<Text, std::uint64_t> failsAt;
 
   // Removes a file, or a folder with everything in it.
   void Remove(const Text& path) {
@@ -60,6 +62,16 @@ class FakeDiscTree final : public DiscTree {
     const auto it = files.find(file);
     if (it == files.end()) return std::nullopt;
     return it->second;
+  }
+  // A block of at most 4 bytes at a time, so that a file comes in several.
+  BlockRead ReadInBlocks(const Text& file, const BlockSink& sink) const override {
+    const auto it = files.find(file);
+    if (it == files.end() || unreadable.count(file)) return {};
+    const auto fails = failsAt.find(file);
+    const std::size_t end = fails == failsAt.end() ? it->second.size() : fails->second;
+    for (std::size_t at = 0; at < end; at += 4)
+      sink(std::string_view(it->second).substr(at, std::min<std::size_t>(4, end - at)));
+    return {true, end, fails != failsAt.end()};
   }
 
  private:
