@@ -4,11 +4,13 @@
 # disc its icon and label. The disc check (tools/check-disc.sh) runs first:
 # with errors no image is built, unless --force, which prints the whole
 # report and builds it all the same; otherwise its errors and warnings are
-# printed. Links are stored as what they point to. Every message of xorriso
-# is shown, and any warning of it fails the build. The image is then read
-# back: every file of the folder must be there under its name, with its
-# size; on any difference the image is removed, with one line per
-# difference.
+# printed. Links are stored as what they point to. The image's root gets
+# DISC.SHA256, the SHA-256 of each of its files in sha256sum's lines (the
+# folder is left as it is), against which the check's --verify reads a
+# burnt disc back. Every message of xorriso is shown, and any warning of it
+# fails the build. The image is then read back: every file of the folder
+# must be there under its name, with its size, and DISC.SHA256 as written;
+# on any difference the image is removed, with one line per difference.
 #   make-disc-image.sh <image.iso> [disc-folder] [--force] [--strict]
 #                      [--accept <file>] [--label <text>] [--new-autorun]
 # --strict and --accept go to the check. --label sets the volume label; a
@@ -110,6 +112,22 @@ else
     > "$staging/autorun.inf"
   map_autorun=(-map "$staging/autorun.inf" "/$autorun_name")
 fi
+# DISC.SHA256: every file of the image by its path there, the folder's in
+# C order; a DISC.SHA256 of the folder's own (letter case ignored) gives
+# way to it.
+own_manifest=$(find "$disc" -maxdepth 1 -iname DISC.SHA256 -print -quit)
+manifest_name=$(basename "${own_manifest:-DISC.SHA256}")
+[ -z "$own_manifest" ] ||
+  echo "make-disc-image.sh: the disc's own $manifest_name is replaced by the image's checksums"
+(cd "$disc" && find -L . -type f -printf '%P\0' | LC_ALL=C sort -z |
+  grep -zvx -e "$manifest_name" ${map_autorun[@]:+-e "$autorun_name"} | xargs -0 -r sha256sum --) \
+  > "$staging/manifest"
+if [ ${#map_autorun[@]} -gt 0 ]; then
+  printf '%s  %s\n' "$(sha256sum < "$staging/autorun.inf" | cut -d' ' -f1)" "$autorun_name" \
+    >> "$staging/manifest"
+fi
+mv "$staging/manifest" "$staging/DISC.SHA256"
+
 # The volume id as ISO 9660 allows it: capitals, digits and "_", at most 32.
 volid=$(printf '%s' "${label:-DemoDisc}" | tr '[:lower:] ' '[:upper:]_' | tr -cd 'A-Z0-9_' | cut -c1-32)
 volid=${volid:-DEMODISC}
@@ -118,7 +136,7 @@ rm -f "$image"
 xorriso_rc=0
 xorriso -report_about WARNING -return_with WARNING 32 -in_charset UTF-8 -out_charset UTF-8 \
   -outdev "$image" -volid "$volid" -joliet on -rockridge off -follow link \
-  -map "$disc" / "${map_autorun[@]}" -commit >"$staging/xorriso.log" 2>&1 || xorriso_rc=$?
+  -map "$disc" / "${map_autorun[@]}" -map "$staging/DISC.SHA256" "/$manifest_name" -commit >"$staging/xorriso.log" 2>&1 || xorriso_rc=$?
 # Every message but xorriso's greeting.
 grep -v '^xorriso [0-9.]* : RockRidge filesystem manipulator' "$staging/xorriso.log" |
   grep -v '^$' | sed 's/^/xorriso: /' >&2 || true
@@ -135,7 +153,9 @@ if [ ${#map_autorun[@]} -gt 0 ]; then
   printf '%s\t%s\n' "$autorun_name" "$(stat -c %s "$staging/autorun.inf")" >> "$staging/folder.new"
   mv "$staging/folder.new" "$staging/folder.txt"
 fi
-LC_ALL=C sort -o "$staging/folder.txt" "$staging/folder.txt"
+grep -v "^$manifest_name$(printf '\t')" "$staging/folder.txt" > "$staging/folder.new" || true
+printf '%s\t%s\n' "$manifest_name" "$(stat -c %s "$staging/DISC.SHA256")" >> "$staging/folder.new"
+LC_ALL=C sort -o "$staging/folder.txt" "$staging/folder.new"
 xorriso -report_about WARNING -indev "$image" -read_fs norock -joliet on -find / -type f \
   -exec lsdl -- 2>/dev/null |
   sed -E "s/^[^ ]+ +[^ ]+ +[^ ]+ +[^ ]+ +([0-9]+) +[^ ]+ +[^ ]+ +[^ ]+ +'\\/(.*)'\$/\\2\t\\1/" |
@@ -146,10 +166,16 @@ differences=$(LC_ALL=C join -t "$(printf '\t')" -a 1 -a 2 -e '-' -o 0,1.2,2.2 \
   $3 == "-" { print "not in the image: " $1 " (" bytes($2) ")"; next }
   $2 == "-" { print "in the image but not in the folder: " $1 " (" bytes($3) ")"; next }
   $2 != $3 { print "size differs: " $1 ": " bytes($2) " in the folder, " $3 " in the image" }')
+# The manifest as it was written.
+xorriso -report_about WARNING -indev "$image" -read_fs norock -joliet on -osirrox on \
+  -extract "/$manifest_name" "$staging/read-back.sha256" >/dev/null 2>&1 || true
+cmp -s "$staging/DISC.SHA256" "$staging/read-back.sha256" ||
+  differences+="${differences:+$'\n'}$manifest_name in the image is not the one written"
 if [ -n "$differences" ]; then
   rm -f "$image"
   printf '%s\n' "$differences" | sed 's/^/make-disc-image.sh: /' >&2
   echo "make-disc-image.sh: the image does not hold the folder as it is, image removed" >&2
   exit 1
 fi
-echo "disc image: $image ($(wc -l < "$staging/folder.txt") files read back, label ${label:-DemoDisc}, volume $volid)"
+echo "disc image: $image ($(wc -l < "$staging/folder.txt") files read back, $manifest_name among" \
+  "them, label ${label:-DemoDisc}, volume $volid)"

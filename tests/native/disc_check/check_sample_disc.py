@@ -13,7 +13,9 @@ makes the warnings count; a folder that is no disc ends with 2. Images of
 the sample, and of a copy with links, a long path and a Russian clip name,
 read back whole; a name the image would change removes the image with one
 line per difference; a link out of the folder is an error; a disc's own
-autorun.inf is kept with its label; --force prints the whole report. The
+autorun.inf is kept with its label; --force prints the whole report. An
+image's DISC.SHA256 passes sha256sum -c on the image's files, and --verify
+on them names the one file whose byte was changed. The
 sample's own stand-ins for the player and the reader installer (their
 marker) are errors on the lines that start them. --fix-texts rewrites a
 description saved as UTF-8 and names one with letters cp1251 lacks;
@@ -85,6 +87,7 @@ def check_images(disc, accepted):
     autorun = image_file(image, "/autorun.inf") or b""
     expect(autorun.startswith(b"[autorun]\r\nopen=DemoDisc.exe\r\n") and b"label=DemoDisc\r\n" in autorun,
            f"the image's autorun.inf: {autorun!r}")
+    check_manifest(image, accepted)
 
     # The exe's name as Windows finds it, letter case ignored; none; a wrong option.
     lower = os.path.join(WORK, "lower-case-exe")
@@ -179,6 +182,39 @@ def check_images(disc, accepted):
     built = make_image(image, own, "--new-autorun", "--label", "Demo 2")
     expect(built.returncode == 0 and b"label=Demo 2\r\n" in (image_file(image, "/Autorun.inf") or b""),
            f"--new-autorun --label: {built.stdout} {built.stderr}")
+
+
+def check_manifest(image, accepted):
+    """The image's files, extracted, against its DISC.SHA256: sha256sum -c
+    passes; --verify passes, then names the one file with a changed byte."""
+    files = os.path.join(WORK, "image-files")
+    shutil.rmtree(files, ignore_errors=True)
+    subprocess.run(["xorriso", "-read_fs", "norock", "-joliet", "on", "-osirrox", "on", "-indev",
+                    image, "-extract", "/", files], capture_output=True, check=True)
+    subprocess.run(["chmod", "-R", "u+w", files], check=True)
+    manifest = open(os.path.join(files, "DISC.SHA256"), "rb").read()
+    listed = sorted(line.split(b"  ", 1)[1].decode("utf-8") for line in manifest.splitlines())
+    on_image = sorted(os.path.relpath(os.path.join(where, name), files)
+                      for where, _, names in os.walk(files) for name in names if name != "DISC.SHA256")
+    expect(listed == on_image, f"DISC.SHA256 lists {len(listed)} files, the image holds {len(on_image)}")
+    expect(all(re.fullmatch(rb"[0-9a-f]{64}  [^\r\n]+", line) for line in manifest.splitlines()),
+           "DISC.SHA256 holds a line that is not sha256sum's")
+    summed = subprocess.run(["sha256sum", "-c", "--strict", "--quiet", "DISC.SHA256"], cwd=files,
+                            capture_output=True, text=True)
+    expect(summed.returncode == 0, f"sha256sum -c: {summed.returncode} {summed.stdout} {summed.stderr}")
+    code, text, _ = check(files, "--verify", "--accept", accepted)
+    expect(code == 0 and f"{len(listed)} files and" in text.split("\n")[2],
+           f"--verify of the image's files: {code}: {text[:400]}")
+    with open(os.path.join(files, "Hints", "about.txt"), "r+b") as f:
+        f.seek(5)
+        byte = f.read(1)
+        f.seek(5)
+        f.write(bytes([byte[0] ^ 1]))
+    code, text, report = check(files, "--verify", "--accept", accepted)
+    read_back = [(f["path"], f["rule"]) for line in report["sections"][0]["lines"]
+                 for f in line["findings"]]
+    expect(code == 1 and read_back == [("Hints\\about.txt", "DD902")],
+           f"--verify after a changed byte: {code}: {read_back}")
 
 
 def stand_in_marker(name):
