@@ -21,7 +21,8 @@ pkgs=(cmake g++ make googletest g++-mingw-w64-i686 binutils-mingw-w64-i686
       g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zlib1g-dev libz-mingw-w64-dev
       fonts-wine fonts-liberation xvfb xauth xdotool x11-utils
       imagemagick ffmpeg xorriso clang clang-format libclang-rt-14-dev python3
-      bats shellcheck strace zip python3-markdown osslsigncode openssl wine wine64 libwine chromium)
+      bats shellcheck strace zip python3-markdown osslsigncode openssl wine wine64 libwine chromium
+      fuse3 python3-fusepy)
 pkgs32=()
 demodisc_has_arch win32 && pkgs32=(wine32:i386)
 
