@@ -5,10 +5,13 @@
 # installer, names the image would cut, its size. Writes nothing to the
 # folder, unless --fix-texts, which first rewrites its descriptions and
 # publication list that are UTF-8 or have bare LF line ends as cp1251 with
-# CR LF. Builds the checker first when needed, with g++, gcc, make, cmake
-# and zlib's headers alone (a native tree of its own, build/check-disc; its output goes to
-# build/check-disc.log); DEMODISC_CHECK_DISC names a checker to run instead.
-#   check-disc.sh <disc-folder> [--json] [--strict] [--accept <file>] [--fix-texts]
+# CR LF. --verify reads every file of a burnt disc back against the
+# DISC.SHA256 that make-disc-image.sh wrote, with its progress on a
+# terminal. Builds the checker first when needed, with g++, gcc, make, cmake
+# and the headers of zlib and OpenSSL alone (a native tree of its own,
+# build/check-disc; its output goes to build/check-disc.log);
+# DEMODISC_CHECK_DISC names a checker to run instead.
+#   check-disc.sh <disc-folder> [--json] [--strict] [--accept <file>] [--fix-texts] [--verify]
 # Ends with 0 when there is no error (warnings allowed, unless --strict),
 # 1 with errors, 2 for a folder that is no disc, 3 when the checker does
 # not build.
@@ -23,12 +26,16 @@ if [ -z "$checker" ]; then
       exit 3
     }
   done
-  # The checker reads the disc's own PNG pictures with zlib.
-  if ! printf '#include <zlib.h>\n' | g++ -E -x c++ - >/dev/null 2>&1; then
-    echo "check-disc.sh: zlib's headers are missing, which build the checker: install the" \
-      "Debian package zlib1g-dev (apt-get install zlib1g-dev)" >&2
-    exit 3
-  fi
+  # The checker reads the disc's own PNG pictures with zlib, and hashes
+  # the files of --verify with OpenSSL's libcrypto.
+  for lib in "zlib.h:zlib1g-dev:zlib's" "openssl/evp.h:libssl-dev:OpenSSL's"; do
+    IFS=: read -r header package whose <<<"$lib"
+    if ! printf '#include <%s>\n' "$header" | g++ -E -x c++ - >/dev/null 2>&1; then
+      echo "check-disc.sh: $whose headers are missing, which build the checker: install the" \
+        "Debian package $package (apt-get install $package)" >&2
+      exit 3
+    fi
+  done
   tree=${DEMODISC_BUILD_DIR:-$root/build}/check-disc
   log=$tree.log
   mkdir -p "$(dirname "$tree")"

@@ -17,7 +17,7 @@ missing() {
   for p in "$@"; do have_pkg "$p" || echo "$p"; done
 }
 
-pkgs=(cmake g++ make googletest g++-mingw-w64-i686 binutils-mingw-w64-i686
+pkgs=(cmake g++ make libssl-dev googletest g++-mingw-w64-i686 binutils-mingw-w64-i686
       g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zlib1g-dev libz-mingw-w64-dev
       fonts-wine fonts-liberation xvfb xauth xdotool x11-utils
       imagemagick ffmpeg xorriso clang clang-format libclang-rt-14-dev python3

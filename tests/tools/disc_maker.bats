@@ -13,10 +13,13 @@ setup() {
 }
 
 @test "check-disc builds its checker with g++ and cmake alone, without clang" {
-  PATH=$(path_without clang clang++ clang-14 clang++-14) run "$TOOLS/check-disc.sh" "$BATS_TEST_TMPDIR"
+  # The file's own tree, which the --verify test below runs again.
+  build=$BATS_FILE_TMPDIR/build
+  PATH=$(path_without clang clang++ clang-14 clang++-14) DEMODISC_BUILD_DIR=$build \
+    run "$TOOLS/check-disc.sh" "$BATS_TEST_TMPDIR"
   # An empty folder is no disc (2), which only a checker that built can say.
-  [ "$status" -eq 2 ] || { echo "$output"; cat "$DEMODISC_BUILD_DIR/check-disc.log"; false; }
-  cache=$DEMODISC_BUILD_DIR/check-disc/CMakeCache.txt
+  [ "$status" -eq 2 ] || { echo "$output"; cat "$build/check-disc.log"; false; }
+  cache=$build/check-disc/CMakeCache.txt
   grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*g++' "$cache"
   run ! grep -q '^GTest_DIR' "$cache"
   run ! grep -q mingw32 "$cache"
@@ -28,6 +31,35 @@ setup() {
     [ "$status" -eq 3 ]
     [ "$stderr" = "check-disc.sh: $tool is missing, which builds the checker: install the Debian package $tool (apt-get install $tool)" ]
   done
+  # A g++ that finds no header of zlib, then none of OpenSSL.
+  mkdir "$BATS_TEST_TMPDIR/bin"
+  for lib in "zlib:zlib's:zlib1g-dev" "openssl:OpenSSL's:libssl-dev"; do
+    IFS=: read -r word whose package <<<"$lib"
+    # shellcheck disable=SC2016
+    printf '#!/bin/sh\ncase "$(cat)" in *%s*) exit 1 ;; esac\n' "$word" > "$BATS_TEST_TMPDIR/bin/g++"
+    chmod +x "$BATS_TEST_TMPDIR/bin/g++"
+    PATH=$BATS_TEST_TMPDIR/bin:$PATH run --separate-stderr "$TOOLS/check-disc.sh" "$BATS_TEST_TMPDIR"
+    [ "$status" -eq 3 ]
+    [ "$stderr" = "check-disc.sh: $whose headers are missing, which build the checker: install the Debian package $package (apt-get install $package)" ]
+  done
+}
+
+@test "check-disc --verify shows its progress on a terminal only" {
+  build=$BATS_FILE_TMPDIR/build
+  disc=$BATS_TEST_TMPDIR/disc
+  mkdir -p "$disc/Hints"
+  printf MZ > "$disc/DemoDisc.exe"
+  head -c 3000000 /dev/zero > "$disc/Hints/about.txt"
+  (cd "$disc" && sha256sum DemoDisc.exe Hints/about.txt > DISC.SHA256)
+  DEMODISC_BUILD_DIR=$build run --separate-stderr "$TOOLS/check-disc.sh" "$disc" --verify
+  [ -z "$stderr" ]
+  [ "${lines[1]}" = "Read back against DISC.SHA256" ]
+  [[ "${lines[2]}" = "  ok       DISC.SHA256: every file of the disc read back whole, 2 files and 3000002 bytes"* ]]
+  # Most of the disc is missing: errors, status 1.
+  [ "$status" -eq 1 ]
+  DEMODISC_BUILD_DIR=$build run script -qec "$TOOLS/check-disc.sh $disc --verify >/dev/null" /dev/null
+  [ "$status" -eq 1 ]
+  [[ "$output" = $'\rread back 0.0 of 3.0 MB'* ]]
 }
 
 @test "make-sample-disc without a folder, or with a wrong argument, prints its usage" {
