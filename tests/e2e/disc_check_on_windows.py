@@ -10,7 +10,9 @@ prints the same line; a wrong command line ends both with 2 and the usage.
 Into a pipe the report is the same UTF-8 bytes as into a file. In a console
 window of its own (started as from Explorer) it writes the report into the
 window, letters and all, and waits for a key; in a console it shares with
-the program that started it, it does not wait (check_console.exe).
+the program that started it, it does not wait (check_console.exe). With
+--verify, a disc and its DISC.SHA256, then a changed byte, a missing and an
+extra file, and a disc without the file, give the same reports too.
 
 Runs inside the Wine prefix that the test command set up. DEMODISC_CHECK_DISC
 names the Linux checker for tools/check-disc.sh, as for the image tool.
@@ -19,6 +21,7 @@ names the Linux checker for tools/check-disc.sh, as for the image tool.
                            <tests-bin folder> <work folder>
 """
 
+import hashlib
 import json
 import os
 import shutil
@@ -386,6 +389,42 @@ def check_console(disc, exe):
     print(text, end="")
 
 
+def write_manifest(d):
+    """DISC.SHA256 as make-disc-image.sh writes it, of the folder as it is."""
+    lines = []
+    for where, _, names in os.walk(d):
+        for name in names:
+            path = os.path.relpath(os.path.join(where, name), d)
+            with open(os.path.join(where, name), "rb") as f:
+                lines.append(f"{hashlib.sha256(f.read()).hexdigest()}  {path}\n")
+    write(os.path.join(d, "DISC.SHA256"), "".join(sorted(lines)).encode("utf-8"))
+
+
+def check_verify(sample):
+    """--verify on both: the sample with its manifest, then damaged, then without one."""
+    made = os.path.join(WORK, "verified")
+    shutil.copytree(sample, made, symlinks=True)
+    write_manifest(made)
+    damaged = os.path.join(WORK, "verified_damaged")
+    shutil.copytree(made, damaged, symlinks=True)
+    with open(os.path.join(damaged, "Publication", "sample01.pdf"), "r+b") as f:
+        f.seek(-1, os.SEEK_END)
+        last = f.read(1)
+        f.seek(-1, os.SEEK_END)
+        f.write(bytes([last[0] ^ 1]))
+    os.remove(os.path.join(damaged, "Video", "Null_video.avi"))
+    write(os.path.join(damaged, "LA20K", "added.txt"), b"x")
+    # What each report says in text and JSON alike: the notes' words, the errors' codes.
+    expected = {"verified": [b"each matches its line"],
+                "verified_damaged": [b"DD902", b"DD903", b"DD904"],
+                "sample": [b"it was not made by make-disc-image.sh"]}
+    for name, said in expected.items():
+        for options in (["--verify", "--accept", "accepted.txt"], ["--verify", "--json"]):
+            _, out = compare(f"{name} {' '.join(options)}", [name, *options], [name, *options],
+                             name, name)
+            expect(all(words in out for words in said), f"{name} {options}: no {said} in {out[:300]!r}")
+
+
 def check_command_lines():
     code_l, out_l, _ = linux(["--version"])
     code_w, out_w, _ = windows(["--version"])
@@ -412,6 +451,7 @@ def main():
     lay_out(sample)
     shutil.copy(os.path.join(TOOLS, "sample-disc", "accepted.txt"), os.path.join(WORK, "accepted.txt"))
     check_sample_and_damaged_copies(sample)
+    check_verify(sample)
     check_folders_named_otherwise(sample)
     disc, exe = check_started_without_a_folder(sample)
     check_console(disc, exe)
