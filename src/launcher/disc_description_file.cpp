@@ -132,20 +132,27 @@ int ColumnOf(std::string_view line, std::size_t offset) {
   return column;
 }
 
-// The number of single-character edits that turn one key into the other.
-std::size_t EditDistance(std::string_view a, std::string_view b) {
+// The number of single-character edits that turn one key into the other, or
+// `limit` when it is `limit` or more: keys whose lengths differ by `limit`,
+// and a row of the table whose least is `limit`, end the count early, as no
+// later row is less than that.
+std::size_t EditDistance(std::string_view a, std::string_view b, std::size_t limit) {
+  if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) >= limit) return limit;
   std::vector<std::size_t> row(b.size() + 1);
   for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
   for (std::size_t i = 1; i <= a.size(); ++i) {
     std::size_t diagonal = row[0];
     row[0] = i;
+    std::size_t least = i;
     for (std::size_t j = 1; j <= b.size(); ++j) {
       const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+      row[j] = std::min(std::min(row[j], row[j - 1]) + 1, diagonal + (a[i - 1] != b[j - 1]));
       diagonal = above;
+      least = std::min(least, row[j]);
     }
+    if (least >= limit) return limit;
   }
-  return row[b.size()];
+  return std::min(row[b.size()], limit);
 }
 
 class Parser {
@@ -289,7 +296,7 @@ class Parser {
     std::string_view nearest;
     std::size_t best = std::max<std::size_t>(2, word.size() / 3) + 1;
     for (const std::string_view k : known)
-      if (const std::size_t d = EditDistance(word, k); d < best) best = d, nearest = k;
+      if (const std::size_t d = EditDistance(word, k, best); d < best) best = d, nearest = k;
     return nearest.empty() ? Text() : ": did you mean " + Text(nearest) + "?";
   }
 

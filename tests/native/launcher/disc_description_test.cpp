@@ -285,6 +285,8 @@ TEST(DiscDescription, FaultsTellTheCheckTheirColumnAndTheNearestKey) {
        "unknown key \"captoin\": did you mean caption?"},
       {kPage + kItem + "discription = a.txt\n", 1,
        "unknown key \"discription\": did you mean description?"},
+      {kPage + kItem + "descriptionabcde = a\n", 1,
+       "unknown key \"descriptionabcde\": did you mean description?"},
       {kPage + kItem + "zzzzzz = 1\n", 1, "unknown key \"zzzzzz\""},
       {"[contacts]\nemial = a@b\n", 1, "unknown key \"emial\": did you mean email?"},
       {"[diks]\n", 1, "unknown section [diks]: did you mean disc?"},
