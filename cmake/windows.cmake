@@ -119,7 +119,7 @@ add_custom_command(TARGET DemoDisc POST_BUILD
 # DemoDiscCheck.exe, the disc check for Windows, beside DemoDisc.exe: a
 # console program for Windows 7 and later (subsystem 6.01), statically linked.
 add_executable(DemoDiscCheck ${PROJECT_SOURCE_DIR}/src/disc_check/check_disc_main_win.cpp)
-target_link_libraries(DemoDiscCheck PRIVATE demodisc_platform demodisc_warnings)
+target_link_libraries(DemoDiscCheck PRIVATE demodisc_platform gdi32 demodisc_warnings)
 target_link_options(DemoDiscCheck PRIVATE -municode -static -static-libgcc -static-libstdc++ -s
                     -Wl,--major-subsystem-version,6,--minor-subsystem-version,1
                     -Wl,--major-os-version,6,--minor-os-version,1)

@@ -8,6 +8,14 @@ namespace demodisc {
 
 // A button's height at 96 dpi.
 inline constexpr int kButtonGroupItemHeight = 36;
+// A button's picture and caption from its left edge, at 96 dpi; the
+// catalogue's pictures are 32 pixels a side there. The group has a client
+// edge of 2 pixels on each side.
+inline constexpr int kButtonPictureLeft = 5;
+inline constexpr int kButtonCaptionGap = 2;
+inline constexpr int kButtonCaptionLeftWithoutPicture = 6;
+inline constexpr int kButtonPictureSide = 32;
+inline constexpr int kButtonGroupEdge = 2;
 
 // The button under a point of the group's client area, its buttons
 // `itemHeight` high: -1 outside the area, below the last button, or on a

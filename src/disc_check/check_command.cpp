@@ -81,7 +81,7 @@ Text CheckUsage(std::string_view program, bool folderOptional) {
 Text CheckVersionText() { return "DemoDisc disc check " DEMODISC_VERSION_TEXT "\n"; }
 
 CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files,
-                            std::string_view program, const VerifySystem& verify) {
+                            std::string_view program, const CheckSystem& system) {
   if (command.version) return {CheckVersionText()};
   if (!command.folder) return {{}, CheckUsage(program, false), 2};
   const Text& folder = *command.folder;
@@ -102,9 +102,9 @@ CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files
     std::optional<ReportSection> readBack;
     if (command.verify) {
       const auto root = tree.List("");
-      if (root && IsDiscRoot(*root)) readBack = VerifyDisc(tree, verify.sha256, verify.progress);
+      if (root && IsDiscRoot(*root)) readBack = VerifyDisc(tree, system.sha256, system.progress);
     }
-    DiscReport report = CheckDisc(tree, folder);
+    DiscReport report = CheckDisc(tree, folder, system.textWidth);
     if (readBack) report.sections.insert(report.sections.begin(), std::move(*readBack));
     // The accepted findings: the file named, or the one beside the folder when it is there.
     const Text accepted = command.acceptFile.value_or(files.Beside(folder, ".accepted"));
@@ -129,7 +129,7 @@ CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files
 }
 
 CheckOutput RunInOwnFolder(CheckCommand command, const FileSystem& files, const Text& ownFolder,
-                           std::string_view program, const VerifySystem& verify) {
+                           std::string_view program, const CheckSystem& system) {
   if (!command.folder && !command.version) {
     const auto entries = files.List(files.Absolute(ownFolder));
     const bool release =
@@ -144,7 +144,7 @@ CheckOutput RunInOwnFolder(CheckCommand command, const FileSystem& files, const 
               2};
     command.folder = ownFolder;
   }
-  return RunCheckCommand(command, files, program, verify);
+  return RunCheckCommand(command, files, program, system);
 }
 
 }  // namespace demodisc

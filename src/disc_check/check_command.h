@@ -17,6 +17,7 @@
 
 #include "disc_check/disc_verify.h"
 #include "disc_check/file_system.h"
+#include "disc_check/text_place_rules.h"
 
 namespace demodisc {
 
@@ -46,17 +47,20 @@ struct CheckOutput {
   int status = 0;
 };
 
-// What --verify takes of the system besides its files.
-struct VerifySystem {
+// What the check takes of its system besides the files: for --verify the
+// SHA-256 and a progress line; a measure of text as the window draws it,
+// where the system has one (GDI on Windows), for a disc's own texts.
+struct CheckSystem {
   Sha256Maker sha256 = SystemSha256;
   ProgressWriter progress;  // the standard error's, when it is a console
+  TextWidth textWidth;
 };
 
 // The command's run over the file system: the version, or the report of
 // its folder (which must be there; the usage and status 2 without it).
 // `program` names the program in messages.
 CheckOutput RunCheckCommand(const CheckCommand& command, const FileSystem& files,
-                            std::string_view program, const VerifySystem& verify = {});
+                            std::string_view program, const CheckSystem& system = {});
 
 // The version line of --version.
 Text CheckVersionText();
@@ -69,6 +73,6 @@ inline constexpr char kSampleDiscFolder[] = "sample-disc";
 // release's folder, which is no disc: then a line, in Russian and in
 // English, says to drop the disc folder onto it, and the status is 2.
 CheckOutput RunInOwnFolder(CheckCommand command, const FileSystem& files, const Text& ownFolder,
-                           std::string_view program, const VerifySystem& verify = {});
+                           std::string_view program, const CheckSystem& system = {});
 
 }  // namespace demodisc

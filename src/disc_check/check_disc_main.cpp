@@ -15,13 +15,13 @@ int main(int argc, char** argv) {
   const std::vector<Text> args(argv + 1, argv + argc);
   const auto command = ParseCheckCommand(args);
   const PortableFileSystem files;
-  VerifySystem verify;
+  CheckSystem system;
   if (isatty(STDERR_FILENO))
-    verify.progress = [](const Text& text) {
+    system.progress = [](const Text& text) {
       std::fwrite(text.data(), 1, text.size(), stderr);
       std::fflush(stderr);
     };
-  const CheckOutput output = command ? RunCheckCommand(*command, files, "check_disc", verify)
+  const CheckOutput output = command ? RunCheckCommand(*command, files, "check_disc", system)
                                      : CheckOutput{{}, CheckUsage("check_disc", false), 2};
   std::fwrite(output.out.data(), 1, output.out.size(), stdout);
   std::fwrite(output.errors.data(), 1, output.errors.size(), stderr);

@@ -11,6 +11,7 @@
 #include "base/wide_win.h"
 #include "disc_check/check_command.h"
 #include "disc_check/file_system_win.h"
+#include "disc_check/text_width_win.h"
 
 namespace {
 
@@ -37,11 +38,12 @@ int wmain(int argc, wchar_t** argv) {
   const auto command = ParseCheckCommand(args);
   const WindowsFileSystem files;
   // --verify's progress, into a console only.
-  VerifySystem verify;
+  CheckSystem system;
+  system.textWidth = GdiTextWidth();
   if (IsConsole(StandardStream::Error))
-    verify.progress = [](const Text& text) { WriteStandard(StandardStream::Error, text); };
+    system.progress = [](const Text& text) { WriteStandard(StandardStream::Error, text); };
   const CheckOutput output = command
-                                 ? RunInOwnFolder(*command, files, ExeFolder(), kProgram, verify)
+                                 ? RunInOwnFolder(*command, files, ExeFolder(), kProgram, system)
                                  : CheckOutput{{}, CheckUsage(kProgram, true), 2};
   WriteStandard(StandardStream::Output, output.out);
   WriteStandard(StandardStream::Error, output.errors);

@@ -235,7 +235,7 @@ bool IsDiscRoot(const std::vector<DiscEntry>& root) {
   });
 }
 
-DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
+DiscReport CheckDisc(const DiscTree& tree, const Text& disc, const TextWidth& width) {
   DiscNames names(tree);
   const auto& root = names.Entries("");
   if (!root || !IsDiscRoot(*root)) {
@@ -261,6 +261,8 @@ DiscReport CheckDisc(const DiscTree& tree, const Text& disc) {
     else
       CheckCataloguePage(names, page, description, list);
   }
+
+  if (described.own && width) CheckTextPlaces(description, width, "description", list);
 
   list.Page("Disc", "Disc");
   if (described.own) list.Line(Text(kDescriptionFileName), "description");

@@ -8,6 +8,7 @@
 
 #include "disc_check/disc_report.h"
 #include "disc_check/disc_tree.h"
+#include "disc_check/text_place_rules.h"
 
 namespace demodisc {
 
@@ -23,7 +24,8 @@ inline constexpr char kManifestFile[] = "DISC.SHA256";
 // program, DemoDisc.ini or one of the program's folders.
 bool IsDiscRoot(const std::vector<DiscEntry>& root);
 
-// `disc` names the folder in the report.
-DiscReport CheckDisc(const DiscTree& tree, const Text& disc);
+// `disc` names the folder in the report. With `width`, the captions and
+// contact lines of a disc's own DemoDisc.ini are measured in their places.
+DiscReport CheckDisc(const DiscTree& tree, const Text& disc, const TextWidth& width = {});
 
 }  // namespace demodisc

@@ -14,7 +14,7 @@ import sys
 from pe_image import MACHINE_I386, Image
 
 CONSOLE = 3
-SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll", "advapi32.dll", "user32.dll", "shell32.dll"}
+SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll", "advapi32.dll", "user32.dll", "shell32.dll", "gdi32.dll"}
 # Narrow functions of ours that would narrow a name or a text to a code page.
 NARROW = re.compile(r"^(CreateFileA|FindFirstFile(Ex)?A|GetFullPathNameA|GetModuleFileNameA|"
                     r"GetCommandLineA|WriteConsoleA|GetFinalPathNameByHandleA|GetFileAttributesA)$")

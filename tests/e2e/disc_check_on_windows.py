@@ -7,6 +7,8 @@ So do a disc in a folder whose path holds a blank and letters outside cp1251,
 one whose path is longer than MAX_PATH, and the exe started without a folder
 (from the disc, or from elsewhere: it checks the folder it lies in); --version
 prints the same line; a wrong command line ends both with 2 and the usage.
+Only the Windows check measures a disc's own captions and contact lines
+with GDI: a caption and a contact line too wide are its two warnings more.
 Into a pipe the report is the same UTF-8 bytes as into a file. In a console
 window of its own (started as from Explorer) it writes the report into the
 window, letters and all, and waits for a key; in a console it shares with
@@ -25,9 +27,11 @@ import hashlib
 import json
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 from concurrent.futures import ThreadPoolExecutor
 
 CHECK_EXE, DEMODISC_EXE, TOOLS, TESTS_BIN, WORK = map(os.path.abspath, sys.argv[1:6])
@@ -184,6 +188,28 @@ def faulty_description(d):
         "[item]\ncaption = I\n[item]\ncaption = I\nweb = ftp://a\ncaption = J\n").encode("utf-8"))
 
 
+def png(width, height, damaged=False):
+    """A grey PNG of that size; damaged, its image stream's CRC is wrong."""
+    def chunk(kind, data):
+        crc = zlib.crc32(kind + data) ^ (1 if damaged and kind == b"IDAT" else 0)
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", crc)
+    rows = b"".join(b"\0" + b"\x80" * (3 * width) for _ in range(height))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
+def bad_pictures(d):
+    """Items' own pictures that their buttons cannot show, and one that they can."""
+    pictures = {"sound": png(32, 32), "small": png(16, 16), "oblong": png(48, 32),
+                "damaged": png(32, 32, damaged=True), "missing": None}
+    items = "".join(f"[item]\ncaption = {name}\nnotice = yes\npicture = Картинки\\{name}.png\n"
+                    for name in pictures)
+    write(os.path.join(d, "DemoDisc.ini"), f"[page]\ncaption = P\n{items}".encode("utf-8"))
+    for name, data in pictures.items():
+        if data:
+            write(os.path.join(d, "Картинки", f"{name}.png"), data)
+
+
 def missing_content(d):
     os.remove(os.path.join(d, "Presentation", "play_bm.bat"))
     os.remove(os.path.join(d, "Video", "SpaceKL5_mjpeg.avi"))
@@ -300,7 +326,8 @@ def no_disc(d):
     write(os.path.join(d, "readme.txt"), b"x")
 
 
-DAMAGES = [missing_description, utf8_descriptions, own_catalogue, faulty_description, missing_content, bad_publication_list,
+DAMAGES = [missing_description, utf8_descriptions, own_catalogue, faulty_description, bad_pictures,
+           missing_content, bad_publication_list,
            too_long_names, deep_folders, links, extra_files, names_windows_drops, no_start_program,
            empty_start_program, letter_case, missing_folders, large_file, no_disc]
 
@@ -333,6 +360,30 @@ def check_sample_and_damaged_copies(sample):
         expected = {2} if damage is no_disc else {1}
         expect(expected <= codes[damage.__name__],
                f"{damage.__name__}: exit codes {codes[damage.__name__]}")
+
+
+def check_wide_texts(sample):
+    """A caption and a contact line wider than their places: warnings that
+    only the Windows check gives, measured with GDI; the reports are the
+    same but for them."""
+    copy = os.path.join(WORK, "wide_texts")
+    shutil.copytree(sample, copy, symlinks=True)
+    caption = "Очень длинная подпись пункта, которая никак не поместится на его кнопке в окне"
+    write(os.path.join(copy, "DemoDisc.ini"), (
+        "[contacts]\nweb = www.a-very-long-name-of-a-site.example\n"
+        f"[page]\ncaption = P\n[item]\ncaption = {caption}\nnotice = yes\npicture = 1\n"
+        "[item]\ncaption = Короткая\nnotice = yes\n").encode("utf-8"))
+    print("disc check: wide_texts", flush=True)
+    l_code, l_out, _ = linux(["wide_texts"])
+    w_code, w_out, _ = windows(["wide_texts"])
+    wide = [line for line in w_out.split(NL) if line.endswith(b"[DD802]")]
+    expect(len(wide) == 2 and wide[0].startswith(b"  warning  " + caption.encode())
+           and b"[contacts] web" in wide[1], f"the Windows check's wide texts: {wide}")
+    expect(l_code == w_code == 0, f"wide texts: exit codes {l_code} and {w_code}")
+    # The counts line and the two lines aside, the reports are one.
+    strip = lambda out: [line for line in out.split(NL)[1:-2] if not line.endswith(b"[DD802]")]
+    expect(strip(l_out) == strip(w_out) and b"0 errors, 0 warnings" in l_out
+           and b"0 errors, 2 warnings" in w_out, f"wide texts: Linux {l_out!r}, Windows {w_out!r}")
 
 
 def check_folders_named_otherwise(sample):
@@ -452,6 +503,7 @@ def main():
     shutil.copy(os.path.join(TOOLS, "sample-disc", "accepted.txt"), os.path.join(WORK, "accepted.txt"))
     check_sample_and_damaged_copies(sample)
     check_verify(sample)
+    check_wide_texts(sample)
     check_folders_named_otherwise(sample)
     disc, exe = check_started_without_a_folder(sample)
     check_console(disc, exe)

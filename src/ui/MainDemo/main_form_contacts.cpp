@@ -1,6 +1,7 @@
 // The contact panel: the maker's address, internet, telephone and director
 // boxes over the slogan strip, from the table of their controls. The values
-// and texts come from the disc's description.
+// and texts come from the disc's description; the places and fonts from
+// launcher/text_places.h, where the disc check finds them too.
 #include "resource_ids.h"
 #include "ui/MainDemo/main_form.h"
 #include "ui/MainDemo/main_form_controls.h"
@@ -10,8 +11,6 @@
 namespace demodisc {
 
 namespace {
-
-constexpr int kLineHeight = 14;
 
 LabelLook ContactLook(COLORREF colour = NamedSystemColour(COLOR_WINDOWTEXT),
                       TextAlign align = TextAlign::Left, bool wrap = false) {
@@ -34,13 +33,15 @@ LabelLook WrappedLook() {
   return look;
 }
 
-// A contact line: Arial of 11 pixels, one line high at the top of its box.
+// A contact line: one line high at the top of its box.
 PanelControl Line(const UiScale& scale, Label& label, const Text& text, std::string_view name,
                   const LabelLook& look = ContactLook(), bool bold = false) {
   return {.label = &label,
-          .args = {.text = text, .font = ScaledFont(Arial(11, bold), scale), .name = name},
+          .args = {.text = text,
+                   .font = ScaledFont(SpecOf(bold ? kContactBoldFont : kContactFont), scale),
+                   .name = name},
           .labelLook = look,
-          .alignment = AlignTop(kLineHeight)};
+          .alignment = AlignTop(kContactLineHeight)};
 }
 
 }  // namespace
@@ -64,20 +65,20 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
          .args = {.bounds = {7, 29, 36, 36}, .name = "Image1"},
          .pictureId = IDB_MAGNIFIER},
         {.label = &ui_->Lab_adress,
-         .args = {.bounds = {45, 35, 121, 28},
+         .args = {.bounds = kAddressBounds,
                   .text = c.address,
-                  .font = ScaledFont(Arial(11), scale),
+                  .font = ScaledFont(SpecOf(kContactFont), scale),
                   .name = "Lab_adress"},
          .labelLook = ContactLook(NamedSystemColour(COLOR_WINDOWTEXT), TextAlign::Left, true)},
         {.label = &ui_->Lab_koresp,
          .args = {.text = c.postal.empty() || t.postalPrefix.empty()
                               ? c.postal
                               : t.postalPrefix + " " + c.postal,
-                  .font = ScaledFont(SansSerif(11), scale),
+                  .font = ScaledFont(SpecOf(kPostalFont), scale),
                   .name = "Lab_koresp"},
          .labelLook = WrappedLook(),
          .alignment = AlignBottom(13)}},
-       AlignLeft(213, 3)},
+       kContactBoxPlaces[0]},
       {ui_->Pan_AboutInter,
        "Pan_AboutInter",
        {Line(scale, ui_->Lab_HInter, t.internetHeading, "Lab_HInter"),
@@ -86,13 +87,13 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
         Line(scale, ui_->Lab_email_1, c.emails[0], "Lab_email_1"),
         Line(scale, ui_->Lab_email_2, WithNote(c.emails[1], t.email2Note), "Lab_email_2"),
         Line(scale, ui_->Lab_email_3, c.emails[2], "Lab_email_3")},
-       AlignLeft(122, 3)},
+       kContactBoxPlaces[1]},
       {ui_->Pan_AboutPhone,
        "Pan_AboutPhone",
        {Line(scale, ui_->Lab_HTel, t.phoneHeading, "Lab_HTel"),
         Line(scale, ui_->Lab_tel_1, WithNote(c.phones[0], t.phone1Note), "Lab_tel_1"),
         Line(scale, ui_->Lab_tel_2, WithNote(c.phones[1], t.phone2Note), "Lab_tel_2")},
-       AlignLeft(122, 3)},
+       kContactBoxPlaces[2]},
       {ui_->Pan_AboutPers,
        "Pan_AboutPers",
        {Line(scale, ui_->Lab_HPers, t.directorHeading, "Lab_HPers"),
@@ -109,7 +110,7 @@ std::vector<MainForm::ContactBox> MainForm::ContactBoxes() {
                         .pictureHeight = 32,
                         .side = PictureSide::Left},
          .alignment = AlignBottom(36, 3)}},
-       AlignFill(3)},
+       kContactBoxPlaces[3]},
   };
 }
 
@@ -133,10 +134,10 @@ void MainForm::BuildContactPanel() {
   slogan.textColour = kBlack;
   ui_->Pan_Slogan10.Create({.parent = ui_->Pan_About.hwnd(),
                             .text = description_.contacts.slogan,
-                            .font = ScaledFont(Arial(11, true), Scale()),
+                            .font = ScaledFont(SpecOf(kSloganFont), Scale()),
                             .name = "Pan_Slogan10"},
                            slogan);
-  boxes.insert(boxes.begin(), PlacedChild(ui_->Pan_Slogan10.hwnd(), AlignBottom(22)));
+  boxes.insert(boxes.begin(), PlacedChild(ui_->Pan_Slogan10.hwnd(), kSloganPlace));
   ui_->Pan_About.AlignControls(std::move(boxes));
 }
 

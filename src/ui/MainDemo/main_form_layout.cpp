@@ -19,12 +19,12 @@ namespace demodisc {
 
 namespace {
 
-constexpr int kContactHeight = 115;
+constexpr int kContactHeight = kContactPanelHeight;
 constexpr int kControlWidth = 102;
 constexpr int kPageWidth = kCataloguePageWidth;
 
 HFONT WindowFont(const UiScale& scale) { return ScaledFont(SansSerif(11), scale); }
-HFONT TabFont(const UiScale& scale) { return ScaledFont(Arial(11, true), scale); }
+HFONT TabFont(const UiScale& scale) { return ScaledFont(SpecOf(kCaptionFont), scale); }
 HFONT MemoFont(const UiScale& scale) {
   return ScaledFont(Arial(kHintMemoFontHeight, false, true), scale);
 }

@@ -15,9 +15,6 @@ namespace demodisc {
 namespace {
 constexpr wchar_t kClassName[] = L"TButtonGroup";
 // At 96 dpi.
-constexpr int kPictureLeft = 5;
-constexpr int kCaptionGap = 2;
-constexpr int kCaptionLeftWithoutPicture = 6;
 }  // namespace
 
 void ButtonGroup::Create(const CreateArgs& args, const ImageList* images, std::vector<Item> items) {
@@ -183,12 +180,12 @@ void ButtonGroup::DrawButton(HDC dc, int index, const RECT& r) {
 
   const int shift = down ? Px(1) : 0;
   const bool hasPicture = images_ && *images_ && item.imageIndex >= 0;
-  int captionLeft = r.left + Px(kCaptionLeftWithoutPicture);
+  int captionLeft = r.left + Px(kButtonCaptionLeftWithoutPicture);
   if (hasPicture) {
-    const int x = r.left + Px(kPictureLeft);
+    const int x = r.left + Px(kButtonPictureLeft);
     images_->Draw(item.imageIndex, dc, x + shift,
                   r.top + (r.bottom - r.top - images_->height()) / 2 + shift);
-    captionLeft = x + images_->width() + Px(kCaptionGap);
+    captionLeft = x + images_->width() + Px(kButtonCaptionGap);
   }
 
   HGDIOBJ oldFont = SelectObject(dc, font());

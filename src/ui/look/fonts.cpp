@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "base/log_font_win.h"
 #include "ui/look/gdi.h"
 
 namespace demodisc {
@@ -24,17 +25,7 @@ HFONT UiFont(const LOGFONTW& font) {
 }
 
 HFONT UiFont(const FontSpec& spec) {
-  LOGFONTW lf{};
-  lf.lfHeight = -spec.height;  // negative: the character height, not the cell's
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = spec.italic ? TRUE : FALSE;
-  lf.lfCharSet = spec.charset;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
-  lf.lfPitchAndFamily = DEFAULT_PITCH;
-  wcsncpy(lf.lfFaceName, spec.face, LF_FACESIZE - 1);
-  return UiFont(lf);
+  return UiFont(LogFontOf(spec.face, spec.height, spec.bold, spec.italic, spec.charset));
 }
 
 HFONT ScaledFont(const FontSpec& spec, const UiScale& scale) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "control_rules/ui_scale.h"
+#include "launcher/text_places.h"
 
 namespace demodisc {
 
@@ -23,6 +24,12 @@ constexpr FontSpec Arial(int height, bool bold = false, bool italic = false) {
 
 // MS Sans Serif, the face of the windows' own text.
 constexpr FontSpec SansSerif(int height) { return {L"MS Sans Serif", height}; }
+
+// A font of the texts a disc gives, as the window draws them.
+constexpr FontSpec SpecOf(const PlaceFont& font) {
+  return {font.face, font.height, font.bold, false,
+          static_cast<BYTE>(font.cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET)};
+}
 
 // The font of a spec.
 HFONT UiFont(const FontSpec& spec);

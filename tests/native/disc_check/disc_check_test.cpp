@@ -979,6 +979,59 @@ TEST(DiscCheckOwnDescription, AnItemsPictureIsOneItsButtonCanShow) {
   }
 }
 
+// Captions and contact lines wider than their places at 96 dpi, measured
+// here at 6 pixels a letter: a button's caption has 497 pixels beside its
+// picture (530 without one), the internet box's lines 120, the address two
+// lines of 121.
+TEST(DiscCheckOwnDescription, TextsWiderThanTheirPlacesAreWarnings) {
+  const TextWidth sixPerLetter = [](const Text& text, const PlaceFont&) {
+    return 6 * static_cast<int>(CharCount(text));
+  };
+  testing::FakeDiscTree d;
+  d.files["DemoDisc.exe"] = "MZ";
+  d.files["autorun.inf"] = kAutorun;
+  d.files["DemoDisc.ini"] = "[contacts]\nweb = " + std::string(21, 'w') +
+                            "\nemail = " + std::string(19, 'e') +
+                            "\naddress = " + std::string(41, 'a') +
+                            "\n[page]\ncaption = P\n"
+                            "[item]\ncaption = " +
+                            std::string(82, 'x') +
+                            "\npicture = 1\nnotice = yes\n"
+                            "[item]\ncaption = " +
+                            std::string(83, 'y') +
+                            "\npicture = 1\nnotice = yes\n"
+                            "[item]\ncaption = " +
+                            std::string(88, 'z') + "\nnotice = yes\n";
+  std::vector<std::pair<Text, Text>> wide;  // line, words
+  for (const ReportSection& s : CheckDisc(d, "disc", sixPerLetter).sections)
+    for (const ReportLine& l : s.lines)
+      for (const Finding& f : l.findings)
+        if (f.rule == Rule::TooWide) wide.emplace_back(l.key, f.Words());
+  ASSERT_EQ(wide.size(), 3u);
+  EXPECT_EQ(wide[0].first, "Item1_2");
+  EXPECT_EQ(wide[0].second,
+            "the caption is 498 pixels wide at 96 dpi; its button shows 497 pixels: "
+            "the button cuts it with \"...\"");
+  EXPECT_EQ(wide[1].first, "description");
+  EXPECT_EQ(wide[1].second, "[contacts] address \"" + std::string(41, 'a') +
+                                "\" is 246 pixels wide at 96 dpi; its place shows 2 lines of "
+                                "121 pixels: the contact panel cuts it");
+  EXPECT_TRUE(wide[2].second.starts_with("[contacts] web \"wwww")) << wide[2].second;
+  // Without a measure, and for the built-in catalogue, nothing is measured.
+  const auto measured = [&](const TextWidth& width) {
+    int count = 0;
+    for (const ReportSection& s : CheckDisc(d, "disc", width).sections)
+      for (const ReportLine& l : s.lines)
+        count += static_cast<int>(
+            std::count_if(l.findings.begin(), l.findings.end(),
+                          [](const Finding& f) { return f.rule == Rule::TooWide; }));
+    return count;
+  };
+  EXPECT_EQ(measured({}), 0);
+  d.files.erase("DemoDisc.ini");
+  EXPECT_EQ(measured(sixPerLetter), 0);
+}
+
 TEST(DiscCheck, AFolderThatIsNoDiscIsToldApart) {
   testing::FakeDiscTree unrelated;
   unrelated.files["notes/today.txt"] = "x";
