@@ -105,6 +105,12 @@ std::string_view FirstChars(std::string_view text, std::size_t n) {
   return text.substr(0, CharOffset(text, n));
 }
 
+std::string_view TrimBlanks(std::string_view text, std::string_view blanks) {
+  const std::size_t first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return text.substr(text.size());
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 char32_t LowerChar(char32_t c) {
   if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
   // Latin-1 capitals, the multiplication sign aside.

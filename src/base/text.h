@@ -49,6 +49,8 @@ std::size_t CharCount(std::string_view text);
 std::size_t CharOffset(std::string_view text, std::size_t n);
 // The first n characters.
 std::string_view FirstChars(std::string_view text, std::size_t n);
+// The text without the `blanks` at its ends.
+std::string_view TrimBlanks(std::string_view text, std::string_view blanks = " \t");
 
 // The lower-case letter of c, for the Latin (Basic, Latin-1, Extended-A),
 // Greek and Cyrillic alphabets; any other character as it is.

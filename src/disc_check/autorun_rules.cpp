@@ -9,17 +9,13 @@ namespace {
 // An autorun.inf is a few lines; a larger file is read this far.
 constexpr std::size_t kLargestAutorun = 64 * 1024;
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-    s.remove_suffix(1);
-  return s;
-}
+// A line's blanks, and the CR of its CR LF.
+std::string_view TrimLine(std::string_view s) { return TrimBlanks(s, " \t\r"); }
 
 // The program a command starts: its first word, or the quoted part, without
 // a leading ".\" or "\".
 std::string_view ProgramOf(std::string_view command) {
-  command = Trim(command);
+  command = TrimLine(command);
   if (command.starts_with('"')) {
     command.remove_prefix(1);
     command = command.substr(0, command.find('"'));
@@ -41,16 +37,16 @@ AutorunKeys ReadAutorun(std::string_view text) {
   bool inSection = false;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
-    const std::string_view line = Trim(text.substr(0, end));
+    const std::string_view line = TrimLine(text.substr(0, end));
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (line.starts_with('[')) {
-      inSection = SameNameIgnoringCase(Trim(line.substr(1, line.find(']') - 1)), "autorun");
+      inSection = SameNameIgnoringCase(TrimLine(line.substr(1, line.find(']') - 1)), "autorun");
       continue;
     }
     const std::size_t equals = line.find('=');
     if (!inSection || line.starts_with(';') || equals == std::string_view::npos) continue;
-    const Text key = LowerCaseFrom(Trim(line.substr(0, equals)), 0);
-    const Text value(Trim(line.substr(equals + 1)));
+    const Text key = LowerCaseFrom(TrimLine(line.substr(0, equals)), 0);
+    const Text value(TrimLine(line.substr(equals + 1)));
     if ((key == "open" || key == "shellexecute") && !keys.open) keys.open = value;
     if (key == "label" && !keys.label) keys.label = value;
   }

@@ -18,13 +18,6 @@ Text LowerAscii(std::string_view s) {
   return out;
 }
 
-std::string_view Trim(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 // A value in double quotes keeps its blanks; the quotes are not part of it.
 std::string_view Unquoted(std::string_view s) {
   if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return s.substr(1, s.size() - 2);
@@ -166,15 +159,15 @@ class Parser {
       return Fault("строка длиннее 4096 байт", "the line is longer than 4096 bytes");
     if (!IsUtf8(line)) return Fault("строка не в кодировке UTF-8", "the line is not UTF-8");
     const std::string_view whole = line;
-    line = Trim(line);
+    line = TrimBlanks(line);
     if (line.empty() || line[0] == ';' || line[0] == '#') return;
     keyColumn_ = ColumnOf(whole, static_cast<std::size_t>(line.data() - whole.data()));
     if (line.front() == '[') return Header(line);
     const std::size_t equals = line.find('=');
-    const std::string_view key = equals == line.npos ? "" : Trim(line.substr(0, equals));
+    const std::string_view key = equals == line.npos ? "" : TrimBlanks(line.substr(0, equals));
     if (key.empty()) return Fault(kNotKeyValue, kNotKeyValueEnglish);
     keyColumn_ = ColumnOf(whole, static_cast<std::size_t>(key.data() - whole.data()));
-    const std::string_view value = Trim(line.substr(equals + 1));
+    const std::string_view value = TrimBlanks(line.substr(equals + 1));
     valueColumn_ = ColumnOf(whole, static_cast<std::size_t>(value.data() - whole.data()));
     Value(LowerAscii(key), Unquoted(value));
   }
@@ -209,7 +202,7 @@ class Parser {
 
   void Header(std::string_view line) {
     if (line.back() != ']') return Fault(kNotKeyValue, kNotKeyValueEnglish);
-    const Text name = LowerAscii(Trim(line.substr(1, line.size() - 2)));
+    const Text name = LowerAscii(TrimBlanks(line.substr(1, line.size() - 2)));
     CloseItem();
     keys_.clear();
     if (name == "page") {
