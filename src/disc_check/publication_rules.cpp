@@ -121,11 +121,16 @@ void CheckPublicationPage(DiscNames& names, const DescribedPage& page, Diagnosti
   std::optional<std::string> bytes;
   if (lookup.found && !lookup.folder) bytes = names.tree().Bytes(lookup.path);
   if (!bytes) {
+    // A file that is there but fails to read fails where its bad part is:
+    // the rows before it stay.
+    const bool there = lookup.found && !lookup.folder;
     list.findings.push_back(
-        {lookup.found && !lookup.folder ? Rule::Unreadable : NotAFileRule(lookup), path,
-         lookup.found && !lookup.folder ? Text("cannot be read") : NotAFileText(lookup),
-         "the program shows \"" + OpenFailureMessage(lookup) +
-             "\" when it starts, and the grid stays empty"});
+        {there ? Rule::Unreadable : NotAFileRule(lookup), path,
+         there ? Text("cannot be read") : NotAFileText(lookup),
+         there ? Text("the program shows a read error when it starts, and the grid only the rows "
+                      "before the unreadable part")
+               : "the program shows \"" + OpenFailureMessage(lookup) +
+                     "\" when it starts, and the grid stays empty"});
     out.Line(std::move(list.subject), std::move(list.key), std::move(list.findings));
     return;
   }

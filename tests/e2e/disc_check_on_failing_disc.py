@@ -46,6 +46,10 @@ def expected_lines(verify, sizes):
         shown = re.escape(name.replace("/", "\\"))
         if verify:
             yield name, rf"{shown}.*reading failed at byte {bad} of {sizes[name]}\b"
+        elif name.endswith(".txt") and name.startswith("Publication"):
+            # The program keeps the rows read before the bad part.
+            yield name, rf"{shown}.*cannot be read: the program shows a read error when it " \
+                        r"starts, and the grid only the rows before the unreadable part"
         else:
             yield name, rf"{shown}.*cannot be read"
 
